@@ -5,7 +5,7 @@ namespace rtl {
 std::string InOutError::TextFor(int code) {
     switch (code) {
         case FileNotFound: return "File not found";
-        case PathNotFound: return "Path not found";
+        case PathNotFound: return "Invalid filename";
         case TooManyOpenFiles: return "Too many open files";
         case AccessDenied: return "File access denied";
         case ReadBeyondEnd: return "Read beyond end of file";

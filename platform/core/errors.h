@@ -41,7 +41,7 @@ class InOutError : public RuntimeError {
 public:
     enum Code : int {
         FileNotFound = 2,
-        PathNotFound = 3,
+        PathNotFound = 3,  // shown as "Invalid filename"
         TooManyOpenFiles = 4,
         AccessDenied = 5,
         ReadBeyondEnd = 100,

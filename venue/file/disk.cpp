@@ -1,0 +1,168 @@
+#include "file/disk.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace venuefile {
+
+namespace {
+
+using rtl::InOutError;
+
+[[noreturn]] void Fail(int err, const std::string& path, bool creating = false) {
+    throw InOutError(InOutCodeFromErrno(err, creating), path);
+}
+
+bool IsKnownCode(int code) {
+    return (code >= 2 && code <= 5) || (code >= 100 && code <= 106);
+}
+
+// Closes a descriptor when the scope is left early.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now and reports the result, which for a written file can carry
+    // a late write error.
+    int Close() {
+        int rc = ::close(fd_);
+        fd_ = -1;
+        return rc;
+    }
+
+private:
+    int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+mode_t DefaultMode() {
+    // The process runs everything on one thread, so reading the umask this
+    // way cannot race.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+int InOutCodeFromErrno(int err, bool creating) {
+    switch (err) {
+        case ENOENT: return creating ? InOutError::PathNotFound : InOutError::FileNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP: return InOutError::PathNotFound;
+        case EMFILE:
+        case ENFILE: return InOutError::TooManyOpenFiles;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY: return InOutError::AccessDenied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return InOutError::DiskFull;
+        default: return IsKnownCode(err) ? 1000 + err : err;
+    }
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    // O_NONBLOCK so that opening a pipe cannot wait for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.get() < 0) Fail(errno, path);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) Fail(errno, path);
+    if (!S_ISREG(st.st_mode)) throw InOutError(InOutError::AccessDenied, path);
+
+    std::string data;
+    if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buf, sizeof buf);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            Fail(errno, path);
+        }
+        if (got == 0) break;
+        data.append(buf, static_cast<std::size_t>(got));
+    }
+    if (fd.Close() != 0) Fail(errno, path);
+    return data;
+}
+
+void SaveFileAtomically(const std::string& path, std::string_view contents) {
+    if (path.empty()) throw InOutError(InOutError::FileNotFound, path);
+
+    // Follow a symbolic link to the file it names.
+    std::string target = path;
+    struct stat lst {};
+    if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+        char* real = ::realpath(path.c_str(), nullptr);
+        if (real) {
+            target = real;
+            std::free(real);
+        }
+    }
+
+    mode_t mode = 0;
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) throw InOutError(InOutError::AccessDenied, path);
+        if (::access(target.c_str(), W_OK) != 0) Fail(errno, path, true);
+        mode = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        Fail(errno, path, true);
+    } else {
+        mode = DefaultMode();
+    }
+
+    std::string temp = FolderOf(target) + "/." + target.substr(target.rfind('/') + 1) + ".XXXXXX";
+    std::vector<char> name(temp.begin(), temp.end());
+    name.push_back('\0');
+    Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    if (fd.get() < 0) Fail(errno, path, true);
+    const std::string tempPath(name.data());
+
+    int err = 0;
+    if (::fchmod(fd.get(), mode) != 0) err = errno;
+    std::size_t done = 0;
+    while (err == 0 && done < contents.size()) {
+        const ssize_t put = ::write(fd.get(), contents.data() + done, contents.size() - done);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+        } else {
+            done += static_cast<std::size_t>(put);
+        }
+    }
+    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+    if (fd.Close() != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(tempPath.c_str());
+        Fail(err, path, true);
+    }
+
+    // Make the rename itself durable.  The new file is complete and in place
+    // whatever happens here, so a failure is not reported.
+    Descriptor dir(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace venuefile
