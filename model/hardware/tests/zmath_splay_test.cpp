@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "core/errors.h"
+#include "hardware/splay.h"
+#include "hardware/zmath.h"
+
+using zmath::ArcTan2;
+using zmath::Tan;
+
+// Results are single precision and compared exactly.
+TEST(ArcTan2, ZeroNumeratorGivesMinusPiOnTheNegativeAxisElseZero) {
+    EXPECT_EQ(ArcTan2(0.0f, -1.0f), -3.1415927f);
+    EXPECT_EQ(ArcTan2(0.0f, -1e-30f), -3.1415927f);
+    EXPECT_EQ(ArcTan2(0.0f, 0.0f), 0.0f);
+    EXPECT_EQ(ArcTan2(0.0f, 5.0f), 0.0f);
+}
+
+TEST(ArcTan2, ZeroDenominatorGivesHalfPiBySignOfY) {
+    EXPECT_EQ(ArcTan2(1.0f, 0.0f), 1.5707964f);
+    EXPECT_EQ(ArcTan2(-1.0f, 0.0f), -1.5707964f);
+    EXPECT_EQ(ArcTan2(1e-20f, 0.0f), 1.5707964f);
+}
+
+TEST(ArcTan2, QuadrantsFollowTheSignsOfXAndY) {
+    EXPECT_EQ(ArcTan2(1.0f, 1.0f), 0.78539819f);     // pi/4
+    EXPECT_EQ(ArcTan2(-1.0f, 1.0f), -0.78539819f);
+    EXPECT_EQ(ArcTan2(1.0f, -1.0f), 2.3561945f);     // 3pi/4
+    EXPECT_EQ(ArcTan2(-1.0f, -1.0f), -2.3561945f);   // -3pi/4
+    // Y is the numerator: (Y, X) = (1, 2) is arctan 0.5.
+    EXPECT_EQ(ArcTan2(1.0f, 2.0f), 0.46364760f);
+    EXPECT_EQ(ArcTan2(2.0f, 1.0f), 1.10714877f);
+}
+
+TEST(Tan, SineOverCosineInSinglePrecision) {
+    EXPECT_EQ(Tan(0.0f), 0.0f);
+    EXPECT_EQ(Tan(0.78539819f), 1.0f);
+    EXPECT_FLOAT_EQ(Tan(1.0f), 1.5574077f);
+    EXPECT_FLOAT_EQ(Tan(-1.0f), -1.5574077f);
+    // Near the pole the quotient is large but the call returns.
+    EXPECT_GT(std::fabs(Tan(1.5707964f)), 1e6f);
+}
+
+TEST(TSplay, FreshListIsAllZero) {
+    TSplay s;
+    for (int i = 0; i <= 40; ++i) EXPECT_EQ(s.Angle[i], 0.0) << i;
+    for (int i = 0; i <= 39; ++i) EXPECT_EQ(s.ChoiceIndex[i], 0) << i;
+}
+
+TEST(TSplay, SetAnglesCopiesAll41AndKeepsTheChoiceIndexes) {
+    TSplay s;
+    s.ChoiceIndex[0] = 3;
+    s.ChoiceIndex[39] = 8;
+    TSplayAngles a;
+    for (int i = 0; i <= 40; ++i) a[i] = 0.5 * i - 2;
+    s.SetAngles(a);
+    EXPECT_EQ(s.Angle[0], -2.0);
+    EXPECT_EQ(s.Angle[7], 1.5);
+    EXPECT_EQ(s.Angle[40], 18.0);  // the 41st value
+    EXPECT_EQ(s.ChoiceIndex[0], 3);
+    EXPECT_EQ(s.ChoiceIndex[39], 8);
+
+    std::array<double, 41> b{};
+    b[40] = 7.5;
+    b[1] = -3.75;
+    s.SetAngles(b);
+    EXPECT_EQ(s.Angle[40], 7.5);
+    EXPECT_EQ(s.Angle[1], -3.75);
+    EXPECT_EQ(s.Angle[7], 0.0);
+    EXPECT_EQ(s.ChoiceIndex[39], 8);
+}
+
+TEST(TSplay, IndexesOutsideTheTablesAreRefused) {
+    TSplay s;
+    EXPECT_THROW(s.Angle[41] = 1.0, rtl::RangeError);
+    EXPECT_THROW(s.Angle[-1] = 1.0, rtl::RangeError);
+    EXPECT_THROW(s.ChoiceIndex[40] = 1, rtl::RangeError);
+    EXPECT_THROW(s.ChoiceIndex[-1] = 1, rtl::RangeError);
+    EXPECT_EQ(TSplay().Angle, s.Angle);
+    EXPECT_EQ(TSplay().ChoiceIndex, s.ChoiceIndex);
+    try {
+        (void)s.Angle[41];
+        FAIL();
+    } catch (const rtl::RuntimeError& e) {
+        EXPECT_STREQ(e.what(), "Range check error");
+    }
+}
