@@ -1,0 +1,580 @@
+#include "qt/qt_canvas.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPen>
+#include <QPolygon>
+#include <QRectF>
+#include <QVector>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/errors.h"
+
+namespace rtl {
+
+namespace {
+
+// Qt's rasteriser works in fixed point; coordinates far outside any page are
+// pulled in so that a runaway scale cannot stall or overflow it.
+constexpr int kCoordLimit = 1 << 22;
+
+int Lim(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+QPoint Q(Point p) { return QPoint(Lim(p.x), Lim(p.y)); }
+
+// The pixels a box covers are left..right-1; Qt strokes a rectangle from
+// its left to its right edge inclusive, so the Qt box is one pixel smaller.
+QRectF ShapeBox(const Rect& r) {
+    double l = Lim(r.left), t = Lim(r.top), rr = Lim(r.right), b = Lim(r.bottom);
+    return QRectF(l, t, rr - l - 1.0, b - t - 1.0);
+}
+
+// Windows draws a box given with its corners swapped as the same box.
+Rect NormalBox(const Rect& r) {
+    return Rect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                std::max(r.top, r.bottom)};
+}
+
+QString ToQString(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+
+}  // namespace
+
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+Color FromQRgb(QRgb rgb) { return RgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+QImage ToQImage(const Picture& picture) {
+    if (picture.Empty()) return QImage();
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            Color c = picture.pixels[static_cast<size_t>(y) * static_cast<size_t>(picture.width) +
+                                     static_cast<size_t>(x)];
+            line[x] = qRgb(c.r, c.g, c.b);
+        }
+    }
+    return image;
+}
+
+Picture ToPicture(const QImage& image, const std::string& name) {
+    if (image.isNull()) return Picture(0, 0, colors::White, name);
+    QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Picture picture(rgb.width(), rgb.height(), colors::White, name);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) picture.Set(x, y, FromQRgb(line[x]));
+    }
+    return picture;
+}
+
+QString ResolveFontFace(const std::string& name) {
+    QString face = ToQString(name).trimmed();
+    QString key = face.toLower();
+    if (key == "arial" || key == "helvetica" || key == "ms sans serif" || key == "tahoma")
+        return QStringLiteral("Liberation Sans");
+    if (key == "times new roman") return QStringLiteral("Liberation Serif");
+    if (key == "courier new") return QStringLiteral("Liberation Mono");
+    if (face.isEmpty()) return QStringLiteral("Liberation Sans");
+    return face;
+}
+
+QFont ToQFont(const Font& font, int dpi) {
+    QFont f(ResolveFontFace(font.name));
+    f.setBold(font.bold);
+    f.setKerning(false);
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    int height = font.height != 0 ? font.height : FontHeightFromPoints(8, dpi);
+    int pixels;
+    if (height < 0) {
+        pixels = height == INT32_MIN ? INT32_MAX : -height;
+    } else {
+        // A positive height is the cell (ascent + descent); find the em size
+        // that gives it, measured on a large reference size.
+        QFont ref = f;
+        ref.setPixelSize(1000);
+        QFontMetricsF fm(ref);
+        double cellPerEm = fm.height() > 0 ? fm.height() / 1000.0 : 1.0;
+        pixels = static_cast<int>(std::lround(height / cellPerEm));
+    }
+    f.setPixelSize(std::clamp(pixels, 1, 100000));
+    return f;
+}
+
+void FloodFillImage(QImage& image, QPoint seed, QRgb surface, QRgb fill, const QRect& clip) {
+    QRect area = clip.intersected(image.rect());
+    if (!area.contains(seed)) return;
+    surface &= kRgbMask;
+    fill &= kRgbMask;
+    if (surface == fill) return;
+    auto at = [&image](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(image.scanLine(y))[x]; };
+    auto isSurface = [&](int x, int y) { return (at(x, y) & kRgbMask) == surface; };
+    if (!isSurface(seed.x(), seed.y())) return;
+
+    const QRgb paint = 0xFF000000u | fill;
+    // Scan-line fill with an explicit stack of run starts: memory is bounded
+    // by the runs of one picture, and there is no recursion.
+    std::vector<QPoint> stack{seed};
+    while (!stack.empty()) {
+        QPoint p = stack.back();
+        stack.pop_back();
+        int y = p.y();
+        if (!isSurface(p.x(), y)) continue;
+        int xl = p.x();
+        while (xl - 1 >= area.left() && isSurface(xl - 1, y)) --xl;
+        int xr = p.x();
+        while (xr + 1 <= area.right() && isSurface(xr + 1, y)) ++xr;
+        for (int x = xl; x <= xr; ++x) at(x, y) = paint;
+        for (int ny : {y - 1, y + 1}) {
+            if (ny < area.top() || ny > area.bottom()) continue;
+            bool inRun = false;
+            for (int x = xl; x <= xr; ++x) {
+                bool s = isSurface(x, ny);
+                if (s && !inRun) stack.push_back(QPoint(x, ny));
+                inRun = s;
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// PainterCanvas
+
+PainterCanvas::PainterCanvas(int dpi) : dpi_(dpi > 0 ? dpi : 96) {}
+
+void PainterCanvas::PreparePainter(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+int PainterCanvas::TextWidth(const std::string& text) {
+    QFontMetrics fm(ToQFont(GetFont(), Dpi()), MetricsDevice());
+    return fm.horizontalAdvance(ToQString(text));
+}
+
+int PainterCanvas::TextHeight(const std::string&) {
+    QFontMetrics fm(ToQFont(GetFont(), Dpi()), MetricsDevice());
+    return fm.ascent() + fm.descent();
+}
+
+// Returns false when the pen draws nothing.
+bool PainterCanvas::ApplyPen(QPainter& p) {
+    const Pen& pen = GetPen();
+    if (pen.style == PenStyle::Clear) {
+        p.setPen(Qt::NoPen);
+        return false;
+    }
+    int width = std::clamp(pen.width, 1, kCoordLimit);
+    QPen qpen(ToQColor(pen.color));
+    qpen.setWidth(width);
+    if (width > 1) {
+        // Windows wide pens: round ends and joins, always solid.
+        qpen.setCapStyle(Qt::RoundCap);
+        qpen.setJoinStyle(Qt::RoundJoin);
+    } else {
+        qpen.setCapStyle(Qt::FlatCap);
+        qpen.setJoinStyle(Qt::MiterJoin);
+        if (pen.style == PenStyle::Dot) qpen.setDashPattern(QList<qreal>{3.0, 3.0});
+    }
+    p.setPen(qpen);
+    return true;
+}
+
+void PainterCanvas::ApplyBrush(QPainter& p) {
+    const Brush& brush = GetBrush();
+    if (brush.style == BrushStyle::Clear)
+        p.setBrush(Qt::NoBrush);
+    else
+        p.setBrush(ToQColor(brush.color));
+}
+
+void PainterCanvas::DoFillRect(const Rect& r) {
+    QPainter* p = Painter();
+    if (!p) return;
+    int l = Lim(r.left), t = Lim(r.top), rr = Lim(r.right), b = Lim(r.bottom);
+    p->fillRect(QRect(l, t, rr - l, b - t), ToQColor(GetBrush().color));
+}
+
+// Open lines as Windows draws them: a one-pixel pen leaves out the last
+// pixel; a wide pen ends in a round cap at the end point itself.
+void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
+    const Pen& pen = GetPen();
+    if (pen.style == PenStyle::Clear || points.size() < 2) return;
+    bool thin = pen.width <= 1;
+    QPolygon poly;
+    for (Point pt : points) poly << Q(pt);
+    if (thin) {
+        if (pen.style == PenStyle::Dot && GetBrush().style == BrushStyle::Solid) {
+            // Opaque background mode: the gaps of a dotted line take the
+            // brush colour.
+            QPen gap(ToQColor(GetBrush().color));
+            gap.setWidth(1);
+            gap.setCapStyle(Qt::FlatCap);
+            p.setPen(gap);
+            p.drawPolyline(poly);
+        }
+        ApplyPen(p);
+        p.drawPolyline(poly);
+    } else {
+        // Qt samples pixel centres against geometry on pixel corners; a wide
+        // Windows line is centred on the pixels of its end points, so its
+        // round caps reach equally far past both ends.
+        ApplyPen(p);
+        p.save();
+        p.translate(0.5, 0.5);
+        if (poly.size() == 2 && poly[0] == poly[1])
+            p.drawPoint(poly[0]);
+        else
+            p.drawPolyline(poly);
+        p.restore();
+    }
+}
+
+void PainterCanvas::DoLine(Point from, Point to) {
+    QPainter* p = Painter();
+    if (!p) return;
+    Point pts[2] = {from, to};
+    StrokeOpenPath(*p, pts);
+}
+
+void PainterCanvas::DoPolyline(std::span<const Point> points) {
+    QPainter* p = Painter();
+    if (!p) return;
+    StrokeOpenPath(*p, points);
+}
+
+void PainterCanvas::DoPolygon(std::span<const Point> points) {
+    QPainter* p = Painter();
+    if (!p) return;
+    QPolygon poly;
+    for (Point pt : points) poly << Q(pt);
+    ApplyPen(*p);
+    ApplyBrush(*p);
+    p->drawPolygon(poly, Qt::OddEvenFill);
+}
+
+void PainterCanvas::DoRectangle(const Rect& r) {
+    QPainter* p = Painter();
+    if (!p) return;
+    Rect n = NormalBox(r);
+    if (n.right <= n.left || n.bottom <= n.top) return;
+    ApplyPen(*p);
+    ApplyBrush(*p);
+    p->drawRect(ShapeBox(n));
+}
+
+void PainterCanvas::DoRoundRect(const Rect& r, int cornerWidth, int cornerHeight) {
+    QPainter* p = Painter();
+    if (!p) return;
+    Rect n = NormalBox(r);
+    if (n.right <= n.left || n.bottom <= n.top) return;
+    ApplyPen(*p);
+    ApplyBrush(*p);
+    p->drawRoundedRect(ShapeBox(n), std::abs(Lim(cornerWidth)) / 2.0, std::abs(Lim(cornerHeight)) / 2.0,
+                       Qt::AbsoluteSize);
+}
+
+void PainterCanvas::DoEllipse(const Rect& r) {
+    QPainter* p = Painter();
+    if (!p) return;
+    Rect n = NormalBox(r);
+    if (n.right <= n.left || n.bottom <= n.top) return;
+    ApplyPen(*p);
+    ApplyBrush(*p);
+    p->drawEllipse(ShapeBox(n));
+}
+
+void PainterCanvas::DoArc(const Rect& box, Point start, Point end, bool pie) {
+    QPainter* p = Painter();
+    if (!p) return;
+    Rect r = NormalBox(box);
+    if (r.right <= r.left || r.bottom <= r.top) return;
+    if (GetPen().width <= 1 && ThinArc(*p, r, start, end, pie)) return;
+
+    QRectF qbox = ShapeBox(r);
+    double cx = qbox.center().x(), cy = qbox.center().y();
+    double rx = std::max(qbox.width() / 2.0, 0.5), ry = std::max(qbox.height() / 2.0, 0.5);
+    // Qt's arc angles are those of the ellipse's parameter, counter-clockwise
+    // as seen on the screen; the radial points give directions, so each is
+    // taken to the parameter of the point where its radial meets the ellipse.
+    auto angle = [&](Point pt) {
+        double dx = Lim(pt.x) - cx, dy = cy - Lim(pt.y);
+        if (dx == 0 && dy == 0) return 0.0;
+        double a = std::atan2(dy / ry, dx / rx) * 180.0 / M_PI;
+        return a < 0 ? a + 360.0 : a;
+    };
+    double a0 = angle(start);
+    double a1 = angle(end);
+    double span = a1 - a0;
+    if (span <= 0) span += 360.0;
+    int start16 = static_cast<int>(std::lround(a0 * 16.0));
+    int span16 = static_cast<int>(std::lround(span * 16.0));
+    if (span16 <= 0) span16 = 360 * 16;
+    ApplyPen(*p);
+    if (pie) {
+        ApplyBrush(*p);
+        p->drawPie(qbox, start16, span16);
+    } else {
+        p->setBrush(Qt::NoBrush);
+        p->drawArc(qbox, start16, span16);
+    }
+}
+
+// A one-pixel arc must lie on exactly the pixels of the ellipse of the same
+// box, so that arcs and lines built into an outline close it for a flood
+// fill. Qt's own arc rounds differently from its ellipse, so the ellipse
+// (outline, and for a pie its interior) is drawn into a mask and only the
+// pixels whose direction from the centre lies in the sector are kept.
+// Returns false when the box is too large for a mask.
+bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, bool pie) {
+    Rect clip = ClipRect();
+    int ml = std::max(r.left, clip.left), mt = std::max(r.top, clip.top);
+    int mr = std::min(r.right, clip.right), mb = std::min(r.bottom, clip.bottom);
+    if (mr <= ml || mb <= mt) return true;  // nothing of it on the canvas
+    if (static_cast<long long>(mr - ml) * (mb - mt) > 64LL * 1024 * 1024) return false;
+
+    // Pixel-index centre: Ellipse(10, 10, 20, 20) covers pixels 10..19.
+    const double cx = (static_cast<double>(r.left) + r.right - 1) / 2.0;
+    const double cy = (static_cast<double>(r.top) + r.bottom - 1) / 2.0;
+    auto direction = [&](double x, double y) {
+        double a = std::atan2(cy - y, x - cx) * 180.0 / M_PI;
+        return a < 0 ? a + 360.0 : a;
+    };
+    const double a0 = direction(Lim(start.x), Lim(start.y));
+    double span = direction(Lim(end.x), Lim(end.y)) - a0;
+    if (span <= 0) span += 360.0;
+    auto inSector = [&](int x, int y) {
+        if (x == cx && y == cy) return true;
+        double d = direction(x, y) - a0;
+        if (d < 0) d += 360.0;
+        return d <= span + 1e-9;
+    };
+
+    auto paintMasked = [&](bool fill, QColor colour) {
+        QImage mask(mr - ml, mb - mt, QImage::Format_ARGB32);
+        mask.fill(Qt::transparent);
+        {
+            QPainter mp(&mask);
+            PreparePainter(mp);
+            mp.translate(-ml, -mt);
+            if (fill) {
+                mp.setPen(Qt::NoPen);
+                mp.setBrush(colour);
+            } else {
+                QPen pen(colour);
+                pen.setWidth(1);
+                mp.setPen(pen);
+                mp.setBrush(Qt::NoBrush);
+            }
+            mp.drawEllipse(ShapeBox(r));
+        }
+        for (int y = 0; y < mask.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
+            for (int x = 0; x < mask.width(); ++x)
+                if (qAlpha(line[x]) != 0 && !inSector(x + ml, y + mt)) line[x] = 0;
+        }
+        p.drawImage(QPoint(ml, mt), mask);
+    };
+
+    if (pie && GetBrush().style == BrushStyle::Solid) paintMasked(true, ToQColor(GetBrush().color));
+    if (GetPen().style == PenStyle::Clear) return true;
+    paintMasked(false, ToQColor(GetPen().color));
+    if (pie) {
+        // The two radii, from where each radial meets the ellipse to the
+        // centre pixel.
+        const double rx = std::max((r.right - r.left - 1) / 2.0, 0.5);
+        const double ry = std::max((r.bottom - r.top - 1) / 2.0, 0.5);
+        auto onEllipse = [&](Point pt) {
+            double dx = Lim(pt.x) - cx, dy = Lim(pt.y) - cy;
+            if (dx == 0 && dy == 0) return QPoint(static_cast<int>(std::lround(cx + rx)), static_cast<int>(std::lround(cy)));
+            double k = 1.0 / std::sqrt((dx / rx) * (dx / rx) + (dy / ry) * (dy / ry));
+            return QPoint(static_cast<int>(std::lround(cx + k * dx)), static_cast<int>(std::lround(cy + k * dy)));
+        };
+        QPoint centre(static_cast<int>(std::floor(cx)), static_cast<int>(std::floor(cy)));
+        QPolygon radii;
+        radii << onEllipse(start) << centre << onEllipse(end);
+        QPen pen(ToQColor(GetPen().color));
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(radii);
+    }
+    return true;
+}
+
+void PainterCanvas::DoTextOut(int x, int y, const std::string& text) {
+    QPainter* p = Painter();
+    if (!p) return;
+    QFont font = ToQFont(GetFont(), Dpi());
+    QFontMetrics fm(font, MetricsDevice());
+    QString s = ToQString(text);
+    int w = fm.horizontalAdvance(s);
+    int h = fm.ascent() + fm.descent();
+    x = Lim(x);
+    y = Lim(y);
+    if (GetBrush().style == BrushStyle::Solid && w > 0)
+        p->fillRect(QRect(x, y, w, h), ToQColor(GetBrush().color));
+    p->setFont(font);
+    p->setPen(ToQColor(GetFont().color));
+    p->drawText(QPoint(x, y + fm.ascent()), s);
+}
+
+void PainterCanvas::DoStretchDraw(const Rect& r, const Picture& picture) {
+    QPainter* p = Painter();
+    if (!p || picture.Empty()) return;
+    int l = Lim(r.left), t = Lim(r.top), rr = Lim(r.right), b = Lim(r.bottom);
+    if (rr <= l || b <= t) return;
+    p->drawImage(QRect(l, t, rr - l, b - t), ToQImage(picture));
+}
+
+// ---------------------------------------------------------------------------
+// RasterCanvas
+
+RasterCanvas::RasterCanvas(int width, int height, int dpi, Color background) : PainterCanvas(dpi) {
+    Resize(width, height, background);
+    SetFontSize(8);
+}
+
+RasterCanvas::~RasterCanvas() { EndPainting(); }
+
+void RasterCanvas::Resize(int width, int height, Color background) {
+    EndPainting();
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    int dotsPerMetre = static_cast<int>(std::lround(Dpi() / 0.0254));
+    image_.setDotsPerMeterX(dotsPerMetre);
+    image_.setDotsPerMeterY(dotsPerMetre);
+    image_.fill(ToQColor(background));
+}
+
+Rect RasterCanvas::ClipRect() const { return Rect{0, 0, image_.width(), image_.height()}; }
+
+void RasterCanvas::EndPainting() {
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+QPainter* RasterCanvas::Painter() {
+    if (image_.isNull()) return nullptr;
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(&image_)) {
+            painter_.reset();
+            return nullptr;
+        }
+        PreparePainter(*painter_);
+    }
+    return painter_.get();
+}
+
+const QImage& RasterCanvas::Image() {
+    EndPainting();
+    return image_;
+}
+
+Color RasterCanvas::PixelAt(int x, int y) {
+    EndPainting();
+    if (!image_.rect().contains(x, y)) throw RangeError();
+    return FromQRgb(image_.pixel(x, y));
+}
+
+void RasterCanvas::DoFloodFill(int x, int y, Color surface) {
+    if (GetBrush().style == BrushStyle::Clear) return;
+    EndPainting();
+    Color fill = GetBrush().color;
+    FloodFillImage(image_, QPoint(x, y), qRgb(surface.r, surface.g, surface.b), qRgb(fill.r, fill.g, fill.b),
+                   image_.rect());
+}
+
+// ---------------------------------------------------------------------------
+// PrinterCanvas
+
+PrinterCanvas::PrinterCanvas(QPagedPaintDevice& device)
+    : PainterCanvas(device.logicalDpiY()), device_(device) {
+    if (page_.begin(&device_)) PreparePainter(page_);
+    pageWidth_ = device_.width();
+    pageHeight_ = device_.height();
+    SetFontSize(8);
+}
+
+PrinterCanvas::~PrinterCanvas() { EndDocument(); }
+
+bool PrinterCanvas::NewPage() {
+    if (InRasterLayer()) EndRasterLayer();
+    if (!page_.isActive()) return false;
+    return device_.newPage();
+}
+
+void PrinterCanvas::EndDocument() {
+    if (InRasterLayer()) EndRasterLayer();
+    if (page_.isActive()) page_.end();
+}
+
+void PrinterCanvas::StartLayerPainter() {
+    layerPainter_ = std::make_unique<QPainter>();
+    if (!layerPainter_->begin(&layerImage_)) {
+        layerPainter_.reset();
+        return;
+    }
+    PreparePainter(*layerPainter_);
+    layerPainter_->translate(-layerArea_.left, -layerArea_.top);
+}
+
+void PrinterCanvas::BeginRasterLayer(const Rect& area) {
+    if (InRasterLayer()) EndRasterLayer();
+    Rect page = ClipRect();
+    layerArea_ = Rect{std::clamp(area.left, page.left, page.right), std::clamp(area.top, page.top, page.bottom),
+                      std::clamp(area.right, page.left, page.right), std::clamp(area.bottom, page.top, page.bottom)};
+    if (layerArea_.Width() <= 0 || layerArea_.Height() <= 0) {
+        layerImage_ = QImage();
+        return;
+    }
+    layerImage_ = QImage(layerArea_.Width(), layerArea_.Height(), QImage::Format_RGB32);
+    layerImage_.fill(Qt::white);
+    StartLayerPainter();
+}
+
+void PrinterCanvas::EndRasterLayer() {
+    if (!layerPainter_) return;
+    layerPainter_->end();
+    layerPainter_.reset();
+    if (page_.isActive() && !layerImage_.isNull())
+        page_.drawImage(QPoint(layerArea_.left, layerArea_.top), layerImage_);
+}
+
+QPainter* PrinterCanvas::Painter() {
+    if (layerPainter_) return layerPainter_.get();
+    return page_.isActive() ? &page_ : nullptr;
+}
+
+void PrinterCanvas::DoFloodFill(int x, int y, Color surface) {
+    if (!layerPainter_ || GetBrush().style == BrushStyle::Clear) return;
+    layerPainter_->end();
+    layerPainter_.reset();
+    Color fill = GetBrush().color;
+    FloodFillImage(layerImage_, QPoint(x - layerArea_.left, y - layerArea_.top), qRgb(surface.r, surface.g, surface.b),
+                   qRgb(fill.r, fill.g, fill.b), layerImage_.rect());
+    StartLayerPainter();
+}
+
+// ---------------------------------------------------------------------------
+
+std::string SaveTestPicture(const QImage& image, const std::string& name) {
+    QString dir = qEnvironmentVariable("ORANDEL_TEST_PICTURES");
+    if (dir.isEmpty()) dir = QStringLiteral(ORANDEL_TEST_PICTURE_DIR);
+    if (!QDir().mkpath(dir)) return {};
+    QString path = QDir(dir).filePath(ToQString(name) + QStringLiteral(".png"));
+    if (!image.save(path, "PNG")) return {};
+    return path.toStdString();
+}
+
+}  // namespace rtl

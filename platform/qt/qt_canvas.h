@@ -1,0 +1,162 @@
+#pragma once
+// The canvas on Qt: a raster canvas on a QImage (screen pictures) and a
+// printer canvas on a QPrinter or QPdfWriter (paper), both drawing through a
+// QPainter without anti-aliasing so that colours stay exact.
+
+#include <QColor>
+#include <QImage>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+#include "core/canvas.h"
+
+namespace rtl {
+
+QColor ToQColor(Color c);
+Color FromQRgb(QRgb rgb);
+QImage ToQImage(const Picture& picture);
+Picture ToPicture(const QImage& image, const std::string& name = {});
+
+// The face a font name stands for on this system: the Windows faces the
+// pictures name map to their metric-compatible Liberation faces ("Arial"
+// to "Liberation Sans"); any other name is kept.
+QString ResolveFontFace(const std::string& name);
+
+// The QFont of a canvas font on a device of the given dpi: pixel size from
+// the Windows height convention, no kerning, no anti-aliasing.
+QFont ToQFont(const Font& font, int dpi);
+
+// Surface fill on an image (4-connected, iterative): every pixel of colour
+// `surface` connected to `seed` inside `clip` becomes `fill`. Nothing happens
+// when the seed has another colour or lies outside.
+void FloodFillImage(QImage& image, QPoint seed, QRgb surface, QRgb fill, const QRect& clip);
+
+// Common part: every operation drawn with a QPainter.
+class PainterCanvas : public Canvas {
+public:
+    int Dpi() const override { return dpi_; }
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+
+protected:
+    explicit PainterCanvas(int dpi);
+
+    // The painter the next operation draws with, begun and ready; nullptr
+    // when nothing can be drawn (a device that would not open).
+    virtual QPainter* Painter() = 0;
+    // The device whose font metrics apply.
+    virtual QPaintDevice* MetricsDevice() = 0;
+
+    void DoFillRect(const Rect& r) override;
+    void DoLine(Point from, Point to) override;
+    void DoPolyline(std::span<const Point> points) override;
+    void DoPolygon(std::span<const Point> points) override;
+    void DoRectangle(const Rect& r) override;
+    void DoRoundRect(const Rect& r, int cornerWidth, int cornerHeight) override;
+    void DoEllipse(const Rect& r) override;
+    void DoArc(const Rect& r, Point start, Point end, bool pie) override;
+    void DoTextOut(int x, int y, const std::string& text) override;
+    void DoStretchDraw(const Rect& r, const Picture& picture) override;
+
+    // Makes a fresh painter ready for drawing the canvas way.
+    static void PreparePainter(QPainter& painter);
+
+private:
+    bool ApplyPen(QPainter& p);
+    void ApplyBrush(QPainter& p);
+    void StrokeOpenPath(QPainter& p, std::span<const Point> points);
+    bool ThinArc(QPainter& p, const Rect& r, Point start, Point end, bool pie);
+
+    int dpi_;
+};
+
+// A screen picture: draws into its own QImage (RGB32), 96 dpi unless told.
+// A new canvas is white, with a black pen of width 1, a white solid brush and
+// Arial 8 pt in black.
+class RasterCanvas : public PainterCanvas {
+public:
+    RasterCanvas(int width, int height, int dpi = 96, Color background = colors::White);
+    ~RasterCanvas() override;
+    RasterCanvas(const RasterCanvas&) = delete;
+    RasterCanvas& operator=(const RasterCanvas&) = delete;
+
+    Rect ClipRect() const override;
+
+    // The picture as drawn so far.
+    const QImage& Image();
+    // RangeError outside the picture.
+    Color PixelAt(int x, int y);
+    // New size; the picture is cleared to `background`, the state is kept.
+    void Resize(int width, int height, Color background = colors::White);
+
+protected:
+    QPainter* Painter() override;
+    QPaintDevice* MetricsDevice() override { return &image_; }
+    void DoFloodFill(int x, int y, Color surface) override;
+
+private:
+    void EndPainting();
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+};
+
+// The printer's page (QPrinter, or QPdfWriter for a PDF file), at the
+// device's resolution. Painting begins in the constructor and ends with
+// EndDocument or the destructor.
+//
+// A printer's pixels cannot be read back, so FloodFill works only inside an
+// off-screen raster layer: between BeginRasterLayer(area) and EndRasterLayer()
+// everything is drawn into an image at the printer's resolution covering
+// `area` (cleared white), which EndRasterLayer places on the page. Outside a
+// layer FloodFill does nothing, as on a Windows printer.
+class PrinterCanvas : public PainterCanvas {
+public:
+    explicit PrinterCanvas(QPagedPaintDevice& device);
+    ~PrinterCanvas() override;
+    PrinterCanvas(const PrinterCanvas&) = delete;
+    PrinterCanvas& operator=(const PrinterCanvas&) = delete;
+
+    // False when the device could not be opened (nothing is drawn then).
+    bool IsActive() const { return page_.isActive(); }
+    int PageWidth() const { return pageWidth_; }
+    int PageHeight() const { return pageHeight_; }
+    Rect ClipRect() const override { return Rect{0, 0, pageWidth_, pageHeight_}; }
+
+    bool NewPage();
+    void EndDocument();
+
+    void BeginRasterLayer(const Rect& area);
+    void EndRasterLayer();
+    bool InRasterLayer() const { return layerPainter_ != nullptr; }
+    // The last layer placed on the page, for tests.
+    const QImage& LastLayer() const { return layerImage_; }
+
+protected:
+    QPainter* Painter() override;
+    QPaintDevice* MetricsDevice() override { return &device_; }
+    void DoFloodFill(int x, int y, Color surface) override;
+
+private:
+    void StartLayerPainter();
+
+    QPagedPaintDevice& device_;
+    QPainter page_;
+    int pageWidth_ = 0;
+    int pageHeight_ = 0;
+    Rect layerArea_;
+    QImage layerImage_;
+    std::unique_ptr<QPainter> layerPainter_;
+};
+
+// Saves a picture as PNG for a person to look at: into the folder named by
+// the environment variable ORANDEL_TEST_PICTURES, else "test-pictures" in
+// the build folder. `name` without extension. Returns the path written, or
+// an empty string when it could not be written.
+std::string SaveTestPicture(const QImage& image, const std::string& name);
+
+}  // namespace rtl

@@ -1,0 +1,380 @@
+// Pixel probes of the raster canvas, and the printer canvas writing a PDF.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPageSize>
+
+#include "core/errors.h"
+#include "qt/qt_canvas.h"
+
+namespace rtl {
+namespace {
+
+using colors::Black;
+using colors::Red;
+using colors::White;
+
+int CountColour(RasterCanvas& c, Color colour) {
+    const QImage& img = c.Image();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (FromQRgb(img.pixel(x, y)) == colour) ++n;
+    return n;
+}
+
+TEST(RasterCanvas, BoxesExcludeTheirRightAndBottomEdge) {
+    RasterCanvas c(40, 40);
+    c.Ellipse(10, 10, 20, 20);
+    // Extreme pixels of the outline: columns 10 and 19, rows 10 and 19.
+    EXPECT_EQ(c.PixelAt(10, 14), Black);
+    EXPECT_EQ(c.PixelAt(19, 14), Black);
+    EXPECT_EQ(c.PixelAt(14, 10), Black);
+    EXPECT_EQ(c.PixelAt(14, 19), Black);
+    EXPECT_EQ(c.PixelAt(9, 14), White);
+    EXPECT_EQ(c.PixelAt(20, 14), White);
+    EXPECT_EQ(c.PixelAt(14, 20), White);
+    EXPECT_EQ(c.PixelAt(14, 9), White);
+
+    c.SetBrushColor(Red);
+    c.FillRect(22, 22, 25, 24);  // 3 x 2 pixels
+    EXPECT_EQ(CountColour(c, Red), 6);
+    EXPECT_EQ(c.PixelAt(24, 23), Red);
+    EXPECT_EQ(c.PixelAt(25, 23), White);
+
+    c.SetBrushColor(White);
+    c.Rectangle(30, 30, 35, 36);
+    EXPECT_EQ(c.PixelAt(30, 32), Black);
+    EXPECT_EQ(c.PixelAt(34, 32), Black);
+    EXPECT_EQ(c.PixelAt(35, 32), White);
+    EXPECT_EQ(c.PixelAt(32, 35), Black);
+    EXPECT_EQ(c.PixelAt(32, 36), White);
+    EXPECT_EQ(c.PixelAt(32, 32), White);
+}
+
+TEST(RasterCanvas, LineToLeavesOutItsEndPixel) {
+    RasterCanvas c(40, 40);
+    c.MoveTo(5, 5);
+    c.LineTo(15, 5);
+    EXPECT_EQ(c.PixelAt(5, 5), Black);
+    EXPECT_EQ(c.PixelAt(14, 5), Black);
+    EXPECT_EQ(c.PixelAt(15, 5), White);
+    c.LineTo(15, 20);  // the next line paints the corner
+    EXPECT_EQ(c.PixelAt(15, 5), Black);
+    EXPECT_EQ(c.PixelAt(15, 19), Black);
+    EXPECT_EQ(c.PixelAt(15, 20), White);
+    EXPECT_EQ(c.PenPos(), (Point{15, 20}));
+    // Diagonal: 10 pixels, the last one left out.
+    RasterCanvas d(40, 40);
+    d.MoveTo(0, 0);
+    d.LineTo(10, 10);
+    EXPECT_EQ(CountColour(d, Black), 10);
+    EXPECT_EQ(d.PixelAt(9, 9), Black);
+    EXPECT_EQ(d.PixelAt(10, 10), White);
+    // A line to where the pen already is paints nothing.
+    d.MoveTo(30, 30);
+    d.LineTo(30, 30);
+    EXPECT_EQ(d.PixelAt(30, 30), White);
+    EXPECT_EQ(CountColour(d, Black), 10);
+    EXPECT_THROW(d.PixelAt(40, 0), RangeError);
+}
+
+TEST(RasterCanvas, WidePensHaveRoundCaps) {
+    RasterCanvas c(60, 30);
+    c.SetPenWidth(9);
+    c.MoveTo(20, 15);
+    c.LineTo(40, 15);
+    // The cap reaches about half the width past both ends...
+    EXPECT_EQ(c.PixelAt(43, 15), Black);
+    EXPECT_EQ(c.PixelAt(17, 15), Black);
+    // ...including the end pixel that a one-pixel pen leaves out...
+    EXPECT_EQ(c.PixelAt(40, 15), Black);
+    // ...but is round: the corners of a square cap stay empty.
+    EXPECT_EQ(c.PixelAt(43, 11), White);
+    EXPECT_EQ(c.PixelAt(43, 19), White);
+    EXPECT_EQ(c.PixelAt(17, 11), White);
+    EXPECT_EQ(c.PixelAt(30, 11), Black);  // full width along the line
+    EXPECT_EQ(c.PixelAt(30, 21), White);
+}
+
+TEST(RasterCanvas, ArcAndPieRunCounterClockwiseFromStartToEnd) {
+    RasterCanvas c(60, 60);
+    // From the right point to the left point counter-clockwise: upper half.
+    c.Arc(10, 10, 51, 51, 60, 30, 0, 30);
+    EXPECT_EQ(c.PixelAt(30, 10), Black);
+    EXPECT_EQ(c.PixelAt(30, 50), White);
+    RasterCanvas d(60, 60);
+    d.Arc(10, 10, 51, 51, 0, 30, 60, 30);  // left to right: lower half
+    EXPECT_EQ(d.PixelAt(30, 10), White);
+    EXPECT_EQ(d.PixelAt(30, 50), Black);
+
+    // The upper-left quarter pie of the centre-of-gravity symbol: from the
+    // radial up to the radial left.
+    RasterCanvas e(60, 60);
+    e.SetBrushColor(Red);
+    e.Pie(10, 10, 51, 51, 30, 20, 20, 30);
+    EXPECT_EQ(e.PixelAt(22, 22), Red);   // upper left
+    EXPECT_EQ(e.PixelAt(38, 22), White);  // upper right
+    EXPECT_EQ(e.PixelAt(22, 38), White);  // lower left
+    EXPECT_EQ(e.PixelAt(38, 38), White);  // lower right
+    RasterCanvas f(60, 60);
+    f.SetBrushColor(Red);
+    f.Pie(10, 10, 51, 51, 30, 40, 40, 30);  // lower right quarter
+    EXPECT_EQ(f.PixelAt(38, 38), Red);
+    EXPECT_EQ(f.PixelAt(22, 22), White);
+    EXPECT_EQ(f.PixelAt(38, 22), White);
+}
+
+TEST(RasterCanvas, TextCellIsOpaqueOnASolidBrushOnly) {
+    RasterCanvas c(200, 60);
+    c.SetFontSize(10);
+    c.SetBrushColor(colors::Yellow);
+    const std::string text = "Hi";
+    int w = c.TextWidth(text);
+    int h = c.TextHeight(text);
+    c.TextOut(10, 10, text);
+    // The cell's corners are background, the cell's outside untouched.
+    EXPECT_EQ(c.PixelAt(10, 10), colors::Yellow);
+    EXPECT_EQ(c.PixelAt(10 + w - 1, 10 + h - 1), colors::Yellow);
+    EXPECT_EQ(c.PixelAt(10 + w, 10), White);
+    EXPECT_EQ(c.PixelAt(10, 10 + h), White);
+    EXPECT_EQ(c.PixelAt(9, 10), White);
+    // Some glyph pixels in the font colour.
+    int black = CountColour(c, Black);
+    EXPECT_GT(black, 10);
+    EXPECT_EQ(black + CountColour(c, colors::Yellow), w * h);  // no blended colours
+    EXPECT_EQ(c.PenPos(), (Point{10 + w, 10}));
+
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontColor(Red);
+    c.TextOut(100, 10, text);
+    EXPECT_EQ(c.PixelAt(100, 10), White);
+    EXPECT_GT(CountColour(c, Red), 10);
+}
+
+TEST(RasterCanvas, FloodFillStopsAtAOnePixelRing) {
+    RasterCanvas c(60, 60);
+    c.Ellipse(10, 10, 41, 41);
+    int ring = CountColour(c, Black);
+    c.SetBrushColor(colors::MoneyGreen);
+    c.FloodFill(25, 25, White);
+    EXPECT_EQ(c.PixelAt(25, 25), colors::MoneyGreen);
+    EXPECT_EQ(c.PixelAt(12, 25), colors::MoneyGreen);  // just inside the ring
+    EXPECT_EQ(c.PixelAt(5, 5), White);
+    EXPECT_EQ(c.PixelAt(25, 45), White);
+    EXPECT_EQ(CountColour(c, Black), ring);
+    int inside = CountColour(c, colors::MoneyGreen);
+    // Roughly the disc of radius 14: pi * 14^2 = 616.
+    EXPECT_GT(inside, 540);
+    EXPECT_LT(inside, 700);
+
+    // A seed of another colour changes nothing: on the ring, and inside
+    // again (now green, not white).
+    QImage before = c.Image().copy();
+    c.SetBrushColor(Red);
+    c.FloodFill(10, 25, White);
+    c.FloodFill(25, 25, White);
+    EXPECT_EQ(c.Image(), before);
+    // Outside the image: nothing, and no failure.
+    c.FloodFill(-1, 1000, White);
+    EXPECT_EQ(c.Image(), before);
+    // The outer surface fills up to the ring too.
+    c.FloodFill(0, 0, White);
+    EXPECT_EQ(CountColour(c, White), 0);
+    EXPECT_EQ(CountColour(c, colors::MoneyGreen), inside);
+}
+
+TEST(RasterCanvas, FloodFillOfALargeAreaIsIterative) {
+    // A whole 2000 x 2000 picture with a snake of walls: a recursive fill
+    // would run out of stack.
+    RasterCanvas c(2000, 2000);
+    for (int x = 10; x < 1990; x += 20) {
+        c.MoveTo(x, (x / 20) % 2 ? 0 : 5);
+        c.LineTo(x, (x / 20) % 2 ? 1995 : 2000);
+    }
+    c.SetBrushColor(Red);
+    c.FloodFill(0, 0, White);
+    EXPECT_EQ(c.PixelAt(1999, 1999), Red);
+    EXPECT_EQ(c.PixelAt(1000, 1000), Red);
+}
+
+TEST(RasterCanvas, DottedPenLeavesGapsInTheBrushColour) {
+    RasterCanvas c(40, 10, 96, Black);
+    c.SetPenStyle(PenStyle::Dot);
+    c.SetPenColor(Red);
+    c.SetBrushColor(White);
+    c.MoveTo(0, 5);
+    c.LineTo(30, 5);
+    // 3 on, 3 off.
+    EXPECT_EQ(c.PixelAt(0, 5), Red);
+    EXPECT_EQ(c.PixelAt(2, 5), Red);
+    EXPECT_EQ(c.PixelAt(3, 5), White);
+    EXPECT_EQ(c.PixelAt(5, 5), White);
+    EXPECT_EQ(c.PixelAt(6, 5), Red);
+    EXPECT_EQ(c.PixelAt(30, 5), Black);
+}
+
+TEST(RasterCanvas, FontHeightFollowsTheDeviceDpi) {
+    RasterCanvas screen(10, 10, 96);
+    screen.SetFontName("Arial");
+    screen.SetFontSize(10);
+    EXPECT_EQ(screen.FontHeight(), -13);
+    // Liberation Sans: cell = 1.117 em, so about 14.5 pixels.
+    EXPECT_GE(screen.TextHeight("TesT"), 14);
+    EXPECT_LE(screen.TextHeight("TesT"), 16);
+
+    RasterCanvas paper(10, 10, 600);
+    paper.SetFontSize(10);
+    EXPECT_EQ(paper.FontHeight(), -83);
+    EXPECT_GE(paper.TextHeight("TesT"), 91);
+    EXPECT_LE(paper.TextHeight("TesT"), 95);
+    // Widths scale with it: "TesT" is (1251 + 1139 + 1024 + 1251) / 2048
+    // = 2.278 em in Arial's metrics.
+    EXPECT_NEAR(paper.TextWidth("TesT"), 83 * 2.278, 3);
+    EXPECT_NEAR(screen.TextWidth("TesT"), 13 * 2.278, 2);
+
+    // A positive height is the cell height.
+    paper.SetFontHeight(40);
+    EXPECT_NEAR(paper.TextHeight("S"), 40, 1);
+    // Bold is wider.
+    paper.SetFontSize(10);
+    int regular = paper.TextWidth("Mechanical");
+    paper.SetFontBold(true);
+    EXPECT_GT(paper.TextWidth("Mechanical"), regular);
+}
+
+TEST(QtCanvasHelpers, FontFacesAndPictures) {
+    EXPECT_EQ(ResolveFontFace("Arial"), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(ResolveFontFace("arial"), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(ResolveFontFace("DejaVu Sans"), QStringLiteral("DejaVu Sans"));
+
+    Picture p(2, 2, colors::Navy, "logo");
+    p.Set(1, 0, Red);
+    QImage img = ToQImage(p);
+    EXPECT_EQ(img.pixel(1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(0, 1), qRgb(0, 0, 128));
+    Picture back = ToPicture(img, "again");
+    EXPECT_EQ(back.pixels, p.pixels);
+
+    RasterCanvas c(20, 20);
+    Picture dots(2, 1, Red);
+    dots.Set(1, 0, colors::Blue);
+    c.StretchDraw(Rect{4, 4, 12, 8}, dots);  // each pixel 4 x 4
+    EXPECT_EQ(c.PixelAt(4, 4), Red);
+    EXPECT_EQ(c.PixelAt(7, 7), Red);
+    EXPECT_EQ(c.PixelAt(8, 4), colors::Blue);
+    EXPECT_EQ(c.PixelAt(11, 7), colors::Blue);
+    EXPECT_EQ(c.PixelAt(12, 4), White);
+    EXPECT_EQ(c.PixelAt(4, 8), White);
+    EXPECT_EQ(c.ClipRect(), (Rect{0, 0, 20, 20}));
+}
+
+TEST(PrinterCanvas, WritesAPdfAndFloodFillsInARasterLayer) {
+    const QString path = QStringLiteral(ORANDEL_QT_TEST_OUTPUT_DIR "/canvas_test.pdf");
+    QFile::remove(path);
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        PrinterCanvas c(writer);
+        ASSERT_TRUE(c.IsActive());
+        EXPECT_EQ(c.Dpi(), 600);
+        // A4 at 600 dpi, less Qt's default margins: thousands of pixels.
+        EXPECT_GT(c.PageWidth(), 4000);
+        EXPECT_GT(c.PageHeight(), 6000);
+        c.SetFontSize(10);
+        EXPECT_EQ(c.FontHeight(), -83);
+        EXPECT_GE(c.TextHeight("TesT"), 91);
+        EXPECT_LE(c.TextHeight("TesT"), 95);
+        c.TextOut(100, 100, "Mechanical :");
+        c.SetPenWidth(7);
+        c.MoveTo(100, 300);
+        c.LineTo(2000, 300);
+
+        // Outside a layer a flood fill does nothing (and does not fail).
+        c.FloodFill(10, 10, White);
+
+        c.BeginRasterLayer(Rect{1000, 1000, 1600, 1400});
+        ASSERT_TRUE(c.InRasterLayer());
+        c.SetPenWidth(1);
+        c.SetBrushColor(White);
+        c.Ellipse(1100, 1100, 1301, 1301);
+        c.SetBrushColor(colors::MoneyGreen);
+        c.FloodFill(1200, 1200, White);
+        c.EndRasterLayer();
+        EXPECT_FALSE(c.InRasterLayer());
+        const QImage& layer = c.LastLayer();
+        ASSERT_EQ(layer.size(), QSize(600, 400));
+        // Layer pixel = page pixel - (1000, 1000).
+        EXPECT_EQ(FromQRgb(layer.pixel(200, 200)), colors::MoneyGreen);
+        EXPECT_EQ(FromQRgb(layer.pixel(100, 200)), Black);
+        EXPECT_EQ(FromQRgb(layer.pixel(50, 50)), White);
+
+        EXPECT_TRUE(c.NewPage());
+        c.Rectangle(100, 100, 500, 500);
+        c.EndDocument();
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray data = f.readAll();
+    EXPECT_TRUE(data.startsWith("%PDF"));
+    EXPECT_GT(data.size(), 1000);
+    EXPECT_EQ(data.count("/Type /Page\n") + data.count("/Type /Page\r") + data.count("/Type /Page "), 2);
+}
+
+TEST(QtCanvasHelpers, SavesAPngForPeopleToLookAt) {
+    RasterCanvas c(80, 50);
+    c.SetBrushColor(colors::SkyBlue);
+    c.Ellipse(5, 5, 75, 45);
+    c.SetFontSize(8);
+    c.TextOut(20, 18, "canvas");
+    std::string path = SaveTestPicture(c.Image(), "canvas_smoke");
+    ASSERT_FALSE(path.empty());
+    QImage back(QString::fromStdString(path));
+    EXPECT_EQ(back.size(), QSize(80, 50));
+    EXPECT_EQ(FromQRgb(back.pixel(40, 8)), colors::SkyBlue);
+}
+
+}  // namespace
+}  // namespace rtl
+
+namespace rtl {
+namespace {
+
+// A rounded slot made of two lines and two half-circle arcs, as the rigging
+// pictures build one, must be closed for a surface fill from inside.
+TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFill) {
+    RasterCanvas c(100, 150);
+    const int tx = 50, ty = 30, gy = 120, wr = 8;
+    c.MoveTo(tx - wr, ty - 1);
+    c.LineTo(tx - wr, gy + 1);
+    c.MoveTo(tx + wr, ty - 1);
+    c.LineTo(tx + wr, gy + 1);
+    c.Arc(tx - wr, ty - wr, tx + wr, ty + wr, tx + wr, ty, tx - wr, ty);  // over the top
+    c.Arc(tx - wr, gy - wr, tx + wr, gy + wr, tx - wr, gy, tx + wr, gy);  // underneath
+    c.SetBrushColor(colors::MoneyGreen);
+    c.FloodFill(tx, ty + 20, White);
+    SaveTestPicture(c.Image(), "canvas_slot_fill");
+    EXPECT_EQ(c.PixelAt(tx, ty + 20), colors::MoneyGreen);
+    EXPECT_EQ(c.PixelAt(tx, ty - wr + 2), colors::MoneyGreen);  // up into the top arc
+    EXPECT_EQ(c.PixelAt(tx, gy + wr - 3), colors::MoneyGreen);  // down into the bottom arc
+    EXPECT_EQ(c.PixelAt(tx, ty - wr - 2), White);
+    EXPECT_EQ(c.PixelAt(tx, gy + wr + 2), White);
+    EXPECT_EQ(c.PixelAt(tx - wr - 3, 60), White);
+    EXPECT_EQ(c.PixelAt(tx + wr + 3, 60), White);
+    EXPECT_EQ(c.PixelAt(0, 0), White);
+    // Inside: the slot's width (15 pixels between the lines) times its
+    // straight length, plus the two half discs.
+    int green = 0;
+    const QImage& img = c.Image();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (FromQRgb(img.pixel(x, y)) == colors::MoneyGreen) ++green;
+    EXPECT_GT(green, 15 * (gy - ty) + 100);
+    EXPECT_LT(green, 15 * (gy - ty) + 400);
+}
+
+}  // namespace
+}  // namespace rtl
