@@ -1,0 +1,749 @@
+// The 19 array classes: what each creates, how it sets up, and the
+// per-class geometry that differs from the base.
+
+#include <cmath>
+
+#include "arrays/lsarray.h"
+#include "arrays/trig.h"
+#include "core/errors.h"
+
+using rtl::CheckedAdd;
+using rtl::CheckedSub;
+
+// STUB bodies below (CalcControllerSettings, CalcMechanics, GetRigResults,
+// DrawFlyingDetail, GroundStackSafetyLevel) do nothing until the controller
+// advice, rig evaluation and drawings are wired in.
+
+// ===========================================================================
+// TArvoArray, type code 0
+
+TArvoArray::TArvoArray() {
+    ArvoBox = NewBox<TArvoBox>();
+    ArvoGrid = NewGrid<TArvoGrid>();
+    ArvoGroundStackBar = NewGroundStackBar<TArvoGroundStackBar>();
+    TypeCode = 0;
+    CurrentBox = ArvoBox;
+    Grid = ArvoGrid;
+    GroundStackBar = ArvoGroundStackBar;
+}
+
+void TArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                       double APositionOffset, double ATipForce) {
+    ElementCount = ACount1;
+    RigElementCount = CheckedAdd(ACount1, 1);
+    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+}
+
+void TArvoArray::CalcControllerSettings() {}  // STUB
+void TArvoArray::CalcMechanics() {}           // STUB
+void TArvoArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
+void TArvoArray::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
+                               double&) {}  // STUB
+
+// ===========================================================================
+// TRuddArray, type code 2
+
+TRuddArray::TRuddArray() {
+    RuddBox = NewBox<TRuddBox>();
+    ArvoGrid = NewGrid<TArvoGrid>();
+    ArvoGroundStackBar = NewGroundStackBar<TArvoGroundStackBar>();
+    TypeCode = 2;
+    CurrentBox = RuddBox;
+    Grid = ArvoGrid;
+    GroundStackBar = ArvoGroundStackBar;
+}
+
+void TRuddArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                       double APositionOffset, double ATipForce) {
+    ElementCount = ACount1;
+    RigElementCount = CheckedAdd(ACount1, 1);
+    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+}
+
+void TRuddArray::CalcControllerSettings() {}  // STUB
+void TRuddArray::CalcMechanics() {}           // STUB
+void TRuddArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
+void TRuddArray::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
+                               double&) {}  // STUB
+
+// ===========================================================================
+// TBexaArray, type code 1
+
+TBexaArray::TBexaArray() {
+    BexaBox = NewBox<TBexaBox>();
+    BexaGrid = NewGrid<TBexaGrid>();
+    LiftBar = NewLiftBar<TLiftBar>();
+    BexaGroundStackBar = NewGroundStackBar<TBexaGroundStackBar>();
+    TypeCode = 1;
+    CurrentBox = BexaBox;
+    Grid = BexaGrid;
+    GroundStackBar = BexaGroundStackBar;
+    CurrentLiftBar = LiftBar;
+}
+
+void TBexaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                       double APositionOffset, double ATipForce) {
+    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+    ElementCount = ACount1;
+    SetRigElementCountByPickMode(1, 2);
+    Grid->Mass = CombinationGrid ? 60.0 : 45.0;
+}
+
+void TBexaArray::CalcControllerSettings() {}  // STUB
+void TBexaArray::CalcMechanics() {}           // STUB
+void TBexaArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
+void TBexaArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void TBexaArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t,
+                                  bool, int32_t, double, double, int32_t, int32_t,
+                                  rtl::Point&) {}  // STUB
+void TBexaArray::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
+                               double&) {}  // STUB
+
+// ===========================================================================
+// THobaARRAY, type code 5
+
+THobaARRAY::THobaARRAY() {
+    HobaBox = NewBox<THobaBox>();
+    HobaGrid = NewGrid<THobaGrid>();
+    LiftBar = NewLiftBar<TLiftBar>();
+    TypeCode = 5;
+    CurrentBox = HobaBox;
+    Grid = HobaGrid;
+    CurrentLiftBar = LiftBar;
+}
+
+std::unique_ptr<THobaARRAY> THobaARRAY::CreateWithMainArray(uint8_t MainType,
+                                                            const TSplay& MainSplay,
+                                                            int32_t MainCount,
+                                                            double MainPositionOffset,
+                                                            int32_t SubCount,
+                                                            double SubPositionOffset) {
+    if (MainType > 1) throw rtl::RangeError();
+    auto sub = std::make_unique<THobaARRAY>();
+    sub->ElementCount = SubCount;
+    sub->PositionOffset = SubPositionOffset;
+    // The main array works on its own copy of the main splay list, so the
+    // caller's list may go away before the match runs.
+    sub->MainSplay_ = std::make_unique<TSplay>(MainSplay);
+    if (MainType == 0)
+        sub->OwnedMainArray_ = std::make_unique<TArvoArray>();
+    else
+        sub->OwnedMainArray_ = std::make_unique<TBexaArray>();
+    sub->MainArray = sub->OwnedMainArray_.get();
+    sub->MainArray->SetUp(*sub->MainSplay_, MainCount, 0, 0, MainPositionOffset, 1000.0);
+    return sub;
+}
+
+void THobaARRAY::MatchToMainArray(TSplay& Result) {
+    if (CheckedSub(ElementCount, 1) < 1) {
+        Result = *Splay;
+        return;
+    }
+    if (MainArray == nullptr)
+        throw rtl::RuntimeError(0, "This sub array was not built against a main array");
+    const TLoudspeakerArray& main = *MainArray;
+    const int32_t count = ElementCount;
+    for (int64_t i = 1; i < count; ++i) {
+        // Both arrays start at the main array's top angle.
+        Splay->Angle[0] = main.Splay->Angle[0];
+        SetUp(*Splay, ElementCount, 0, 0, PositionOffset, TipForce);
+
+        // The main element nearest in height (element 0 never; ties keep the
+        // lower one).
+        double best = 1000.0;
+        int64_t m = 0;
+        for (int64_t j = 1; j < main.ElementCount; ++j) {
+            const double d = std::fabs(ElementHeight[i] - main.ElementHeight[j]);
+            if (d < best) {
+                best = d;
+                m = j;
+            }
+        }
+
+        // The splay choice whose tilt comes nearest to that main element's
+        // (ties keep the lower choice).
+        double bestTilt = 1000.0;
+        int chosen = 0;
+        for (int k = 0; k < CurrentBox->SplayCount; ++k) {
+            Splay->ChoiceIndex[i] = k;
+            Splay->Angle[i] = CurrentBox->SplayAngles[k];
+            CalcAngles();
+            CalcHeights();
+            const double d = std::fabs(Tilt[i] - main.Tilt[m]);
+            if (d < bestTilt) {
+                bestTilt = d;
+                chosen = k;
+            }
+        }
+        Splay->ChoiceIndex[i] = chosen;
+        Splay->Angle[i] = CurrentBox->SplayAngles[chosen];
+        SetUp(*Splay, ElementCount, 0, 0, PositionOffset, TipForce);
+    }
+    Result = *Splay;
+}
+
+void THobaARRAY::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                       double APositionOffset, double ATipForce) {
+    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+    ElementCount = ACount1;
+    SetRigElementCountByPickMode(1, 2);
+}
+
+// The subwoofers hang behind a main array: reference points at the rear, by
+// the tilt of element 1.  The walk covers one entry past the last element
+// while it stays inside the tables.
+void THobaARRAY::CalcHeights() {
+    TLoudspeakerArray::CalcHeights();
+    const long double d = CurrentBox->Depth;
+    const int64_t last = ElementCount < 40 ? ElementCount : 40;
+    for (int64_t i = 0; i <= last; ++i)
+        ElementHeight[i] = static_cast<double>(ElementHeight[i] - SinDeg(Tilt[i]) * d +
+                                               SinDeg(Tilt[1]) * d);
+}
+
+void THobaARRAY::CalcDistances() {
+    TLoudspeakerArray::CalcDistances();
+    const long double d = CurrentBox->Depth;
+    const int64_t last = ElementCount < 40 ? ElementCount : 40;
+    for (int64_t i = 0; i <= last; ++i)
+        ElementDistance[i] = static_cast<double>(ElementDistance[i] - CosDeg(Tilt[i]) * d +
+                                                 CosDeg(Tilt[1]) * d);
+}
+
+void THobaARRAY::CalcControllerSettings() {}  // STUB
+void THobaARRAY::CalcMechanics() {}           // STUB
+void THobaARRAY::SetRigMode(int32_t Mode) { TLoudspeakerArray::SetRigMode(Mode); }
+void THobaARRAY::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void THobaARRAY::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t,
+                                  bool, int32_t, double, double, int32_t, int32_t,
+                                  rtl::Point&) {}  // STUB
+void THobaARRAY::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
+                               double&) {}  // STUB
+
+// ===========================================================================
+// Single-model mini arrays: TDoviArray 7, TElkaArray 12, TIvorArray 14
+
+void TMiniSingleArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                             double APositionOffset, double ATipForce) {
+    // The geometry runs on the grid in use before the switch.
+    const TGridSettings settings = NoteGridSettings();
+    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+    SwitchMiniGrid(MiniRig, settings);
+    ElementCount = ACount1;
+    SetRigElementCountByPickMode(1, 2);
+}
+
+void TMiniSingleArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
+void TMiniSingleArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void TMiniSingleArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
+                                        int32_t, bool, int32_t, double, double, int32_t,
+                                        int32_t, rtl::Point&) {}  // STUB
+void TMiniSingleArray::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                     double&, double&) {}  // STUB
+
+TDoviArray::TDoviArray() {
+    DoviBox = NewBox<TDoviBox>();
+    MiniRig = NewMiniRigging(true);
+    DoviGroundStackBar = NewGroundStackBar<TDoviGroundStackBar>();
+    TypeCode = 7;
+    CurrentBox = DoviBox;
+    GroundStackBar = DoviGroundStackBar;
+}
+void TDoviArray::CalcControllerSettings() {}  // STUB
+void TDoviArray::CalcMechanics() {}           // STUB
+
+TElkaArray::TElkaArray() {
+    ElkaBox = NewBox<TElkaBox>();
+    MiniRig = NewMiniRigging(true);
+    ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
+    TypeCode = 12;
+    CurrentBox = ElkaBox;
+    GroundStackBar = ElkaGroundStackBar;
+}
+void TElkaArray::CalcControllerSettings() {}  // STUB
+void TElkaArray::CalcMechanics() {}           // STUB
+
+TIvorArray::TIvorArray() {
+    IvorBox = NewBox<TIvorBox>();
+    MiniRig = NewMiniRigging(true);
+    ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
+    TypeCode = 14;
+    CurrentBox = IvorBox;
+    GroundStackBar = ElkaGroundStackBar;
+}
+void TIvorArray::CalcControllerSettings() {}  // STUB
+void TIvorArray::CalcMechanics() {}           // STUB
+
+// ===========================================================================
+// TArvoBexaArray 3 and its children TRuddBexaArray 4, TBexaDoviArray 9,
+// THobaDoviArray 10
+
+TArvoBexaArray::TArvoBexaArray() {
+    ArvoBox = NewBox<TArvoBox>();
+    BexaBox = NewBox<TBexaBox>();
+    ArvoGrid = NewGrid<TArvoGrid>();
+    ArvoBexaGrid = NewGrid<TArvoBexaGrid>();
+    TypeCode = 3;
+    Grid = ArvoGrid;
+    // CurrentBox stays the placeholder: SelectCabinet sets it before any
+    // geometry runs.
+    JunctionGap = 0.05;
+    MixOffset2 = 0.06;
+    MixOffset3 = 0.752;
+    Models_[1] = ArvoBox;
+    Models_[2] = BexaBox;
+}
+
+void TArvoBexaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    Splay = &ASplay;
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    RigElementCount = CheckedAdd(ElementCount, 2);
+    PositionOffset = APositionOffset;
+    TipForce = ATipForce;
+    RecomputeGeometryTwoModel();
+}
+
+void TArvoBexaArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+
+// Always top-down with the junction gap where the second model begins; the
+// walk leaves the last element's cabinet current.
+void TArvoBexaArray::CalcHeights() { FlownHeights(ModelCountSum(), true, Count1); }
+void TArvoBexaArray::CalcDistances() { TopDownDistances(ModelCountSum(), true, Count1); }
+
+void TArvoBexaArray::CalcControllerSettings() {}  // STUB
+void TArvoBexaArray::CalcMechanics() {}           // STUB
+void TArvoBexaArray::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                   double&, double&) {}  // STUB
+
+TRuddBexaArray::TRuddBexaArray() {
+    RuddBox = NewBox<TRuddBox>();
+    TypeCode = 4;
+    Models_[1] = RuddBox;
+    Models_[2] = BexaBox;
+}
+void TRuddBexaArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void TRuddBexaArray::CalcControllerSettings() {}  // STUB
+void TRuddBexaArray::CalcMechanics() {}           // STUB
+
+TBexaDoviArray::TBexaDoviArray() {
+    OwnBexaBox = NewBox<TBexaBox>();
+    BexaGrid = NewGrid<TBexaGrid>();
+    DoviBox = NewBox<TDoviBox>();
+    BexaDoviGrid = NewGrid<TBexaDoviGrid>();
+    LiftBar = NewLiftBar<TLiftBar>();
+    TypeCode = 9;
+    Grid = BexaGrid;
+    CurrentLiftBar = LiftBar;
+    JunctionGap = 0.025;
+    MixOffset2 = 0.02;
+    MixOffset3 = 0.51;
+    Models_[1] = OwnBexaBox;
+    Models_[2] = DoviBox;
+}
+
+void TBexaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                           double APositionOffset, double ATipForce) {
+    TArvoBexaArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+    // Other pick modes keep the count of the family's set-up (N + 2).
+    SetRigElementCountByPickMode(2, 3);
+}
+
+void TBexaDoviArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void TBexaDoviArray::CalcControllerSettings() {}  // STUB
+void TBexaDoviArray::CalcMechanics() {}           // STUB
+void TBexaDoviArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void TBexaDoviArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
+                                      int32_t, bool, int32_t, double, double, int32_t, int32_t,
+                                      rtl::Point&) {}  // STUB
+
+THobaDoviArray::THobaDoviArray() {
+    DoviBox = NewBox<TDoviBox>();
+    HobaGrid = NewGrid<THobaGrid>();
+    HobaBox = NewBox<THobaBox>();
+    HobaDoviGrid = NewGrid<THobaDoviGrid>();
+    LiftBar = NewLiftBar<TLiftBar>();
+    TypeCode = 10;
+    Grid = HobaGrid;
+    CurrentLiftBar = LiftBar;
+    JunctionGap = 0.2;
+    MixOffset2 = 0.1;
+    MixOffset3 = 0.8;
+    Models_[1] = HobaBox;
+    Models_[2] = DoviBox;
+}
+
+void THobaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    Splay = &ASplay;
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    TipForce = ATipForce;
+    SetRigElementCountByPickMode(2, 3);
+    PositionOffset = APositionOffset;
+    RecomputeGeometryTwoModel();
+}
+
+void THobaDoviArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void THobaDoviArray::CalcHeights() { SubwooferOverHeights(*HobaBox, *DoviBox); }
+void THobaDoviArray::CalcDistances() { SubwooferOverDistances(*HobaBox, *DoviBox); }
+void THobaDoviArray::CalcControllerSettings() {}  // STUB
+void THobaDoviArray::CalcMechanics() {}           // STUB
+void THobaDoviArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void THobaDoviArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
+                                      int32_t, bool, int32_t, double, double, int32_t, int32_t,
+                                      rtl::Point&) {}  // STUB
+
+// ===========================================================================
+// THobaBexaARRAY, type code 6
+
+THobaBexaARRAY::THobaBexaARRAY() {
+    BexaBox = NewBox<TBexaBox>();
+    HobaBox = NewBox<THobaBox>();
+    HobaGrid = NewGrid<THobaGrid>();
+    LiftBar = NewLiftBar<TLiftBar>();
+    TypeCode = 6;
+    CurrentBox = HobaBox;
+    Grid = HobaGrid;
+    CurrentLiftBar = LiftBar;
+    JunctionGap = 0.025;
+    MixOffset2 = 0.0;
+    MixOffset3 = 0.0;
+    Models_[1] = HobaBox;
+    Models_[2] = BexaBox;
+}
+
+void THobaBexaARRAY::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    Splay = &ASplay;
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    TipForce = ATipForce;
+    SetRigElementCountByPickMode(2, 3);
+    PositionOffset = APositionOffset;
+    RecomputeGeometry();
+}
+
+void THobaBexaARRAY::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void THobaBexaARRAY::CalcHeights() { SubwooferOverHeights(*HobaBox, *BexaBox); }
+void THobaBexaARRAY::CalcDistances() { SubwooferOverDistances(*HobaBox, *BexaBox); }
+// This array is only ever flown: the rig mode is not taken.
+void THobaBexaARRAY::SetRigMode(int32_t /*Mode*/) {}
+void THobaBexaARRAY::CalcControllerSettings() {}  // STUB
+void THobaBexaARRAY::CalcMechanics() {}           // STUB
+void THobaBexaARRAY::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void THobaBexaARRAY::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
+                                      int32_t, bool, int32_t, double, double, int32_t, int32_t,
+                                      rtl::Point&) {}  // STUB
+void THobaBexaARRAY::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                   double&, double&) {}  // STUB
+
+// ===========================================================================
+// TRuddArvoArray 8, TGiraFArvoArray 11: the base geometry with the current
+// (full-size) cabinet for every element.
+
+TRuddArvoArray::TRuddArvoArray() {
+    RuddBox = NewBox<TRuddBox>();
+    ArvoGrid = NewGrid<TArvoGrid>();
+    ArvoBox = NewBox<TArvoBox>();
+    TypeCode = 8;
+    CurrentBox = ArvoBox;
+    Grid = ArvoGrid;
+    Models_[1] = RuddBox;
+    Models_[2] = ArvoBox;
+}
+
+void TRuddArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    RigElementCount = CheckedAdd(ElementCount, 1);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
+
+void TRuddArvoArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void TRuddArvoArray::CalcControllerSettings() {}  // STUB
+void TRuddArvoArray::CalcMechanics() {}           // STUB
+void TRuddArvoArray::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                   double&, double&) {}  // STUB
+
+TGiraFArvoArray::TGiraFArvoArray() {
+    GiraFBox = NewBox<TGiraFBox>();
+    ArvoBox = NewBox<TArvoBox>();
+    ArvoGrid = NewGrid<TArvoGrid>();
+    TypeCode = 11;
+    CurrentBox = ArvoBox;
+    Grid = ArvoGrid;
+    Models_[1] = ArvoBox;
+    Models_[2] = GiraFBox;
+}
+
+void TGiraFArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2,
+                            int32_t /*ACount3*/, double APositionOffset, double ATipForce) {
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    RigElementCount = CheckedAdd(ElementCount, 1);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
+
+void TGiraFArvoArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void TGiraFArvoArray::CalcControllerSettings() {}  // STUB
+void TGiraFArvoArray::CalcMechanics() {}           // STUB
+void TGiraFArvoArray::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                    double&, double&) {}  // STUB
+
+// ===========================================================================
+// Mixed columns: TDoviElkaArray 13, TBexaCadriArray 18, TIvorDoviArray 15,
+// TIvorElkaArray 16, TIvorDoviElkaArray 17
+
+void TMixedColumnArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+
+void TMixedColumnArray::CalcHeights() {
+    if (RigMode == Flown)
+        FlownHeights(ModelCountSum(), true, -1);
+    else
+        StackedHeights(ElementCount, true);
+    SelectCabinet(0);
+}
+
+void TMixedColumnArray::CalcDistances() {
+    TopDownDistances(ModelCountSum(), true, -1);
+    SelectCabinet(0);
+}
+
+void TMixedColumnArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
+void TMixedColumnArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void TMixedColumnArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
+                                         int32_t, bool, int32_t, double, double, int32_t,
+                                         int32_t, rtl::Point&) {}  // STUB
+void TMixedColumnArray::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                      double&, double&) {}  // STUB
+
+TDoviElkaArray::TDoviElkaArray() {
+    DoviBox = NewBox<TDoviBox>();
+    ElkaBox = NewBox<TElkaBox>();
+    MiniRig = NewMiniRigging(true);
+    ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
+    TypeCode = 13;
+    CurrentBox = DoviBox;
+    GroundStackBar = ElkaGroundStackBar;
+    Models_[1] = DoviBox;
+    Models_[2] = ElkaBox;
+}
+
+void TDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    // The grid switch comes before the geometry here.
+    SwitchMiniGrid(MiniRig, NoteGridSettings());
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    SetRigElementCountByPickMode(1, 2);
+    Splay = &ASplay;
+    if (RigMode == GroundStacked) SelectGroundStackHole();
+    PositionOffset = APositionOffset;
+    TipForce = ATipForce;
+    RecomputeGeometry();
+}
+
+void TDoviElkaArray::CalcControllerSettings() {}  // STUB
+void TDoviElkaArray::CalcMechanics() {}           // STUB
+
+TBexaCadriArray::TBexaCadriArray() {
+    BexaBox = NewBox<TBexaBox>();
+    CadriBox = NewBox<TCadriBox>();
+    BexaGrid = NewGrid<TBexaGrid>();
+    LiftBar = NewLiftBar<TLiftBar>();
+    TypeCode = 18;
+    CurrentBox = BexaBox;
+    Grid = BexaGrid;
+    CurrentLiftBar = LiftBar;
+    Models_[1] = BexaBox;
+    Models_[2] = CadriBox;
+}
+
+void TBexaCadriArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                            double APositionOffset, double ATipForce) {
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    SetRigElementCountByPickMode(1, 2);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
+
+void TBexaCadriArray::CalcControllerSettings() {}  // STUB
+void TBexaCadriArray::CalcMechanics() {}           // STUB
+
+TIvorDoviArray::TIvorDoviArray() {
+    IvorBox = NewBox<TIvorBox>();
+    DoviBox = NewBox<TDoviBox>();
+    MiniRig = NewMiniRigging(false);
+    DoviGroundStackBar = NewGroundStackBar<TDoviGroundStackBar>();
+    TypeCode = 15;
+    CurrentBox = DoviBox;
+    GroundStackBar = DoviGroundStackBar;
+    Models_[1] = IvorBox;
+    Models_[2] = DoviBox;
+}
+
+void TIvorDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    SwitchMiniGrid(MiniRig, NoteGridSettings());
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    // A stack goes to the library as cabinets only.
+    if (RigMode == GroundStacked)
+        RigElementCount = ElementCount;
+    else
+        SetRigElementCountByPickMode(1, 2);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
+
+void TIvorDoviArray::CalcAngles() {
+    if (RigMode != GroundStacked) {
+        TLoudspeakerArray::CalcAngles();
+        return;
+    }
+    const int32_t N = ElementCount;
+    for (int64_t i = 0; i < N; ++i) Tilt[i] = 0.0;
+    const int32_t last = CheckedSub(N, 1);
+    Tilt[last] = Splay->Angle[last];
+    for (int64_t i = static_cast<int64_t>(last) - 1; i >= Count1; --i)
+        Tilt[i] = static_cast<double>(static_cast<long double>(Tilt[i + 1]) - Splay->Angle[i]);
+    // The subwoofers stand level.
+    for (int64_t i = 0; i < Count1; ++i) Tilt[i] = 0.0;
+}
+
+void TIvorDoviArray::CalcHeights() {
+    if (RigMode == Flown)
+        TMixedColumnArray::CalcHeights();
+    else
+        StackOnSubwoofers();
+}
+
+void TIvorDoviArray::CalcDistances() {
+    if (RigMode == Flown)
+        TMixedColumnArray::CalcDistances();
+    else
+        StackOnSubwoofers();
+}
+
+void TIvorDoviArray::StackOnSubwoofers() {
+    const int32_t N = ElementCount;
+    SelectCabinet(0);
+    const long double h1 = CurrentBox->FrontHeight;
+    // The mini cabinet's height: the cabinet of the last element.
+    SelectCabinet(CheckedAdd(Count1, Count2));
+    const long double h2 = CurrentBox->FrontHeight;
+    const long double p = PositionOffset;
+
+    // Subwoofers upright on the stage, the last one lowest.
+    long double a = 0.0L;
+    for (int64_t i = static_cast<int64_t>(Count1) - 1; i >= 0; --i) {
+        a = (i == static_cast<int64_t>(Count1) - 1) ? h1 / 2.0L : a + h1;
+        ElementHeight[i] = static_cast<double>(p + a);
+        ElementDistance[i] = 0.0;
+    }
+
+    // Mini cabinets on top of the subwoofers (on the stage when there are
+    // none), the last element lowest.
+    for (int64_t i = static_cast<int64_t>(N) - 1; i >= Count1; --i) {
+        if (i == static_cast<int64_t>(N) - 1) {
+            if (Count1 > 0) {
+                ElementHeight[i] =
+                    static_cast<double>(CosDeg(Tilt[i]) * h2 / 2.0L + h1 / 2.0L + ElementHeight[0]);
+                ElementDistance[i] =
+                    static_cast<double>(SinDeg(Tilt[i]) * h2 / 2.0L + ElementDistance[0]);
+            } else {
+                ElementHeight[i] = static_cast<double>(CosDeg(Tilt[i]) * h2 / 2.0L + p);
+                ElementDistance[i] = static_cast<double>(SinDeg(Tilt[i]) * h2 / 2.0L);
+            }
+        } else {
+            ElementHeight[i] = static_cast<double>(CosDeg(Tilt[i + 1]) * h2 / 2.0L +
+                                                   ElementHeight[i + 1] +
+                                                   CosDeg(Tilt[i]) * h2 / 2.0L);
+            ElementDistance[i] = static_cast<double>(SinDeg(Tilt[i + 1]) * h2 / 2.0L +
+                                                     ElementDistance[i + 1] +
+                                                     SinDeg(Tilt[i]) * h2 / 2.0L);
+        }
+    }
+    // The stacked mini cabinets lean back over the subwoofers.
+    for (int64_t i = Count1; i < N; ++i) ElementDistance[i] = -ElementDistance[i];
+    SelectCabinet(0);
+}
+
+uint8_t TIvorDoviArray::GroundStackSafetyLevel() {
+    // STUB: the same tipping check as the base, wired in with the rig
+    // evaluation.
+    return 0;
+}
+
+void TIvorDoviArray::CalcControllerSettings() {}  // STUB
+void TIvorDoviArray::CalcMechanics() {}           // STUB
+
+TIvorElkaArray::TIvorElkaArray() {
+    IvorBox = NewBox<TIvorBox>();
+    ElkaBox = NewBox<TElkaBox>();
+    MiniRig = NewMiniRigging(false);
+    ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
+    TypeCode = 16;
+    CurrentBox = ElkaBox;
+    GroundStackBar = ElkaGroundStackBar;
+    Models_[1] = IvorBox;
+    Models_[2] = ElkaBox;
+}
+
+void TIvorElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+                           double APositionOffset, double ATipForce) {
+    SwitchMiniGrid(MiniRig, NoteGridSettings());
+    Count1 = ACount1;
+    Count2 = ACount2;
+    ElementCount = CheckedAdd(ACount1, ACount2);
+    SetRigElementCountByPickMode(1, 2);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
+
+void TIvorElkaArray::CalcControllerSettings() {}  // STUB
+void TIvorElkaArray::CalcMechanics() {}           // STUB
+
+TIvorDoviElkaArray::TIvorDoviElkaArray() {
+    IvorBox = NewBox<TIvorBox>();
+    DoviBox = NewBox<TDoviBox>();
+    ElkaBox = NewBox<TElkaBox>();
+    MiniRig = NewMiniRigging(false);
+    ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
+    TypeCode = 17;
+    CurrentBox = ElkaBox;
+    GroundStackBar = ElkaGroundStackBar;
+    Models_[1] = IvorBox;
+    Models_[2] = DoviBox;
+    Models_[3] = ElkaBox;
+    ThreeModels_ = true;
+}
+
+void TIvorDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                               double APositionOffset, double ATipForce) {
+    SwitchMiniGrid(MiniRig, NoteGridSettings());
+    Count1 = ACount1;
+    Count2 = ACount2;
+    Count3 = ACount3;
+    ElementCount = CheckedAdd(CheckedAdd(ACount1, ACount2), ACount3);
+    SetRigElementCountByPickMode(1, 2);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
+
+void TIvorDoviElkaArray::CalcControllerSettings() {}  // STUB
+void TIvorDoviElkaArray::CalcMechanics() {}           // STUB

@@ -1,0 +1,357 @@
+// The array base class: construction, the shared set-up steps and the
+// element geometry.  Geometry is carried in long double and rounded to double
+// where a table entry is stored.
+
+#include "arrays/lsarray.h"
+
+#include <cmath>
+
+#include "arrays/trig.h"
+#include "core/errors.h"
+
+using rtl::CheckedAdd;
+using rtl::CheckedSub;
+
+TLoudspeakerArray::TLoudspeakerArray() : OwnSplay_(std::make_unique<TSplay>()) {
+    RigMode = Flown;
+    Splay = OwnSplay_.get();
+    Grid = NewGrid<TGrid>();
+    CurrentBox = NewBox<TBox>();
+    GroundStackBar = NewGroundStackBar<TGroundStackBar>();
+    MechanicsDone = false;
+    CombinationGrid = false;
+    Models_.Fill(nullptr);
+}
+
+TLoudspeakerArray::~TLoudspeakerArray() = default;
+
+// ---------------------------------------------------------------------------
+// Virtual operations with a base body.
+
+void TLoudspeakerArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t /*ACount2*/,
+                              int32_t /*ACount3*/, double APositionOffset, double ATipForce) {
+    Splay = &ASplay;
+    ElementCount = ACount1;
+    PositionOffset = APositionOffset;
+    TipForce = ATipForce;
+    if (RigMode == GroundStacked) SelectGroundStackHole();
+    CalcAngles();
+    CalcHeights();
+    CalcDistances();
+    CalcSlopes();
+    CalcIntercepts();
+}
+
+void TLoudspeakerArray::CalcControllerSettings() { throw rtl::AbstractError(); }
+
+void TLoudspeakerArray::CalcMechanics() { throw rtl::AbstractError(); }
+
+void TLoudspeakerArray::SelectCabinet(int32_t /*I*/) {}
+
+void TLoudspeakerArray::CalcAngles() {
+    const int32_t N = ElementCount;
+    for (int64_t i = 0; i < N; ++i) Tilt[i] = 0.0;
+    if (RigMode == Flown) {
+        // Element 0's entry is the array's top angle.
+        long double sum = 0.0L;
+        for (int64_t i = 0; i < N; ++i) {
+            sum += Splay->Angle[i];
+            Tilt[i] = static_cast<double>(sum);
+        }
+    } else if (RigMode == GroundStacked) {
+        // The bottom element stands at its own splay entry; each element above
+        // takes the tilt below it less its own splay.
+        const int32_t last = CheckedSub(N, 1);
+        Tilt[last] = Splay->Angle[last];
+        for (int64_t i = static_cast<int64_t>(last) - 1; i >= 0; --i)
+            Tilt[i] = static_cast<double>(static_cast<long double>(Tilt[i + 1]) - Splay->Angle[i]);
+    }
+}
+
+void TLoudspeakerArray::CalcHeights() {
+    if (RigMode == Flown)
+        FlownHeights(ElementCount, false, -1);
+    else if (RigMode == GroundStacked)
+        StackedHeights(ElementCount, false);
+}
+
+void TLoudspeakerArray::CalcDistances() { TopDownDistances(ElementCount, false, -1); }
+
+uint8_t TLoudspeakerArray::GroundStackSafetyLevel() {
+    // STUB: the tipping check (StackHeight, FrontTipLimit, RearTipLimit from
+    // CalcMechanics' TotalMass and CogX) is wired in with the rig evaluation.
+    return 0;
+}
+
+void TLoudspeakerArray::SetRigMode(int32_t Mode) {
+    RigMode = Mode;
+    // Keeps the tipping figures current for an array evaluated before.
+    if (MechanicsDone && RigMode == GroundStacked) (void)GroundStackSafetyLevel();
+}
+
+void TLoudspeakerArray::SetLiftBarOption(int32_t /*Value*/) { throw rtl::AbstractError(); }
+
+void TLoudspeakerArray::DrawSideView(rtl::Canvas& /*Canvas*/, bool /*DrawArray*/,
+                                     bool /*EqualScale*/, int32_t /*Width*/, int32_t /*Height*/,
+                                     bool /*Metric*/, int32_t /*ARigMode*/, bool /*Printing*/,
+                                     bool /*Spare*/) {
+    // STUB: the side view drawing is wired in separately.
+}
+
+void TLoudspeakerArray::DrawFlyingDetail(rtl::Canvas& /*Canvas*/, bool /*EqualScale*/,
+                                         bool /*Printing*/, int32_t /*Width*/,
+                                         int32_t /*Height*/, int32_t /*Left*/, int32_t /*Top*/,
+                                         bool /*Metric*/, int32_t /*ARigMode*/,
+                                         double /*ExtraX*/, double /*ExtraY*/,
+                                         int32_t /*ShiftX*/, int32_t /*ShiftY*/,
+                                         rtl::Point& /*PickPoint*/) {
+    // STUB: the flying detail drawing (base body) is wired in separately.
+}
+
+void TLoudspeakerArray::GetRigResults(double&, double&, double&, double&, double&, double&,
+                                      double&, double&) {}
+
+// ---------------------------------------------------------------------------
+// Non-virtual geometry.
+
+void TLoudspeakerArray::CalcCumulativeAngles() {
+    for (int64_t i = 0; i <= 39; ++i) Tilt[i] = 0.0;
+    const int32_t N = CheckedAdd(Count1, Count2);
+    long double sum = 0.0L;
+    for (int64_t i = 0; i < N; ++i) {
+        sum += Splay->Angle[i];
+        Tilt[i] = static_cast<double>(sum);
+    }
+}
+
+void TLoudspeakerArray::CalcSlopes() { SlopesOver(ElementCount); }
+void TLoudspeakerArray::CalcIntercepts() { InterceptsOver(ElementCount); }
+void TLoudspeakerArray::CalcSlopesTwoModel() { SlopesOver(CheckedAdd(Count1, Count2)); }
+void TLoudspeakerArray::CalcInterceptsTwoModel() { InterceptsOver(CheckedAdd(Count1, Count2)); }
+
+void TLoudspeakerArray::SlopesOver(int32_t N) {
+    // The 1e-9 degree keeps the tangent defined at any tilt.
+    for (int64_t i = 0; i < N; ++i)
+        AimSlope[i] = static_cast<double>(-std::tan(Rad(Tilt[i] + 1e-9L)));
+}
+
+void TLoudspeakerArray::InterceptsOver(int32_t N) {
+    // Through height H[i] at x = -X[i].
+    for (int64_t i = 0; i < N; ++i)
+        AimIntercept[i] = static_cast<double>(
+            ElementHeight[i] - ElementDistance[i] / std::tan(Rad(90.0L - Tilt[i] + 1e-9L)));
+}
+
+void TLoudspeakerArray::WalkTopDown(int32_t N, bool Sine, bool PerElement, int32_t GapAt,
+                                    TElementTable& C) {
+    auto f = [Sine](double deg) { return Sine ? SinDeg(deg) : CosDeg(deg); };
+    C.Fill(0.0);
+    for (int64_t i = 0; i < N; ++i) {
+        const bool gap = (i > 0 && i == GapAt);
+        long double above = 0.0L;
+        if (i > 0) {
+            if (PerElement) SelectCabinet(static_cast<int32_t>(i));
+            long double h = CurrentBox->FrontHeight;
+            if (gap) h += JunctionGap;
+            above = C[i - 1] + f(Tilt[i - 1]) * h / 2.0L;
+        }
+        if (PerElement) SelectCabinet(static_cast<int32_t>(i + 1));
+        long double h = CurrentBox->FrontHeight;
+        if (gap) h += JunctionGap;
+        C[i] = static_cast<double>(f(Tilt[i]) * h / 2.0L + above);
+    }
+}
+
+void TLoudspeakerArray::WalkBottomUp(int32_t N, bool PerElement, TElementTable& C) {
+    C.Fill(0.0);
+    for (int64_t i = static_cast<int64_t>(N) - 1; i >= 0; --i) {
+        long double below = 0.0L;
+        if (i < static_cast<int64_t>(N) - 1) {
+            if (PerElement) SelectCabinet(static_cast<int32_t>(i + 2));
+            below = C[i + 1] + CosDeg(Tilt[i + 1]) * CurrentBox->FrontHeight / 2.0L;
+        }
+        if (PerElement) SelectCabinet(static_cast<int32_t>(i + 1));
+        C[i] = static_cast<double>(CosDeg(Tilt[i]) * CurrentBox->FrontHeight / 2.0L + below);
+    }
+}
+
+void TLoudspeakerArray::FlownHeights(int32_t N, bool PerElement, int32_t GapAt) {
+    TElementTable C;
+    WalkTopDown(N, false, PerElement, GapAt, C);
+    // PositionOffset is the top of element 0; heights are element centres.
+    for (int64_t i = 0; i < N; ++i)
+        ElementHeight[i] = static_cast<double>(static_cast<long double>(PositionOffset) - C[i]);
+}
+
+void TLoudspeakerArray::StackedHeights(int32_t N, bool PerElement) {
+    TElementTable C;
+    WalkBottomUp(N, PerElement, C);
+    // PositionOffset is the stage; the grid is the base under the column.
+    for (int64_t i = 0; i < N; ++i)
+        ElementHeight[i] = static_cast<double>(static_cast<long double>(PositionOffset) + C[i] +
+                                               Grid->PlateThickness + Grid->TopGap);
+}
+
+void TLoudspeakerArray::TopDownDistances(int32_t N, bool PerElement, int32_t GapAt) {
+    TElementTable C;
+    WalkTopDown(N, true, PerElement, GapAt, C);
+    for (int64_t i = 0; i < N; ++i) ElementDistance[i] = C[i];
+}
+
+void TLoudspeakerArray::SubwooferOverHeights(const TBox& Sub, const TBox& Lower) {
+    SelectCabinet(0);
+    TLoudspeakerArray::CalcHeights();
+    const long double h1 = Sub.FrontHeight;
+    const long double d1 = Sub.Depth;
+    const long double h2 = Lower.FrontHeight;
+    // Subwoofers hang by their rear: reference point moved back by the depth,
+    // against the tilt of element 1.
+    for (int64_t i = 0; i < Count1; ++i)
+        ElementHeight[i] = static_cast<double>(ElementHeight[i] - SinDeg(Tilt[i]) * d1 +
+                                               SinDeg(Tilt[1]) * d1);
+    SelectCabinet(Count1);
+    TElementTable L;
+    for (int64_t i = Count1; i < ElementCount; ++i) {
+        if (i == Count1) {
+            ElementHeight[i] = static_cast<double>(ElementHeight[i - 1] -
+                                                   CosDeg(Tilt[i - 1]) * h1 / 2.0L -
+                                                   CosDeg(Tilt[i]) * (h2 + JunctionGap) / 2.0L);
+        } else {
+            const long double from = (i == static_cast<int64_t>(Count1) + 1) ? ElementHeight[Count1]
+                                                                             : L[i - 1];
+            L[i] = static_cast<double>(from - CosDeg(Tilt[i - 1]) * h2 / 2.0L -
+                                       CosDeg(Tilt[i]) * h2 / 2.0L);
+            ElementHeight[i] = L[i];
+        }
+    }
+}
+
+void TLoudspeakerArray::SubwooferOverDistances(const TBox& Sub, const TBox& Lower) {
+    SelectCabinet(0);
+    TLoudspeakerArray::CalcDistances();
+    const long double h1 = Sub.FrontHeight;
+    const long double d1 = Sub.Depth;
+    const long double h2 = Lower.FrontHeight;
+    for (int64_t i = 0; i < Count1; ++i)
+        ElementDistance[i] = static_cast<double>(ElementDistance[i] - CosDeg(Tilt[i]) * d1 +
+                                                 CosDeg(Tilt[1]) * d1);
+    SelectCabinet(Count1);
+    TElementTable L;
+    for (int64_t i = Count1; i < ElementCount; ++i) {
+        if (i == Count1) {
+            ElementDistance[i] = static_cast<double>(
+                ElementDistance[i - 1] + SinDeg(Tilt[i - 1]) * h1 / 2.0L +
+                SinDeg(Tilt[i]) * (h2 + JunctionGap) / 2.0L);
+        } else {
+            const long double from = (i == static_cast<int64_t>(Count1) + 1)
+                                         ? ElementDistance[Count1]
+                                         : L[i - 1];
+            L[i] = static_cast<double>(from + SinDeg(Tilt[i - 1]) * h2 / 2.0L +
+                                       SinDeg(Tilt[i]) * h2 / 2.0L);
+            ElementDistance[i] = L[i];
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Shared set-up steps.
+
+void TLoudspeakerArray::SelectModelByCounts(int32_t I) {
+    if (ThreeModels_ && I > CheckedAdd(Count1, Count2))
+        CurrentBox = Models_[3];
+    else if (I > Count1)
+        CurrentBox = Models_[2];
+    else
+        CurrentBox = Models_[1];
+}
+
+int32_t TLoudspeakerArray::ModelCountSum() const {
+    const int32_t two = CheckedAdd(Count1, Count2);
+    return ThreeModels_ ? CheckedAdd(two, Count3) : two;
+}
+
+void TLoudspeakerArray::StoreSetUpArgs(TSplay& ASplay, double APositionOffset,
+                                       double ATipForce) {
+    Splay = &ASplay;
+    PositionOffset = APositionOffset;
+    TipForce = ATipForce;
+}
+
+void TLoudspeakerArray::SelectGroundStackHole() {
+    GroundStackBar->SelectNearestHole(Splay->Angle[CheckedSub(ElementCount, 1)]);
+}
+
+void TLoudspeakerArray::SetRigElementCountByPickMode(int32_t FrontRear, int32_t LiftBar) {
+    const int pickMode = Grid->PickMode;
+    if (pickMode == TGrid::PickFrontRear)
+        RigElementCount = CheckedAdd(ElementCount, FrontRear);
+    else if (pickMode == TGrid::PickLiftBarOnePoint || pickMode == TGrid::PickLiftBarTwoPoint)
+        RigElementCount = CheckedAdd(ElementCount, LiftBar);
+    // Any other pick mode keeps the count of the previous set-up.
+}
+
+void TLoudspeakerArray::SetRigModeWithCabinet(int32_t Mode) {
+    TLoudspeakerArray::SetRigMode(Mode);
+    CurrentBox->SetRigMode(RigMode);
+}
+
+void TLoudspeakerArray::RecomputeGeometry() {
+    CalcAngles();
+    CalcHeights();
+    CalcDistances();
+    CalcSlopes();
+    CalcIntercepts();
+}
+
+void TLoudspeakerArray::RecomputeGeometryTwoModel() {
+    CalcCumulativeAngles();
+    CalcHeights();
+    CalcDistances();
+    CalcSlopesTwoModel();
+    CalcInterceptsTwoModel();
+}
+
+TLoudspeakerArray::TGridSettings TLoudspeakerArray::NoteGridSettings() const {
+    TGridSettings s;
+    s.PrimaryHolesUsed = Grid->PrimaryHolesUsed;
+    s.AlternateHolesUsed = Grid->AlternateHolesUsed;
+    s.PickMode = Grid->PickMode;
+    s.PickSide = Grid->PickSide;
+    return s;
+}
+
+TMiniRigging TLoudspeakerArray::NewMiniRigging(bool NarrowCombination) {
+    TMiniRigging rig;
+    rig.DoviGrid = NewGrid<TDoviGrid>();
+    rig.BexaGrid = NewGrid<TBexaGrid>();
+    if (NarrowCombination) {
+        rig.BexaGrid->AlternateHoleShift = 0.255;
+        rig.BexaGrid->LinkSpacing = 0.37;
+    }
+    rig.DoviLiftBar = NewLiftBar<TDoviLiftbar>();
+    rig.LiftBar = NewLiftBar<TLiftBar>();
+    Grid = rig.DoviGrid;
+    CurrentLiftBar = rig.DoviLiftBar;
+    return rig;
+}
+
+void TLoudspeakerArray::SwitchMiniGrid(const TMiniRigging& Rig, const TGridSettings& Settings) {
+    TGrid* grid = nullptr;
+    double mass = 0.0;
+    if (CombinationGrid) {
+        grid = Rig.BexaGrid;
+        mass = 60.0;
+        CurrentLiftBar = Rig.LiftBar;
+    } else {
+        grid = Rig.DoviGrid;
+        mass = 40.0;
+        CurrentLiftBar = Rig.DoviLiftBar;
+    }
+    Grid = grid;
+    grid->PrimaryHolesUsed = Settings.PrimaryHolesUsed;
+    grid->AlternateHolesUsed = Settings.AlternateHolesUsed;
+    grid->PickMode = Settings.PickMode;
+    grid->PickSide = Settings.PickSide;
+    grid->Mass = mass;
+    CurrentLiftBar->PickSide = Settings.PickSide;
+}
