@@ -1,0 +1,379 @@
+#include "details/hole_detail.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/checked.h"
+#include "core/rounding.h"
+
+using rtl::CheckedAdd;
+using rtl::CheckedMul;
+using rtl::CheckedSub;
+using rtl::Color;
+using rtl::Point;
+using rtl::Round;
+
+namespace {
+
+constexpr Color kPaleGreen{192, 220, 192};
+
+// The scale pair is kept on the array where the array class declares it.
+template <class Array>
+void StoreHoleScale(Array& A, const THoleDetailScale& S) {
+    if constexpr (requires { A.HoleMetresPerPixelX = S.X; A.HoleMetresPerPixelY = S.Y; }) {
+        A.HoleMetresPerPixelX = S.X;
+        A.HoleMetresPerPixelY = S.Y;
+    }
+}
+
+// Keeps every operation of the drawing inside its area.  Lines are cut at
+// the area's edge (allowing for the pen's width); dots, arcs, texts and
+// fills that would reach outside are left out.  Texts and fill seeds must
+// also stay off the frame: an opaque text cell painted over the frame would
+// open it, and a fill starting on it would run out of the picture.
+class AreaClip {
+public:
+    AreaClip(rtl::Canvas& C, int32_t Left, int32_t Top, int32_t Width, int32_t Height)
+        : C_(C), L_(Left), T_(Top), R_(CheckedAdd(Left, Width)), B_(CheckedAdd(Top, Height)) {}
+
+    rtl::Canvas& Canvas() { return C_; }
+    bool Empty() const { return R_ <= L_ || B_ <= T_; }
+
+    // The area itself as a filled polygon, its outline on the area's last
+    // column and row.
+    void FillArea() {
+        if (Empty()) return;
+        const int32_t r = R_ - 1;
+        const int32_t b = B_ - 1;
+        const Point pts[] = {{L_, T_}, {r, T_}, {r, b}, {L_, b}};
+        C_.Polygon(pts);
+    }
+
+    void Line(Point A, Point B) {
+        Point a = A;
+        Point b = B;
+        if (!ClipSegment(a, b)) return;
+        C_.MoveTo(a.x, a.y);
+        C_.LineTo(b.x, b.y);
+    }
+
+    // An open path: one polyline when it lies inside, else its pieces.
+    void Path(const std::vector<Point>& Pts) {
+        bool inside = true;
+        for (const Point& p : Pts) inside = inside && Inside(p, PenHalf());
+        if (inside) {
+            C_.Polyline(Pts);
+            return;
+        }
+        for (size_t i = 1; i < Pts.size(); ++i) Line(Pts[i - 1], Pts[i]);
+    }
+
+    void Ellipse(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom) {
+        if (BoxInside(Left, Top, Right, Bottom, 0)) C_.Ellipse(Left, Top, Right, Bottom);
+    }
+
+    void Arc(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom, Point Start, Point End) {
+        if (BoxInside(Left, Top, Right, Bottom, PenHalf()))
+            C_.Arc(Left, Top, Right, Bottom, Start.x, Start.y, End.x, End.y);
+    }
+
+    void Text(int32_t X, int32_t Y, const std::string& S) {
+        const int32_t w = C_.TextWidth(S);
+        const int32_t h = C_.TextHeight(S);
+        if (X > L_ && Y > T_ && static_cast<int64_t>(X) + w < R_ && static_cast<int64_t>(Y) + h < B_)
+            C_.TextOut(X, Y, S);
+    }
+
+    void FloodFill(Point Seed, Color Surface) {
+        if (Seed.x > L_ && Seed.y > T_ && Seed.x < R_ - 1 && Seed.y < B_ - 1)
+            C_.FloodFill(Seed.x, Seed.y, Surface);
+    }
+
+private:
+    int32_t PenHalf() const { return std::max(C_.GetPen().width, 1) / 2; }
+
+    bool Inside(Point P, int32_t Inset) const {
+        return P.x >= static_cast<int64_t>(L_) + Inset && P.x <= static_cast<int64_t>(R_) - 1 - Inset &&
+               P.y >= static_cast<int64_t>(T_) + Inset && P.y <= static_cast<int64_t>(B_) - 1 - Inset;
+    }
+
+    bool BoxInside(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom, int32_t Inset) const {
+        return static_cast<int64_t>(Left) - Inset >= L_ && static_cast<int64_t>(Top) - Inset >= T_ &&
+               static_cast<int64_t>(Right) + Inset <= R_ && static_cast<int64_t>(Bottom) + Inset <= B_;
+    }
+
+    // Liang-Barsky on the pixel centres the pen may cover.
+    bool ClipSegment(Point& A, Point& B) const {
+        const int32_t inset = PenHalf();
+        const double xmin = static_cast<double>(L_) + inset;
+        const double xmax = static_cast<double>(R_) - 1 - inset;
+        const double ymin = static_cast<double>(T_) + inset;
+        const double ymax = static_cast<double>(B_) - 1 - inset;
+        if (xmin > xmax || ymin > ymax) return false;
+        if (Inside(A, inset) && Inside(B, inset)) return true;
+        const double x0 = A.x, y0 = A.y;
+        const double dx = static_cast<double>(B.x) - x0;
+        const double dy = static_cast<double>(B.y) - y0;
+        double t0 = 0.0, t1 = 1.0;
+        const double p[4] = {-dx, dx, -dy, dy};
+        const double q[4] = {x0 - xmin, xmax - x0, y0 - ymin, ymax - y0};
+        for (int i = 0; i < 4; ++i) {
+            if (p[i] == 0.0) {
+                if (q[i] < 0.0) return false;
+                continue;
+            }
+            const double t = q[i] / p[i];
+            if (p[i] < 0.0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+            if (t0 > t1) return false;
+        }
+        auto at = [&](double t) {
+            const double x = std::clamp(x0 + t * dx, xmin, xmax);
+            const double y = std::clamp(y0 + t * dy, ymin, ymax);
+            return Point{Round(x), Round(y)};
+        };
+        const Point a = t0 > 0.0 ? at(t0) : A;
+        const Point b = t1 < 1.0 ? at(t1) : B;
+        A = a;
+        B = b;
+        return true;
+    }
+
+    rtl::Canvas& C_;
+    int32_t L_, T_, R_, B_;
+};
+
+enum class Column { Near, Middle, Far };
+
+}  // namespace
+
+THoleDetailScale FitHoleDetailScale(TLoudspeakerArray& A, bool EqualScale, int32_t Width,
+                                    int32_t Height) {
+    A.ViewMarginY = 0.02;
+    A.ViewMarginX = 0.012;
+    A.SelectCabinet(1);
+    const TBox& box = *A.CurrentBox;
+    // The extents cross the two margins as the layout was tuned with them.
+    if (A.TypeCode == 7) {
+        A.ViewExtentX = (0.04 + box.LinkDrop) * A.ViewMarginY;
+        A.ViewExtentY = 2 * A.ViewMarginX + box.FrontHeight / 2;
+    } else {
+        A.ViewExtentX = box.LinkDrop * A.ViewMarginY;
+        A.ViewExtentY = 2 * A.ViewMarginX + box.FrontHeight / 4;
+    }
+    THoleDetailScale s;
+    s.X = Width > 0 ? A.ViewExtentX / Width : A.ViewExtentX;
+    s.Y = Height > 0 ? A.ViewExtentY / Height : A.ViewExtentY;
+    if (EqualScale) {
+        if (s.X > s.Y)
+            s.Y = s.X;
+        else
+            s.X = s.Y;
+    }
+    StoreHoleScale(A, s);
+    return s;
+}
+
+THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, bool EqualScale,
+                                     bool Printing, int32_t Width, int32_t Height, int32_t Left,
+                                     int32_t Top, bool /*Metric*/, int32_t /*RigMode*/) {
+    THoleDetailScale s = FitHoleDetailScale(A, EqualScale, Width, Height);
+    AreaClip clip(Canvas, Left, Top, Width, Height);
+    const int type = A.TypeCode;
+
+    // Clear the area and frame it.
+    Canvas.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
+    Canvas.SetPenColor(Printing ? rtl::colors::White : rtl::colors::Black);
+    clip.FillArea();
+    Canvas.SetPenColor(rtl::colors::Black);
+    Canvas.SetPenWidth(1);
+    {
+        const int32_t r1 = CheckedSub(CheckedAdd(Left, Width), 1);
+        const int32_t b1 = CheckedSub(CheckedAdd(Top, Height), 1);
+        clip.Line({Left, Top}, {r1, Top});
+        clip.Line({r1, Top}, {r1, b1});
+        clip.Line({r1, b1}, {Left, b1});
+        clip.Line({Left, b1}, {Left, Top});
+    }
+
+    int32_t W = Width;
+    int32_t H = Height;
+    int32_t r = 4;
+    const TBox& box = *A.CurrentBox;
+    const double linkDrop = box.LinkDrop;
+    const double frontHeight = box.FrontHeight;
+    int32_t OX, OY;
+    if (type == 7 || type == 12) {
+        OX = CheckedSub(W, Round(0.9 * linkDrop / s.X));
+        OY = CheckedSub(H, Round((0.25 * frontHeight - 0.1 * A.ViewMarginX) / s.Y));
+    } else {
+        OX = CheckedSub(W, Round(0.5 * linkDrop / s.X));
+        OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
+    }
+    if (Printing) {
+        // On paper the detail takes a third of the cleared area.
+        W = Round(W * 0.33);
+        H = Round(H * 0.35);
+        s = FitHoleDetailScale(A, EqualScale, W, H);
+        if (type == 0 || type == 7)
+            OX = CheckedAdd(W, Round(0.5 * linkDrop / s.X));
+        else if (type == 1)
+            OX = CheckedAdd(W, Round(0.57 * linkDrop / s.X));
+        OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
+        r = Round(0.003 / s.Y);
+    }
+    const int32_t AX = CheckedAdd(OX, Round(box.HoleOrigin[1] / s.X));
+    const int32_t AY = CheckedAdd(OY, Round(box.HoleOrigin[0] / s.Y));
+    auto map = [&](double x, double y) {
+        return Point{CheckedAdd(CheckedAdd(Round(x / s.X), AX), Left),
+                     CheckedAdd(CheckedAdd(Round(y / s.Y), AY), Top)};
+    };
+    auto times = [](double c, int32_t v) { return Round(c * v); };
+
+    auto dot = [&](Point P, Color Colour) {
+        Canvas.SetPenWidth(1);
+        const rtl::Brush saved = Canvas.GetBrush();
+        Canvas.SetBrush(rtl::Brush{Colour, rtl::BrushStyle::Solid});
+        clip.Ellipse(CheckedSub(P.x, r), CheckedSub(P.y, r), CheckedAdd(P.x, r), CheckedAdd(P.y, r));
+        Canvas.SetBrush(saved);
+    };
+    auto label = [&](Point P, const std::string& Caption, Column Col) {
+        Canvas.SetFontColor(rtl::colors::Black);
+        Canvas.SetFontSize(8);
+        int32_t dx = 0;
+        switch (Col) {
+            case Column::Near: dx = Printing ? CheckedMul(4, r) : times(3.5, r); break;
+            case Column::Middle: dx = CheckedMul(Printing ? 9 : 8, r); break;
+            case Column::Far: dx = CheckedMul(Printing ? 13 : 12, r); break;
+        }
+        const int32_t X = CheckedAdd(P.x, dx);
+        const int32_t Y = CheckedSub(P.y, Canvas.TextHeight(Caption) / 2);
+        clip.Text(X, Y, Caption);
+        clip.Line({X, P.y}, {CheckedAdd(P.x, r), P.y});
+        dot(P, rtl::colors::Red);
+    };
+
+    // The cabinet's holes: only those the model has, the eighth only with
+    // more than seven splay choices.
+    const int holesInModel = std::min(box.HoleCountInUse(), 8);
+    auto exists = [&](int k) {
+        if (k < 1 || k > holesInModel) return false;
+        return k < 8 || box.SplayCount > 7;
+    };
+    Point P[9];
+    for (int k = 1; k <= 8; ++k)
+        if (exists(k)) P[k] = map(-box.Holes[k - 1].X, -box.Holes[k - 1].Y);
+    // A model without holes still places the bar by its reference hole.
+    if (!exists(1)) P[1] = map(-box.HoleOrigin[1], -box.HoleOrigin[0]);
+    for (int k = 1; k <= 8; ++k)
+        if (exists(k)) dot(P[k], rtl::colors::Silver);
+
+    const TGroundStackBar& bar = *A.GroundStackBar;
+    const int cabinetHole = bar.CabinetHole[bar.CurrentIndex];
+    if (exists(cabinetHole)) {
+        static constexpr Column kMini[8] = {Column::Far,  Column::Middle, Column::Far,
+                                            Column::Middle, Column::Near, Column::Far,
+                                            Column::Middle, Column::Near};
+        static constexpr Column kOther[8] = {Column::Near, Column::Middle, Column::Near,
+                                             Column::Middle, Column::Near, Column::Middle,
+                                             Column::Near, Column::Middle};
+        const Column col = (type == 7 ? kMini : kOther)[cabinetHole - 1];
+        label(P[cabinetHole], box.HoleCaptions[cabinetHole - 1], col);
+    }
+
+    // The cabinet's plate round its holes, open at the top.
+    const int32_t outlineWidth = Printing ? 5 : 1;
+    const int32_t r3 = CheckedMul(3, r);
+    const int32_t r4 = CheckedMul(4, r);
+    std::vector<Point> plate;
+    if (box.SplayCount > 7 && type == 7 && exists(6)) {
+        const int32_t right = CheckedAdd(P[5].x, r3);
+        const int32_t left = CheckedSub(P[1].x, r3);
+        plate = {{right, Top},
+                 {right, CheckedAdd(P[6].y, r4)},
+                 {left, CheckedAdd(P[6].y, r3)},
+                 {left, Top}};
+    } else if (holesInModel >= 1) {
+        const int last = exists(8) ? 8 : std::min(7, holesInModel);
+        const int second = std::min(2, holesInModel);
+        const int32_t left = CheckedSub(P[second].x, r3);
+        const int32_t right = CheckedAdd(P[1].x, r3);
+        plate = {{left, Top},
+                 {left, CheckedAdd(P[last].y, r3)},
+                 {right, CheckedAdd(P[last].y, r4)},
+                 {right, Top}};
+    }
+    auto drawPlate = [&] {
+        Canvas.SetPenColor(rtl::colors::Black);
+        Canvas.SetPenWidth(outlineWidth);
+        if (!plate.empty()) clip.Path(plate);
+    };
+    drawPlate();
+
+    // The bar's three holes: top, grid, middle.
+    int m = 26;
+    if (Printing) m = type == 0 ? 31 : type == 1 ? 27 : type == 7 ? 26 : 24;
+    Point Tp{CheckedSub(P[1].x, CheckedMul(m, r)),
+             CheckedAdd(Top, CheckedMul(Printing ? 10 : 4, r))};
+    Point Gp{Tp.x, CheckedSub(CheckedAdd(Top, H), CheckedMul(Printing ? 10 : 4, r))};
+    Point Mp{type == 7 ? CheckedAdd(Tp.x, r) : Tp.x, 0};
+    if (!Printing)
+        Mp.y = CheckedSub(Gp.y, Tp.y) / 2;
+    else if (type == 0 || type == 7)
+        Mp.y = CheckedAdd(Tp.y, CheckedMul(11, r));
+    else if (type == 1)
+        Mp.y = CheckedAdd(Tp.y, CheckedMul(7, r));
+    else
+        Mp.y = static_cast<int32_t>((static_cast<int64_t>(Tp.y) + Gp.y) / 2);
+    dot(Tp, rtl::colors::Grey);
+    dot(Gp, rtl::colors::Grey);
+    dot(Mp, rtl::colors::Grey);
+
+    // The bar: a slot with rounded ends; the mini bar's top corner is cut.
+    const int32_t wr = CheckedMul(type == 7 ? 3 : 2, r);
+    const int32_t barTop = CheckedSub(Tp.y, 1);
+    const int32_t barBottom = CheckedAdd(Gp.y, 1);
+    const Point rightStart{CheckedAdd(Tp.x, wr), type == 7 ? CheckedAdd(Tp.y, r3) : barTop};
+    const Point topStart = type == 7 ? Point{CheckedAdd(Tp.x, wr), CheckedSub(Tp.y, wr)}
+                                     : Point{CheckedAdd(Tp.x, wr), Tp.y};
+    auto drawBar = [&] {
+        Canvas.SetPenColor(rtl::colors::Black);
+        Canvas.SetPenWidth(outlineWidth);
+        clip.Line({CheckedSub(Tp.x, wr), barTop}, {CheckedSub(Tp.x, wr), barBottom});
+        clip.Line(rightStart, {CheckedAdd(Tp.x, wr), barBottom});
+        if (type == 7)
+            clip.Line(rightStart, {CheckedAdd(Tp.x, CheckedMul(2, r)), Round(Tp.y - 2.5 * r)});
+        clip.Arc(CheckedSub(Tp.x, wr), CheckedSub(Tp.y, wr), CheckedAdd(Tp.x, wr),
+                 CheckedAdd(Tp.y, wr), topStart, {CheckedSub(Tp.x, wr), Tp.y});
+        clip.Arc(CheckedSub(Gp.x, wr), CheckedSub(Gp.y, wr), CheckedAdd(Gp.x, wr),
+                 CheckedAdd(Gp.y, wr), {CheckedSub(Gp.x, wr), Gp.y}, {CheckedAdd(Gp.x, wr), Gp.y});
+    };
+    drawBar();
+
+    if (bar.CurrentHoleNumber() == 0)
+        label(Tp, "TOP Hole", Column::Near);
+    else
+        label(Mp, "MID Hole", Column::Near);
+    label(Gp, "Grid Hole", Column::Near);
+
+    // The labels' opaque cells may have cut into the outlines, depending on
+    // the font; the fills need them whole.
+    drawPlate();
+    drawBar();
+    Canvas.SetPenWidth(1);
+
+    Canvas.SetBrush(rtl::Brush{kPaleGreen, rtl::BrushStyle::Solid});
+    clip.FloodFill({Tp.x, CheckedAdd(Tp.y, CheckedMul(5, r))}, rtl::colors::White);
+    if (holesInModel >= 1)
+        clip.FloodFill({P[1].x, CheckedAdd(P[1].y, CheckedMul(2, r))}, rtl::colors::White);
+    clip.FloodFill({Tp.x, CheckedAdd(Tp.y, CheckedMul(2, r))}, rtl::colors::White);
+
+    if (type == 7) {
+        Canvas.SetFontSize(8);
+        clip.Text(Gp.x, CheckedAdd(Gp.y, CheckedMul(15, r)), "Other side mirrored");
+    }
+    return s;
+}

@@ -1,0 +1,318 @@
+// Rigging-hole detail on a recording canvas.  The made-up cabinet has round
+// sizes so that every pixel below can be worked out by hand: front height
+// 0.304, link drop 0.1, reference hole (0.05, 0.02), seven holes alternating
+// between x 0.05 and 0.06, y from 0.02 down in steps of 0.005.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/recording_canvas.h"
+#include "details/hole_detail.h"
+
+using rtl::CanvasOp;
+using rtl::OpKind;
+using rtl::Point;
+using rtl::RecordingCanvas;
+
+namespace {
+
+constexpr rtl::Color kPaleGreen{192, 220, 192};
+
+class HoleArray : public TLoudspeakerArray {
+public:
+    TBox Box;
+    TGroundStackBar Bar;
+    std::vector<int> Selected;
+
+    HoleArray() {
+        TypeCode = 0;
+        Box.FrontHeight = 0.304;
+        Box.LinkDrop = 0.1;
+        Box.HoleOrigin[0] = 0.02;
+        Box.HoleOrigin[1] = 0.05;
+        const double ys[7] = {0.02, 0.015, 0.01, 0.005, 0.0, -0.005, -0.01};
+        for (int k = 0; k < 7; ++k) {
+            Box.Holes[k] = TBoxHole{k % 2 == 0 ? 0.05 : 0.06, ys[k]};
+            Box.HoleCaptions[k] = "A" + std::to_string(k + 1);
+        }
+        Box.SplayCount = 7;
+        Bar.CabinetHole[0] = 3;
+        Bar.BarHole[0] = 0;
+        CurrentBox = &Box;
+        GroundStackBar = &Bar;
+    }
+    void SelectCabinet(int32_t I) override {
+        Selected.push_back(I);
+        CurrentBox = &Box;
+    }
+};
+
+std::vector<const CanvasOp*> Ellipses(const RecordingCanvas& c, rtl::Color colour) {
+    std::vector<const CanvasOp*> out;
+    for (const CanvasOp* op : c.OfKind(OpKind::Ellipse))
+        if (op->brush.color == colour) out.push_back(op);
+    return out;
+}
+
+bool HasEllipse(const RecordingCanvas& c, rtl::Color colour, rtl::Rect box) {
+    for (const CanvasOp* op : Ellipses(c, colour))
+        if (op->rect == box) return true;
+    return false;
+}
+
+std::vector<Point> Pts(std::initializer_list<Point> p) { return p; }
+
+// Whether every operation stays inside the area, pen widths included.
+bool AllInside(const RecordingCanvas& c, rtl::Rect area) {
+    auto in = [&](Point p, int grow) {
+        return p.x - grow >= area.left && p.y - grow >= area.top && p.x + grow < area.right &&
+               p.y + grow < area.bottom;
+    };
+    for (const CanvasOp& op : c.Ops()) {
+        const int half = op.pen.width / 2;
+        switch (op.kind) {
+            case OpKind::Ellipse:
+            case OpKind::Arc:
+                if (op.rect.left - half < area.left || op.rect.top - half < area.top ||
+                    op.rect.right + half > area.right || op.rect.bottom + half > area.bottom)
+                    return false;
+                break;
+            case OpKind::TextOut:
+                if (!in(op.points[0], 0) ||
+                    !in({op.points[0].x + op.textWidth, op.points[0].y + op.textHeight}, 0))
+                    return false;
+                break;
+            case OpKind::LineTo:
+            case OpKind::Polyline:
+            case OpKind::Polygon:
+            case OpKind::FloodFill:
+                for (Point p : op.points)
+                    if (!in(p, op.kind == OpKind::FloodFill ? 0 : half)) return false;
+                break;
+            default:
+                break;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// Screen, 400 x 200: scale 0.1 / 200 = 0.0005 on both axes, r = 4.
+// OX = 400 - 100 = 300, OY = 200 - Round(0.064 / 0.0005) = 72; the reference
+// hole at (300 + 100, 72 + 40).  Holes: P1 (300, 72), P2 (280, 82), ...,
+// P7 (300, 132).  Bar: T (300 - 104, 16), G (196, 184), M (196, 84).
+TEST(HoleDetail, ScreenHolesLabelsAndBar) {
+    HoleArray a;
+    RecordingCanvas c(400, 200);
+    const THoleDetailScale s = DrawArrayHoleDetail(a, c, true, false, 400, 200, 0, 0, true, 1);
+    EXPECT_NEAR(s.X, 0.0005, 1e-15);
+    EXPECT_NEAR(s.Y, 0.0005, 1e-15);
+    EXPECT_DOUBLE_EQ(a.ViewMarginX, 0.012);
+    EXPECT_DOUBLE_EQ(a.ViewMarginY, 0.02);
+    EXPECT_NEAR(a.ViewExtentX, 0.002, 1e-15);
+    EXPECT_NEAR(a.ViewExtentY, 0.1, 1e-15);
+    EXPECT_EQ(a.Selected, std::vector<int>({1}));
+
+    // Seven silver holes, the third of them labelled and red.
+    EXPECT_EQ(Ellipses(c, rtl::colors::Silver).size(), 7u);
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {296, 68, 304, 76}));
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {276, 78, 284, 86}));
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {296, 128, 304, 136}));
+    const CanvasOp* a3 = c.FindText("A3");
+    ASSERT_NE(a3, nullptr);
+    // Near column Round(3.5 x 4) = 14; 8 pt text 11 high: y 92 - 5.
+    EXPECT_EQ(a3->points[0], (Point{314, 87}));
+    EXPECT_EQ(a3->fontSize, 8);
+    EXPECT_EQ(a3->font.color, rtl::colors::Black);
+    EXPECT_TRUE(c.HasSegment({314, 92}, {304, 92}));
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {296, 88, 304, 96}));
+
+    // The plate turns under hole 7.  It is stroked again before the fills,
+    // over whatever the labels' cells covered.
+    const auto paths = c.OfKind(OpKind::Polyline);
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_EQ(paths[0]->points, Pts({{268, 0}, {268, 144}, {312, 148}, {312, 0}}));
+    EXPECT_EQ(paths[1]->points, paths[0]->points);
+
+    // Bar holes grey in the order T, G, M; the middle one at (184 - 16) div 2.
+    const auto grey = Ellipses(c, rtl::colors::Grey);
+    ASSERT_EQ(grey.size(), 3u);
+    EXPECT_EQ(grey[0]->rect, (rtl::Rect{192, 12, 200, 20}));
+    EXPECT_EQ(grey[1]->rect, (rtl::Rect{192, 180, 200, 188}));
+    EXPECT_EQ(grey[2]->rect, (rtl::Rect{192, 80, 200, 88}));
+    EXPECT_TRUE(c.HasSegment({188, 15}, {188, 185}));
+    EXPECT_TRUE(c.HasSegment({204, 15}, {204, 185}));
+    const auto arcs = c.OfKind(OpKind::Arc);
+    ASSERT_EQ(arcs.size(), 4u);
+    EXPECT_EQ(arcs[0]->rect, (rtl::Rect{188, 8, 204, 24}));
+    EXPECT_EQ(arcs[0]->points, Pts({{204, 16}, {188, 16}}));
+    EXPECT_EQ(arcs[1]->rect, (rtl::Rect{188, 176, 204, 192}));
+    EXPECT_EQ(arcs[1]->points, Pts({{188, 184}, {204, 184}}));
+
+    // Top hole in use: "TOP Hole" and "Grid Hole", both red.
+    const CanvasOp* top = c.FindText("TOP Hole");
+    const CanvasOp* grid = c.FindText("Grid Hole");
+    ASSERT_NE(top, nullptr);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(c.FindText("MID Hole"), nullptr);
+    EXPECT_EQ(top->points[0], (Point{210, 11}));
+    EXPECT_EQ(grid->points[0], (Point{210, 179}));
+    EXPECT_TRUE(c.HasSegment({210, 16}, {200, 16}));
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {192, 12, 200, 20}));
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {192, 180, 200, 188}));
+
+    // Pale green into the bar, the plate and the bar again.
+    const auto fills = c.OfKind(OpKind::FloodFill);
+    ASSERT_EQ(fills.size(), 3u);
+    EXPECT_EQ(fills[0]->points[0], (Point{196, 36}));
+    EXPECT_EQ(fills[1]->points[0], (Point{300, 80}));
+    EXPECT_EQ(fills[2]->points[0], (Point{196, 24}));
+    for (const CanvasOp* f : fills) {
+        EXPECT_EQ(f->brush.color, kPaleGreen);
+        EXPECT_EQ(f->surface, rtl::colors::White);
+    }
+    EXPECT_EQ(c.GetBrush().color, kPaleGreen);
+    EXPECT_EQ(c.GetPen().width, 1);
+    EXPECT_EQ(c.GetPen().color, rtl::colors::Black);
+    EXPECT_TRUE(AllInside(c, {0, 0, 400, 200}));
+}
+
+TEST(HoleDetail, MiddleHoleAndNoCabinetHole) {
+    HoleArray a;
+    a.Bar.CabinetHole[0] = 0;
+    a.Bar.BarHole[0] = 1;
+    RecordingCanvas c(400, 200);
+    DrawArrayHoleDetail(a, c, true, false, 400, 200, 0, 0, true, 1);
+    EXPECT_EQ(c.Texts(), (std::vector<std::string>{"MID Hole", "Grid Hole"}));
+    EXPECT_EQ(c.FindText("MID Hole")->points[0], (Point{210, 79}));
+    EXPECT_TRUE(c.HasSegment({210, 84}, {200, 84}));
+
+    // A cabinet hole number above 8 labels nothing either.
+    a.Bar.CabinetHole[0] = 9;
+    RecordingCanvas d(400, 200);
+    DrawArrayHoleDetail(a, d, true, false, 400, 200, 0, 0, true, 1);
+    EXPECT_EQ(d.Texts().size(), 2u);
+}
+
+// Printed into 1000 x 571 at (1, 500): the white box covers it all; the
+// detail is laid out in Round(330) x Round(199.85) = 330 x 200, scale 0.0005,
+// r = Round(0.003 / 0.0005) = 6; OX = 330 + 100 = 430, OY = 72.  P1 at
+// (1 + 430, 500 + 72), T at (431 - 31 x 6, 500 + 60), G at y 500 + 200 - 60,
+// M at y 560 + 66.
+TEST(HoleDetail, PrintedLayout) {
+    HoleArray a;
+    RecordingCanvas c(1100, 1200);
+    DrawArrayHoleDetail(a, c, true, true, 1000, 571, 1, 500, true, 1);
+    const CanvasOp& clear = c.Ops().front();
+    EXPECT_EQ(clear.kind, OpKind::Polygon);
+    EXPECT_EQ(clear.pen.color, rtl::colors::White);
+    EXPECT_EQ(clear.brush.color, rtl::colors::White);
+    // Clipped to the area: its last column and row.
+    EXPECT_EQ(clear.points, Pts({{1, 500}, {1000, 500}, {1000, 1070}, {1, 1070}}));
+    EXPECT_TRUE(c.HasSegment({1, 500}, {1000, 500}));
+    EXPECT_TRUE(c.HasSegment({1000, 1070}, {1, 1070}));
+
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {425, 566, 437, 578}));
+    const auto grey = Ellipses(c, rtl::colors::Grey);
+    ASSERT_EQ(grey.size(), 3u);
+    EXPECT_EQ(grey[0]->rect, (rtl::Rect{239, 554, 251, 566}));
+    EXPECT_EQ(grey[1]->rect, (rtl::Rect{239, 634, 251, 646}));
+    EXPECT_EQ(grey[2]->rect, (rtl::Rect{239, 620, 251, 632}));
+    // Hole 3 at (431, 592), near column 4r.
+    ASSERT_NE(c.FindText("A3"), nullptr);
+    EXPECT_EQ(c.FindText("A3")->points[0], (Point{455, 587}));
+    // The plate outline, 5 pixels wide, reaches the frame's row less the
+    // pen's half width: P2.X - 3r = 393, P7.Y + 3r = 650, P1.X + 3r = 449.
+    bool down = false, across = false, up = false;
+    for (const rtl::Segment& s : c.Segments()) {
+        if (s.pen.width != 5) continue;
+        down = down || (s.from == Point{393, 502} && s.to == Point{393, 650});
+        across = across || (s.from == Point{393, 650} && s.to == Point{449, 656});
+        up = up || (s.from == Point{449, 656} && s.to == Point{449, 502});
+    }
+    EXPECT_TRUE(down);
+    EXPECT_TRUE(across);
+    EXPECT_TRUE(up);
+    EXPECT_TRUE(AllInside(c, {1, 500, 1001, 1071}));
+}
+
+// The mini cabinet (type 7) printed into 1000 x 1000 at (1, 500): layout
+// 330 x 350, scale 0.1445 / 350, r = Round(7.27) = 7, OX = 330 +
+// Round(96.89) = 427, so P1.X = 428 and T = (428 - 26 x 7, 570).
+TEST(HoleDetail, MiniCabinetCutCornerAndMirrorNote) {
+    auto a = CreateLoudspeakerArray("Dovi");
+    ASSERT_EQ(a->TypeCode, 7);
+    RecordingCanvas c(1100, 1600);
+    DrawArrayHoleDetail(*a, c, true, true, 1000, 1000, 1, 500, true, 1);
+    // The cut: from (T.X + 3r, T.Y + 3r) to (T.X + 2r, Round(570 - 17.5)).
+    EXPECT_TRUE(c.HasSegment({267, 591}, {260, 552}));
+    const auto grey = Ellipses(c, rtl::colors::Grey);
+    ASSERT_EQ(grey.size(), 3u);
+    EXPECT_EQ(grey[2]->rect, (rtl::Rect{246, 640, 260, 654}));  // M one r right, 11r down
+    const CanvasOp* note = c.FindText("Other side mirrored");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->points[0], (Point{246, 780 + 105}));
+    EXPECT_EQ(note->brush.color, kPaleGreen);
+    EXPECT_EQ(Ellipses(c, rtl::colors::Silver).size(), 8u);
+
+    // On screen the note would fall below the picture: it is left out.
+    RecordingCanvas s(400, 300);
+    DrawArrayHoleDetail(*a, s, true, false, 400, 300, 0, 0, true, 1);
+    EXPECT_EQ(s.FindText("Other side mirrored"), nullptr);
+    EXPECT_TRUE(AllInside(s, {0, 0, 400, 300}));
+}
+
+// The mini downfill has a single rigging hole.  Screen 400 x 300 at
+// (50, 40): scale 0.095 / 300; OX = 400 - Round(241.58) = 158, OY = 300 -
+// Round(220.42) = 80, so P1 = (50 + 158, 40 + 80).  The plate closes under
+// that hole; nothing is read or drawn for holes the cabinet does not have.
+TEST(HoleDetail, SingleHoleCabinetStaysInsideItsArea) {
+    auto a = CreateLoudspeakerArray("Elka");
+    ASSERT_EQ(a->TypeCode, 12);
+    a->GroundStackBar->CurrentIndex = 0;  // cabinet hole 1
+    RecordingCanvas c(600, 500);
+    DrawArrayHoleDetail(*a, c, true, false, 400, 300, 50, 40, true, 1);
+    EXPECT_EQ(Ellipses(c, rtl::colors::Silver).size(), 1u);
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {204, 116, 212, 124}));
+    const auto paths = c.OfKind(OpKind::Polyline);
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_EQ(paths[0]->points, Pts({{196, 40}, {196, 132}, {220, 136}, {220, 40}}));
+    ASSERT_NE(c.FindText(" 20 \xC2\xB0"), nullptr);
+    const auto fills = c.OfKind(OpKind::FloodFill);
+    ASSERT_EQ(fills.size(), 3u);
+    EXPECT_EQ(fills[1]->points[0], (Point{208, 128}));
+    EXPECT_TRUE(AllInside(c, {50, 40, 450, 340}));
+
+    // Settings that meet a hole this cabinet lacks label no cabinet hole.
+    a->GroundStackBar->CurrentIndex = 4;  // cabinet hole 3
+    RecordingCanvas d(600, 500);
+    DrawArrayHoleDetail(*a, d, true, false, 400, 300, 50, 40, true, 1);
+    EXPECT_EQ(d.Texts().size(), 2u);
+    EXPECT_TRUE(AllInside(d, {50, 40, 450, 340}));
+
+    RecordingCanvas p(1200, 1200);
+    DrawArrayHoleDetail(*a, p, true, true, 1000, 600, 100, 500, true, 1);
+    EXPECT_TRUE(AllInside(p, {100, 500, 1100, 1100}));
+}
+
+TEST(HoleDetail, EveryTypeStaysInsideItsArea) {
+    for (const char* name : {"Arvo", "Bexa", "Rudd", "Hoba", "Ivor", "MIXBexaCadri"}) {
+        auto a = CreateLoudspeakerArray(name);
+        RecordingCanvas c(700, 500);
+        DrawArrayHoleDetail(*a, c, true, false, 400, 300, 30, 20, true, 1);
+        EXPECT_TRUE(AllInside(c, {30, 20, 430, 320})) << name;
+        RecordingCanvas p(1500, 1500);
+        DrawArrayHoleDetail(*a, p, true, true, 1000, 700, 1, 600, true, 1);
+        EXPECT_TRUE(AllInside(p, {1, 600, 1001, 1300})) << name;
+    }
+}
+
+TEST(HoleDetail, EmptyAreaDrawsNothing) {
+    HoleArray a;
+    RecordingCanvas c(400, 200);
+    DrawArrayHoleDetail(a, c, true, false, 0, 0, 0, 0, true, 1);
+    EXPECT_TRUE(c.Ops().empty());
+}
