@@ -1,0 +1,404 @@
+#include "drawings/splay_table.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/checked.h"
+#include "core/numtext.h"
+#include "drawings/pixels.h"
+#include "model/venue.h"
+
+using namespace vdraw;
+
+namespace {
+
+// Cabinets a splay list describes.
+constexpr px kMaxCabinets = 40;
+
+// Which sheet an array type gets; 0 is the bare frame with its headings.
+int LayoutOf(int typeCode) {
+    switch (typeCode) {
+        case 0: case 1: return 1;
+        case 5: case 14: case 2: return 2;
+        case 6: case 4: case 8: return 3;
+        case 3: return 4;
+        case 11: return 5;
+        case 9: return 6;
+        case 10: return 7;
+        case 7: case 12: case 13: return 8;
+        case 15: case 16: case 17: return 9;
+        default: return 0;
+    }
+}
+
+std::string Fixed(double angle) { return rtl::FormatFixed(angle, 5, 2); }
+
+std::string Num(px v) { return rtl::IntToStr(v); }
+
+const TBox& Current(const TLoudspeakerArray& a) {
+    static const TBox kNoCabinet;
+    return a.CurrentBox ? *a.CurrentBox : kNoCabinet;
+}
+
+// The texts of one cabinet in the right table.
+struct Patch {
+    std::string group, ch1, ch2, ch3;
+};
+
+// Full-size and compact cabinets: a run patched in pairs from its bottom
+// cabinet (b = 0) up.
+Patch FullSizePatch(px b, const std::string& tag, const std::string& suffix) {
+    static const char* const kLetters[] = {"A", "B", "C", "D", "E", "F", "G", "H"};
+    px letter = b / 2;
+    if (letter > 7) letter = 7;
+    if (letter < 0) letter = 0;
+    Patch p;
+    p.group = std::string(kLetters[letter]) + suffix;
+    p.ch1 = "1" + tag;
+    p.ch2 = (b < 4 ? "2" : "3") + tag;
+    p.ch3 = (b < 2 ? "4" : (b < 6 ? "5" : "6")) + tag;
+    return p;
+}
+
+// Column 2 of a stacked six-cabinet run, by the cabinet's place from the top
+// (1..6): the two middle cabinets take the other channel.
+std::string StackedSixChannel(px fromTop, const std::string& tag) {
+    return (fromTop == 3 || fromTop == 4 ? "3" : "2") + tag;
+}
+
+// The compact run below the full-size cabinets of the mixed array.
+Patch CompactPatch(px b, px runLength) {
+    Patch p = FullSizePatch(b, "-xa", "-Bexa");
+    if (runLength <= 4) {
+        p.ch2 = "2-xa";
+        p.ch3 = "3-xa";
+    } else {
+        p.ch2 = b < 4 ? "2-xa" : "3-xa";
+        p.ch3 = b < 2 ? "4-xa" : (b < 6 ? "5-xa" : "6-xa");
+    }
+    return p;
+}
+
+// Mini cabinets in groups of four from the bottom of their run of M. Above
+// the sixteenth cabinet from the bottom there is no group and no passive
+// channel; those cells stay empty.
+Patch MiniPatch(px b, px M, const std::string& tag, const std::string& suffix) {
+    Patch p;
+    if (b < 16) p.group = std::string(b < 4 ? "A" : b < 8 ? "B" : b < 12 ? "C" : "D") + suffix;
+    if (M > 8) {
+        if (b < 16) p.ch1 = (b < 4 ? "2" : b < 8 ? "3" : b < 12 ? "4" : "5") + tag;
+    } else if (M > 4) {
+        p.ch1 = b < 4 ? "2L / 5R" : "3L / 6R";
+    } else {
+        p.ch1 = "2L / 5R";
+    }
+    if (M > 4)
+        p.ch2 = (b < 4 ? "2" : "3") + tag;
+    else
+        p.ch2 = "2L / 5R";
+    if (b < 4)
+        p.ch3 = M > 4 ? "4" + tag : "3L / 6R";
+    else if (b < 8)
+        p.ch3 = "5" + tag;
+    else
+        p.ch3 = "6" + tag;
+    return p;
+}
+
+struct Sheet {
+    explicit Sheet(rtl::Canvas& canvas) : c(canvas) {}
+
+    rtl::Canvas& c;
+    px Left = 0, Top = 0, Width = 0, Height = 0;
+    px Right = 0, Bottom = 0, TableTop = 0, RowHeight = 0;
+    px MidX = 0, LeftEnd = 0, LeftCol = 0, RightCol = 0;
+
+    px RowTop(px row) const { return TableTop + row * RowHeight; }
+
+    void Cell(px cellLeft, px cellWidth, px row, const std::string& text) {
+        if (text.empty()) return;
+        px x = cellLeft + Div(cellWidth - c.TextWidth(text), 2);
+        px y = RowTop(row) + Div(RowHeight - c.TextHeight(text), 2);
+        Text(c, x, y, text);
+    }
+    void CabCell(px row, const std::string& t) { Cell(Left, LeftCol, row, t); }
+    void AngleCell(px row, const std::string& t) { Cell(Left + LeftCol, LeftCol, row, t); }
+    void TypeCell(px row, const std::string& t) { Cell(Left + 2 * LeftCol, LeftCol, row, t); }
+    void GroupCell(px row, const std::string& t) { Cell(MidX - Div(RightCol, 2), RightCol, row, t); }
+    void ChannelCell(int k, px row, const std::string& t) { Cell(MidX + k * RightCol, RightCol, row, t); }
+    void PatchRow(px row, const Patch& p) {
+        GroupCell(row, p.group);
+        ChannelCell(1, row, p.ch1);
+        ChannelCell(2, row, p.ch2);
+        ChannelCell(3, row, p.ch3);
+    }
+};
+
+}  // namespace
+
+void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width, int Height,
+                    bool OnScreen, const rtl::Picture& Picture, int RigMode) {
+    rtl::Canvas& c = Canvas;
+    Sheet s(c);
+    s.Left = Left;
+    s.Top = Top;
+    s.Width = Width;
+    s.Height = Height;
+    s.Right = s.Left + s.Width;
+
+    const px n1 = Venue.NumBoxes1;
+    const px n2 = Venue.NumBoxes2;
+    const px n3 = Venue.NumBoxes3;
+    TLoudspeakerArray* array = Venue.LSArray.get();
+    const int typeCode = array ? array->TypeCode : -1;
+    const int layout = array ? LayoutOf(typeCode) : 0;
+
+    // Area, band and row height.
+    c.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
+    FillRect(c, s.Left, s.Top, s.Right, s.Top + s.Height);
+    c.SetFontSize(10);
+    const px h10 = c.TextHeight("S");
+    s.Bottom = s.Top + s.Height - h10;
+    s.TableTop = OnScreen ? s.Top : s.Top + s.Height / 10;
+    const px band = s.TableTop - s.Top;
+    if (!OnScreen && !Picture.Empty())
+        c.StretchDraw(rtl::Rect{Pix(s.Left), Pix(s.Top), Pix(s.Left + band), Pix(s.Top + band)},
+                      Picture);
+    c.SetPen(rtl::Pen{rtl::colors::Navy, 1, rtl::PenStyle::Solid});
+    Line(c, s.Left, s.TableTop, s.Right, s.TableTop);
+
+    // Every cabinet of all three models gets a row, besides the title and
+    // heading rows, and so does the sub-heading of the sheets that have one.
+    const bool subHeading = layout == 6 || layout == 7 || layout == 9;
+    px rows = n1 + n2 + n3 + 2 + (subHeading ? 1 : 0);
+    if (rows < 1) rows = 1;
+    s.RowHeight = Div(s.Bottom - s.TableTop, rows);
+    c.SetFontSize(18);
+    const px h18 = c.TextHeight("S");
+    if (h18 < s.RowHeight) s.RowHeight = h18;
+    c.SetFontSize(10);
+    if (OnScreen) s.RowHeight = 15;
+
+    s.MidX = s.Left + s.Width / 2;
+    s.LeftEnd = s.Left + RoundPx(static_cast<double>(s.Width) * 0.8) / 2;
+    s.LeftCol = (s.LeftEnd - s.Left) / 3;
+    s.RightCol = (s.MidX - s.Left) / 4;
+
+    // Grid lines.
+    Line(c, s.Left, s.TableTop + s.RowHeight, s.LeftEnd, s.TableTop + s.RowHeight);
+    Line(c, s.MidX + s.RightCol, s.TableTop + s.RowHeight, s.Right, s.TableTop + s.RowHeight);
+    // The splay list holds 40 cabinets; a longer table stops at its 41st
+    // row below, so its lines need not go further.
+    const px lastLine = std::min<px>(n1 + n2 + n3 + 3, kMaxCabinets + 3);
+    for (px r = 2; r <= lastLine; ++r) {
+        const px y = s.RowTop(r);
+        Line(c, s.Left, y, s.MidX, y);
+        Line(c, s.MidX, y, s.Right, y);
+    }
+    for (px x : {s.Left + s.LeftCol, s.Left + 2 * s.LeftCol, s.MidX + 2 * s.RightCol,
+                 s.MidX + 3 * s.RightCol})
+        Line(c, x, s.TableTop + s.RowHeight, x, s.Bottom);
+    for (px x : {s.Left + 3 * s.LeftCol, s.MidX + s.RightCol}) Line(c, x, s.TableTop, x, s.Bottom);
+
+    // Venue name and headings.
+    c.SetFontName("Arial");
+    FontHeight(c, s.RowHeight);
+    if (!OnScreen) {
+        const px margin = 280;
+        const std::string& name = Venue.VenueName;
+        const px room = s.Width - margin;
+        if (c.TextWidth(name) > room) {
+            px h = c.FontHeight();
+            do {
+                --h;
+                FontHeight(c, h);
+            } while (!(c.TextWidth(name) < room || h < 5));
+        }
+        Text(c, s.Left + margin + Div(room - c.TextWidth(name), 2),
+             s.Top + Div(band - c.TextHeight(name), 2), name);
+    }
+    px headingHeight;
+    if (OnScreen) {
+        headingHeight = RoundPx(static_cast<double>(s.RowHeight) * 0.8);
+    } else {
+        headingHeight = RoundPx(static_cast<double>(s.RowHeight) * 0.65);
+        headingHeight = RoundPx(static_cast<double>(headingHeight) * 0.75);
+    }
+    FontHeight(c, headingHeight);
+    s.AngleCell(0, "TILT AND SPLAY ANGLES");
+    s.GroupCell(0, "SPEAKER");
+    s.ChannelCell(2, 0, "CONTROLLER O/P CHAN");
+    s.CabCell(1, "CAB");
+    s.AngleCell(1, "ANGLE");
+    s.TypeCell(1, "TYPE");
+    s.GroupCell(1, "O/P GROUP");
+    const bool passiveActive = typeCode == 7 || typeCode == 12 || typeCode == 13;
+    s.ChannelCell(1, 1, passiveActive ? "Passive" : "LF");
+    s.ChannelCell(2, 1, passiveActive ? "Act LF" : "MF");
+    s.ChannelCell(3, 1, passiveActive ? "Act HF" : "HF");
+    if (!OnScreen) FontHeight(c, RoundPx(static_cast<double>(headingHeight) * 1.25));
+
+    if (layout != 0) {
+        TLoudspeakerArray& a = *array;
+        static const TSplay kNoSplay;
+        const TSplay& splay = Venue.Splay ? *Venue.Splay : kNoSplay;
+        const px N = (layout == 8 || layout == 9) ? n1 + n2 + n3 : n1 + n2;
+        const bool flown = RigMode == 1;
+        // Column 2 of a stacked run of six follows its own sequence.
+        const bool stackedSix = Venue.RigMode == 2 && n1 == 6;
+        bool marked = false;
+
+        if (subHeading) {
+            s.ChannelCell(1, n1 + 2, "Passive");
+            s.ChannelCell(2, n1 + 2, "Act LF");
+            s.ChannelCell(3, n1 + 2, "Act HF");
+        }
+
+        for (px i = 1; i <= N; ++i) {
+            rtl::CheckIndex(i, 1, kMaxCabinets);
+            const px row = i + 1;
+            const int32_t sel = static_cast<int32_t>(i);
+            if (layout == 8) a.SelectCabinet(sel);
+
+            std::string cab = Num(layout != 8 && i > n1 ? i - n1 : i);
+            if (flown) {
+                if (i == 1) cab = "1+Grid";
+            } else if (i == N && layout != 3) {
+                const px count = layout == 2 ? n1 : (layout == 9 ? N : n1 + n2);
+                cab = Num(count) + "+Grid";
+            }
+
+            std::string angle;
+            if (flown) {
+                if (layout == 3)
+                    a.SelectCabinet(sel - 1);
+                else if (layout >= 4 && layout != 8)
+                    a.SelectCabinet(sel);
+                const TBox& box = Current(a);
+                if (i == 1) {
+                    double grid = splay.Angle[0];
+                    if (layout == 8 && typeCode == 12) grid -= box.BottomFaceAngle;
+                    angle = Fixed(grid);
+                } else if (layout == 5 && box.ModelName == "Gira" && i == n1 + 1) {
+                    // The first downfill cabinet hangs at its fixed junction.
+                    angle = Fixed(box.JoinSplay) + "**";
+                } else if (layout == 8 && i == n1 + 1) {
+                    angle = Fixed(box.JoinSplay);
+                } else if (layout == 9 && i == n1 + 1) {
+                    angle = Fixed(box.BottomFaceAngle);
+                } else if (layout == 9 && i == n1 + n2 + 1) {
+                    angle = Fixed(box.JoinSplay);
+                } else {
+                    angle = box.SplayTexts[splay.ChoiceIndex[i - 1]];
+                }
+            } else if (layout != 3) {
+                if (i == N) {
+                    angle = a.GroundStackBar ? a.GroundStackBar->CurrentValueText() : std::string();
+                } else if (layout == 8 && i == n1) {
+                    a.SelectCabinet(sel + 1);
+                    angle = Fixed(Current(a).JoinSplay);
+                    a.SelectCabinet(sel);
+                } else {
+                    angle = Current(a).SplayTexts[splay.ChoiceIndex[i - 1]];
+                }
+            }
+            const bool mark = (layout == 1 && typeCode == 0) ||
+                              (layout == 2 && typeCode == 2 && !flown) ||
+                              ((layout == 4 || layout == 5) && flown &&
+                               Current(a).ModelName == "Arvo");
+            if (mark) {
+                angle += " H*";
+                marked = true;
+            }
+            s.CabCell(row, cab);
+            s.AngleCell(row, angle);
+
+            if (layout != 2 && layout != 8) a.SelectCabinet(sel);
+            s.TypeCell(row, Current(a).ModelName);
+
+            // Right table.
+            const bool upper = i <= n1;
+            switch (layout) {
+                case 1:
+                    if (upper) {
+                        Patch p = FullSizePatch(n1 - i, "", "");
+                        if (stackedSix) p.ch2 = StackedSixChannel(i, "");
+                        s.PatchRow(row, p);
+                    }
+                    break;
+                case 2:
+                    s.GroupCell(row, "SUB");
+                    break;
+                case 3:
+                    if (upper) {
+                        s.GroupCell(row, "SUB");
+                    } else {
+                        Patch p = FullSizePatch(N - i, "", "");
+                        if (stackedSix) p.ch2.clear();
+                        s.PatchRow(row, p);
+                    }
+                    break;
+                case 4:
+                case 5:
+                    if (upper) {
+                        Patch p = FullSizePatch(n1 - i, "-vo", "-Arvo");
+                        if (stackedSix) p.ch2 = StackedSixChannel(i, "-vo");
+                        s.PatchRow(row, p);
+                    } else if (layout == 4) {
+                        Patch p = CompactPatch(N - i, n2);
+                        if (stackedSix) p.ch2.clear();
+                        s.PatchRow(row, p);
+                    } else {
+                        s.PatchRow(row, Patch{"A-Gira", "1-ra", "2-ra", "3-ra"});
+                    }
+                    break;
+                case 6:
+                case 7:
+                case 9:
+                    if (upper) {
+                        if (layout == 6) {
+                            Patch p = FullSizePatch(n1 - i, "-xa", "-Bexa");
+                            if (stackedSix) p.ch2 = StackedSixChannel(i, "-xa");
+                            s.PatchRow(row, p);
+                        } else {
+                            s.GroupCell(row, "SUB");
+                        }
+                    } else {
+                        const px M = layout == 9 ? n2 + n3 : n2;
+                        Patch p = MiniPatch(N - i, M, "-vi", "-Dovi");
+                        if (stackedSix) p.ch2.clear();
+                        s.PatchRow(row + 1, p);
+                    }
+                    break;
+                case 8: {
+                    Patch p = MiniPatch(N - i, n1 + n2, "", "");
+                    if (Venue.RigMode == 2 && n1 + n2 == 6) p.ch2.clear();
+                    s.PatchRow(row, p);
+                    break;
+                }
+                default:
+                    break;
+            }
+        }
+
+        if (marked) {
+            if (layout == 5) {
+                const int height = c.FontHeight();
+                c.SetFontSize(8);
+                Text(c, s.Left + 2, s.Bottom,
+                     "*Hole or Slot in tilt bar  ** Insert top hole of tilt bar into 6 deg hole in "
+                     "Arvo");
+                c.SetFontHeight(height);
+            } else {
+                Text(c, s.Left + 2, s.Bottom, "*(H)ole or (S)lot in rear tilt bar");
+            }
+        }
+    }
+
+    // Frame last, over the band and the footnotes.
+    MoveTo(c, s.Left, s.Top);
+    LineTo(c, s.Right, s.Top);
+    LineTo(c, s.Right, s.Bottom);
+    LineTo(c, s.Left, s.Bottom);
+    LineTo(c, s.Left, s.Top);
+}

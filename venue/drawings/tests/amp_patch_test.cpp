@@ -1,0 +1,399 @@
+// The amplifier patch diagrams on a recording canvas. Rack geometry is
+// worked out here from the layout rules: rack widths as fractions of the
+// area's width, the unit height 88/493 of the rack width, rounding halves
+// to even.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "drawing_test_util.h"
+#include "drawings/amp_patch.h"
+
+using drawtest::SetUpVenue;
+
+namespace {
+
+const rtl::Color kSky{166, 202, 240};
+const rtl::Color kSilver{192, 192, 192};
+const rtl::Color kWhite{255, 255, 255};
+
+int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+struct Racks {
+    int rackWidth = 0, unit = 0, top = 0;
+    int col[4] = {0, 0, 0, 0};
+};
+
+// The print layout with all three racks, from the rules.
+Racks PrintLayout(int width, int height, int numBoxes1) {
+    Racks r;
+    r.rackWidth = numBoxes1 > 12 ? RoundEven(width * 3.0 / 16.0) : RoundEven(width * 5.0 / 18.0);
+    r.unit = RoundEven(r.rackWidth * 88.0 / 493.0);
+    const int rw = r.rackWidth;
+    r.col[1] = numBoxes1 <= 12 ? (width - (2 * rw + RoundEven(rw / 4.0))) / 2
+                               : (width - (RoundEven(3.5 * rw) + RoundEven(0.5 * rw))) / 2;
+    r.col[2] = r.col[1] + RoundEven(rw / 4.0) + rw;
+    r.col[3] = r.col[2] + RoundEven(0.75 * rw) + rw;
+    r.top = (height - 5 * r.unit) / 2;
+    return r;
+}
+
+// Panel outlines: the five-point polylines of a panel's rectangle.
+struct PanelSeen {
+    rtl::Point corner;
+    rtl::Pen pen;
+};
+std::vector<PanelSeen> PanelOutlines(const rtl::RecordingCanvas& c, int width, int unit) {
+    std::vector<PanelSeen> out;
+    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::Polyline)) {
+        const auto& p = op->points;
+        if (p.size() == 5 && p[1].x - p[0].x == width && p[2].y - p[1].y == unit && p[4] == p[0])
+            out.push_back({p[0], op->pen});
+    }
+    return out;
+}
+
+// The brush of the last left-half (or right-half) polygon drawn at a panel.
+const rtl::CanvasOp* LastHalf(const rtl::RecordingCanvas& c, rtl::Point corner, int width, int unit,
+                              bool rightHalf) {
+    const rtl::CanvasOp* last = nullptr;
+    const int x0 = rightHalf ? corner.x + width / 2 : corner.x;
+    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::Polygon)) {
+        const auto& p = op->points;
+        if (p.size() == 4 && p[0] == rtl::Point{x0, corner.y} && p[2].y == corner.y + unit) last = op;
+    }
+    return last;
+}
+
+struct Diagram {
+    TVenue venue;
+    TSplay splay;
+    rtl::RecordingCanvas canvas{2400, 1200};
+};
+
+}  // namespace
+
+TEST(AmpPatch, PanelGeometryFollowsTheRackWidth) {
+    Diagram d;
+    SetUpVenue(d.venue, d.splay, "Arvo", 2, 0, 0, 1);
+    DrawAmpPatch(d.venue, d.canvas, 0, 0, 900, 300, false, true, true, true, false);
+    // 900 x 5/18 = 250; 250 x 88/493 = 44.6 -> 45; columns 169, 481, 919.
+    const Racks r = PrintLayout(900, 300, 2);
+    ASSERT_EQ(r.rackWidth, 250);
+    ASSERT_EQ(r.unit, 45);
+    ASSERT_EQ(r.col[1], 169);
+    ASSERT_EQ(r.col[2], 481);
+    ASSERT_EQ(r.col[3], 919);
+    ASSERT_EQ(r.top, 37);
+
+    // Rack 2 slot 1 carries the pair 1&2: outline, halves, tag arrow.
+    const rtl::Point p{481, 37 + 45};
+    EXPECT_TRUE(d.canvas.HasSegment(p, {731, 82}));
+    EXPECT_TRUE(d.canvas.HasSegment({731, 82}, {731, 127}));
+    const rtl::CanvasOp* left = LastHalf(d.canvas, p, 250, 45, false);
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(left->brush.color, kSky);
+    const rtl::CanvasOp* tag = d.canvas.FindText("Cabs 1&2");
+    ASSERT_NE(tag, nullptr);
+    // Right tag: x = X + W + U; y = Y + U div 2 - h div 2, font F div 2 = 36 div 2.
+    EXPECT_EQ(tag->points[0], (rtl::Point{481 + 250 + 45, 82 + 22 - 9}));
+    EXPECT_EQ(tag->font.height, 18);
+
+    // Connectors of that panel: r = 5, s = 3, q = 14, centre y 104.
+    std::vector<rtl::Rect> rings;
+    for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::Ellipse))
+        if (op->rect.top == 104 - 5 && op->rect.left >= 481 && op->rect.right <= 731) rings.push_back(op->rect);
+    // Two cabinets: rack 2 has no background, so the panel is drawn once:
+    // out A at X + q, out B at X + W - q, in A and in B either side of X + W div 2.
+    ASSERT_EQ(rings.size(), 4u);
+    EXPECT_EQ(rings[0], (rtl::Rect{495 - 5, 99, 495 + 5, 109}));
+    EXPECT_EQ(rings[1], (rtl::Rect{717 - 5, 99, 717 + 5, 109}));
+    EXPECT_EQ(rings[2], (rtl::Rect{606 - 14 - 5, 99, 606 - 14 + 5, 109}));
+    EXPECT_EQ(rings[3], (rtl::Rect{606 + 14 - 5, 99, 606 + 14 + 5, 109}));
+    // Its housing: r + s = 8 above and below the centre, corners r div 4.
+    bool housing = false;
+    for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::RoundRect))
+        housing = housing || (op->rect == rtl::Rect{490, 96, 500, 112} && op->corner == rtl::Point{1, 1});
+    EXPECT_TRUE(housing);
+    // Label box of channel A: K = 75, F = 36 at (X + 25, Y + 2).
+    bool box = false;
+    for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::Rectangle))
+        box = box || op->rect == rtl::Rect{506, 84, 581, 120};
+    EXPECT_TRUE(box);
+    const rtl::CanvasOp* low = d.canvas.FindText("Low - A");
+    ASSERT_NE(low, nullptr);
+    // Centred in the box's lower half: 506 + round((75 - 0.6*18*7)/2).
+    EXPECT_EQ(low->points[0], (rtl::Point{506 + RoundEven((75 - 76) / 2.0), 84 + 27 - 9}));
+}
+
+TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
+    // Tagged positions in the rule's order: rack 3 slot 2, rack 3 slot 4,
+    // rack 1 slots 0, 2, 4, rack 2 slot 4, rack 2 slot 3 (up to 12) or slot
+    // 2 (13 to 16), rack 2 slot 1. The last tagged one carries the pair
+    // (count - 1)&count, each earlier one the next pair up, the first "Cab 1"
+    // when the count is odd.
+    for (int count = 1; count <= 16; ++count) {
+        SCOPED_TRACE(count);
+        Diagram d;
+        SetUpVenue(d.venue, d.splay, "Arvo", count, 0, 0, 1);
+        DrawAmpPatch(d.venue, d.canvas, 0, 0, 1600, 600, false, true, true, true, false);
+        const Racks r = PrintLayout(1600, 600, count);
+        const int U = r.unit, W = r.rackWidth;
+
+        // Last tag text seen at each (rack, slot, side).
+        std::map<std::tuple<int, int, char>, std::string> tags;
+        for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::TextOut)) {
+            if (op->text.rfind("Cab", 0) != 0) continue;
+            const int x = op->points[0].x, y = op->points[0].y;
+            const int slot = (y - r.top) / U;
+            bool found = false;
+            for (int rack = 1; rack <= 3; ++rack) {
+                if (x == r.col[rack] + W + U) tags[{rack, slot, 'R'}] = op->text, found = true;
+                if (x + op->textWidth + U == r.col[rack]) tags[{rack, slot, 'L'}] = op->text, found = true;
+            }
+            EXPECT_TRUE(found) << op->text;
+        }
+        std::vector<std::tuple<int, int, char>> order = {{3, 2, 'R'}, {3, 4, 'R'}, {1, 0, 'L'},
+                                                         {1, 2, 'L'}, {1, 4, 'L'}, {2, 4, 'R'},
+                                                         {2, count <= 12 ? 3 : 2, 'R'}, {2, 1, 'R'}};
+        std::vector<std::string> seen;
+        for (const auto& key : order) {
+            auto it = tags.find(key);
+            if (it != tags.end()) seen.push_back(it->second), tags.erase(it);
+        }
+        EXPECT_TRUE(tags.empty()) << "tag outside the rule's positions";
+
+        std::vector<std::string> expected;
+        if (count <= 2) {
+            expected = {"Cabs 1&2"};
+        } else {
+            if (count % 2 == 1) expected.push_back("Cab 1");
+            for (int k = count % 2 == 1 ? 2 : 1; k < count; k += 2)
+                expected.push_back("Cabs " + std::to_string(k) + "&" + std::to_string(k + 1));
+        }
+        EXPECT_EQ(seen, expected);
+    }
+}
+
+TEST(AmpPatch, RackTwoAloneForTwoAndThreeCabinets) {
+    // Screen layout, one rack: 600 x 5/9 = 333, unit 59; rack 2 stands at
+    // (600 - 183) div 2 - 150 = 58, the rack top at (500 - 295) div 2 = 102.
+    for (int count : {2, 3}) {
+        SCOPED_TRACE(count);
+        Diagram d;
+        SetUpVenue(d.venue, d.splay, "Arvo", count, 0, 0, 1);
+        DrawAmpPatch(d.venue, d.canvas, 0, 0, 600, 500, true, false, true, false, false);
+        std::map<int, const PanelSeen*> bySlot;
+        auto panels = PanelOutlines(d.canvas, 333, 59);
+        for (const PanelSeen& p : panels) {
+            EXPECT_EQ(p.corner.x, 58);
+            bySlot[(p.corner.y - 102) / 59] = &p;
+        }
+        if (count == 2) {
+            EXPECT_EQ(panels.size(), 2u);
+            EXPECT_EQ(bySlot.count(2), 1u);
+            EXPECT_EQ(bySlot.count(1), 1u);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 2 * 59}, 333, 59, false)->brush.color, kWhite);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 2 * 59}, 333, 59, true)->brush.color, kSky);
+        } else {
+            EXPECT_EQ(bySlot.size(), 4u);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 4 * 59}, 333, 59, false)->brush.color, kWhite);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 4 * 59}, 333, 59, true)->brush.color, kWhite);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 3 * 59}, 333, 59, false)->brush.color, kSilver);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 2 * 59}, 333, 59, false)->brush.color, kSilver);
+            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 1 * 59}, 333, 59, false)->brush.color, kSky);
+        }
+        // Panels of up to twelve cabinets are drawn in grey.
+        for (const PanelSeen& p : panels) EXPECT_EQ(p.pen.color, (rtl::Color{128, 128, 128}));
+        EXPECT_NE(d.canvas.FindText("Float mouse over amp rack to view"), nullptr);
+    }
+}
+
+TEST(AmpPatch, ThirteenToSixteenCabinetsAreDark) {
+    Diagram d;
+    SetUpVenue(d.venue, d.splay, "Bexa", 13, 0, 0, 1);
+    DrawAmpPatch(d.venue, d.canvas, 0, 0, 1600, 600, false, true, true, true, false);
+    const Racks r = PrintLayout(1600, 600, 13);
+    ASSERT_EQ(r.rackWidth, 300);
+    bool darkPanel = false;
+    for (const PanelSeen& p : PanelOutlines(d.canvas, r.rackWidth, r.unit))
+        darkPanel = darkPanel || p.pen.color == rtl::Color{0, 0, 0};
+    EXPECT_TRUE(darkPanel);
+    EXPECT_NE(d.canvas.FindText("Low - H"), nullptr);
+    EXPECT_NE(d.canvas.FindText("Amplifier patch diagram (rear of Nadir amp shown)"), nullptr);
+}
+
+TEST(AmpPatch, ThreeOutputVariantUpToFourCabinetsAndSwappedTitles) {
+    Diagram four;
+    SetUpVenue(four.venue, four.splay, "MIXArvoBexa", 2, 4, 0, 1);
+    DrawAmpPatch(four.venue, four.canvas, 0, 0, 600, 500, true, false, true, false, true);
+    EXPECT_FALSE(four.canvas.FindTexts("HF1 Ch3").empty());
+    EXPECT_TRUE(four.canvas.FindTexts("HF1 Ch4").empty());
+    // With the second model this mix draws its compact cabinets.
+    EXPECT_NE(four.canvas.FindText("Bexa Amplifier patch diagram (rear of Nadir amp shown)"), nullptr);
+    EXPECT_NE(four.canvas.FindText("Bexa Racks"), nullptr);
+
+    Diagram five;
+    SetUpVenue(five.venue, five.splay, "MIXArvoBexa", 2, 5, 0, 1);
+    DrawAmpPatch(five.venue, five.canvas, 0, 0, 600, 500, true, false, true, false, true);
+    EXPECT_TRUE(five.canvas.FindTexts("HF1 Ch3").empty());
+    EXPECT_FALSE(five.canvas.FindTexts("HF1 Ch4").empty());
+    EXPECT_FALSE(five.canvas.FindTexts("HF2 Ch5").empty());
+    EXPECT_NE(five.canvas.FindText("Cab 1"), nullptr);  // five cabinets: odd
+
+    // Without the second model: the full-size cabinets, counted by the first
+    // count (two: one pair).
+    Diagram upper;
+    SetUpVenue(upper.venue, upper.splay, "MIXArvoBexa", 2, 5, 0, 1);
+    DrawAmpPatch(upper.venue, upper.canvas, 0, 0, 600, 500, true, false, true, false, false);
+    EXPECT_NE(upper.canvas.FindText("Arvo Amplifier patch diagram (rear of Pryce amp shown)"), nullptr);
+    EXPECT_NE(upper.canvas.FindText("Arvo Racks"), nullptr);
+    EXPECT_EQ(upper.canvas.FindText("Cab 1"), nullptr);
+}
+
+namespace {
+
+// Tags of a mini diagram keyed by slot and side, for a rack at column x.
+std::map<std::pair<int, char>, std::string> MiniTags(const rtl::RecordingCanvas& c, int x, int top,
+                                                     int W, int U) {
+    std::map<std::pair<int, char>, std::string> out;
+    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut)) {
+        const int slot = (op->points[0].y - top) / U;
+        if (op->points[0].x == x + W + U) out[{slot, 'R'}] = op->text;
+        if (op->points[0].x + op->textWidth + U == x) out[{slot, 'L'}] = op->text;
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(AmpPatch, MiniTenCabinetsInGroupsOfFour) {
+    // 900 x 4/9 = 400, unit 71, column 250; active top (400 - 284) div 2 =
+    // 58, passive top (400 - 142) div 2 = 129.
+    Diagram d;
+    SetUpVenue(d.venue, d.splay, "Dovi", 10, 0, 0, 1);
+    DrawAmpPatch(d.venue, d.canvas, 0, 0, 900, 400, true, true, false, false, false);
+    auto active = MiniTags(d.canvas, 250, 58, 400, 71);
+    std::map<std::pair<int, char>, std::string> expected = {
+        {{0, 'L'}, "Cabs 7-10"}, {{1, 'R'}, "Cabs 3-6"}, {{2, 'L'}, "Cabs 1-2"}};
+    EXPECT_EQ(active, expected);
+    EXPECT_EQ(LastHalf(d.canvas, {250, 58 + 3 * 71}, 400, 71, false)->brush.color, kWhite);
+    EXPECT_EQ(LastHalf(d.canvas, {250, 58 + 1 * 71}, 400, 71, true)->brush.color, kSilver);
+    EXPECT_NE(d.canvas.FindText("Active"), nullptr);
+
+    Diagram p;
+    SetUpVenue(p.venue, p.splay, "Dovi", 10, 0, 0, 1);
+    DrawAmpPatch(p.venue, p.canvas, 0, 0, 900, 400, true, false, true, false, false);
+    auto passive = MiniTags(p.canvas, 250, 129, 400, 71);
+    std::map<std::pair<int, char>, std::string> expectedPassive = {
+        {{0, 'L'}, "Cabs 7-10"}, {{0, 'R'}, "Cabs 1-2"}, {{1, 'L'}, "Cabs 3-6"}};
+    EXPECT_EQ(passive, expectedPassive);
+    EXPECT_EQ(LastHalf(p.canvas, {250, 129}, 400, 71, false)->brush.color, kSky);
+    EXPECT_EQ(LastHalf(p.canvas, {250, 129}, 400, 71, true)->brush.color, kSilver);
+    EXPECT_EQ(LastHalf(p.canvas, {250, 200}, 400, 71, false)->brush.color, kSilver);
+    EXPECT_EQ(LastHalf(p.canvas, {250, 200}, 400, 71, true)->brush.color, kWhite);
+    EXPECT_NE(p.canvas.FindText("Passive"), nullptr);
+}
+
+TEST(AmpPatch, MiniSmallCounts) {
+    Diagram four;
+    SetUpVenue(four.venue, four.splay, "Dovi", 4, 0, 0, 1);
+    DrawAmpPatch(four.venue, four.canvas, 0, 0, 900, 400, true, true, false, false, false);
+    std::map<std::pair<int, char>, std::string> active = {
+        {{0, 'L'}, "L Cabs 1-4"}, {{1, 'L'}, "Sub L"}, {{1, 'R'}, "Sub R"}, {{2, 'L'}, "R Cabs 1-4"}};
+    EXPECT_EQ(MiniTags(four.canvas, 250, 58, 400, 71), active);
+
+    Diagram six;
+    SetUpVenue(six.venue, six.splay, "Dovi", 6, 0, 0, 1);
+    DrawAmpPatch(six.venue, six.canvas, 0, 0, 900, 400, true, false, true, false, false);
+    std::map<std::pair<int, char>, std::string> passive = {{{0, 'L'}, "L Cabs 3-6"},
+                                                           {{0, 'R'}, "R Cabs 3-6"},
+                                                           {{1, 'L'}, "L Cabs 1-2"},
+                                                           {{1, 'R'}, "R Cabs 1-2"}};
+    EXPECT_EQ(MiniTags(six.canvas, 250, 129, 400, 71), passive);
+}
+
+TEST(AmpPatch, SubwooferMixPatchesItsMiniCabinets) {
+    // Two subwoofers over eight mini cabinets: the groups are of the eight.
+    Diagram d;
+    SetUpVenue(d.venue, d.splay, "MIXHobaDovi", 2, 8, 0, 1);
+    DrawAmpPatch(d.venue, d.canvas, 0, 0, 900, 400, true, true, false, false, true);
+    std::map<std::pair<int, char>, std::string> expected = {{{0, 'L'}, "Cabs 5-8"},
+                                                            {{1, 'R'}, "Cabs 1-4"}};
+    EXPECT_EQ(MiniTags(d.canvas, 250, 58, 400, 71), expected);
+    // The background of eight cabinets has four labelled slots.
+    EXPECT_NE(d.canvas.FindText("Low - D"), nullptr);
+}
+
+TEST(AmpPatch, TypesWithoutADiagramGetTheFrameOnly) {
+    for (const char* type : {"Rudd", "Hoba", "Ivor", "MIXBexaCadri"}) {
+        SCOPED_TRACE(type);
+        Diagram d;
+        SetUpVenue(d.venue, d.splay, type, 4, 2, 0, 1);
+        DrawAmpPatch(d.venue, d.canvas, 10, 20, 500, 300, true, true, false, false, false);
+        EXPECT_TRUE(d.canvas.Texts().empty());
+        EXPECT_EQ(d.canvas.Count(rtl::OpKind::Polygon), 0u);
+        EXPECT_EQ(d.canvas.Count(rtl::OpKind::FillRect), 1u);
+        EXPECT_TRUE(d.canvas.HasSegment({10, 20}, {510, 20}));
+        EXPECT_TRUE(d.canvas.HasSegment({510, 20}, {510, 315}));
+        EXPECT_TRUE(d.canvas.HasSegment({10, 315}, {10, 20}));
+    }
+}
+
+TEST(AmpPatch, PrintTitles) {
+    Diagram d;
+    SetUpVenue(d.venue, d.splay, "MIXRuddArvo", 2, 6, 0, 1);
+    DrawAmpPatch(d.venue, d.canvas, 0, 0, 1000, 400, false, true, true, true, false);
+    const rtl::CanvasOp* title = d.canvas.FindText("Amplifier patch diagram (rear of Nadir amp shown)");
+    ASSERT_NE(title, nullptr);
+    // Size 8 (height 11), centred on 500, its top one line over the bottom 395.
+    EXPECT_EQ(title->points[0], (rtl::Point{500 - title->textWidth / 2, 395 - 11}));
+    EXPECT_EQ(title->font.color, (rtl::Color{0, 0, 0}));
+    EXPECT_FALSE(title->font.bold);
+    const rtl::CanvasOp* sub = d.canvas.FindText("Arvo Racks");
+    ASSERT_NE(sub, nullptr);
+    // Bold 12 (height 16): one "W" (10) in, one line down.
+    EXPECT_EQ(sub->points[0], (rtl::Point{10, 16}));
+    EXPECT_TRUE(sub->font.bold);
+    EXPECT_EQ(d.canvas.FindText("Float mouse over amp rack to view"), nullptr);
+}
+
+TEST(AmpPatch, RacksStandInsideTheAreaWhenItIsMoved) {
+    // The same diagram 100 pixels further right and 50 down: every rack
+    // moves with its frame.
+    Diagram a, b;
+    SetUpVenue(a.venue, a.splay, "Arvo", 6, 0, 0, 1);
+    SetUpVenue(b.venue, b.splay, "Arvo", 6, 0, 0, 1);
+    DrawAmpPatch(a.venue, a.canvas, 0, 0, 900, 300, false, true, true, true, false);
+    DrawAmpPatch(b.venue, b.canvas, 100, 50, 900, 300, false, true, true, true, false);
+    auto pa = PanelOutlines(a.canvas, 250, 45);
+    auto pb = PanelOutlines(b.canvas, 250, 45);
+    ASSERT_EQ(pa.size(), pb.size());
+    ASSERT_FALSE(pa.empty());
+    for (size_t k = 0; k < pa.size(); ++k)
+        EXPECT_EQ(pb[k].corner, (rtl::Point{pa[k].corner.x + 100, pa[k].corner.y + 50}));
+}
+
+TEST(AmpPatch, AbsurdAreaIsClampedNotAnError) {
+    for (const char* type : {"Arvo", "Dovi"}) {
+        Diagram d;
+        SetUpVenue(d.venue, d.splay, type, 16, 0, 0, 1);
+        EXPECT_NO_THROW(DrawAmpPatch(d.venue, d.canvas, INT_MAX, INT_MAX, INT_MAX, INT_MAX, true,
+                                     true, true, true, false));
+        EXPECT_TRUE(drawtest::AllWithin(d.canvas, 1LL << 30));
+        rtl::RecordingCanvas e;
+        EXPECT_NO_THROW(DrawAmpPatch(d.venue, e, INT_MIN, 0, INT_MIN, INT_MAX, false, true, true,
+                                     true, false));
+        EXPECT_TRUE(drawtest::AllWithin(e, 1LL << 30));
+    }
+}
+
+TEST(AmpPatch, CabPairLabel) {
+    EXPECT_EQ(CabPairLabel(1, 2), "Cabs 1&2");
+    EXPECT_EQ(CabPairLabel(15, 16), "Cabs 15&16");
+}
