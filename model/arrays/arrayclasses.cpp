@@ -10,9 +10,9 @@
 using rtl::CheckedAdd;
 using rtl::CheckedSub;
 
-// STUB bodies below (CalcControllerSettings, CalcMechanics, GetRigResults,
-// DrawFlyingDetail, GroundStackSafetyLevel) do nothing until the controller
-// advice, rig evaluation and drawings are wired in.
+// The rig evaluation, the safety levels and the controller advice of every
+// class are in rigevaluation.cpp; the drawings in model/drawings and
+// model/details.
 
 // ===========================================================================
 // TArvoArray, type code 0
@@ -34,11 +34,7 @@ void TArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t
     TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
 }
 
-void TArvoArray::CalcControllerSettings() {}  // STUB
-void TArvoArray::CalcMechanics() {}           // STUB
 void TArvoArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
-void TArvoArray::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                               double&) {}  // STUB
 
 // ===========================================================================
 // TRuddArray, type code 2
@@ -60,11 +56,7 @@ void TRuddArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t
     TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
 }
 
-void TRuddArray::CalcControllerSettings() {}  // STUB
-void TRuddArray::CalcMechanics() {}           // STUB
 void TRuddArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
-void TRuddArray::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                               double&) {}  // STUB
 
 // ===========================================================================
 // TBexaArray, type code 1
@@ -89,15 +81,8 @@ void TBexaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t
     Grid->Mass = CombinationGrid ? 60.0 : 45.0;
 }
 
-void TBexaArray::CalcControllerSettings() {}  // STUB
-void TBexaArray::CalcMechanics() {}           // STUB
 void TBexaArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
 void TBexaArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void TBexaArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t,
-                                  bool, int32_t, double, double, int32_t, int32_t,
-                                  rtl::Point&) {}  // STUB
-void TBexaArray::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                               double&) {}  // STUB
 
 // ===========================================================================
 // THobaARRAY, type code 5
@@ -210,15 +195,8 @@ void THobaARRAY::CalcDistances() {
                                                  CosDeg(Tilt[1]) * d);
 }
 
-void THobaARRAY::CalcControllerSettings() {}  // STUB
-void THobaARRAY::CalcMechanics() {}           // STUB
 void THobaARRAY::SetRigMode(int32_t Mode) { TLoudspeakerArray::SetRigMode(Mode); }
 void THobaARRAY::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void THobaARRAY::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t,
-                                  bool, int32_t, double, double, int32_t, int32_t,
-                                  rtl::Point&) {}  // STUB
-void THobaARRAY::GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                               double&) {}  // STUB
 
 // ===========================================================================
 // Single-model mini arrays: TDoviArray 7, TElkaArray 12, TIvorArray 14
@@ -235,11 +213,6 @@ void TMiniSingleArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, i
 
 void TMiniSingleArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
 void TMiniSingleArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void TMiniSingleArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
-                                        int32_t, bool, int32_t, double, double, int32_t,
-                                        int32_t, rtl::Point&) {}  // STUB
-void TMiniSingleArray::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                     double&, double&) {}  // STUB
 
 TDoviArray::TDoviArray() {
     DoviBox = NewBox<TDoviBox>();
@@ -249,8 +222,6 @@ TDoviArray::TDoviArray() {
     CurrentBox = DoviBox;
     GroundStackBar = DoviGroundStackBar;
 }
-void TDoviArray::CalcControllerSettings() {}  // STUB
-void TDoviArray::CalcMechanics() {}           // STUB
 
 TElkaArray::TElkaArray() {
     ElkaBox = NewBox<TElkaBox>();
@@ -260,8 +231,6 @@ TElkaArray::TElkaArray() {
     CurrentBox = ElkaBox;
     GroundStackBar = ElkaGroundStackBar;
 }
-void TElkaArray::CalcControllerSettings() {}  // STUB
-void TElkaArray::CalcMechanics() {}           // STUB
 
 TIvorArray::TIvorArray() {
     IvorBox = NewBox<TIvorBox>();
@@ -271,8 +240,6 @@ TIvorArray::TIvorArray() {
     CurrentBox = IvorBox;
     GroundStackBar = ElkaGroundStackBar;
 }
-void TIvorArray::CalcControllerSettings() {}  // STUB
-void TIvorArray::CalcMechanics() {}           // STUB
 
 // ===========================================================================
 // TArvoBexaArray 3 and its children TRuddBexaArray 4, TBexaDoviArray 9,
@@ -313,10 +280,6 @@ void TArvoBexaArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
 void TArvoBexaArray::CalcHeights() { FlownHeights(ModelCountSum(), true, Count1); }
 void TArvoBexaArray::CalcDistances() { TopDownDistances(ModelCountSum(), true, Count1); }
 
-void TArvoBexaArray::CalcControllerSettings() {}  // STUB
-void TArvoBexaArray::CalcMechanics() {}           // STUB
-void TArvoBexaArray::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                   double&, double&) {}  // STUB
 
 TRuddBexaArray::TRuddBexaArray() {
     RuddBox = NewBox<TRuddBox>();
@@ -325,8 +288,6 @@ TRuddBexaArray::TRuddBexaArray() {
     Models_[2] = BexaBox;
 }
 void TRuddBexaArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void TRuddBexaArray::CalcControllerSettings() {}  // STUB
-void TRuddBexaArray::CalcMechanics() {}           // STUB
 
 TBexaDoviArray::TBexaDoviArray() {
     OwnBexaBox = NewBox<TBexaBox>();
@@ -352,12 +313,7 @@ void TBexaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
 }
 
 void TBexaDoviArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void TBexaDoviArray::CalcControllerSettings() {}  // STUB
-void TBexaDoviArray::CalcMechanics() {}           // STUB
 void TBexaDoviArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void TBexaDoviArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
-                                      int32_t, bool, int32_t, double, double, int32_t, int32_t,
-                                      rtl::Point&) {}  // STUB
 
 THobaDoviArray::THobaDoviArray() {
     DoviBox = NewBox<TDoviBox>();
@@ -390,12 +346,7 @@ void THobaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
 void THobaDoviArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
 void THobaDoviArray::CalcHeights() { SubwooferOverHeights(*HobaBox, *DoviBox); }
 void THobaDoviArray::CalcDistances() { SubwooferOverDistances(*HobaBox, *DoviBox); }
-void THobaDoviArray::CalcControllerSettings() {}  // STUB
-void THobaDoviArray::CalcMechanics() {}           // STUB
 void THobaDoviArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void THobaDoviArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
-                                      int32_t, bool, int32_t, double, double, int32_t, int32_t,
-                                      rtl::Point&) {}  // STUB
 
 // ===========================================================================
 // THobaBexaARRAY, type code 6
@@ -433,14 +384,7 @@ void THobaBexaARRAY::CalcHeights() { SubwooferOverHeights(*HobaBox, *BexaBox); }
 void THobaBexaARRAY::CalcDistances() { SubwooferOverDistances(*HobaBox, *BexaBox); }
 // This array is only ever flown: the rig mode is not taken.
 void THobaBexaARRAY::SetRigMode(int32_t /*Mode*/) {}
-void THobaBexaARRAY::CalcControllerSettings() {}  // STUB
-void THobaBexaARRAY::CalcMechanics() {}           // STUB
 void THobaBexaARRAY::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void THobaBexaARRAY::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
-                                      int32_t, bool, int32_t, double, double, int32_t, int32_t,
-                                      rtl::Point&) {}  // STUB
-void THobaBexaARRAY::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                   double&, double&) {}  // STUB
 
 // ===========================================================================
 // TRuddArvoArray 8, TGiraFArvoArray 11: the base geometry with the current
@@ -468,10 +412,6 @@ void TRuddArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
 }
 
 void TRuddArvoArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void TRuddArvoArray::CalcControllerSettings() {}  // STUB
-void TRuddArvoArray::CalcMechanics() {}           // STUB
-void TRuddArvoArray::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                   double&, double&) {}  // STUB
 
 TGiraFArvoArray::TGiraFArvoArray() {
     GiraFBox = NewBox<TGiraFBox>();
@@ -495,10 +435,6 @@ void TGiraFArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2,
 }
 
 void TGiraFArvoArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void TGiraFArvoArray::CalcControllerSettings() {}  // STUB
-void TGiraFArvoArray::CalcMechanics() {}           // STUB
-void TGiraFArvoArray::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                    double&, double&) {}  // STUB
 
 // ===========================================================================
 // Mixed columns: TDoviElkaArray 13, TBexaCadriArray 18, TIvorDoviArray 15,
@@ -521,11 +457,6 @@ void TMixedColumnArray::CalcDistances() {
 
 void TMixedColumnArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
 void TMixedColumnArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
-void TMixedColumnArray::DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t,
-                                         int32_t, bool, int32_t, double, double, int32_t,
-                                         int32_t, rtl::Point&) {}  // STUB
-void TMixedColumnArray::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                      double&, double&) {}  // STUB
 
 TDoviElkaArray::TDoviElkaArray() {
     DoviBox = NewBox<TDoviBox>();
@@ -554,8 +485,6 @@ void TDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
     RecomputeGeometry();
 }
 
-void TDoviElkaArray::CalcControllerSettings() {}  // STUB
-void TDoviElkaArray::CalcMechanics() {}           // STUB
 
 TBexaCadriArray::TBexaCadriArray() {
     BexaBox = NewBox<TBexaBox>();
@@ -580,8 +509,6 @@ void TBexaCadriArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, in
     RecomputeGeometry();
 }
 
-void TBexaCadriArray::CalcControllerSettings() {}  // STUB
-void TBexaCadriArray::CalcMechanics() {}           // STUB
 
 TIvorDoviArray::TIvorDoviArray() {
     IvorBox = NewBox<TIvorBox>();
@@ -683,14 +610,6 @@ void TIvorDoviArray::StackOnSubwoofers() {
     SelectCabinet(0);
 }
 
-uint8_t TIvorDoviArray::GroundStackSafetyLevel() {
-    // STUB: the same tipping check as the base, wired in with the rig
-    // evaluation.
-    return 0;
-}
-
-void TIvorDoviArray::CalcControllerSettings() {}  // STUB
-void TIvorDoviArray::CalcMechanics() {}           // STUB
 
 TIvorElkaArray::TIvorElkaArray() {
     IvorBox = NewBox<TIvorBox>();
@@ -715,8 +634,6 @@ void TIvorElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
     RecomputeGeometry();
 }
 
-void TIvorElkaArray::CalcControllerSettings() {}  // STUB
-void TIvorElkaArray::CalcMechanics() {}           // STUB
 
 TIvorDoviElkaArray::TIvorDoviElkaArray() {
     IvorBox = NewBox<TIvorBox>();
@@ -745,5 +662,3 @@ void TIvorDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2,
     RecomputeGeometry();
 }
 
-void TIvorDoviElkaArray::CalcControllerSettings() {}  // STUB
-void TIvorDoviElkaArray::CalcMechanics() {}           // STUB

@@ -4,6 +4,9 @@
 
 #include "arrays/lsarray.h"
 
+#include "details/flying_detail.h"
+#include "drawings/side_view.h"
+
 #include <cmath>
 
 #include "arrays/trig.h"
@@ -77,12 +80,6 @@ void TLoudspeakerArray::CalcHeights() {
 
 void TLoudspeakerArray::CalcDistances() { TopDownDistances(ElementCount, false, -1); }
 
-uint8_t TLoudspeakerArray::GroundStackSafetyLevel() {
-    // STUB: the tipping check (StackHeight, FrontTipLimit, RearTipLimit from
-    // CalcMechanics' TotalMass and CogX) is wired in with the rig evaluation.
-    return 0;
-}
-
 void TLoudspeakerArray::SetRigMode(int32_t Mode) {
     RigMode = Mode;
     // Keeps the tipping figures current for an array evaluated before.
@@ -91,25 +88,29 @@ void TLoudspeakerArray::SetRigMode(int32_t Mode) {
 
 void TLoudspeakerArray::SetLiftBarOption(int32_t /*Value*/) { throw rtl::AbstractError(); }
 
-void TLoudspeakerArray::DrawSideView(rtl::Canvas& /*Canvas*/, bool /*DrawArray*/,
-                                     bool /*EqualScale*/, int32_t /*Width*/, int32_t /*Height*/,
-                                     bool /*Metric*/, int32_t /*ARigMode*/, bool /*Printing*/,
-                                     bool /*Spare*/) {
-    // STUB: the side view drawing is wired in separately.
+void TLoudspeakerArray::DrawSideView(rtl::Canvas& Canvas, bool DrawArray, bool EqualScale,
+                                     int32_t Width, int32_t Height, bool Metric, int32_t ARigMode,
+                                     bool Printing, bool Spare) {
+    DrawArraySideView(*this, Canvas, DrawArray, EqualScale, Width, Height, Metric, ARigMode,
+                      Printing, Spare);
 }
 
-void TLoudspeakerArray::DrawFlyingDetail(rtl::Canvas& /*Canvas*/, bool /*EqualScale*/,
-                                         bool /*Printing*/, int32_t /*Width*/,
-                                         int32_t /*Height*/, int32_t /*Left*/, int32_t /*Top*/,
-                                         bool /*Metric*/, int32_t /*ARigMode*/,
-                                         double /*ExtraX*/, double /*ExtraY*/,
-                                         int32_t /*ShiftX*/, int32_t /*ShiftY*/,
-                                         rtl::Point& /*PickPoint*/) {
-    // STUB: the flying detail drawing (base body) is wired in separately.
+// The classes that hang from a lift bar draw it above the grid; the others
+// draw the grid (or the stacked base) alone.
+void TLoudspeakerArray::DrawFlyingDetail(rtl::Canvas& Canvas, bool EqualScale, bool Printing,
+                                         int32_t Width, int32_t Height, int32_t Left, int32_t Top,
+                                         bool Metric, int32_t ARigMode, double ExtraX,
+                                         double ExtraY, int32_t ShiftX, int32_t ShiftY,
+                                         rtl::Point& PickPoint) {
+    if (CurrentLiftBar != nullptr) {
+        DrawArrayFlyingDetailWithLiftBar(*this, CurrentLiftBar, Canvas, EqualScale, Printing,
+                                         Width, Height, Left, Top, Metric, ARigMode, ExtraX,
+                                         ExtraY, ShiftX, ShiftY, PickPoint);
+    } else {
+        DrawArrayFlyingDetail(*this, Canvas, EqualScale, Printing, Width, Height, Left, Top,
+                              Metric, ARigMode, ExtraX, ExtraY, ShiftX, ShiftY, PickPoint);
+    }
 }
-
-void TLoudspeakerArray::GetRigResults(double&, double&, double&, double&, double&, double&,
-                                      double&, double&) {}
 
 // ---------------------------------------------------------------------------
 // Non-virtual geometry.

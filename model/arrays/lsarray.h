@@ -21,6 +21,7 @@
 #include "hardware/groundstackbar.h"
 #include "hardware/liftbar.h"
 #include "hardware/splay.h"
+#include "arrays/riglibrary.h"
 #include "mechdll5.h"
 
 namespace rtl {
@@ -32,6 +33,19 @@ using TElementTable = rtl::CheckedArray<double, 0, 40>;
 using TPresetColumn = rtl::CheckedArray<std::string, 1, 3>;
 using TForceTable = rtl::CheckedArray<double, 1, 100>;
 using TRigElementList = rtl::CheckedArray<TMechElemSpec, 1, 30>;
+
+// The eight figures of the rigging panel, read from the library's current
+// model.  Loads in kg, link forces in kg-force, safety factors as ratios.
+struct TRigResults {
+    double FrontPickLoad = 0.0;    // element 1's front pick point
+    double TopFrontSafety = 0.0;   // element 1's front link
+    double RearPickLoad = 0.0;     // element 1's rear pick point
+    double TopRearSafety = 0.0;    // element 1's rear link
+    double WeakFrontForce = 0.0;   // front link of the element weakest at its front
+    double WeakFrontSafety = 0.0;
+    double WeakRearForce = 0.0;    // rear link of the element weakest at its rear
+    double WeakRearSafety = 0.0;
+};
 
 // The mini system's rigging: the mini grid with its mini lift bar, or the
 // combination grid with the compact lift bar.  Held by the seven arrays of
@@ -137,7 +151,7 @@ public:
     virtual void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                        double APositionOffset, double ATipForce);
     // Controller and amplifier advice into Presets1 .. ControllerNote.
-    // Abstract here: rtl::AbstractError.
+    // Abstract here: rtl::AbstractError (TRiggedArray gives the one body).
     virtual void CalcControllerSettings();
     // Rig evaluation through the mechanics library.  Abstract here.
     virtual void CalcMechanics();
@@ -148,7 +162,9 @@ public:
     virtual void CalcHeights();
     virtual void CalcDistances();
     // Tipping check of a ground stack: 0 safe, 2 unsafe; stores StackHeight,
-    // FrontTipLimit and RearTipLimit.
+    // FrontTipLimit and RearTipLimit.  Runs CalcMechanics first.  An array
+    // with no element stops with "Range check error"; a stack the rig
+    // evaluation could not weigh (no ground-stacked pass, no mass) is unsafe.
     virtual uint8_t GroundStackSafetyLevel();
     // 1 flown, 2 ground-stacked.
     virtual void SetRigMode(int32_t Mode);
@@ -161,12 +177,23 @@ public:
                                   int32_t Width, int32_t Height, int32_t Left, int32_t Top,
                                   bool Metric, int32_t ARigMode, double ExtraX, double ExtraY,
                                   int32_t ShiftX, int32_t ShiftY, rtl::Point& PickPoint);
-    // The eight figures of the rigging panel, in this order.  Does nothing
-    // here: the variables keep their values.
-    virtual void GetRigResults(double& FrontPickLoad, double& TopFrontSafety,
-                               double& RearPickLoad, double& TopRearSafety,
-                               double& WeakFrontForce, double& WeakFrontSafety,
-                               double& WeakRearForce, double& WeakRearSafety);
+    // 0 safe, 1 caution, 2 unsafe.  Flown: the library's grading of the
+    // model this array's last CalcMechanics built (unsafe when that
+    // evaluation ran no flown pass or found no weakest element); otherwise
+    // the tipping check.
+    uint8_t SafetyLevel();
+    // The eight figures of the rigging panel from the library's current
+    // model (that of the array evaluated last).
+    TRigResults GetRigResults();
+    // The same eight figures in the rigging panel's old argument order;
+    // kept for callers that still bind them one by one.
+    void GetRigResults(double& FrontPickLoad, double& TopFrontSafety, double& RearPickLoad,
+                       double& TopRearSafety, double& WeakFrontForce, double& WeakFrontSafety,
+                       double& WeakRearForce, double& WeakRearSafety);
+
+    // The library the rig evaluation and the queries call; a test may hand
+    // the array a fake.  Never null.
+    const TRigLibrary* RigLibrary = &RealRigLibrary();
 
     // Tilt of elements 0..Count1+Count2-1 as running sums of the splay
     // angles, whatever the rig mode.
@@ -179,6 +206,17 @@ public:
     void CalcInterceptsTwoModel();
 
 protected:
+    // What the last CalcMechanics did, for the safety levels: which pass
+    // ran (none when it skipped), and whether TotalMass already holds the
+    // grid's mass.
+    enum class TRigPassRun { None, Flown, GroundStacked };
+    TRigPassRun LastRigPass_ = TRigPassRun::None;
+    bool TotalMassHasGrid_ = false;
+
+    // Steps 5 to 8 of the tipping check, once the base edges and
+    // StackHeight stand: evaluates the rig, then the limits and the level.
+    uint8_t TippingCheck(double Front, double Rear);
+
     // Objects the array owns; the typed pointers above and in the
     // subclasses point into these.
     template <class T>
@@ -286,9 +324,23 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// Every concrete array: the one rig evaluation and the one controller advice,
+// both driven by the array type (the per-type element lists live in
+// rig/element_lists, the per-type advice in advice/controller_advice).
+
+class TRiggedArray : public TLoudspeakerArray {
+public:
+    void CalcControllerSettings() override;
+    void CalcMechanics() override;
+
+protected:
+    TRiggedArray() = default;
+};
+
+// ---------------------------------------------------------------------------
 // Single-model arrays.
 
-class TArvoArray : public TLoudspeakerArray {
+class TArvoArray : public TRiggedArray {
 public:
     TArvoBox* ArvoBox = nullptr;
     TArvoGrid* ArvoGrid = nullptr;
@@ -297,14 +349,10 @@ public:
     TArvoArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SetRigMode(int32_t Mode) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
-class TRuddArray : public TLoudspeakerArray {
+class TRuddArray : public TRiggedArray {
 public:
     TRuddBox* RuddBox = nullptr;
     TArvoGrid* ArvoGrid = nullptr;
@@ -313,14 +361,10 @@ public:
     TRuddArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SetRigMode(int32_t Mode) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
-class TBexaArray : public TLoudspeakerArray {
+class TBexaArray : public TRiggedArray {
 public:
     TBexaBox* BexaBox = nullptr;
     TBexaGrid* BexaGrid = nullptr;
@@ -330,18 +374,12 @@ public:
     TBexaArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SetRigMode(int32_t Mode) override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
 // Subwoofers, flown on their own or behind a main array they were matched to.
-class THobaARRAY : public TLoudspeakerArray {
+class THobaARRAY : public TRiggedArray {
 public:
     THobaBox* HobaBox = nullptr;
     THobaGrid* HobaGrid = nullptr;
@@ -366,16 +404,10 @@ public:
 
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void CalcHeights() override;
     void CalcDistances() override;
     void SetRigMode(int32_t Mode) override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 
 private:
     std::unique_ptr<TSplay> MainSplay_;
@@ -383,7 +415,7 @@ private:
 };
 
 // The four single-model arrays of mini-system cabinets share one shape.
-class TMiniSingleArray : public TLoudspeakerArray {
+class TMiniSingleArray : public TRiggedArray {
 public:
     TMiniRigging MiniRig;
 
@@ -391,10 +423,6 @@ public:
                double APositionOffset, double ATipForce) override;
     void SetRigMode(int32_t Mode) override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 
 protected:
     TMiniSingleArray() = default;
@@ -406,8 +434,6 @@ public:
     TDoviGroundStackBar* DoviGroundStackBar = nullptr;
 
     TDoviArray();
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 class TElkaArray : public TMiniSingleArray {
@@ -416,8 +442,6 @@ public:
     TElkaGroundStackBar* ElkaGroundStackBar = nullptr;
 
     TElkaArray();
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 class TIvorArray : public TMiniSingleArray {
@@ -426,14 +450,12 @@ public:
     TElkaGroundStackBar* ElkaGroundStackBar = nullptr;
 
     TIvorArray();
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 // ---------------------------------------------------------------------------
 // Two-model arrays with a junction between the models.
 
-class TArvoBexaArray : public TLoudspeakerArray {
+class TArvoBexaArray : public TRiggedArray {
 public:
     TArvoBox* ArvoBox = nullptr;
     TBexaBox* BexaBox = nullptr;
@@ -443,13 +465,9 @@ public:
     TArvoBexaArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
     void CalcHeights() override;
     void CalcDistances() override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
 class TRuddBexaArray : public TArvoBexaArray {
@@ -457,8 +475,6 @@ public:
     TRuddBox* RuddBox = nullptr;
 
     TRuddBexaArray();
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
 };
 
@@ -474,12 +490,8 @@ public:
     TBexaDoviArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
 };
 
 class THobaDoviArray : public TArvoBexaArray {
@@ -493,18 +505,14 @@ public:
     THobaDoviArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
     void CalcHeights() override;
     void CalcDistances() override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
 };
 
 // Subwoofers over compact cabinets; always flown.
-class THobaBexaARRAY : public TLoudspeakerArray {
+class THobaBexaARRAY : public TRiggedArray {
 public:
     TBexaBox* BexaBox = nullptr;
     THobaBox* HobaBox = nullptr;
@@ -514,23 +522,17 @@ public:
     THobaBexaARRAY();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
     void CalcHeights() override;
     void CalcDistances() override;
     void SetRigMode(int32_t Mode) override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
 // ---------------------------------------------------------------------------
 // Two-model arrays of the full-size family without a junction element.
 
-class TRuddArvoArray : public TLoudspeakerArray {
+class TRuddArvoArray : public TRiggedArray {
 public:
     TRuddBox* RuddBox = nullptr;
     TArvoGrid* ArvoGrid = nullptr;
@@ -539,14 +541,10 @@ public:
     TRuddArvoArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
-class TGiraFArvoArray : public TLoudspeakerArray {
+class TGiraFArvoArray : public TRiggedArray {
 public:
     TGiraFBox* GiraFBox = nullptr;
     TArvoBox* ArvoBox = nullptr;
@@ -555,18 +553,14 @@ public:
     TGiraFArvoArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     void SelectCabinet(int32_t I) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 };
 
 // ---------------------------------------------------------------------------
 // Mixed arrays whose cabinets each take their own model in the geometry:
 // the mini mixes and the compact with its downfill.
 
-class TMixedColumnArray : public TLoudspeakerArray {
+class TMixedColumnArray : public TRiggedArray {
 public:
     void SelectCabinet(int32_t I) override;
     // Flown: Count1 + Count2 (+ Count3) elements top-down.  Any other rig
@@ -577,10 +571,6 @@ public:
     void CalcDistances() override;
     void SetRigMode(int32_t Mode) override;
     void SetLiftBarOption(int32_t Value) override;
-    void DrawFlyingDetail(rtl::Canvas&, bool, bool, int32_t, int32_t, int32_t, int32_t, bool,
-                          int32_t, double, double, int32_t, int32_t, rtl::Point&) override;
-    void GetRigResults(double&, double&, double&, double&, double&, double&, double&,
-                       double&) override;
 
 protected:
     TMixedColumnArray() = default;
@@ -596,8 +586,6 @@ public:
     TDoviElkaArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 class TBexaCadriArray : public TMixedColumnArray {
@@ -610,8 +598,6 @@ public:
     TBexaCadriArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 // Mini-system subwoofers with mini cabinets below (flown) or on top (stacked).
@@ -625,8 +611,6 @@ public:
     TIvorDoviArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
     // Stacked: the subwoofers stand level; the mini cabinets take the
     // stacked rule.
     void CalcAngles() override;
@@ -649,8 +633,6 @@ public:
     TIvorElkaArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 class TIvorDoviElkaArray : public TMixedColumnArray {
@@ -664,8 +646,6 @@ public:
     TIvorDoviElkaArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void CalcControllerSettings() override;
-    void CalcMechanics() override;
 };
 
 // ---------------------------------------------------------------------------

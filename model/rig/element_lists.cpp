@@ -259,14 +259,20 @@ int BuildGroundElementList(const RigListInput& in, RigElementTable& elements) {
             list[i] = {i <= c1 ? t.a : t.b, i == 1 ? 0.0 : -Splay(in, i - 2)};
     } else {
         // The subwoofers stand on the stage and the mini cabinets on top of
-        // them, so the list starts with the mini cabinets.
+        // them, so the list starts with the mini cabinets.  The minis are
+        // elements c1..count-1 of the array: each turns against the one above
+        // by the splay entry before its own (the stacked rule), the lowest
+        // stands on the subwoofers at its own entry, and the subwoofers stand
+        // level, so the first of them turns back by that entry.
         const int c1 = NonNegative(in.Count1);
         const int c2 = NonNegative(in.Count2);
         count = rtl::CheckedAdd(c1, c2);
         if (!ListHasRoom(count)) throw rtl::RangeError();
         for (int i = 1; i <= count; ++i) {
             if (i <= c2)
-                list[i] = {t.b, i == 1 ? 0.0 : -Splay(in, static_cast<long long>(c1) + i - 1)};
+                list[i] = {t.b, i == 1 ? 0.0 : -Splay(in, static_cast<long long>(c1) + i - 2)};
+            else if (i == c2 + 1 && c2 > 0)
+                list[i] = {t.a, Splay(in, static_cast<long long>(count) - 1)};
             else
                 list[i] = {t.a, 0.0};
         }
@@ -297,12 +303,17 @@ RigPassPlan PlanRigPass(const RigListInput& in, RigElementTable& elements) {
     plan.Pass = RigPass::GroundStacked;
     plan.Count = count;
     if (in.TypeCode == kIvorDoviType) {
-        // The mini cabinets head this list; their tilt comes from the splay
-        // angles below the subwoofers, taken as they are.
+        // The top mini cabinet heads this list, so the column turns by minus
+        // its tilt: the lowest mini's own entry less the splays above it
+        // (element c1's tilt in the stacked geometry).  Subwoofers alone
+        // stand level.
         double sum = 0.0;
-        for (long long k = static_cast<long long>(in.Count1) + 1;
-             k <= static_cast<long long>(in.Count1) + in.Count2; ++k)
-            sum += Splay(in, k);
+        if (in.Count2 > 0) {
+            const long long first = in.Count1;
+            const long long last = static_cast<long long>(in.Count1) + in.Count2 - 1;
+            for (long long k = first; k < last; ++k) sum += Splay(in, k);
+            sum -= Splay(in, last);
+        }
         plan.TargetAngle = sum;
     } else {
         plan.TargetAngle = -in.T0;

@@ -116,9 +116,6 @@ TEST(ArrayConstruction, PlainArrayLeavesItsAbstractOperationsAbstract) {
     EXPECT_THROW(plain.CalcControllerSettings(), rtl::AbstractError);
     EXPECT_THROW(plain.CalcMechanics(), rtl::AbstractError);
     EXPECT_THROW(plain.SetLiftBarOption(1), rtl::AbstractError);
-    double v[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    plain.GetRigResults(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-    EXPECT_EQ(v[7], 8.0);  // nothing written
 }
 
 TEST(SelectCabinet, ThreeModelsByCounts) {

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/errors.h"
@@ -323,9 +324,11 @@ TEST(GroundList, ListsOfTheStackingTypes) {
         {13, 1, 2, {{16, 0}, {31, M(0)}, {31, M(1)}}},
         {18, 3, 2, {{4, 0}, {4, M(0)}, {4, M(1)}, {34, M(2)}, {34, M(3)}}},
         {18, 1, 1, {{4, 0}, {34, M(0)}}},
-        // Mini cabinets first, then the subwoofers they stand on.
-        {15, 3, 2, {{16, 0}, {16, M(4)}, {32, 0}, {32, 0}, {32, 0}}},
-        {15, 1, 3, {{16, 0}, {16, M(2)}, {16, M(3)}, {32, 0}}},
+        // Mini cabinets first (elements c1.. of the array, each against the
+        // one above by the entry before its own), then the subwoofers they
+        // stand on, turned back level by the lowest mini's own entry.
+        {15, 3, 2, {{16, 0}, {16, M(3)}, {32, -M(4)}, {32, 0}, {32, 0}}},
+        {15, 1, 3, {{16, 0}, {16, M(1)}, {16, M(2)}, {32, -M(3)}}},
         {15, 2, 0, {{32, 0}, {32, 0}}},
         {0, 1, 0, {{0, 0}}},
     };
@@ -403,10 +406,21 @@ TEST(Plan, GroundPasses) {
             }
             EXPECT_EQ(p.Pass, RigPass::GroundStacked) << what;
             EXPECT_EQ(p.Count, IsSingleModel(type) ? 3 : 5) << what;
-            EXPECT_DOUBLE_EQ(p.TargetAngle, type == 15 ? 4.125 + 5.125 : -2.5) << what;
+            // Minus the tilt of the list's top element: for the stacked
+            // minis of type 15 (elements 3 and 4) that is S[3] - S[4].
+            EXPECT_DOUBLE_EQ(p.TargetAngle, type == 15 ? 3.125 - 4.125 : -2.5) << what;
             EXPECT_EQ(p.AddGridMass, withGridMass[type]) << what;
             EXPECT_FALSE(p.LiftBarHole || p.LiftBarAngles || p.InternalForces) << what;
         }
+    // Minis alone: the top one's stacked tilt is S[2] - S[0] - S[1]; the
+    // column turns by minus that.  Subwoofers alone stand level.
+    for (auto [c1, c2, want] : {std::tuple{0, 3, 0.125 + 1.125 - 2.125}, std::tuple{2, 0, 0.0},
+                                std::tuple{1, 1, -1.125}}) {
+        RigListInput in = Input(15, c1, c2);
+        in.RigMode = 2;
+        RigElementTable t = Stale();
+        EXPECT_DOUBLE_EQ(PlanRigPass(in, t).TargetAngle, want) << c1 << " " << c2;
+    }
     // A flown request always takes the flown list, also in stacking types.
     RigElementTable t = Stale();
     EXPECT_EQ(PlanRigPass(Input(15, 3, 2), t).Pass, RigPass::Flown);

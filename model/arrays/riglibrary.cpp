@@ -1,0 +1,10 @@
+#include "arrays/riglibrary.h"
+
+const TRigLibrary& RealRigLibrary() {
+    static const TRigLibrary real = {
+        mechInit,         mechSetArrayElems, mechCalculate,     mechPickLoad,
+        mechForce,        mechExamineInternalForce,             mechSafetyFactor,
+        mechSafetyLevel,  mechWeakElem,      mechMass,          mechCOG,
+        mechLiftBarAngles, mechLiftBarBestHole};
+    return real;
+}
