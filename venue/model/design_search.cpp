@@ -1,0 +1,363 @@
+// The flown searches: the spiral search (the default), the minimum-curve
+// search and the search for arrays of one or two cabinets.  Each starts from
+// the aimed top cabinet and raises splays one table step at a time until the
+// bottom cabinet's axis reaches the near end of the coverage.
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/checked.h"
+#include "core/rounding.h"
+#include "hardware/grid.h"
+#include "model/design_steps.h"
+#include "model/venue.h"
+
+using namespace venue_design;
+
+namespace {
+
+bool IsDownfillMix(int code) { return In(code, {11, 13, 17, 18}); }
+
+}  // namespace
+
+long double TVenue::DepressionTo(int E, double X, double Y) const {
+    const TLoudspeakerArray& a = *LSArray;
+    return std::atan((static_cast<long double>(a.ElementHeight[E]) - Y) /
+                     (1e-7L + a.ElementDistance[E] + X)) *
+           kDegrees;
+}
+
+bool TVenue::AxisTest(int E, double X, double Y) const {
+    return DepressionTo(E, X, Y) <= LSArray->Tilt[E];
+}
+
+double TVenue::ListeningHeight(double X, bool Plane2Use) const {
+    // Without plane 2 its line is stale: the searches aim at plane 1.
+    if (Plane2Use && Plane2Present) return Plane2Slope * X + Plane2Intercept;
+    return Plane1Slope * X + Plane1Intercept;
+}
+
+bool TVenue::DownfillTest() {
+    TLoudspeakerArray& a = *LSArray;
+    const double x = CoverageStart;
+    const double y = ListeningHeight(x, Plane1Length < CoverageStart);
+    const int e = LastElement();
+    a.SelectCabinet(e);
+    const long double allowance = a.Count2 == 1 ? 7.5L : 0.0L;
+    return DepressionTo(e, x, y) <=
+           1.0L * a.CurrentBox->BottomFaceAngle + a.Tilt[e] + allowance;
+}
+
+void TVenue::SetDownfillSplays() {
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *a.Splay;
+    const int code = a.TypeCode;
+    int j0;
+    int count;
+    if (code == 17) {
+        j0 = rtl::CheckedAdd(NumBoxes1, NumBoxes2);
+        count = NumBoxes3;
+    } else {
+        j0 = NumBoxes1;
+        count = NumBoxes2;
+    }
+    a.SelectCabinet(Inc(j0));
+    s.ChoiceIndex[j0] = 0;
+    s.Angle[j0] = a.CurrentBox->JoinSplay;
+    const int last = rtl::CheckedSub(rtl::CheckedAdd(j0, count), 1);
+    for (int j = Inc(j0); j <= last; ++j) {
+        a.SelectCabinet(Inc(j));
+        s.ChoiceIndex[j] = 0;
+        s.Angle[j] = a.CurrentBox->SplayAngles[0];
+    }
+    SetUpWithArraySplay();
+}
+
+void TVenue::SpiralHungJunction(int First) {
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *Splay;
+    const int code = a.TypeCode;
+    a.SelectCabinet(Inc(NumBoxes1));
+    const double t0 = s.Angle[0];
+    s.Angle[0] = 0.0;
+    if (t0 <= 0.0 || In(code, {10, 15, 17})) {
+        s.Angle[0] = t0;
+        return;
+    }
+    // The junction takes the largest table step that does not exceed t0.
+    a.SelectCabinet(First);
+    do {
+        s.ChoiceIndex[First] = Inc(s.ChoiceIndex[First]);
+        s.Angle[First] = a.CurrentBox->SplayAngles[s.ChoiceIndex[First]];
+    } while (!(s.Angle[First] > t0 || s.ChoiceIndex[First] >= a.CurrentBox->SplayCount));
+    s.ChoiceIndex[First] = rtl::CheckedSub(s.ChoiceIndex[First], 1);
+    s.Angle[First] = a.CurrentBox->SplayAngles[s.ChoiceIndex[First]];
+    // The top angle makes up the rest.
+    if (s.Angle[First] < t0) {
+        do {
+            s.Angle[0] = s.Angle[0] + 0.25;
+            SetUpWithVenueSplay();
+        } while (!(LSArray->Tilt[First] >= t0 || s.Angle[0] > 30.0));
+    }
+}
+
+void TVenue::SpiralHobaJunction(int First) {
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *Splay;
+    a.SelectCabinet(Inc(NumBoxes1));
+    const double t = s.Angle[0];
+    s.Angle[0] = 0.0;
+    const int count = AllowedAngles.Count;
+    const int lastEntry = rtl::CheckedSub(count, 1);
+    if (!SplayHoba || t <= AllowedAngles.Angles[lastEntry]) {
+        // The nearest allowed angle; of equally near ones the first.
+        double best = 100.0;
+        int chosen = AllowedAngles.ChosenIndex;
+        for (int i = 0; i <= lastEntry; ++i) {
+            const double d = std::fabs(AllowedAngles.Angles[i] - t);
+            if (d < best) {
+                best = d;
+                chosen = i;
+            }
+        }
+        AllowedAngles.ChosenIndex = chosen;
+        s.Angle[First] = AllowedAngles.Angles[chosen];
+        s.Angle[0] = t - AllowedAngles.Angles[chosen];
+        return;
+    }
+    // Beyond the last allowed angle the splays between the subwoofers take
+    // up the rest.
+    AllowedAngles.ChosenIndex = lastEntry;
+    s.Angle[First] = AllowedAngles.Angles[lastEntry];
+    if (First - 1 < 1) {
+        // A single subwoofer has no splay of its own to take up the rest:
+        // the top angle does.
+        SetUpWithVenueSplay();
+        s.Angle[0] = t - LSArray->Tilt[First];
+        return;
+    }
+    a.SelectCabinet(1);
+    for (int k = 1;; k = Inc(k)) {
+        s.ChoiceIndex[k] = Inc(s.ChoiceIndex[k]);
+        const int top = rtl::CheckedSub(LSArray->CurrentBox->SplayCount, 1);
+        if (s.ChoiceIndex[k] > top) s.ChoiceIndex[k] = top;
+        s.Angle[k] = LSArray->CurrentBox->SplayAngles[s.ChoiceIndex[k]];
+        SetUpWithVenueSplay();
+        const TLoudspeakerArray& b = *LSArray;
+        const int tableTop = rtl::CheckedSub(b.CurrentBox->SplayCount, 1);
+        if (t - b.Tilt[First] < b.Tilt[1] + s.Angle[1] || t < b.Tilt[First] ||
+            rtl::CheckedSub(s.ChoiceIndex[First], 1) > tableTop || Inc(k) > First - 1) {
+            break;
+        }
+    }
+    s.Angle[0] = t - LSArray->Tilt[First];
+}
+
+void TVenue::SpiralMainLoop(int Bottom, int First) {
+    TLoudspeakerArray& a = *LSArray;
+    const int code = a.TypeCode;
+    const int E = LastElement();
+    SetUpWithVenueSplay();
+    TSplay& s = *a.Splay;
+
+    if (Bottom <= First) {
+        // No splay lies below the first one the search may raise: the top
+        // angle and the junction keep what the aim gave them, and only the
+        // fixed splays are put in place.
+        if (code == 15 || code == 17) {
+            a.SelectCabinet(Inc(NumBoxes1));
+            s.ChoiceIndex[NumBoxes1] = 0;
+            s.Angle[NumBoxes1] = 0.0;
+            SetUpWithArraySplay();
+        }
+        if (IsDownfillMix(code)) SetDownfillSplays();
+        return;
+    }
+
+    StepLimits T;
+    T[0] = In(code, {1, 7, 13, 18}) ? rtl::Round(E / 2.0) : E;
+    for (int i = 1; i <= 5; ++i) T[i] = rtl::CheckedAdd(E, i);
+
+    int k = Bottom;
+    int passes = 0;
+    a.SelectCabinet(1);
+    bool firstIteration = true;
+    bool havePass = false;
+    PassState lastPass;
+
+    // Near target of the axis test.
+    const double xn = CoverageStart + DownfillFactor;
+    const double yn = ListeningHeight(xn, Plane1Length <= xn);
+
+    for (;;) {
+        bool stop = false;
+        s.ChoiceIndex[k] = Inc(s.ChoiceIndex[k]);
+        a.SelectCabinet(k);
+        bool highRow = false;
+        const int cap = StepCap(T, k, a.CurrentBox->SplayCount, highRow);
+        if (cap >= 0 && s.ChoiceIndex[k] > cap) s.ChoiceIndex[k] = cap;
+        if (highRow && Inc(s.ChoiceIndex[First]) > a.CurrentBox->SplayCount - 1) stop = true;
+
+        a.SelectCabinet(Bottom);
+        const int bottomTop = rtl::CheckedSub(a.CurrentBox->SplayCount, 1);
+        if (s.ChoiceIndex[Bottom] > bottomTop) {
+            s.ChoiceIndex[Bottom] = bottomTop;
+            stop = true;
+        }
+
+        a.SelectCabinet(k);
+        s.Angle[k] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k]];
+        SetUpWithArraySplay();
+
+        const int changed = k;
+        k = rtl::CheckedSub(k, 1);
+        if (k < 0) stop = true;
+        if (k == First) {
+            k = Bottom;
+            a.SelectCabinet(k);
+            passes = Inc(passes);
+            if (IsDownfillMix(code) && passes > 10000) stop = true;
+            const int entries = a.CurrentBox->SplayCount;
+            int D = 0;
+            if (entries == 7) {
+                D = rtl::CheckedAdd(rtl::CheckedAdd(E, 3) / 5, 2);
+            } else if (entries == 8 || entries == 4) {
+                D = 1;
+            }
+            for (int& t : T) t = std::max(0, rtl::CheckedSub(t, D));
+            // A pass that left the splays and the limits as the one before
+            // did can change nothing more: the search has gone as far as
+            // the tables let it.
+            const PassState now{s.Angle, s.ChoiceIndex, T};
+            if (havePass && now == lastPass) stop = true;
+            lastPass = now;
+            havePass = true;
+        }
+
+        if (code == 15 || code == 17) {
+            // The junction between the subwoofers and the main model stays 0.
+            a.SelectCabinet(Inc(NumBoxes1));
+            s.ChoiceIndex[NumBoxes1] = 0;
+            s.Angle[NumBoxes1] = 0.0;
+            SetUpWithArraySplay();
+        }
+
+        bool reached;
+        if (IsDownfillMix(code)) {
+            SetDownfillSplays();
+            reached = DownfillTest();
+        } else {
+            reached = AxisTest(E, xn, yn);
+        }
+        if (reached) {
+            stop = true;
+            if (!firstIteration) {
+                // The step that overshot is taken back.
+                s.ChoiceIndex[changed] = 0;
+                s.Angle[changed] = 0.0;
+                SetUpWithArraySplay();
+            }
+        }
+        firstIteration = false;
+        if (stop) break;
+    }
+}
+
+void TVenue::SpiralSmoothing() {
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *a.Splay;
+    const int E = LastElement();
+    if (a.CurrentBox->SplayCount != 7 || E <= 1) return;
+    for (int k = E; k >= 2; --k) {
+        if (s.ChoiceIndex[k] - s.ChoiceIndex[k - 1] > 1) {
+            s.ChoiceIndex[k - 1] = Inc(s.ChoiceIndex[k - 1]);
+            s.ChoiceIndex[k] = rtl::CheckedSub(s.ChoiceIndex[k], 1);
+            a.SelectCabinet(k);
+            s.Angle[k] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k]];
+            a.SelectCabinet(k - 1);
+            s.Angle[k - 1] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k - 1]];
+            SetUpWithArraySplay();
+        }
+    }
+}
+
+void TVenue::DesignSpiral() {
+    LastDesign = TDesignRoutine::Spiral;
+    const int code = LSArray->TypeCode;
+    const int E = LastElement();
+    int bottom = E;
+    if (In(code, {11, 13, 18})) {
+        bottom = rtl::CheckedSub(NumBoxes1, 1);
+    } else if (code == 17) {
+        bottom = rtl::CheckedSub(rtl::CheckedAdd(NumBoxes1, NumBoxes2), 1);
+    }
+    const int first = In(code, {4, 6, 8, 10, 15, 17}) ? NumBoxes1 : 0;
+
+    AimTopCabinet();
+    if (In(code, {4, 8, 10, 15, 17})) SpiralHungJunction(first);
+    if (code == 6) SpiralHobaJunction(first);
+    SpiralMainLoop(bottom, first);
+    SpiralSmoothing();
+}
+
+void TVenue::DesignMinCurve() {
+    LastDesign = TDesignRoutine::MinCurve;
+    AimTopCabinet();
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *a.Splay;
+    const int last = rtl::CheckedSub(NumBoxes1, 1);
+    // With one cabinet of the first model there is no splay below the top
+    // one to raise.
+    if (last < 1) return;
+    int k = last;
+    const double x = CoverageStart;
+    const double y = ListeningHeight(x, Plane1Length <= CoverageStart);
+    bool firstIteration = true;
+    for (;;) {
+        bool stop = false;
+        s.ChoiceIndex[k] = Inc(s.ChoiceIndex[k]);
+        const int top = rtl::CheckedSub(a.CurrentBox->SplayCount, 1);
+        if (s.ChoiceIndex[k] > top) {
+            s.ChoiceIndex[k] = top;
+            stop = true;
+        }
+        s.Angle[k] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k]];
+        SetUpWithArraySplay();
+        const int changed = k;
+        k = rtl::CheckedSub(k, 1);
+        if (k < 1) k = last;
+        if (AxisTest(last, x, y)) {
+            stop = true;
+            if (!firstIteration) {
+                s.ChoiceIndex[changed] = 0;
+                s.Angle[changed] = 0.0;
+                SetUpWithArraySplay();
+            }
+        }
+        firstIteration = false;
+        if (stop) break;
+    }
+}
+
+void TVenue::DesignShortArray() {
+    LastDesign = TDesignRoutine::ShortArray;
+    AimTopCabinet();
+    if (rtl::CheckedAdd(NumBoxes1, NumBoxes2) <= 1) return;
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *a.Splay;
+    const double x = CoverageStart + DownfillFactor;
+    const double y = ListeningHeight(x, Plane1Length <= x);
+    for (;;) {
+        bool stop = false;
+        s.ChoiceIndex[1] = Inc(s.ChoiceIndex[1]);
+        const int top = rtl::CheckedSub(a.CurrentBox->SplayCount, 1);
+        if (s.ChoiceIndex[1] > top) {
+            s.ChoiceIndex[1] = top;
+            stop = true;
+        }
+        s.Angle[1] = a.CurrentBox->SplayAngles[s.ChoiceIndex[1]];
+        SetUpWithArraySplay();
+        if (AxisTest(1, x, y)) stop = true;
+        if (stop) break;
+    }
+}

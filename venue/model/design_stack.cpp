@@ -1,0 +1,176 @@
+// The designs that start from the aim at the coverage start: the flown and
+// stacked mini-downfill arrays with their fixed splays, and the search of
+// every other ground stack.
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/checked.h"
+#include "model/design_steps.h"
+#include "model/venue.h"
+
+using namespace venue_design;
+
+void TVenue::DesignElkaFlown() {
+    LastDesign = TDesignRoutine::ElkaFlown;
+    AimAtCoverageStart();
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *Splay;
+    const int n = rtl::CheckedAdd(NumBoxes1, NumBoxes2);
+    for (int k = 1; k <= n; ++k) {
+        s.ChoiceIndex[k] = 0;
+        a.SelectCabinet(k);
+        if (a.TypeCode == 16 && k == NumBoxes1) {
+            // The first downfill below the subwoofers hangs at its own
+            // bottom-face angle.
+            a.SelectCabinet(Inc(k));
+            s.Angle[k] = a.CurrentBox->BottomFaceAngle;
+            a.SelectCabinet(k);
+        } else {
+            s.Angle[k] = a.CurrentBox->SplayAngles[0];
+        }
+    }
+    SetUpWithVenueSplay();
+}
+
+void TVenue::DesignElkaStack() {
+    LastDesign = TDesignRoutine::ElkaStack;
+    AimAtCoverageStart();
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *Splay;
+    for (int k = 0; k <= NumBoxes1 - 2; ++k) {
+        s.ChoiceIndex[k] = 0;
+        s.Angle[k] = a.CurrentBox->SplayAngles[0];
+    }
+    SetUpWithVenueSplay();
+}
+
+void TVenue::DesignGroundStack() {
+    LastDesign = TDesignRoutine::GroundStack;
+    AimAtCoverageStart();
+    TLoudspeakerArray& a = *LSArray;
+    TSplay& s = *Splay;
+    const int code = a.TypeCode;
+
+    // The downfill cabinets at their fixed splays.
+    if (code == 13 || code == 18 || code == 17) {
+        const int m = code == 17 ? NumBoxes2 : NumBoxes1;
+        a.SelectCabinet(Inc(m));
+        const int j = rtl::CheckedSub(m, 1);
+        s.ChoiceIndex[j] = 0;
+        s.Angle[j] = a.CurrentBox->JoinSplay;
+        SetUpWithVenueSplay();
+        int last;
+        if (code == 17) {
+            last = rtl::CheckedSub(
+                rtl::CheckedAdd(rtl::CheckedAdd(NumBoxes1, NumBoxes2), NumBoxes3), 2);
+        } else {
+            last = rtl::CheckedSub(rtl::CheckedAdd(NumBoxes1, NumBoxes2), 2);
+        }
+        for (int i = m; i <= last; ++i) {
+            s.ChoiceIndex[i] = 0;
+            s.Angle[i] = 20.0;
+        }
+        if (code == 17) SetUpWithVenueSplay();
+    }
+
+    // Where the search starts and which element it watches.
+    int start;
+    int limit;
+    if (code == 15 || code == 17) {
+        start = rtl::CheckedSub(rtl::CheckedAdd(NumBoxes1, NumBoxes2), 2);
+        limit = NumBoxes1;
+    } else {
+        start = rtl::CheckedSub(NumBoxes1, 2);
+        limit = 0;
+    }
+    const int E = LastElement();
+    StepLimits T;
+    for (int i = 0; i <= 5; ++i) T[i] = rtl::CheckedAdd(E, i);
+
+    // Far target: the listening line at the coverage stop.
+    const double x = CoverageStop;
+    double slope = Plane1Slope;
+    double intercept = Plane1Intercept;
+    if (x < Plane1Length || (!Plane2Present && !Plane3Present)) {
+        // plane 1
+    } else if (Plane3Present && x >= Plane3Distance) {
+        slope = Plane3Slope;
+        intercept = Plane3Intercept;
+    } else if (Plane2Present && x > Plane1Length) {
+        slope = Plane2Slope;
+        intercept = Plane2Intercept;
+    }
+    const double y = slope * x + intercept;
+
+    // Raise the splays from start down to limit, pass after pass.
+    // With a single cabinet of the first model there is no splay to raise.
+    if (start >= 0) {
+        int k = start;
+        bool firstIteration = true;
+        bool havePass = false;
+        PassState lastPass;
+        for (;;) {
+            bool stop = false;
+            a.SelectCabinet(Inc(k));
+            s.ChoiceIndex[k] = Inc(s.ChoiceIndex[k]);
+            const int entries = a.CurrentBox->SplayCount;
+            bool highRow = false;
+            const int cap = StepCap(T, k, entries, highRow);
+            if (cap >= 0 && s.ChoiceIndex[k] > cap) s.ChoiceIndex[k] = cap;
+            if (highRow && s.ChoiceIndex[1] > entries - 1) stop = true;
+
+            a.SelectCabinet(Inc(limit));
+            if (s.ChoiceIndex[limit] >= a.CurrentBox->SplayCount - 1) stop = true;
+
+            a.SelectCabinet(Inc(k));
+            s.Angle[k] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k]];
+            SetUpWithArraySplay();
+
+            const int changed = k;
+            k = rtl::CheckedSub(k, 1);
+            if (k < limit) {
+                k = start;
+                a.SelectCabinet(Inc(k));
+                const int tableSize = a.CurrentBox->SplayCount;
+                int D = 0;
+                if (tableSize == 7) {
+                    D = rtl::CheckedAdd(NumBoxes1, 3) / 5;
+                } else if (tableSize == 8) {
+                    D = 1;
+                }
+                // Every position k is at least 0, so limits below 0 act as 0.
+                for (int& t : T) t = std::max(0, rtl::CheckedSub(t, D));
+                // A pass that changed nothing, splays or limits, would be
+                // repeated for ever: the search has gone as far as it can.
+                const PassState now{s.Angle, s.ChoiceIndex, T};
+                if (havePass && now == lastPass) stop = true;
+                lastPass = now;
+                havePass = true;
+            }
+
+            const long double a2 =
+                std::atan((static_cast<long double>(a.ElementHeight[limit]) - y) /
+                          (x * 1.0L + 1e-7L + a.ElementDistance[limit])) *
+                    kDegrees -
+                2.5L;
+            if (a.Tilt[limit] <= a2) {
+                stop = true;
+                if (!firstIteration) {
+                    s.ChoiceIndex[changed] = 0;
+                    s.Angle[changed] = 0.0;
+                    SetUpWithArraySplay();
+                }
+            }
+            firstIteration = false;
+            if (stop) break;
+        }
+    }
+
+    // Every splay of the first model ends at the third step or above.
+    for (int k = NumBoxes1 - 2; k >= 0; --k) {
+        if (s.ChoiceIndex[k] < 2) s.ChoiceIndex[k] = 2;
+        s.Angle[k] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k]];
+        SetUpWithArraySplay();
+    }
+}

@@ -1,0 +1,250 @@
+#include "model/venue.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "core/checked.h"
+#include "hardware/zmath.h"
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+// The array types whose arrays carry a lift bar.
+bool IsLiftBarType(int Code) {
+    switch (Code) {
+        case 0:
+        case 2:
+        case 3:
+        case 4:
+        case 8:
+        case 11:
+            return false;
+        default:
+            return true;
+    }
+}
+
+// The downfill mixes aim their near target further out.
+double DownfillFactorFor(const std::string& AType) {
+    if (AType == "MIXArvoGiraF" || AType == "MIXDoviElka" || AType == "MIXBexaCadri") return 3.0;
+    return 2.0;
+}
+
+}  // namespace
+
+TVenue::TVenue()
+    : LSArray(CreateLoudspeakerArray("Arvo")), OwnSplay_(std::make_unique<TSplay>()) {
+    Splay = OwnSplay_.get();
+}
+
+void TVenue::SetArrayType(const std::string& AType) {
+    // Built before anything is replaced, so an unknown type changes nothing.
+    auto fresh = CreateLoudspeakerArray(AType);
+    LSArray = std::move(fresh);
+    ArrayType = AType.empty() ? std::string("Arvo") : AType;
+    DownfillFactor = DownfillFactorFor(ArrayType);
+}
+
+void TVenue::MatchSubArray(uint8_t AMainTypeCode, const TSplay& ASplay, int AMainCount,
+                           double AMainArrayHeight) {
+    // A refused main type leaves the current array in place.
+    auto sub = THobaARRAY::CreateWithMainArray(AMainTypeCode, ASplay, AMainCount,
+                                               AMainArrayHeight, NumBoxes1, ArrayHeight);
+    LSArray = std::move(sub);
+    ArrayType = "Hoba";
+}
+
+void TVenue::SetVenueData(const VenueData& D) {
+    ApplyVenueData(D);
+    if (AutoDesign) Design();
+    LSArray->CalcControllerSettings();
+    LSArray->CalcMechanics();
+    CalcTopHeight();
+}
+
+void TVenue::ApplyVenueData(const VenueData& D) {
+    // The new array first: an unknown type must leave the venue untouched.
+    auto fresh = CreateLoudspeakerArray(D.ArrayType);
+
+    AutoDesign = D.AutoDesign;
+    DesignMode = D.DesignMode;
+    VenueName = D.VenueName;
+    ArrayHeight = D.ArrayHeight;
+    MaxBoxes = D.MaxBoxes;
+    NumBoxes1 = D.NumBoxes1;
+    NumBoxes2 = D.NumBoxes2;
+    NumBoxes3 = D.NumBoxes3;
+    MaxPickHeight = D.MaxPickHeight;
+    MinTrimHeight = D.MinTrimHeight;
+    Plane1Length = D.Plane1Length;
+    Plane1Height = D.Plane1Height;
+    Plane2Length = D.Plane2Length;
+    Plane2Height = D.Plane2Height;
+    Plane2Elevation = D.Plane2Elevation;
+    Plane3Length = D.Plane3Length;
+    Plane3Height = D.Plane3Height;
+    Plane3Distance = D.Plane3Distance;
+    Plane3Elevation = D.Plane3Elevation;
+    CoverageStart = D.CoverageStart;
+    CoverageStop = D.CoverageStop;
+    Plane1EarHeight = D.Plane1EarHeight;
+    Plane2EarHeight = D.Plane2EarHeight;
+    Plane3EarHeight = D.Plane3EarHeight;
+    GridPosition = D.GridPosition;
+    LiftBarPosition = D.LiftBarPosition;
+    SplayHoba = D.SplayHoba;
+    FTValue = D.FTValue;
+
+    LSArray = std::move(fresh);
+    ArrayType = D.ArrayType.empty() ? std::string("Arvo") : D.ArrayType;
+    DownfillFactor = DownfillFactorFor(ArrayType);
+
+    TLoudspeakerArray& a = *LSArray;
+    const bool rear = GridPosition == "REAR";
+    a.Grid->PrimaryHolesUsed = rear ? 0 : 1;
+    a.Grid->AlternateHolesUsed = rear ? 1 : 0;
+
+    PickOption = D.PickOption;
+    if (IsLiftBarType(a.TypeCode) && (PickOption == 4 || PickOption == 5)) {
+        a.SetLiftBarOption(LiftBarPosition);
+    }
+    a.Grid->SetRigMode(PickOption, LiftBarPosition);
+
+    RigMode = D.RigMode;
+    a.SetRigMode(RigMode);
+
+    CalcPlaneLines();
+
+    if (D.Splay != nullptr) Splay = D.Splay;
+    if (D.CombinationGrid) a.CombinationGrid = true;
+
+    SetUpWithVenueSplay();
+}
+
+void TVenue::CalcPlaneLines() {
+    // Planes are derived in the order 2, 3, 1.
+    if (Plane2Length > 0) {
+        Plane2Present = true;
+        Plane2Slope = Plane2Height / (Plane2Length + 0.000001);
+        Plane2Intercept = Plane2Height + Plane2EarHeight + Plane2Elevation -
+                          (Plane1Length + Plane2Length) * Plane2Slope;
+        Plane2Angle = zmath::ArcTan2(static_cast<float>(Plane2Height),
+                                     static_cast<float>(Plane2Length));
+    } else {
+        // Slope and intercept keep their earlier values; the designs never
+        // read them while plane 2 is absent.
+        Plane2Present = false;
+        Plane2Angle = 0.0;
+        Plane2Length = 0.0;
+        Plane2Height = 0.0;
+    }
+
+    if (Plane3Length > 0 && Plane3Height > 0) {
+        Plane3Present = true;
+        Plane3Slope = Plane3Height / (Plane3Length + 0.00000001);
+        Plane3Intercept = Plane3Height + Plane3EarHeight + Plane3Elevation -
+                          (Plane3Length + Plane3Distance) * Plane3Slope;
+        Plane3Angle = zmath::ArcTan2(static_cast<float>(Plane3Height),
+                                     static_cast<float>(Plane3Length));
+    } else {
+        Plane3Present = false;
+        Plane3Angle = 0.0;
+        Plane3Length = 0.0;
+        Plane3Height = 0.0;
+    }
+
+    Plane1Slope = Plane1Height / (Plane1Length + 0.00000001);
+    Plane1Intercept = Plane1Height + Plane1EarHeight - Plane1Length * Plane1Slope;
+    Plane1Angle =
+        zmath::ArcTan2(static_cast<float>(Plane1Height), static_cast<float>(Plane1Length));
+}
+
+void TVenue::CalcTopHeight() {
+    TLoudspeakerArray& a = *LSArray;
+    const TGrid& g = *a.Grid;
+    if (RigMode == 1) {
+        const long double t = static_cast<long double>(a.Tilt[0]) * kPi / 180.0L;
+        const long double lift = std::cos(t) * (static_cast<long double>(g.PlateThickness) + g.TopGap);
+        const long double rear = g.PrimaryHolesUsed ? 0.0L : std::sin(t) * g.AlternateHoleShift;
+        long double top = ArrayHeight + lift - rear;
+        if (a.Tilt[0] >= 0) top += std::sin(t) * g.Length;
+        TopHeight = static_cast<double>(top);
+    } else if (RigMode == 2) {
+        if (a.TypeCode == 15) {
+            a.SelectCabinet(rtl::CheckedAdd(NumBoxes1, 1));
+            const long double t = static_cast<long double>(a.Tilt[NumBoxes1]) * kPi / 180.0L;
+            TopHeight = static_cast<double>(a.ElementHeight[NumBoxes1] +
+                                            std::cos(t) * (a.CurrentBox->FrontHeight / 2.0L));
+        } else {
+            const long double t = static_cast<long double>(a.Tilt[0]) * kPi / 180.0L;
+            TopHeight = static_cast<double>(a.ElementHeight[0] +
+                                            std::cos(t) * (a.CurrentBox->FrontHeight / 2.0L) +
+                                            g.PlateThickness + g.TopGap);
+        }
+    }
+}
+
+void TVenue::CalcLowestHeight() {
+    TLoudspeakerArray& a = *LSArray;
+    if (RigMode != 1) {
+        LowestHeight = ArrayHeight;
+        return;
+    }
+    const int last = LastElement();
+    if (last < 0) {
+        LowestHeight = ArrayHeight;
+        return;
+    }
+    a.SelectCabinet(rtl::CheckedAdd(last, 1));
+    const long double t = static_cast<long double>(a.Tilt[last]) * kPi / 180.0L;
+    LowestHeight = static_cast<double>(a.ElementHeight[last] -
+                                       std::cos(t) * (a.CurrentBox->FrontHeight / 2.0L));
+}
+
+void TVenue::UpdateArrayAngles() {
+    TLoudspeakerArray& a = *LSArray;
+    const int n = rtl::CheckedAdd(NumBoxes1, NumBoxes2);
+    // The array's own elements 0..n-1; the entry after the last belongs to
+    // no cabinet.
+    long double sum = 0.0L;
+    for (int i = 0; i < n; ++i) sum += Splay->Angle[i];
+    if (NumBoxes2 > 0) {
+        a.SelectCabinet(n);
+    } else {
+        a.SelectCabinet(rtl::CheckedSub(NumBoxes1, 1));
+    }
+    if (a.TypeCode == 12) {
+        a.LastBoxFaceAngle =
+            a.Tilt[rtl::CheckedSub(NumBoxes1, 1)] + a.CurrentBox->BottomFaceAngle + 1.0;
+    } else {
+        a.LastBoxFaceAngle = static_cast<double>(sum + a.CurrentBox->BottomFaceAngle);
+    }
+}
+
+void TVenue::ClearSplay() {
+    for (int i = 1; i <= 39; ++i) {
+        Splay->Angle[i] = 0.0;
+        Splay->ChoiceIndex[i] = 0;
+    }
+}
+
+void TVenue::SetUpWithVenueSplay() {
+    LSArray->SetUp(*Splay, NumBoxes1, NumBoxes2, NumBoxes3, ArrayHeight, FTValue);
+    AfterSetUp();
+}
+
+void TVenue::SetUpWithArraySplay() {
+    TLoudspeakerArray& a = *LSArray;
+    a.SetUp(*a.Splay, NumBoxes1, NumBoxes2, NumBoxes3, ArrayHeight, a.TipForce);
+    AfterSetUp();
+}
+
+void TVenue::AfterSetUp() {
+    ++SetUpCount;
+    if (OnSetUp) OnSetUp();
+}
+
+int TVenue::LastElement() const {
+    return rtl::CheckedSub(rtl::CheckedAdd(rtl::CheckedAdd(NumBoxes1, NumBoxes2), NumBoxes3), 1);
+}
