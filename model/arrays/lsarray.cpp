@@ -133,14 +133,14 @@ void TLoudspeakerArray::CalcInterceptsTwoModel() { InterceptsOver(CheckedAdd(Cou
 void TLoudspeakerArray::SlopesOver(int32_t N) {
     // The 1e-9 degree keeps the tangent defined at any tilt.
     for (int64_t i = 0; i < N; ++i)
-        AimSlope[i] = static_cast<double>(-std::tan(Rad(Tilt[i] + 1e-9L)));
+        AimSlope[i] = static_cast<double>(-TanDeg(Tilt[i] + 1e-9L));
 }
 
 void TLoudspeakerArray::InterceptsOver(int32_t N) {
     // Through height H[i] at x = -X[i].
     for (int64_t i = 0; i < N; ++i)
         AimIntercept[i] = static_cast<double>(
-            ElementHeight[i] - ElementDistance[i] / std::tan(Rad(90.0L - Tilt[i] + 1e-9L)));
+            ElementHeight[i] - ElementDistance[i] / TanDeg(90.0L - Tilt[i] + 1e-9L));
 }
 
 void TLoudspeakerArray::WalkTopDown(int32_t N, bool Sine, bool PerElement, int32_t GapAt,

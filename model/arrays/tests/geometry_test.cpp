@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 #include "arrays/lsarray.h"
+#include "arrays/trig.h"
 #include "core/errors.h"
 
 namespace {
@@ -323,3 +325,25 @@ TEST(Geometry, CountsOutsideTheTablesStop) {
 }
 
 }  // namespace
+
+// The degree functions reduce by quarter turns before calling the library;
+// the values at and around each quarter must be those of the plain formulas.
+TEST(DegreeTrigonometry, AgreesWithThePlainFormulasAllRoundTheCircle) {
+    for (long double d : {-720.0L, -405.5L, -270.0L, -135.25L, -90.0L, -45.0L, -1e-9L, 0.0L, 2.0L,
+                          44.99L, 45.0L, 45.01L, 89.999999999L, 90.0L, 135.0L, 180.0L, 224.5L,
+                          270.0L, 359.0L}) {
+        EXPECT_NEAR(static_cast<double>(SinDeg(d)), std::sin(static_cast<double>(d) * M_PI / 180.0),
+                    1e-12) << static_cast<double>(d);
+        EXPECT_NEAR(static_cast<double>(CosDeg(d)), std::cos(static_cast<double>(d) * M_PI / 180.0),
+                    1e-12) << static_cast<double>(d);
+    }
+    EXPECT_NEAR(static_cast<double>(TanDeg(30.0L)), 1.0 / std::sqrt(3.0), 1e-15);
+    EXPECT_NEAR(static_cast<double>(TanDeg(120.0L)), -std::sqrt(3.0), 1e-14);
+    EXPECT_NEAR(static_cast<double>(TanDeg(-60.0L)), -std::sqrt(3.0), 1e-14);
+    EXPECT_NEAR(static_cast<double>(TanDeg(225.0L)), 1.0, 1e-15);
+    // The aim line's steep tangent, 90 degrees less a small tilt.
+    EXPECT_NEAR(static_cast<double>(TanDeg(90.0L - 2.0L)), 1.0 / std::tan(2.0 * M_PI / 180.0), 1e-10);
+    EXPECT_EQ(SinDeg(0.0L), 0.0L);
+    EXPECT_EQ(CosDeg(90.0L), 0.0L);
+    EXPECT_TRUE(std::isfinite(SinDeg(1e16L)));
+}
