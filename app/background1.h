@@ -1,0 +1,329 @@
+#pragma once
+// The main window: every design value the user edits, the venue model it
+// feeds, the venue section picture, the page control with its pages, the
+// rigging results and the unit system remembered in "orandel.ini".
+//
+// Every change ends in one of four routines: PassValuesToVenue,
+// Recalculate, RedrawWithAngles and ShowRiggingLoads.  They run from the
+// handlers, from resizing and from page changes; the paint event of the
+// picture only copies the off-screen image.
+
+#include <QIcon>
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "array_readout.h"
+#include "core/checked.h"
+#include "core/canvas.h"
+#include "hardware/textlist.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class TSplay;
+class TVenue;
+class Tmechwarn;
+
+namespace qtapp {
+class PictureBox;
+class UpDown;
+}  // namespace qtapp
+namespace rtl {
+class RasterCanvas;
+}
+
+// Where the window finds its files and how it starts the rigging library.
+struct TForm1Environment {
+    std::string ProgramDir;     // the program's folder, with a trailing "/"
+    std::string UserConfigDir;  // the user's settings folder, "/"-ended, or empty
+    QStringList Arguments;      // command-line arguments after the program name
+    std::function<int32_t()> MechInit;  // the library's initialisation
+
+    // From the running process: its folder, the user's settings folder, its
+    // arguments and the library's mechInit.
+    static TForm1Environment FromProcess();
+};
+
+// Thrown by the constructor when the rigging library does not initialise:
+// the program ends at once, without a message, with ExitCode.
+class TProgramHalt : public std::exception {
+public:
+    explicit TProgramHalt(int exitCode) : ExitCode(exitCode) {}
+    const char* what() const noexcept override { return "program halt"; }
+    int ExitCode;
+};
+
+// An off-screen image the pictures are drawn into.
+class TOffscreenImage {
+public:
+    TOffscreenImage();
+    ~TOffscreenImage();
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // New size (at least 1 x 1); the picture is cleared.
+    void SetSize(int width, int height);
+    rtl::RasterCanvas& Canvas();
+    const QImage& Image();
+
+private:
+    int width_ = 1;
+    int height_ = 1;
+    std::unique_ptr<rtl::RasterCanvas> canvas_;
+};
+
+// How a page control or a panel is laid out in the window.
+enum class TAlign { Top, Bottom, Left, Client, Custom };
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(TForm1Environment environment, QWidget* owner = nullptr);
+    ~TForm1() override;
+
+    // --- window state -----------------------------------------------------
+    std::string FMailFileName;
+    uint8_t HelpAvailable = 0;
+    std::unique_ptr<TVenue> FVenue;
+    uint8_t FSaved = 0;
+    uint8_t FNoDesign = 1;
+    std::unique_ptr<TSplay> FSplay;
+    uint8_t FDrawVenueFlag = 1;
+    double FArrayHeight = 0.0;
+    double FMaxPickHeight = 0.0;
+    double FMinTrimHeight = 0.0;
+    double FP1Length = 0.0;
+    double FP1Height = 0.0;
+    double FP2Length = 0.0;
+    double FP2Height = 0.0;
+    double FP3Length = 0.0;
+    double FP3Height = 0.0;
+    double FP2EarHeight = 0.0;
+    double FP1EarHeight = 0.0;
+    double FP3EarHeight = 0.0;
+    double FP3Dist = 0.0;
+    double FP3Elev = 0.0;
+    double FP2Elev = 0.0;
+    double FCovStart = 0.0;
+    double FCovStop = 0.0;
+    uint8_t FAutoDesign = 0;
+    std::string FDesignMode;
+    int FNumBoxes1 = 0;
+    int FNumBoxes2 = 0;
+    int FNumBoxes3 = 0;
+    int FMaxBoxes = 0;
+    std::string FStatusText;
+    std::string FVenueName;
+    std::string FGridPosition;
+    int FPickOption = 0;
+    int FLiftBarPosition = 0;
+    std::array<TTextList, 6> FTextLists;
+    rtl::CheckedArray<uint8_t, 0, 10> FViewFlags;
+    rtl::CheckedArray<rtl::Point, 0, 140> FHotPoints;
+    rtl::Point FHotPointA;
+    rtl::Point FHotPointB;
+    uint8_t FHotA = 0;
+    uint8_t FHotB = 0;
+    uint8_t FShowAngleHandles = 0;
+    rtl::Point FHotPointC;
+    uint8_t FHotC = 0;
+    int FSelElement = 0;
+    double FHeightStep = 0.0;
+    double FCoverageStep = 0.0;
+    uint8_t FMetric = 1;
+    int FPrinterIndex = 0;
+    std::unique_ptr<TOffscreenImage> FVenueImage;
+    std::unique_ptr<TOffscreenImage> FSideViewImage;
+    rtl::CheckedArray<double, 0, 7> FRigResults;
+    uint8_t FShowWarnings = 0;
+    std::string FArrayType;
+    int FPatchRow = 0;
+    int FDrawOffsetX = 0;
+    int FDrawOffsetY = 0;
+    int FRigMode = 0;
+    int FGridView = 0;
+    std::array<uint8_t, 8> FSideViewInfo{};
+    uint8_t FChangingType = 0;
+    uint8_t FSplayHoba = 0;
+    double FFTValue = 0.0;
+    uint8_t FSuppressChoice = 0;
+    uint8_t FHobaMatched = 0;
+    int FNumHoba = 0;
+    uint8_t FCombinationGrid = 0;
+    uint8_t FMixedChoice = 0;
+    uint8_t FInstallMode = 0;
+    int FBoxMax1 = 0, FBoxMin1 = 0, FBoxMax2 = 0, FBoxMin2 = 0, FBoxMax3 = 0, FBoxMin3 = 0,
+        FBoxMaxTotal = 0;
+    uint8_t FBusy1 = 0, FBusy2 = 0, FBusy3 = 0;
+
+    // --- routines ---------------------------------------------------------
+    int DefaultWindowHeight();
+    void LoadSettings();
+    void SaveSettings();
+    // The settings file read at start-up, or empty when there was none.
+    std::string SettingsPathRead() const;
+    std::string SettingsPathWritten() const;
+
+    void PassValuesToVenue();
+    void Recalculate();
+    void RedrawWithAngles();
+    void ShowRiggingLoads();
+
+    // Lays out and paints the active page.
+    void FormPaint(QObject* sender);
+    void ScreenResizeExecute(QObject* sender);
+
+    void Timer1Timer();
+    void FormCreate();
+    void FormClose();
+    void BitBtn3Click();
+
+    void MetricRadClick();
+    void ImperialRadClick();
+    void ConvertEditUnits();
+
+    // Filled in by the array controls, the array page and the file roads.
+    void SetupArrayControls();
+    void UpdateArrayPage();
+    void RefreshControls();
+    virtual void LoadVenueFromCommandLine(const std::string& path);
+
+    // The warnings window the results go to (made after this window).
+    void SetWarningsWindow(Tmechwarn* window) { FWarnings = window; }
+    Tmechwarn* WarningsWindow() const { return FWarnings; }
+    // Replaces what the window reads of the array (tests).
+    void SetRigReadout(std::unique_ptr<TRigReadout> readout);
+    TRigReadout& RigReadout() { return *FReadout; }
+
+    // Applies the page control's and the picture panel's alignment.
+    void ArrangeAligned();
+    void ArrangeToolBar();
+    TAlign PageControl1Align = TAlign::Top;
+    TAlign Panel1Align = TAlign::Top;
+
+    const TForm1Environment& Environment() const { return FEnv; }
+
+    // --- controls -------------------------------------------------------
+    QWidget* PagesToolBar;
+    QToolButton* LoadTBut;
+    QToolButton* DesignTBut;
+    QToolButton* VenTBut;
+    QToolButton* ArrayTBut;
+    QToolButton* RigTBut;
+    QToolButton* DevTBut;
+    QToolButton* PrintTBut;
+    QToolButton* PrintSUTBut;
+    QToolButton* SaveTBut;
+    QToolButton* webtbut;
+    QToolButton* mailtbut;
+    QToolButton* HelpTBut;
+    QToolButton* tbauto;
+    QToolButton* tbman;
+    qtapp::PictureBox* Image8;  // the safety lamp
+
+    QWidget* Panel1;
+    qtapp::PictureBox* image1;
+
+    QTabWidget* PageControl1;
+    QWidget* VenueTab;
+    QWidget* ArrayTab;
+    QWidget* ProcessorTab;
+    QWidget* AmpTab;
+    QWidget* DEVTAB;
+
+    // Venue page.
+    QTableWidget* ArvoStrGrid;
+    QTableWidget* BexaStrGrid;
+    QRadioButton* MetricRad;
+    QRadioButton* ImperialRad;
+    QLineEdit* MaxPickHeight;
+    QLineEdit* MinTrimHeight;
+    QLineEdit* P1Length;
+    QLineEdit* P1Height;
+    QLineEdit* CovStart;
+    QLineEdit* CovStop;
+    QLineEdit* P2Length;
+    QLineEdit* P2Height;
+    QLineEdit* P2elev;
+    QLineEdit* P3Length;
+    QLineEdit* P3Height;
+    QLineEdit* p3elev;
+    QLineEdit* P3dist;
+    QLineEdit* ArrayHeight;
+    QLineEdit* NumBoxes;
+    qtapp::UpDown* numbox1updn;
+
+    // Array page.
+    QGroupBox* arvoGB;
+    QGroupBox* BexaGB;
+    QWidget* Panel7;
+    qtapp::PictureBox* gridimg;
+    QLabel* MTOTlab;
+    QLabel* FFlab;
+    QLabel* FRlab;
+    QLabel* bestholelab;
+    QLabel* bestanglab;
+    QLabel* Label77;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLineEdit* numhobaed;
+    qtapp::UpDown* numhobaupdn;
+    QPushButton* matchhobabut;
+    QRadioButton* alldovirad;
+    QRadioButton* allarvoxrad;
+    QRadioButton* mixarvoxbexarad;
+    QPushButton* UpdateEaseBut;
+
+    // Patch page and the strips over the picture.
+    QWidget* Panel16;
+    qtapp::PictureBox* Image3;
+    QWidget* Panel14;
+    qtapp::PictureBox* PaintBox2;
+    QWidget* Panel22;
+    QRadioButton* showupperrad;
+    QRadioButton* showlowerrad;
+
+    QPushButton* BitBtn3;  // "Exit", hidden
+    QTimer* Timer1;        // start-up, 50 ms
+    QList<QIcon> ImageList1;
+    // The small pictures handed to the drawings.
+    rtl::Picture Image2Picture;
+    rtl::Picture Image5Picture;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildForm();
+    void Construct();
+    void ConnectHandlers();
+    // Draws the venue section into FVenueImage.
+    void DrawVenueInto(int width, int height, bool redrawFlags, int selElement, bool useImage2);
+    // Hands the rigging results to the warnings window, places and shows it.
+    void ShowWarningsWindow();
+    void FillRigResults();
+
+    TForm1Environment FEnv;
+    Tmechwarn* FWarnings = nullptr;
+    std::unique_ptr<TRigReadout> FReadout;
+    std::string FSettingsRead;
+    int FPageControlHeight = 240;
+    int FPageControlWidth = 320;
+    int FPanel1Height = 300;
+    bool FReady = false;  // construction finished
+};

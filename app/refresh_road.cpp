@@ -1,0 +1,227 @@
+// The four routines every change of the main window ends in, and the paint
+// road that lays out and draws the active page.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTabWidget>
+#include <QScreen>
+#include <QWindow>
+
+#include "background1.h"
+#include "core/checked.h"
+#include "core/numtext.h"
+#include "core/rounding.h"
+#include "mechwarnform.h"
+#include "model/venue.h"
+#include "qt/qt_canvas.h"
+#include "qtapp/picturebox.h"
+#include "venue_picture.h"
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+void TForm1::PassValuesToVenue() {
+    FVenue->SetVenueData(VenueData{
+        .VenueName = FVenueName,
+        .MaxBoxes = FMaxBoxes,
+        .ArrayHeight = FArrayHeight,
+        .NumBoxes1 = FNumBoxes1,
+        .NumBoxes2 = FNumBoxes2,
+        .NumBoxes3 = FNumBoxes3,
+        .MaxPickHeight = FMaxPickHeight,
+        .MinTrimHeight = FMinTrimHeight,
+        .Plane1Length = FP1Length,
+        .Plane1Height = FP1Height,
+        .Plane2Length = FP2Length,
+        .Plane2Height = FP2Height,
+        .Plane2Elevation = FP2Elev,
+        .Plane3Length = FP3Length,
+        .Plane3Height = FP3Height,
+        .Plane3Distance = FP3Dist,
+        .Plane3Elevation = FP3Elev,
+        .CoverageStart = FCovStart,
+        .CoverageStop = FCovStop,
+        .Plane1EarHeight = FP1EarHeight,
+        .Plane2EarHeight = FP2EarHeight,
+        .Plane3EarHeight = FP3EarHeight,
+        .AutoDesign = FAutoDesign != 0,
+        .DesignMode = FDesignMode,
+        .Splay = FSplay.get(),
+        .GridPosition = FGridPosition,
+        .PickOption = FPickOption,
+        .LiftBarPosition = FLiftBarPosition,
+        .RigMode = FRigMode,
+        .SplayHoba = FSplayHoba != 0,
+        .FTValue = FFTValue,
+        .ArrayType = FArrayType,
+        .CombinationGrid = FCombinationGrid != 0,
+    });
+}
+
+void TForm1::Recalculate() {
+    PassValuesToVenue();
+    if (FNoDesign == 0) ShowRiggingLoads();
+    FVenueImage->SetSize(image1->width(), image1->height());
+    DrawVenueInto(Panel1->width(), Panel1->height(), false, FSelElement, false);
+    image1->SetPicture(FVenueImage->Image());
+    SetupArrayControls();
+}
+
+void TForm1::RedrawWithAngles() {
+    PassValuesToVenue();
+    FVenue->UpdateArrayAngles();
+    if (FNoDesign == 1) return;
+    ShowRiggingLoads();
+    DrawVenueInto(image1->width(), image1->height(), true, FSelElement, false);
+
+    const bool metric = FMetric != 0;
+    auto length = [metric](double metres) {
+        if (metric) return rtl::FormatFixed(metres, 4, 1) + " m";
+        return rtl::FormatFixed(metres / 0.3048, 4, 1) + " ft";
+    };
+    Label77->setText(Q("Angle bottom of last box with Hor " +
+                       rtl::FormatFixed(FReadout->BottomAngle(), 4, 1) + " deg"));
+    Label4->setText(Q("Highest point on grid (X) = " + length(FVenue->TopHeight)));
+    Label5->setText(Q("Height of top Cab front edge (Y) = " +
+                      length(FRigMode == 1 ? FVenue->ArrayHeight : FVenue->TopHeight)));
+    Label6->setText(Q("Height bottom Cab front edge (Z) = " + length(FVenue->LowestHeight)));
+}
+
+void TForm1::FillRigResults() {
+    const std::array<double, 8> r = RigResultsInWindowOrder(FReadout->RigResults());
+    for (int k = 0; k <= 7; ++k) FRigResults[k] = r[static_cast<std::size_t>(k)];
+}
+
+void TForm1::ShowRiggingLoads() {
+    // A level the library never gives counts as unsafe.
+    uint8_t level = FReadout->SafetyLevel();
+    if (level > 2) level = 2;
+    Image8->Fill(level == 2 ? QColor(0xFF, 0x00, 0x00)
+                            : level == 1 ? QColor(0xFF, 0xFF, 0x00) : QColor(0x00, 0x80, 0x00));
+    if (level == 2) {
+        FillRigResults();
+        if (FShowWarnings == 1) {
+            FillRigResults();
+            ShowWarningsWindow();
+        }
+    } else if (level == 1) {
+        if (FShowWarnings == 1) {
+            FillRigResults();
+            ShowWarningsWindow();
+        }
+    } else {
+        if (FWarnings != nullptr && FNoDesign == 0) FWarnings->close();
+    }
+
+    const bool metric = FMetric != 0;
+    auto mass = [metric](double kg) {
+        if (metric) return rtl::FormatFixed(kg, 4, 0) + " kg";
+        return rtl::FormatFixed(kg * 2.2, 4, 0) + " lb";
+    };
+    MTOTlab->setText(Q(mass(FReadout->Mass())));
+    FFlab->setText(Q(mass(FReadout->FrontPickLoad())));
+    FRlab->setText(Q(mass(FReadout->RearPickLoad())));
+
+    const int hole = FReadout->BestHole();
+    if (hole >= 0) {
+        bestholelab->setText(Q(rtl::IntToStr(hole)));
+        double angle = -FReadout->LiftBarAngle();
+        if (FReadout->TypeCode() == 12) angle -= FReadout->TopAngleOffset();
+        bestanglab->setText(Q(rtl::FormatGeneral(angle, 3)));
+    } else {
+        bestholelab->setText(QStringLiteral("NA"));
+        bestanglab->clear();
+    }
+}
+
+void TForm1::ShowWarningsWindow() {
+    if (FWarnings == nullptr) return;
+    Tmechwarn& w = *FWarnings;
+    w.ShowWarnings(FMetric, FPickOption, FRigResults[0], FRigResults[1], FRigResults[4],
+                   FRigResults[5], FRigResults[2], FRigResults[3], FRigResults[6], FRigResults[7],
+                   FReadout->BestHole(), FRigMode);
+    using rtl::CheckedAdd;
+    using rtl::CheckedSub;
+    if (PageControl1->currentWidget() == ArrayTab) {
+        const int spare = CheckedSub(CheckedSub(width(), PageControl1->width()), w.width());
+        const int left = CheckedAdd(CheckedAdd(x(), PageControl1->width()), spare / 2);
+        const int top = CheckedAdd(y(), image1->height() / 3);
+        w.move(left, top);
+    } else if (PageControl1->currentWidget() == VenueTab) {
+        const int left = CheckedAdd(x(), CheckedSub(image1->width(), w.width()) / 2);
+        int top = CheckedAdd(y(), PagesToolBar->height());
+        top = CheckedAdd(top, 30);
+        top = CheckedAdd(top, CheckedSub(image1->height(), w.height()) / 2);
+        w.move(left, top);
+    }
+    w.show();
+    w.raise();
+    w.activateWindow();
+    w.setFocus();
+}
+
+// --- painting -----------------------------------------------------------------
+
+void TForm1::FormPaint(QObject*) {
+    if (!FVenue) return;
+    using rtl::CheckedAdd;
+    const int page = PageControl1->currentIndex();
+    const double dpiScale = screen() != nullptr ? screen()->logicalDotsPerInch() / 96.0 : 1.0;
+    switch (page) {
+    case 0: {
+        PageControl1Align = TAlign::Bottom;
+        FPageControlHeight = CheckedAdd(ArvoStrGrid->height(), 110);
+        Panel1Align = TAlign::Client;
+        ArrangeAligned();
+        FVenueImage->SetSize(image1->width(), image1->height());
+        // No cabinet is marked on this page.
+        DrawVenueInto(Panel1->width(), Panel1->height(), false, 50, true);
+        image1->SetPicture(FVenueImage->Image());
+        Panel14->hide();
+        SetupArrayControls();
+        if (FNoDesign == 0) ShowRiggingLoads();
+        break;
+    }
+    case 1: {
+        PageControl1Align = TAlign::Left;
+        FPageControlWidth = CheckedAdd(
+            CheckedAdd(CheckedAdd(arvoGB->width(), BexaGB->width()), Panel7->width()), 6);
+        Panel1Align = TAlign::Client;
+        ArrangeAligned();
+        FVenueImage->SetSize(image1->width(), image1->height());
+        if (TLoudspeakerArray* a = FVenue->LSArray.get())
+            a->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(), Panel1->height(),
+                            FMetric != 0, FRigMode, false, FHobaMatched != 0);
+        image1->SetPicture(FVenueImage->Image());
+        FSideViewImage->SetSize(gridimg->width(), gridimg->height());
+        gridimg->SetPicture(FSideViewImage->Image());
+        Panel14->hide();
+        RedrawWithAngles();
+        UpdateArrayPage();
+        break;
+    }
+    case 2: {
+        PageControl1Align = TAlign::Left;
+        FPageControlWidth = rtl::Round(dpiScale * 315);
+        Panel16->setGeometry(0, 0, ProcessorTab->width(), rtl::Round(dpiScale * 160));
+        Image3->setGeometry(0, Panel16->height(), ProcessorTab->width(),
+                            std::max(0, ProcessorTab->height() - Panel16->height()));
+        Panel1Align = TAlign::Client;
+        ArrangeAligned();
+        FVenueImage->SetSize(image1->width(), image1->height());
+        image1->SetPicture(FVenueImage->Image());
+        break;
+    }
+    case 3:
+        Panel1Align = TAlign::Top;
+        FPanel1Height = rtl::Round(height() * 0.25);
+        ArrangeAligned();
+        break;
+    default:
+        break;
+    }
+}

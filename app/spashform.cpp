@@ -1,0 +1,125 @@
+#include "spashform.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+
+#include "core/checked.h"
+#include "fonts.h"
+#include "core/rounding.h"
+#include "qtapp/guarded.h"
+
+namespace {
+
+constexpr int kClientWidth = 815;
+constexpr int kClientHeight = 210;
+constexpr int kPictureHeight = 186;
+constexpr int kLabelHeight = 24;
+
+// The product picture: a dark stage with the name over a fan of rays.
+QPixmap SplashPicture() {
+    QPixmap pm(kClientWidth, kPictureHeight);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, 0, kPictureHeight);
+    g.setColorAt(0.0, QColor(10, 20, 60));
+    g.setColorAt(1.0, QColor(0, 0, 0));
+    p.fillRect(pm.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 140, 220, 160), 1));
+    for (int i = 0; i < 14; ++i) p.drawLine(120, 40, 815, 20 + i * 13);
+    p.setBrush(QColor(60, 60, 70));
+    p.setPen(QColor(140, 140, 150));
+    for (int i = 0; i < 6; ++i) p.drawRect(100 + i * 2, 30 + i * 21, 30, 20);
+    p.setFont(WindowFont("Arial", 54, true));
+    p.setPen(Qt::white);
+    p.drawText(QRect(200, 30, 600, 80), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Orandel"));
+    p.setFont(WindowFont("Arial", 18));
+    p.setPen(QColor(180, 200, 240));
+    p.drawText(QRect(204, 100, 600, 30), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Line array design and rigging"));
+    return pm;
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Corvane Audio Orandel"));
+    // The splash never keeps the program alive on its own.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(WindowFont("MS Sans Serif", 11));
+    resize(kClientWidth, kClientHeight);
+
+    spalsh = new QLabel(this);
+    spalsh->setObjectName(QStringLiteral("spalsh"));
+    spalsh->setPixmap(SplashPicture());
+    spalsh->setScaledContents(true);
+    spalsh->setAlignment(Qt::AlignCenter);
+
+    Label1 = new QLabel(QStringLiteral("Corvane Audio Orandel 4.1 "), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(WindowFont("MS Sans Serif", 19));
+    QPalette lp = Label1->palette();
+    lp.setColor(QPalette::WindowText, Qt::white);
+    lp.setColor(QPalette::Window, Qt::black);
+    Label1->setPalette(lp);
+    Label1->setAutoFillBackground(true);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(2000);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, qtapp::Guarded([this] { Timer1Timer(); }));
+    connect(Timer3, &QTimer::timeout, this, qtapp::Guarded([this] { Timer3Timer(); }));
+    Timer1->start();
+    Timer3->start();
+}
+
+void TForm2::resizeEvent(QResizeEvent*) {
+    // The picture fills the window; the caption runs along the bottom.
+    spalsh->setGeometry(0, 0, width(), height() - kLabelHeight);
+    Label1->setGeometry(0, height() - kLabelHeight, width(), kLabelHeight);
+}
+
+void TForm2::SetAlphaBlend(int value) {
+    FAlphaBlendValue = value;
+    setWindowOpacity(value / 255.0);
+}
+
+void TForm2::Timer3Timer() {
+    SetAlphaBlend(30);
+    Timer3->stop();
+}
+
+void TForm2::Timer1Timer() {
+    Timer1->stop();
+    close();
+}
+
+bool TForm2::FormCloseQuery() {
+    const bool canClose = !Timer1->isActive();
+    const int left = rtl::CheckedSub(spalsh->width() / 2, Label1->width() / 2);
+    const int top = rtl::Round(0.95 * spalsh->height());
+    Label1->move(left, top);
+    Label1->setVisible(true);
+    return canClose;
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    bool allow = false;
+    // A failure while asking keeps the splash up; it is asked again later.
+    qtapp::RunGuarded([&] { allow = FormCloseQuery(); });
+    if (allow)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The program's start-up: the splash, the windows in their order, the
+// message loop.
+
+#include <memory>
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TSurveyForm;
+class Tmechwarn;
+class Tssform;
+
+// The program's windows, made once at start-up; owned by RunProgram.
+extern TForm2* Form2;
+extern TForm1* Form1;
+extern Tmechwarn* mechwarn;
+extern TForm3* Form3;
+extern TSurveyForm* SurveyForm;
+extern Tssform* ssform;
+
+// Runs the whole program; returns its exit status.
+int RunProgram(int argc, char** argv);

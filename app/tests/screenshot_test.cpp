@@ -1,0 +1,91 @@
+// A picture of the main window as the user sees it, written into the build
+// folder for a person to look at.  Under a real display (xvfb-run with
+// QT_QPA_PLATFORM=xcb) it is taken from the screen; offscreen the window
+// renders itself.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "background1.h"
+#include "mechdll5.h"
+#include "mechwarnform.h"
+#include "qtapp/picturebox.h"
+#include "test_support.h"
+
+TEST(Screenshot, MainWindow) {
+    ErrorRecorder rec;
+    ScratchDir user, program;
+    TForm1Environment env;
+    env.ProgramDir = program.Dir();
+    env.UserConfigDir = user.Dir();
+    env.MechInit = [] { return mechInit(); };
+    TForm1 w(env);
+    w.resize(1200, 800);
+    w.show();
+    w.Timer1Timer();
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+
+    QPixmap shot = w.grab();
+    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
+        shot = w.screen()->grabWindow(w.winId());
+    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-window-") +
+                         QGuiApplication::platformName() + ".png";
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    EXPECT_GE(shot.width(), 640);
+    // The picture shows the venue section: white paper with the planes.
+    const QImage img = w.image1->Picture();
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.pixelColor(img.width() / 2, 5), QColor(Qt::white));
+    EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+}
+
+TEST(Screenshot, WarningsWindowWithTips) {
+    Tmechwarn w;
+    w.ShowWarnings(1, 1, 812.5, -40.25, 630.0, 410.75, 6.2, 3.1, 9.4, 7.0, 3, 1);
+    w.HelpbutClick();
+    w.show();
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+    QPixmap shot = w.grab();
+    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
+        shot = w.screen()->grabWindow(w.winId());
+    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-warnings-") +
+                         QGuiApplication::platformName() + ".png";
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    EXPECT_EQ(shot.width(), 249);
+    EXPECT_EQ(w.Tip(1), "The load on the front grid pick point is too high");
+}
+
+// The venue page once the design values are shown: planes, array, rays.
+TEST(Screenshot, MainWindowWithTheSectionShown) {
+    ErrorRecorder rec;
+    ScratchDir user, program;
+    TForm1Environment env;
+    env.ProgramDir = program.Dir();
+    env.UserConfigDir = user.Dir();
+    env.MechInit = [] { return mechInit(); };
+    TForm1 w(env);
+    Tmechwarn warn;
+    w.SetWarningsWindow(&warn);
+    w.resize(1200, 800);
+    w.show();
+    w.Timer1Timer();
+    for (int k = 1; k <= 4; ++k) w.FViewFlags[k] = 1;
+    w.FViewFlags[8] = 0;
+    w.FNoDesign = 0;
+    w.FStatusText = "AUTO DESIGNED ARRAY. Edit data by clicking on up/down symbols";
+    w.Recalculate();
+    w.FormPaint(&w);
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+    QPixmap shot = w.grab();
+    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
+        shot = w.screen()->grabWindow(w.winId());
+    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-window-section-") +
+                         QGuiApplication::platformName() + ".png";
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+    EXPECT_FALSE(w.MTOTlab->text().isEmpty());
+}
