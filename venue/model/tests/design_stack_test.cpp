@@ -167,3 +167,58 @@ TEST_F(DesignStack, GroundStackTakesBackTheStepThatWrappedThePass) {
     EXPECT_EQ(splay.Angle[0], 2.0);
     EXPECT_EQ(splay.ChoiceIndex[2], 0);
 }
+
+TEST_F(DesignStack, CompactStackOnALowStageFansUpwardsFromTheBar) {
+    // Six compact cabinets on a 1.5 m stage over a flat 40 m floor, covering
+    // 5 m to 30 m.  Stacked, the bottom cabinet (element 5) stands on the
+    // bar at splay entry 5 and each cabinet above tilts by its splay less
+    // than the one below it (positive tilt: front down), so raised splays
+    // turn the upper cabinets up.
+    //
+    // Seated (1.4 m): the bottom cabinet's centre, 1.5 + 0.1825 + 0.1 =
+    // 1.7825 m, looks 0.3825 m down onto the ear line 5 m out: 4.37
+    // degrees, nearest hole 3.94.  The top cabinet, about 3.61 m up, sees the
+    // ear line 30 m out 4.21 degrees down, so it passes once its tilt is at
+    // most 1.71.  Raising splays 4 and 3 to 1 degree takes it to 2.94 and
+    // 1.94; splay 2 to 0.94 passes, and that step is taken back.  The
+    // minimum steps then give splays 0..4 the third entry, 2 degrees.
+    VenueData d = Stacked("Bexa", 6);
+    d.ArrayHeight = 1.5;
+    d.Plane1Length = 40.0;
+    d.CoverageStart = 5.0;
+    d.CoverageStop = 30.0;
+    SetUpRecorder rec;
+    rec.Attach(v);
+    v.SetVenueData(d);
+    EXPECT_EQ(v.LastDesign, TDesignRoutine::GroundStack);
+    EXPECT_EQ(v.LSArray->GroundStackBar->CurrentIndex, 4);
+    EXPECT_EQ(splay.Angle[5], 3.94);
+    const int changed[] = {4, 3, 2, 2, 4, 3, 2, 1, 0};
+    ASSERT_EQ(rec.Lists.size(), 2u + 9u);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(rec.ChangedAngle(2 + i), changed[i]) << "set-up " << 2 + i;
+    const double seated[] = {-6.06, -4.06, -2.06, -0.06, 1.94, 3.94};
+    for (int k = 0; k <= 5; ++k) {
+        if (k <= 4) {
+            EXPECT_EQ(splay.Angle[k], 2.0) << k;
+            EXPECT_EQ(splay.ChoiceIndex[k], 2) << k;
+        }
+        EXPECT_NEAR(v.LSArray->Tilt[k], seated[k], 1e-9) << k;
+    }
+    // The top cabinet's ray rises into the room.
+    EXPECT_GT(v.LSArray->AimSlope[0], 0.0);
+
+    // A custom 1.8 m ear line above the bottom cabinet's centre, 1 m out:
+    // the aim is 1.00 degrees up, nearest hole -1.75.  Every cabinet then
+    // already aims above the far end, the first step (splay 4 to 1 degree)
+    // passes and stays, and the minimum steps fan the stack from -1.75 at
+    // the bottom to -11.75 at the top.
+    d.Plane1EarHeight = 1.8;
+    d.CoverageStart = 1.0;
+    rec.Attach(v);
+    v.SetVenueData(d);
+    EXPECT_EQ(v.LSArray->GroundStackBar->CurrentIndex, 0);
+    ASSERT_EQ(rec.Lists.size(), 2u + 1u + 5u);
+    EXPECT_EQ(rec.ChangedAngle(2), 4);
+    const double standing[] = {-11.75, -9.75, -7.75, -5.75, -3.75, -1.75};
+    for (int k = 0; k <= 5; ++k) EXPECT_NEAR(v.LSArray->Tilt[k], standing[k], 1e-9) << k;
+}
