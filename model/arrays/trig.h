@@ -23,6 +23,10 @@ struct Reduced {
 inline Reduced ReduceDegrees(long double Degrees) {
     // Beyond this the quarter turns no longer fit an integer; such angles
     // never come from an array, and the library handles them as they are.
+    // The two cases every array meets (a tilt, and 90 degrees less a tilt)
+    // need no rounding; the results are those of the general step below.
+    if (std::fabs(Degrees) <= 45.0L) return {Degrees, 0};
+    if (std::fabs(Degrees - 90.0L) <= 45.0L) return {Degrees - 90.0L, 1};
     if (!(std::fabs(Degrees) < 1.0e15L)) return {Degrees, -1};
     const long long k = std::llround(Degrees / 90.0L);
     return {Degrees - static_cast<long double>(k) * 90.0L, static_cast<int>(k & 3)};

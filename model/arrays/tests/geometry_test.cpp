@@ -217,6 +217,49 @@ TEST(Geometry, HobaBexaChainsTheCompactCabinetsBelowTheSubwoofers) {
     EXPECT_EQ(a.CurrentBox, a.HobaBox);
 }
 
+TEST(Geometry, HobaDoviTakesTheGapOnTheMiniSideOnly) {
+    // 2 subwoofers (0.49 high, 0.8 deep) over 2 mini cabinets (0.241),
+    // splays 1, 2, 3, 4 at 10 m: tilts are running sums; the subwoofers
+    // move to their rear against the tilt of element 1; the first mini
+    // hangs (0.241 + 0.2) / 2 below its own centre line, the subwoofer's
+    // half height above it carries no gap.
+    TSplay s = SplayOf({1, 2, 3, 4});
+    THobaDoviArray a;
+    a.SetUp(s, 2, 2, 0, 10.0, 0.0);
+    const double tilt[] = {1, 3, 6, 10};
+    const double h[] = {9.782944154531211, 9.265410393358497, 8.801454079414922,
+                        8.562944856785075};
+    const double x[] = {0.0033013112556805613, 0.021373988433790125, 0.05724482386382896,
+                        0.0907651090964463};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
+        EXPECT_NEAR(a.ElementHeight[i], h[i], 1e-9);
+        EXPECT_NEAR(a.ElementDistance[i], x[i], 1e-9);
+        EXPECT_NEAR(a.AimSlope[i], -std::tan((tilt[i] + 1e-9) * 3.14159265358979323846 / 180.0),
+                    1e-15);
+        EXPECT_NEAR(a.AimSlope[i] * -a.ElementDistance[i] + a.AimIntercept[i], h[i], 1e-9);
+    }
+    EXPECT_EQ(a.CurrentBox, a.HobaBox);
+}
+
+TEST(Geometry, ThreeModelMixTakesTheThirdCabinetBelowTheSecond) {
+    // 1 mini subwoofer (0.62), 2 mini cabinets (0.241), 1 mini downfill
+    // (0.284), splays 0, 1, 2, 10 at 10 m, flown.
+    TSplay s = SplayOf({0, 1, 2, 10});
+    TIvorDoviElkaArray a;
+    a.SetUp(s, 1, 2, 1, 10.0, 0.0);
+    const double tilt[] = {0, 1, 3, 13};
+    const double h[] = {9.69, 9.259518352733656, 9.018701846529384, 8.760006438391954};
+    const double x[] = {0.0, 0.0021030149756926632, 0.010512512678660059, 0.048762045122763616};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
+        EXPECT_NEAR(a.ElementHeight[i], h[i], 1e-9);
+        EXPECT_NEAR(a.ElementDistance[i], x[i], 1e-9);
+    }
+    EXPECT_EQ(a.ElementCount, 4);
+    EXPECT_EQ(a.CurrentBox, a.IvorBox);  // ends on the first model
+}
+
 TEST(Geometry, MixedStackTakesEachCabinetAndTheGrid) {
     // 1 mini cabinet over 1 mini downfill, both at 15 degrees, stage 1 m,
     // mini grid plate 0.08 and gap 0.002.

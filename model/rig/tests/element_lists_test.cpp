@@ -257,6 +257,21 @@ TEST(FlownList, EmptyFirstModel) {
     ExpectList(t, n, {{2, 0}}, "arvo 0");
 }
 
+TEST(FlownList, OneUpperCabinetCarryingTheLowerModelHangsStraightFromTheGrid) {
+    // One subwoofer is both the first and the last of its model: it takes
+    // the last-cabinet code but, like every first cabinet, no angle of its
+    // own against the grid (the top angle goes as the target angle).
+    RigElementTable t = Stale();
+    int n = BuildFlownElementList(Input(6, 1, 2), t);
+    ExpectList(t, n, {{9, 0}, {6, 0}, {10, M(1)}, {4, 0}, {4, M(2)}}, "hoba 1 / bexa 2");
+    t = Stale();
+    n = BuildFlownElementList(Input(15, 1, 2), t);
+    ExpectList(t, n, {{17, 0}, {33, 0}, {16, M(1)}, {16, M(2)}}, "ivor 1 / dovi 2");
+    t = Stale();
+    n = BuildFlownElementList(Input(17, 1, 1, 1), t);
+    ExpectList(t, n, {{17, 0}, {33, 0}, {16, M(1)}, {31, M(2)}}, "ivor 1 / dovi 1 / elka 1");
+}
+
 TEST(FlownList, UnknownPickModeBuildsNothingOnLiftBarArrays) {
     for (int type : {1, 5, 6, 7, 9, 10, 12, 13, 14, 15, 16, 17, 18})
         for (int pick : {0, 2, 3, 6}) {
