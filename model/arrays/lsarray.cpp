@@ -147,6 +147,9 @@ void TLoudspeakerArray::WalkTopDown(int32_t N, bool Sine, bool PerElement, int32
                                     TElementTable& C) {
     auto f = [Sine](double deg) { return Sine ? SinDeg(deg) : CosDeg(deg); };
     C.Fill(0.0);
+    // Each element's sine or cosine serves twice: for its own half and for
+    // the half above the next element.
+    long double fAbove = 0.0L;
     for (int64_t i = 0; i < N; ++i) {
         const bool gap = (i > 0 && i == GapAt);
         long double above = 0.0L;
@@ -154,25 +157,28 @@ void TLoudspeakerArray::WalkTopDown(int32_t N, bool Sine, bool PerElement, int32
             if (PerElement) SelectCabinet(static_cast<int32_t>(i));
             long double h = CurrentBox->FrontHeight;
             if (gap) h += JunctionGap;
-            above = C[i - 1] + f(Tilt[i - 1]) * h / 2.0L;
+            above = C[i - 1] + fAbove * h / 2.0L;
         }
         if (PerElement) SelectCabinet(static_cast<int32_t>(i + 1));
         long double h = CurrentBox->FrontHeight;
         if (gap) h += JunctionGap;
-        C[i] = static_cast<double>(f(Tilt[i]) * h / 2.0L + above);
+        fAbove = f(Tilt[i]);
+        C[i] = static_cast<double>(fAbove * h / 2.0L + above);
     }
 }
 
 void TLoudspeakerArray::WalkBottomUp(int32_t N, bool PerElement, TElementTable& C) {
     C.Fill(0.0);
+    long double cosBelow = 0.0L;  // the element below's cosine, reused from its step
     for (int64_t i = static_cast<int64_t>(N) - 1; i >= 0; --i) {
         long double below = 0.0L;
         if (i < static_cast<int64_t>(N) - 1) {
             if (PerElement) SelectCabinet(static_cast<int32_t>(i + 2));
-            below = C[i + 1] + CosDeg(Tilt[i + 1]) * CurrentBox->FrontHeight / 2.0L;
+            below = C[i + 1] + cosBelow * CurrentBox->FrontHeight / 2.0L;
         }
         if (PerElement) SelectCabinet(static_cast<int32_t>(i + 1));
-        C[i] = static_cast<double>(CosDeg(Tilt[i]) * CurrentBox->FrontHeight / 2.0L + below);
+        cosBelow = CosDeg(Tilt[i]);
+        C[i] = static_cast<double>(cosBelow * CurrentBox->FrontHeight / 2.0L + below);
     }
 }
 
