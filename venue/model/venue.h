@@ -69,6 +69,12 @@ enum class TDesignRoutine {
 
 class TVenue {
 public:
+    // The venue file (defined with the file code in venue/storage; callers
+    // link venue_storage).  Save writes AName + ".ven" and never destroys the
+    // previous file; load is all or nothing and names the array type read.
+    void SaveToFile(const std::string& AName);
+    void LoadFromFile(const std::string& AFileName, std::string& AType);
+
     // Scale state of the last venue section drawing.
     double MarginX = 0.0;
     double MarginY = 0.0;

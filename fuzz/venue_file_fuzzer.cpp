@@ -1,0 +1,7 @@
+// libFuzzer entry point.
+#include "venue_file_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+    (void)CheckVenueFileBytes(Data, Size);
+    return 0;
+}
