@@ -266,6 +266,35 @@ TEST(RefreshRoad, RealArrayReadoutReadsTheVenuesCurrentArray) {
     EXPECT_EQ(w.RigReadout().TypeCode(), 12);
 }
 
+TEST(RefreshRoad, ElkaLiftBarAngleIsReducedByItsCabinetsOffset) {
+    ErrorRecorder rec;
+    ScratchDir user, program;
+    TForm1Environment env;
+    env.ProgramDir = program.Dir();
+    env.UserConfigDir = user.Dir();
+    env.MechInit = [] { return mechInit(); };
+    TForm1 w(env);
+    w.FNoDesign = 0;
+    // The mini downfill cabinet's offset is 10 degrees, the mini cabinet's 3.75.
+    auto elka = std::make_unique<TElkaArray>();
+    elka->LiftBarBestHole = 4;
+    elka->LiftBarGridAngle = 2.0;
+    w.FVenue->LSArray = std::move(elka);
+    EXPECT_EQ(w.RigReadout().TopAngleOffset(), 10.0);
+    w.ShowRiggingLoads();
+    EXPECT_EQ(w.bestholelab->text(), "4");
+    EXPECT_EQ(w.bestanglab->text(), "-12");  // -2 - 10
+
+    auto dovi = std::make_unique<TDoviArray>();
+    dovi->LiftBarBestHole = 4;
+    dovi->LiftBarGridAngle = 2.0;
+    w.FVenue->LSArray = std::move(dovi);
+    EXPECT_EQ(w.RigReadout().TopAngleOffset(), 3.75);
+    w.ShowRiggingLoads();
+    EXPECT_EQ(w.bestanglab->text(), "-2");  // no offset but for the Elka array
+    EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+}
+
 TEST(RefreshRoad, RecalculateCopiesTheWholePictureOntoThePaintBox) {
     Fixture f;
     f.w->resize(900, 700);

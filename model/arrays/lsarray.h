@@ -185,11 +185,6 @@ public:
     // The eight figures of the rigging panel from the library's current
     // model (that of the array evaluated last).
     TRigResults GetRigResults();
-    // The same eight figures in the rigging panel's old argument order;
-    // kept for callers that still bind them one by one.
-    void GetRigResults(double& FrontPickLoad, double& TopFrontSafety, double& RearPickLoad,
-                       double& TopRearSafety, double& WeakFrontForce, double& WeakFrontSafety,
-                       double& WeakRearForce, double& WeakRearSafety);
 
     // The library the rig evaluation and the queries call; a test may hand
     // the array a fake.  Never null.

@@ -154,21 +154,6 @@ TRigResults TLoudspeakerArray::GetRigResults() {
     return r;
 }
 
-void TLoudspeakerArray::GetRigResults(double& FrontPickLoad, double& TopFrontSafety,
-                                      double& RearPickLoad, double& TopRearSafety,
-                                      double& WeakFrontForce, double& WeakFrontSafety,
-                                      double& WeakRearForce, double& WeakRearSafety) {
-    const TRigResults r = GetRigResults();
-    FrontPickLoad = r.FrontPickLoad;
-    TopFrontSafety = r.TopFrontSafety;
-    RearPickLoad = r.RearPickLoad;
-    TopRearSafety = r.TopRearSafety;
-    WeakFrontForce = r.WeakFrontForce;
-    WeakFrontSafety = r.WeakFrontSafety;
-    WeakRearForce = r.WeakRearForce;
-    WeakRearSafety = r.WeakRearSafety;
-}
-
 // ---------------------------------------------------------------------------
 // Safety levels.
 

@@ -236,6 +236,10 @@ TEST(CompactAdvice, CurveThresholdsAndThirdEntry) {
     in.SplayAngle[10] = 8.0;
     ExpectCol1(Advise(in), {"12Bexa HICRV HFN", "Standard HF EQ", "12Bexa HICRV HFC", "Reduced HF EQ",
                          "12Bexa HICRV HFB", "Increased HF EQ"});
+    in.SplayAngle[10] = 7.5;
+    EXPECT_EQ(Advise(in).Presets1[2], "12Bexa HICRV HFB");
+    in.SplayAngle[10] = 7.49;
+    EXPECT_EQ(Advise(in).Presets1[2], "12Bexa LOCRV HFB");
     in.ElementCount = 10;
     in.SplayAngle[9] = 8.0;
     EXPECT_EQ(Advise(in).Presets1[2], "");
@@ -409,6 +413,11 @@ TEST(MiniAdvice, DoviBands) {
     ExpectCol1(a, {"6Pavo HICRV ST", "Stereo", "", "", "", ""});
     ExpectCol2(a, {"6Dovi HICRV", "Mono", "", "", "", ""});
     EXPECT_EQ(a.ControllerNote, kDoviC);
+    in.SplayAngle[4] = 5.99;  // just below this band's 6.0
+    a = Advise(in);
+    EXPECT_EQ(a.Presets1[0], "6Pavo LOCRV ST");
+    EXPECT_EQ(a.Presets2[0], "6Dovi LOCRV");
+    in.SplayAngle[4] = 6.0;
     in.RigMode = 2;
     a = Advise(in);
     EXPECT_EQ(a.Presets1[0], "6Pavo LOCRV ST");

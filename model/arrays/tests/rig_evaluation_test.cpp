@@ -343,13 +343,6 @@ TEST_F(RigCalls, RigResultsInTheLibrarysOrder) {
                            "WeakElem", "SafetyFactor 4"}));
     ExpectResults(r, {100.0, 11.0, 50.0, 21.0, 1003.0, 13.0, 2004.0, 24.0});
 
-    // The one-by-one form binds the same figures to the same names.
-    double v[8] = {};
-    a.GetRigResults(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-    EXPECT_DOUBLE_EQ(v[1], 11.0);
-    EXPECT_DOUBLE_EQ(v[2], 50.0);
-    EXPECT_DOUBLE_EQ(v[5], 13.0);
-    EXPECT_DOUBLE_EQ(v[6], 2004.0);
 }
 
 TEST_F(RigCalls, NoWeakestElementAsksNoForceAndIsUnsafe) {

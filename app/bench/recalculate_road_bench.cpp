@@ -1,0 +1,187 @@
+// Time of the main window's recalculate road for a 16-cabinet array: the
+// hand-over of the window's values to the venue (array rebuilt, splay angles
+// designed automatically, rig evaluated), the rigging read-out, and the venue
+// section drawn into a 1280 x 800 off-screen image.  Target: under 5 ms.
+//
+// Run on the offscreen platform: QT_QPA_PLATFORM=offscreen (set here when
+// the environment leaves it empty).  Read the CPU column: wall time on a
+// loaded machine says little.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QStringList>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "arrays/lsarray.h"
+#include "background1.h"
+#include "mechdll5.h"
+#include "mechwarnform.h"
+#include "model/venue.h"
+#include "qt/qt_canvas.h"
+#include "qtapp/guarded.h"
+#include "qtapp/picturebox.h"
+#include "venue_picture.h"
+
+namespace {
+
+constexpr int kPictureWidth = 1280;
+constexpr int kPictureHeight = 800;
+
+struct ArrayChoice {
+    const char* Type;
+    int N1, N2;
+};
+
+constexpr ArrayChoice kArrays[] = {
+    {"Arvo", 16, 0},
+    {"Bexa", 16, 0},
+    {"MIXArvoBexa", 8, 8},
+};
+
+// Error texts a guarded handler would have put in a message box; a modal
+// box would stop an unattended run.
+QStringList& ReportedErrors() {
+    static QStringList errors;
+    return errors;
+}
+
+// The widgets need an application object; one for the whole run.  It is
+// never destroyed: the windows made by the benchmarks are gone by then and
+// tearing Qt down during static destruction gains nothing.
+void EnsureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "recalculate_road_bench";
+    static char* argv[] = {name, nullptr};
+    new qtapp::GuardedApplication(argc, argv);
+    qtapp::UseCNumericLocale();
+    qtapp::SetErrorReporter([](const QString& text) { ReportedErrors().append(text); });
+}
+
+// A road that reported an error measured something else than the road.
+void FailOnReportedErrors(benchmark::State& state) {
+    if (ReportedErrors().isEmpty()) return;
+    // Kept alive: older releases of the library keep only the pointer.
+    static std::string message;
+    message = ReportedErrors().join(QStringLiteral("; ")).toStdString();
+    state.SkipWithError(message.c_str());
+    ReportedErrors().clear();
+}
+
+// A main window as after "Design": the start-up venue, the chosen array,
+// rigging results shown.  No settings file is read or written.
+std::unique_ptr<TForm1> MakeWindow(const ArrayChoice& a, const std::string& scratch) {
+    TForm1Environment env;
+    env.ProgramDir = scratch;
+    env.UserConfigDir = scratch;
+    env.MechInit = [] { return mechInit(); };
+    auto w = std::make_unique<TForm1>(env);
+    w->FArrayType = a.Type;
+    w->FNumBoxes1 = a.N1;
+    w->FNumBoxes2 = a.N2;
+    w->FNumBoxes3 = 0;
+    // Trimmed high enough for sixteen cabinets over the start-up floor.
+    w->FArrayHeight = 12.0;
+    w->FNoDesign = 0;
+    // As the design start leaves the view: planes, array, coverage and rays
+    // shown, the start-up screen gone.
+    for (int k = 1; k <= 4; ++k) w->FViewFlags[k] = 1;
+    w->FViewFlags[5] = 0;
+    w->FViewFlags[6] = 0;
+    w->FViewFlags[8] = 0;
+    w->FStatusText = "AUTO DESIGNED ARRAY";
+    return w;
+}
+
+std::string ScratchFolder() {
+    // A folder that holds no settings file; nothing is written to it.
+    return "/nonexistent-orandel-bench/";
+}
+
+// What the timed road did, so that a fast time cannot hide skipped work:
+// the cabinets the rig was evaluated with, the rig's safety level and how
+// much of the picture was drawn on.
+void ReportWork(benchmark::State& state, TForm1& w, const QImage& picture) {
+    const TLoudspeakerArray* a = w.FVenue->LSArray.get();
+    state.counters["cabinets"] = a != nullptr ? a->ElementCount : 0;
+    state.counters["level"] = w.RigReadout().SafetyLevel();
+    const QImage img = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb background = img.pixel(0, 0);
+    long long drawn = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != background) ++drawn;
+    state.counters["drawn_px"] = static_cast<double>(drawn);
+    state.counters["width"] = img.width();
+    state.counters["height"] = img.height();
+}
+
+// The road with its parts made explicit, so that the picture is exactly
+// 1280 x 800: values to the venue, rig read-out and lamp, venue section.
+void BM_RecalculateRoad(benchmark::State& state) {
+    EnsureApplication();
+    const ArrayChoice& a = kArrays[state.range(0)];
+    state.SetLabel(std::string(a.Type) + " x" + std::to_string(a.N1 + a.N2));
+    try {
+        auto w = MakeWindow(a, ScratchFolder());
+        TOffscreenImage image;
+        image.SetSize(kPictureWidth, kPictureHeight);
+        TVenueDrawCall call;
+        call.Width = kPictureWidth;
+        call.Height = kPictureHeight;
+        for (int k = 0; k <= 10; ++k) call.ViewFlags[static_cast<std::size_t>(k)] = w->FViewFlags[k];
+        call.SelElement = w->FSelElement;
+        for (auto _ : state) {
+            w->PassValuesToVenue();
+            w->ShowRiggingLoads();
+            DrawVenueSection(*w, image.Canvas(), call);
+            benchmark::DoNotOptimize(image.Image().constBits());
+        }
+        ReportWork(state, *w, image.Image());
+        FailOnReportedErrors(state);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+}
+BENCHMARK(BM_RecalculateRoad)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The window's own Recalculate, laid out so that its picture is 1280 x 800:
+// adds the warnings window, the copy onto the paint box and the array-tab
+// refresh.
+void BM_Recalculate(benchmark::State& state) {
+    EnsureApplication();
+    const ArrayChoice& a = kArrays[state.range(0)];
+    state.SetLabel(std::string(a.Type) + " x" + std::to_string(a.N1 + a.N2));
+    try {
+        auto w = MakeWindow(a, ScratchFolder());
+        // An unsafe or caution rig fills, places and shows the warnings window.
+        Tmechwarn warnings;
+        w->SetWarningsWindow(&warnings);
+        // Tool bar and venue page take the rest of the window's height.
+        w->resize(kPictureWidth, kPictureHeight);
+        w->ScreenResizeExecute(w.get());
+        const int extra = w->height() - w->image1->height();
+        w->resize(kPictureWidth, kPictureHeight + extra);
+        w->ScreenResizeExecute(w.get());
+        if (w->image1->width() != kPictureWidth || w->image1->height() != kPictureHeight) {
+            state.SkipWithError("the picture is not 1280 x 800");
+            return;
+        }
+        for (auto _ : state) {
+            w->Recalculate();
+            benchmark::DoNotOptimize(w->FVenueImage->Image().constBits());
+        }
+        ReportWork(state, *w, w->FVenueImage->Image());
+        FailOnReportedErrors(state);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+}
+BENCHMARK(BM_Recalculate)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
