@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <typeindex>
 #include <typeinfo>
 
@@ -64,6 +66,20 @@ TEST(ArrayConstruction, EveryTypeStringBuildsItsClassWithFreshFields) {
         EXPECT_DOUBLE_EQ(a->MixOffset2, row.Offset2);
         EXPECT_DOUBLE_EQ(a->MixOffset3, row.Offset3);
         EXPECT_EQ(ArrayTypeString(static_cast<uint8_t>(row.Code)), row.Name);
+    }
+}
+
+// The flying detail draws a lift bar exactly for the arrays that hang from
+// one: every type but the six full-size ones.
+TEST(ArrayConstruction, OnlyTheLiftBarArraysHaveACurrentLiftBar) {
+    const std::set<std::string> fullSize = {"Arvo", "Rudd", "MIXArvoBexa", "MIXRuddBexa",
+                                            "MIXRuddArvo", "MIXArvoGiraF"};
+    for (const char* type : {"Arvo", "Bexa", "Rudd", "MIXArvoBexa", "MIXRuddBexa", "Hoba",
+                              "MIXHobaBexa", "Dovi", "MIXRuddArvo", "MIXBexaDovi", "MIXHobaDovi",
+                              "MIXArvoGiraF", "Elka", "MIXDoviElka", "Ivor", "MIXIvorDovi",
+                              "MIXIvorElka", "MIXIvorDoviElka", "MIXBexaCadri"}) {
+        auto a = CreateLoudspeakerArray(type);
+        EXPECT_EQ(a->CurrentLiftBar == nullptr, fullSize.count(type) == 1) << type;
     }
 }
 
