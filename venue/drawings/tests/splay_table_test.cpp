@@ -271,6 +271,107 @@ TEST(SplayTable, ThreeModelJunctionRows) {
     EXPECT_EQ(t.at(9, Group), "");
 }
 
+TEST(SplayTable, MixedRowsTakeTheirAngleLabelFromTheCabinetTheLayoutSelects) {
+    // Full-size step 4 reads "4.5 ", compact step 4 "4.0 ".
+    // Subwoofers over compact cabinets: a flown angle is read from cabinet
+    // i - 1, so the first compact cabinet shows the subwoofer's label.
+    Sheet sub;
+    sub.Build("MIXRuddBexa", 2, 3, 0, 1);
+    sub.splay.ChoiceIndex[2] = 4;
+    sub.splay.ChoiceIndex[3] = 4;
+    ScreenCells t = sub.DrawScreen(1);
+    EXPECT_EQ(t.at(2, Cab), "1+Grid");
+    EXPECT_EQ(t.at(2, Group), "SUB");
+    EXPECT_EQ(t.at(3, Group), "SUB");
+    EXPECT_EQ(t.at(4, Cab), "1");
+    EXPECT_EQ(t.at(4, Angle), "4.5 ");
+    EXPECT_EQ(t.at(4, Type), "Bexa");
+    EXPECT_EQ(t.at(5, Angle), "4.0 ");
+    // The compact run of three, plain labels: b = 2, 1, 0 from the top.
+    const char* group[] = {"B", "A", "A"};
+    const char* ch3[] = {"5", "4", "4"};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(t.at(4 + k, Group), group[k]) << k;
+        EXPECT_EQ(t.at(4 + k, Ch1), "1") << k;
+        EXPECT_EQ(t.at(4 + k, Ch2), "2") << k;
+        EXPECT_EQ(t.at(4 + k, Ch3), ch3[k]) << k;
+    }
+
+    // Full-size over compact, flown: each row reads its own cabinet, and
+    // only the full-size rows carry the tilt-bar mark. A compact run of at
+    // most four patches to "2-xa" and "3-xa".
+    Sheet mix;
+    mix.Build("MIXArvoBexa", 2, 3, 0, 1);
+    mix.splay.ChoiceIndex[1] = 4;
+    mix.splay.ChoiceIndex[2] = 4;
+    ScreenCells u = mix.DrawScreen(1);
+    EXPECT_EQ(u.at(3, Angle), "4.5  H*");
+    EXPECT_EQ(u.at(4, Angle), "4.0 ");
+    EXPECT_EQ(u.at(4, Group), "B-Bexa");
+    EXPECT_EQ(u.at(4, Ch1), "1-xa");
+    EXPECT_EQ(u.at(4, Ch2), "2-xa");
+    EXPECT_EQ(u.at(4, Ch3), "3-xa");
+    EXPECT_NE(mix.canvas.FindText("*(H)ole or (S)lot in rear tilt bar"), nullptr);
+
+    // Stacked, the first compact row reads the cabinet the row above made
+    // current (full-size), without a mark; the bottom row counts both runs.
+    Sheet stacked;
+    stacked.Build("MIXArvoBexa", 2, 3, 0, 2);
+    stacked.splay.ChoiceIndex[2] = 4;
+    stacked.venue.LSArray->GroundStackBar->CurrentIndex = 0;
+    stacked.venue.LSArray->GroundStackBar->Values[0] = 1.25;
+    ScreenCells w = stacked.DrawScreen(2);
+    EXPECT_EQ(w.at(4, Angle), "4.5 ");
+    EXPECT_EQ(w.at(2, Angle), "0.0");
+    EXPECT_EQ(w.at(6, Cab), "5+Grid");
+    EXPECT_EQ(w.at(6, Angle), "1.25");
+    EXPECT_EQ(stacked.canvas.FindText("*(H)ole or (S)lot in rear tilt bar"), nullptr);
+}
+
+TEST(SplayTable, StackedBottomLabelsJunctionAndSubwooferMark) {
+    // The flown subwoofer array is unmarked; stacked, every row is marked.
+    Sheet flown;
+    flown.Build("Rudd", 3, 0, 0, 1);
+    ScreenCells f = flown.DrawScreen(1);
+    EXPECT_EQ(f.at(3, Angle), "0.0");
+    EXPECT_EQ(flown.canvas.FindText("*(H)ole or (S)lot in rear tilt bar"), nullptr);
+    Sheet rudd;
+    rudd.Build("Rudd", 3, 0, 0, 2);
+    rudd.venue.LSArray->GroundStackBar->CurrentIndex = 0;
+    rudd.venue.LSArray->GroundStackBar->Values[0] = 1.25;
+    ScreenCells r = rudd.DrawScreen(2);
+    EXPECT_EQ(r.at(2, Cab), "1");
+    EXPECT_EQ(r.at(2, Angle), "0.0 H*");
+    EXPECT_EQ(r.at(4, Cab), "3+Grid");
+    EXPECT_EQ(r.at(4, Angle), "1.25 H*");
+    EXPECT_EQ(r.at(4, Group), "SUB");
+    EXPECT_NE(rudd.canvas.FindText("*(H)ole or (S)lot in rear tilt bar"), nullptr);
+
+    // Mini over mini downfill, stacked: the last mini cabinet shows the
+    // downfill's junction; numbers run on through both models.
+    Sheet de;
+    de.Build("MIXDoviElka", 3, 2, 0, 2);
+    de.venue.LSArray->GroundStackBar->CurrentIndex = 0;
+    de.venue.LSArray->GroundStackBar->Values[0] = 1.25;
+    ScreenCells e = de.DrawScreen(2);
+    EXPECT_EQ(e.at(4, Angle), "10.75");
+    EXPECT_EQ(e.at(4, Type), "Dovi");
+    EXPECT_EQ(e.at(5, Cab), "4");
+    EXPECT_EQ(e.at(5, Angle), "20.0");
+    EXPECT_EQ(e.at(6, Cab), "5+Grid");
+    EXPECT_EQ(e.at(6, Angle), "1.25");
+
+    // Subwoofers over minis and mini downfills, stacked: the bottom label
+    // counts the cabinets of all three models.
+    Sheet iv;
+    iv.Build("MIXIvorDoviElka", 2, 3, 1, 2);
+    ScreenCells v = iv.DrawScreen(2);
+    EXPECT_EQ(v.at(4, Cab), "1");
+    EXPECT_EQ(v.at(7, Cab), "6+Grid");
+    EXPECT_EQ(v.at(8, Group), "A-Dovi");
+    EXPECT_EQ(v.at(8, Ch2), "2L / 5R");
+}
+
 TEST(SplayTable, PaperLayoutBandNameAndRowHeight) {
     TVenue v;
     TSplay splay;
