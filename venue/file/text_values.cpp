@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 #include "core/errors.h"
@@ -10,6 +11,9 @@
 namespace venuefile {
 
 namespace {
+
+// The largest double as FormatReal writes it.
+constexpr long double kLargestWritten = 1.79769313486232e308L;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -110,9 +114,19 @@ bool ParseReal(std::string_view line, double& value) {
     const char* last = t.data() + t.size();
     auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        // Too small for a double reads as zero; too large is no number.
+        // Too small for a double reads as zero.
         if (leadPower + exponent < 0) {
             value = negative ? -0.0 : 0.0;
+            return true;
+        }
+        // The writer's 15 digits round the largest double up past it
+        // ("1.79769313486232E+0308"); that text still stands for the largest
+        // double, or a saved design would not load again.  Anything larger is
+        // no number.
+        long double wide = 0;
+        const auto wideRes = std::from_chars(first, last, wide, std::chars_format::general);
+        if (wideRes.ec == std::errc() && wideRes.ptr == last && wide <= kLargestWritten) {
+            value = negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
             return true;
         }
         return false;

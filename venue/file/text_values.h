@@ -30,7 +30,8 @@ inline std::string FormatBoolean(bool value) { return value ? "TRUE" : "FALSE"; 
 // Whatever follows the next blank is ignored.  False, and `value` untouched,
 // for an empty line, a token that is not such a number ("1.4abc", "1,4",
 // "nan", "inf", hexadecimal), or a number too large for a double.  A number
-// too small for a double reads as zero with its sign.
+// too small for a double reads as zero with its sign; the largest double's
+// own 15-digit form, a little above it, reads as the largest double.
 bool ParseReal(std::string_view line, double& value);
 
 // The first integer on a line, the same way: [+|-] digits, within 32 bits.

@@ -11,6 +11,7 @@
 #include "core/numtext.h"
 #include "file/disk.h"
 #include "file/text_file.h"
+#include "file/text_values.h"
 #include "file/windows1252.h"
 #include "hardware/grid.h"
 #include "hardware/splay.h"
@@ -27,6 +28,12 @@ constexpr int kMaxCabinets = 40;
 constexpr int kPairCount = 40;
 constexpr int kOldestPairCount = 16;
 const char* const kThreeModelType = "MIXIvorDoviElka";
+// What the number reader skips as blanks: every character up to ' '.
+const std::string kBlanks = [] {
+    std::string b;
+    for (int c = 1; c <= ' '; ++c) b += static_cast<char>(c);
+    return b + '\0';
+}();
 
 enum class Layout { Oldest, NoType, NoCombinationGrid, Current };
 
@@ -156,8 +163,17 @@ FileImage ReadImage(TextFileReader& in) {
         if (f.Kind == Layout::Current) f.CombinationGrid = in.ReadBoolean();
         ReadPairs(in, f, kPairCount);
         if (f.Kind == Layout::Current && f.ArrayType == kThreeModelType && !in.AtEnd()) {
-            f.HasNumBoxes3 = true;
-            f.NumBoxes3 = CheckCount(in, in.ReadInteger(), f.NumBoxes1 + f.NumBoxes2);
+            // A 111-line file that an editor ended with an empty line has no
+            // third count; only a line with something on it must hold one.
+            const std::string extra = in.ReadString();
+            if (extra.find_first_not_of(kBlanks) != std::string::npos) {
+                std::int32_t count = 0;
+                if (!venuefile::ParseInteger(extra, count))
+                    throw rtl::InOutError(rtl::InOutError::InvalidNumericInput,
+                                          Where(in, in.LinesRead()));
+                f.HasNumBoxes3 = true;
+                f.NumBoxes3 = CheckCount(in, count, f.NumBoxes1 + f.NumBoxes2);
+            }
         }
         return f;
     }

@@ -75,11 +75,24 @@ TEST(RealForm, ReadsBackToTheFifteenDigitValue) {
         ASSERT_TRUE(ParseReal(FormatReal(v), back)) << v;
         EXPECT_EQ(back, v);
     }
-    // The largest double rounds up past the largest double: its 15-digit
-    // text is no double any more, which the reader must refuse rather than
-    // turn into infinity.
+    // The largest double, 1.7976931348623157e308, is written rounded up to
+    // 1.79769313486232e308, past every double; that text must still read
+    // back as the largest double (never as infinity), or the file would not
+    // load again.
+    const double largest = std::numeric_limits<double>::max();
     double back = -123;
-    EXPECT_FALSE(ParseReal(FormatReal(std::numeric_limits<double>::max()), back));
+    ASSERT_TRUE(ParseReal(FormatReal(largest), back));
+    EXPECT_EQ(back, largest);
+    ASSERT_TRUE(ParseReal(FormatReal(-largest), back));
+    EXPECT_EQ(back, -largest);
+    ASSERT_TRUE(ParseReal("179769313486232e294", back));
+    EXPECT_EQ(back, largest);
+    // One unit further in the 15th digit is beyond what any double is
+    // written as.
+    back = -123;
+    EXPECT_FALSE(ParseReal(" 1.79769313486233E+0308", back));
+    EXPECT_FALSE(ParseReal("-1.79769313486233E+0308", back));
+    EXPECT_FALSE(ParseReal("1.8e308", back));
     EXPECT_EQ(back, -123);
 }
 

@@ -299,6 +299,23 @@ TEST(ReadingCurrentLayout, ThirdCountOfTheThreeModelArrayOnLine112) {
     EXPECT_EQ(w.NumBoxes3, 5);
     EXPECT_EQ(w.LSArray->Count3, 0);
 
+    // Nor does an empty or blank line after line 111 (an editor's last line
+    // end): the file loads as the 111-line one does.
+    for (const char* blank : {"", "  \t"}) {
+        std::vector<std::string> ended = lines;
+        ended.back() = blank;
+        WriteRaw(dir / "ended.ven", JoinCrLf(ended));
+        TVenue e;
+        Prime(e);
+        type = "unset";
+        LoadVenueFromFile(e, dir / "ended.ven", type);
+        EXPECT_EQ(type, "MIXIvorDoviElka");
+        EXPECT_EQ(e.NumBoxes1, 4);
+        EXPECT_EQ(e.NumBoxes2, 3);
+        EXPECT_EQ(e.NumBoxes3, 5);
+        EXPECT_EQ(e.LSArray->Count3, 0);
+    }
+
     // Another type does not read on past line 111.
     lines[2] = "MIXArvoBexa";
     lines.back() = "whatever";
