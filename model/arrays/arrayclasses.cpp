@@ -15,48 +15,35 @@ using rtl::CheckedSub;
 // model/details.
 
 // ===========================================================================
-// TArvoArray, type code 0
+// TArvoArray 0 and TRuddArray 2
+
+TFullSizeArray::TFullSizeArray() {
+    ArvoGrid = NewGrid<TArvoGrid>();
+    ArvoGroundStackBar = NewGroundStackBar<TArvoGroundStackBar>();
+    Grid = ArvoGrid;
+    GroundStackBar = ArvoGroundStackBar;
+}
+
+void TFullSizeArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                           double APositionOffset, double ATipForce) {
+    ElementCount = ACount1;
+    RigElementCount = CheckedAdd(ACount1, 1);
+    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+}
+
+void TFullSizeArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
 
 TArvoArray::TArvoArray() {
     ArvoBox = NewBox<TArvoBox>();
-    ArvoGrid = NewGrid<TArvoGrid>();
-    ArvoGroundStackBar = NewGroundStackBar<TArvoGroundStackBar>();
     TypeCode = 0;
     CurrentBox = ArvoBox;
-    Grid = ArvoGrid;
-    GroundStackBar = ArvoGroundStackBar;
 }
-
-void TArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-                       double APositionOffset, double ATipForce) {
-    ElementCount = ACount1;
-    RigElementCount = CheckedAdd(ACount1, 1);
-    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
-}
-
-void TArvoArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
-
-// ===========================================================================
-// TRuddArray, type code 2
 
 TRuddArray::TRuddArray() {
     RuddBox = NewBox<TRuddBox>();
-    ArvoGrid = NewGrid<TArvoGrid>();
-    ArvoGroundStackBar = NewGroundStackBar<TArvoGroundStackBar>();
     TypeCode = 2;
     CurrentBox = RuddBox;
-    Grid = ArvoGrid;
-    GroundStackBar = ArvoGroundStackBar;
 }
-
-void TRuddArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-                       double APositionOffset, double ATipForce) {
-    ElementCount = ACount1;
-    RigElementCount = CheckedAdd(ACount1, 1);
-    TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
-}
-
-void TRuddArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
 
 // ===========================================================================
 // TBexaArray, type code 1
@@ -76,13 +63,11 @@ TBexaArray::TBexaArray() {
 void TBexaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                        double APositionOffset, double ATipForce) {
     TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
-    ElementCount = ACount1;
     SetRigElementCountByPickMode(1, 2);
     Grid->Mass = CombinationGrid ? 60.0 : 45.0;
 }
 
 void TBexaArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
-void TBexaArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
 
 // ===========================================================================
 // THobaARRAY, type code 5
@@ -170,7 +155,6 @@ void THobaARRAY::MatchToMainArray(TSplay& Result) {
 void THobaARRAY::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                        double APositionOffset, double ATipForce) {
     TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
-    ElementCount = ACount1;
     SetRigElementCountByPickMode(1, 2);
 }
 
@@ -179,24 +163,13 @@ void THobaARRAY::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t
 // while it stays inside the tables.
 void THobaARRAY::CalcHeights() {
     TLoudspeakerArray::CalcHeights();
-    const long double d = CurrentBox->Depth;
-    const int64_t last = ElementCount < 40 ? ElementCount : 40;
-    for (int64_t i = 0; i <= last; ++i)
-        ElementHeight[i] = static_cast<double>(ElementHeight[i] - SinDeg(Tilt[i]) * d +
-                                               SinDeg(Tilt[1]) * d);
+    MoveToRear(ElementHeight, true, CurrentBox->Depth, ElementCount < 40 ? ElementCount : 40);
 }
 
 void THobaARRAY::CalcDistances() {
     TLoudspeakerArray::CalcDistances();
-    const long double d = CurrentBox->Depth;
-    const int64_t last = ElementCount < 40 ? ElementCount : 40;
-    for (int64_t i = 0; i <= last; ++i)
-        ElementDistance[i] = static_cast<double>(ElementDistance[i] - CosDeg(Tilt[i]) * d +
-                                                 CosDeg(Tilt[1]) * d);
+    MoveToRear(ElementDistance, false, CurrentBox->Depth, ElementCount < 40 ? ElementCount : 40);
 }
-
-void THobaARRAY::SetRigMode(int32_t Mode) { TLoudspeakerArray::SetRigMode(Mode); }
-void THobaARRAY::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
 
 // ===========================================================================
 // Single-model mini arrays: TDoviArray 7, TElkaArray 12, TIvorArray 14
@@ -207,12 +180,10 @@ void TMiniSingleArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, i
     const TGridSettings settings = NoteGridSettings();
     TLoudspeakerArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
     SwitchMiniGrid(MiniRig, settings);
-    ElementCount = ACount1;
     SetRigElementCountByPickMode(1, 2);
 }
 
 void TMiniSingleArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
-void TMiniSingleArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
 
 TDoviArray::TDoviArray() {
     DoviBox = NewBox<TDoviBox>();
@@ -257,37 +228,29 @@ TArvoBexaArray::TArvoBexaArray() {
     JunctionGap = 0.05;
     MixOffset2 = 0.06;
     MixOffset3 = 0.752;
-    Models_[1] = ArvoBox;
-    Models_[2] = BexaBox;
+    ListModels(ArvoBox, BexaBox);
 }
 
-void TArvoBexaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+void TArvoBexaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                            double APositionOffset, double ATipForce) {
     Splay = &ASplay;
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
+    StoreModelCounts(ACount1, ACount2, ACount3);
     RigElementCount = CheckedAdd(ElementCount, 2);
     PositionOffset = APositionOffset;
     TipForce = ATipForce;
     RecomputeGeometryTwoModel();
 }
 
-void TArvoBexaArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-
 // Always top-down with the junction gap where the second model begins; the
 // walk leaves the last element's cabinet current.
 void TArvoBexaArray::CalcHeights() { FlownHeights(ModelCountSum(), true, Count1); }
 void TArvoBexaArray::CalcDistances() { TopDownDistances(ModelCountSum(), true, Count1); }
 
-
 TRuddBexaArray::TRuddBexaArray() {
     RuddBox = NewBox<TRuddBox>();
     TypeCode = 4;
-    Models_[1] = RuddBox;
-    Models_[2] = BexaBox;
+    ListModels(RuddBox, BexaBox);
 }
-void TRuddBexaArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
 
 TBexaDoviArray::TBexaDoviArray() {
     OwnBexaBox = NewBox<TBexaBox>();
@@ -301,8 +264,7 @@ TBexaDoviArray::TBexaDoviArray() {
     JunctionGap = 0.025;
     MixOffset2 = 0.02;
     MixOffset3 = 0.51;
-    Models_[1] = OwnBexaBox;
-    Models_[2] = DoviBox;
+    ListModels(OwnBexaBox, DoviBox);
 }
 
 void TBexaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
@@ -311,9 +273,6 @@ void TBexaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
     // Other pick modes keep the count of the family's set-up (N + 2).
     SetRigElementCountByPickMode(2, 3);
 }
-
-void TBexaDoviArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void TBexaDoviArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
 
 THobaDoviArray::THobaDoviArray() {
     DoviBox = NewBox<TDoviBox>();
@@ -327,26 +286,17 @@ THobaDoviArray::THobaDoviArray() {
     JunctionGap = 0.2;
     MixOffset2 = 0.1;
     MixOffset3 = 0.8;
-    Models_[1] = HobaBox;
-    Models_[2] = DoviBox;
+    ListModels(HobaBox, DoviBox);
 }
 
-void THobaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+void THobaDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                            double APositionOffset, double ATipForce) {
-    Splay = &ASplay;
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
-    TipForce = ATipForce;
-    SetRigElementCountByPickMode(2, 3);
-    PositionOffset = APositionOffset;
+    StoreSubwooferMixArgs(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
     RecomputeGeometryTwoModel();
 }
 
-void THobaDoviArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void THobaDoviArray::CalcHeights() { SubwooferOverHeights(*HobaBox, *DoviBox); }
-void THobaDoviArray::CalcDistances() { SubwooferOverDistances(*HobaBox, *DoviBox); }
-void THobaDoviArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+void THobaDoviArray::CalcHeights() { SubwooferOver(*HobaBox, *DoviBox, true); }
+void THobaDoviArray::CalcDistances() { SubwooferOver(*HobaBox, *DoviBox, false); }
 
 // ===========================================================================
 // THobaBexaARRAY, type code 6
@@ -363,84 +313,64 @@ THobaBexaARRAY::THobaBexaARRAY() {
     JunctionGap = 0.025;
     MixOffset2 = 0.0;
     MixOffset3 = 0.0;
-    Models_[1] = HobaBox;
-    Models_[2] = BexaBox;
+    ListModels(HobaBox, BexaBox);
 }
 
-void THobaBexaARRAY::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+// The single-model geometry steps: unlike the other subwoofer mix's, they
+// leave the tilts past ElementCount as they were.
+void THobaBexaARRAY::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                            double APositionOffset, double ATipForce) {
-    Splay = &ASplay;
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
-    TipForce = ATipForce;
-    SetRigElementCountByPickMode(2, 3);
-    PositionOffset = APositionOffset;
+    StoreSubwooferMixArgs(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
     RecomputeGeometry();
 }
 
-void THobaBexaARRAY::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
-void THobaBexaARRAY::CalcHeights() { SubwooferOverHeights(*HobaBox, *BexaBox); }
-void THobaBexaARRAY::CalcDistances() { SubwooferOverDistances(*HobaBox, *BexaBox); }
+void THobaBexaARRAY::CalcHeights() { SubwooferOver(*HobaBox, *BexaBox, true); }
+void THobaBexaARRAY::CalcDistances() { SubwooferOver(*HobaBox, *BexaBox, false); }
 // This array is only ever flown: the rig mode is not taken.
 void THobaBexaARRAY::SetRigMode(int32_t /*Mode*/) {}
-void THobaBexaARRAY::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
 
 // ===========================================================================
 // TRuddArvoArray 8, TGiraFArvoArray 11: the base geometry with the current
 // (full-size) cabinet for every element.
 
-TRuddArvoArray::TRuddArvoArray() {
-    RuddBox = NewBox<TRuddBox>();
-    ArvoGrid = NewGrid<TArvoGrid>();
+TFullSizePairArray::TFullSizePairArray() {
     ArvoBox = NewBox<TArvoBox>();
-    TypeCode = 8;
+    ArvoGrid = NewGrid<TArvoGrid>();
     CurrentBox = ArvoBox;
     Grid = ArvoGrid;
-    Models_[1] = RuddBox;
-    Models_[2] = ArvoBox;
 }
 
-void TRuddArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
-                           double APositionOffset, double ATipForce) {
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
+void TFullSizePairArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                               double APositionOffset, double ATipForce) {
+    StoreModelCounts(ACount1, ACount2, ACount3);
     RigElementCount = CheckedAdd(ElementCount, 1);
     StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
     RecomputeGeometry();
 }
 
-void TRuddArvoArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+TRuddArvoArray::TRuddArvoArray() {
+    RuddBox = NewBox<TRuddBox>();
+    TypeCode = 8;
+    ListModels(RuddBox, ArvoBox);
+}
 
 TGiraFArvoArray::TGiraFArvoArray() {
     GiraFBox = NewBox<TGiraFBox>();
-    ArvoBox = NewBox<TArvoBox>();
-    ArvoGrid = NewGrid<TArvoGrid>();
     TypeCode = 11;
-    CurrentBox = ArvoBox;
-    Grid = ArvoGrid;
-    Models_[1] = ArvoBox;
-    Models_[2] = GiraFBox;
+    ListModels(ArvoBox, GiraFBox);
 }
-
-void TGiraFArvoArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2,
-                            int32_t /*ACount3*/, double APositionOffset, double ATipForce) {
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
-    RigElementCount = CheckedAdd(ElementCount, 1);
-    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
-    RecomputeGeometry();
-}
-
-void TGiraFArvoArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
 
 // ===========================================================================
 // Mixed columns: TDoviElkaArray 13, TBexaCadriArray 18, TIvorDoviArray 15,
 // TIvorElkaArray 16, TIvorDoviElkaArray 17
 
-void TMixedColumnArray::SelectCabinet(int32_t I) { SelectModelByCounts(I); }
+void TMixedColumnArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                              double APositionOffset, double ATipForce) {
+    StoreModelCounts(ACount1, ACount2, ACount3);
+    SetRigElementCountByPickMode(1, 2);
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
+    RecomputeGeometry();
+}
 
 void TMixedColumnArray::CalcHeights() {
     if (RigMode == Flown)
@@ -456,7 +386,14 @@ void TMixedColumnArray::CalcDistances() {
 }
 
 void TMixedColumnArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
-void TMixedColumnArray::SetLiftBarOption(int32_t Value) { CurrentLiftBar->PickSide = Value; }
+
+// The mixes take the grid the venue asked for before their geometry, so a
+// stack stands on that grid's plate; the single mini arrays switch after.
+void TMiniMixedArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                            double APositionOffset, double ATipForce) {
+    SwitchMiniGrid(MiniRig, NoteGridSettings());
+    TMixedColumnArray::SetUp(ASplay, ACount1, ACount2, ACount3, APositionOffset, ATipForce);
+}
 
 TDoviElkaArray::TDoviElkaArray() {
     DoviBox = NewBox<TDoviBox>();
@@ -466,17 +403,16 @@ TDoviElkaArray::TDoviElkaArray() {
     TypeCode = 13;
     CurrentBox = DoviBox;
     GroundStackBar = ElkaGroundStackBar;
-    Models_[1] = DoviBox;
-    Models_[2] = ElkaBox;
+    ListModels(DoviBox, ElkaBox);
 }
 
-void TDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+void TDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                            double APositionOffset, double ATipForce) {
-    // The grid switch comes before the geometry here.
+    // Of the mixed columns only this one picks a ground-stack hole, which
+    // needs the splay list in place; a failed pick leaves the old position
+    // and test force.
     SwitchMiniGrid(MiniRig, NoteGridSettings());
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
+    StoreModelCounts(ACount1, ACount2, ACount3);
     SetRigElementCountByPickMode(1, 2);
     Splay = &ASplay;
     if (RigMode == GroundStacked) SelectGroundStackHole();
@@ -484,7 +420,6 @@ void TDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int
     TipForce = ATipForce;
     RecomputeGeometry();
 }
-
 
 TBexaCadriArray::TBexaCadriArray() {
     BexaBox = NewBox<TBexaBox>();
@@ -495,20 +430,8 @@ TBexaCadriArray::TBexaCadriArray() {
     CurrentBox = BexaBox;
     Grid = BexaGrid;
     CurrentLiftBar = LiftBar;
-    Models_[1] = BexaBox;
-    Models_[2] = CadriBox;
+    ListModels(BexaBox, CadriBox);
 }
-
-void TBexaCadriArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
-                            double APositionOffset, double ATipForce) {
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
-    SetRigElementCountByPickMode(1, 2);
-    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
-    RecomputeGeometry();
-}
-
 
 TIvorDoviArray::TIvorDoviArray() {
     IvorBox = NewBox<TIvorBox>();
@@ -518,16 +441,13 @@ TIvorDoviArray::TIvorDoviArray() {
     TypeCode = 15;
     CurrentBox = DoviBox;
     GroundStackBar = DoviGroundStackBar;
-    Models_[1] = IvorBox;
-    Models_[2] = DoviBox;
+    ListModels(IvorBox, DoviBox);
 }
 
-void TIvorDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
+void TIvorDoviArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                            double APositionOffset, double ATipForce) {
     SwitchMiniGrid(MiniRig, NoteGridSettings());
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
+    StoreModelCounts(ACount1, ACount2, ACount3);
     // A stack goes to the library as cabinets only.
     if (RigMode == GroundStacked)
         RigElementCount = ElementCount;
@@ -610,7 +530,6 @@ void TIvorDoviArray::StackOnSubwoofers() {
     SelectCabinet(0);
 }
 
-
 TIvorElkaArray::TIvorElkaArray() {
     IvorBox = NewBox<TIvorBox>();
     ElkaBox = NewBox<TElkaBox>();
@@ -619,21 +538,8 @@ TIvorElkaArray::TIvorElkaArray() {
     TypeCode = 16;
     CurrentBox = ElkaBox;
     GroundStackBar = ElkaGroundStackBar;
-    Models_[1] = IvorBox;
-    Models_[2] = ElkaBox;
+    ListModels(IvorBox, ElkaBox);
 }
-
-void TIvorElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t /*ACount3*/,
-                           double APositionOffset, double ATipForce) {
-    SwitchMiniGrid(MiniRig, NoteGridSettings());
-    Count1 = ACount1;
-    Count2 = ACount2;
-    ElementCount = CheckedAdd(ACount1, ACount2);
-    SetRigElementCountByPickMode(1, 2);
-    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
-    RecomputeGeometry();
-}
-
 
 TIvorDoviElkaArray::TIvorDoviElkaArray() {
     IvorBox = NewBox<TIvorBox>();
@@ -644,21 +550,6 @@ TIvorDoviElkaArray::TIvorDoviElkaArray() {
     TypeCode = 17;
     CurrentBox = ElkaBox;
     GroundStackBar = ElkaGroundStackBar;
-    Models_[1] = IvorBox;
-    Models_[2] = DoviBox;
-    Models_[3] = ElkaBox;
-    ThreeModels_ = true;
-}
-
-void TIvorDoviElkaArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-                               double APositionOffset, double ATipForce) {
-    SwitchMiniGrid(MiniRig, NoteGridSettings());
-    Count1 = ACount1;
-    Count2 = ACount2;
-    Count3 = ACount3;
-    ElementCount = CheckedAdd(CheckedAdd(ACount1, ACount2), ACount3);
-    SetRigElementCountByPickMode(1, 2);
-    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
-    RecomputeGeometry();
+    ListModels(IvorBox, DoviBox, ElkaBox);
 }
 

@@ -33,23 +33,21 @@ TLoudspeakerArray::~TLoudspeakerArray() = default;
 
 void TLoudspeakerArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t /*ACount2*/,
                               int32_t /*ACount3*/, double APositionOffset, double ATipForce) {
-    Splay = &ASplay;
+    StoreSetUpArgs(ASplay, APositionOffset, ATipForce);
     ElementCount = ACount1;
-    PositionOffset = APositionOffset;
-    TipForce = ATipForce;
     if (RigMode == GroundStacked) SelectGroundStackHole();
-    CalcAngles();
-    CalcHeights();
-    CalcDistances();
-    CalcSlopes();
-    CalcIntercepts();
+    RecomputeGeometry();
 }
 
 void TLoudspeakerArray::CalcControllerSettings() { throw rtl::AbstractError(); }
 
 void TLoudspeakerArray::CalcMechanics() { throw rtl::AbstractError(); }
 
-void TLoudspeakerArray::SelectCabinet(int32_t /*I*/) {}
+// Every mixed array lists its models in Models_ and picks by the counts; a
+// single-model array lists none and its one cabinet stays current.
+void TLoudspeakerArray::SelectCabinet(int32_t I) {
+    if (Models_[1] != nullptr) SelectModelByCounts(I);
+}
 
 void TLoudspeakerArray::CalcAngles() {
     const int32_t N = ElementCount;
@@ -86,7 +84,13 @@ void TLoudspeakerArray::SetRigMode(int32_t Mode) {
     if (MechanicsDone && RigMode == GroundStacked) (void)GroundStackSafetyLevel();
 }
 
-void TLoudspeakerArray::SetLiftBarOption(int32_t /*Value*/) { throw rtl::AbstractError(); }
+// The option belongs to the lift bar in use, which in the mini arrays
+// changes with the grid; an array that never hangs from a lift bar leaves
+// the operation abstract.
+void TLoudspeakerArray::SetLiftBarOption(int32_t Value) {
+    if (CurrentLiftBar == nullptr) throw rtl::AbstractError();
+    CurrentLiftBar->PickSide = Value;
+}
 
 void TLoudspeakerArray::DrawSideView(rtl::Canvas& Canvas, bool DrawArray, bool EqualScale,
                                      int32_t Width, int32_t Height, bool Metric, int32_t ARigMode,
@@ -205,63 +209,49 @@ void TLoudspeakerArray::TopDownDistances(int32_t N, bool PerElement, int32_t Gap
     for (int64_t i = 0; i < N; ++i) ElementDistance[i] = C[i];
 }
 
-void TLoudspeakerArray::SubwooferOverHeights(const TBox& Sub, const TBox& Lower) {
-    SelectCabinet(0);
-    TLoudspeakerArray::CalcHeights();
-    const long double h1 = Sub.FrontHeight;
-    const long double d1 = Sub.Depth;
-    const long double h2 = Lower.FrontHeight;
-    // Subwoofers hang by their rear: reference point moved back by the depth,
-    // against the tilt of element 1.
-    for (int64_t i = 0; i < Count1; ++i)
-        ElementHeight[i] = static_cast<double>(ElementHeight[i] - SinDeg(Tilt[i]) * d1 +
-                                               SinDeg(Tilt[1]) * d1);
-    SelectCabinet(Count1);
-    TElementTable L;
-    for (int64_t i = Count1; i < ElementCount; ++i) {
-        if (i == Count1) {
-            ElementHeight[i] = static_cast<double>(ElementHeight[i - 1] -
-                                                   CosDeg(Tilt[i - 1]) * h1 / 2.0L -
-                                                   CosDeg(Tilt[i]) * (h2 + JunctionGap) / 2.0L);
-        } else {
-            const long double from = (i == static_cast<int64_t>(Count1) + 1) ? ElementHeight[Count1]
-                                                                             : L[i - 1];
-            L[i] = static_cast<double>(from - CosDeg(Tilt[i - 1]) * h2 / 2.0L -
-                                       CosDeg(Tilt[i]) * h2 / 2.0L);
-            ElementHeight[i] = L[i];
-        }
-    }
+void TLoudspeakerArray::MoveToRear(TElementTable& T, bool Sine, long double Depth,
+                                   int64_t Last) {
+    auto f = [Sine](long double deg) { return Sine ? SinDeg(deg) : CosDeg(deg); };
+    for (int64_t i = 0; i <= Last; ++i)
+        T[i] = static_cast<double>(T[i] - f(Tilt[i]) * Depth + f(Tilt[1]) * Depth);
 }
 
-void TLoudspeakerArray::SubwooferOverDistances(const TBox& Sub, const TBox& Lower) {
+void TLoudspeakerArray::SubwooferOver(const TBox& Sub, const TBox& Lower, bool Heights) {
     SelectCabinet(0);
-    TLoudspeakerArray::CalcDistances();
-    const long double h1 = Sub.FrontHeight;
-    const long double d1 = Sub.Depth;
-    const long double h2 = Lower.FrontHeight;
-    for (int64_t i = 0; i < Count1; ++i)
-        ElementDistance[i] = static_cast<double>(ElementDistance[i] - CosDeg(Tilt[i]) * d1 +
-                                                 CosDeg(Tilt[1]) * d1);
+    if (Heights)
+        TLoudspeakerArray::CalcHeights();
+    else
+        TLoudspeakerArray::CalcDistances();
+    TElementTable& T = Heights ? ElementHeight : ElementDistance;
+    MoveToRear(T, Heights, Sub.Depth, static_cast<int64_t>(Count1) - 1);
     SelectCabinet(Count1);
-    TElementTable L;
+    // Heights chain down with the cosine, distances out with the sine.
+    auto f = [Heights](long double deg) { return Heights ? CosDeg(deg) : SinDeg(deg); };
+    auto step = [Heights](long double from, long double by) {
+        return Heights ? from - by : from + by;
+    };
+    const long double h1 = Sub.FrontHeight;
+    const long double h2 = Lower.FrontHeight;
     for (int64_t i = Count1; i < ElementCount; ++i) {
-        if (i == Count1) {
-            ElementDistance[i] = static_cast<double>(
-                ElementDistance[i - 1] + SinDeg(Tilt[i - 1]) * h1 / 2.0L +
-                SinDeg(Tilt[i]) * (h2 + JunctionGap) / 2.0L);
-        } else {
-            const long double from = (i == static_cast<int64_t>(Count1) + 1)
-                                         ? ElementDistance[Count1]
-                                         : L[i - 1];
-            L[i] = static_cast<double>(from + SinDeg(Tilt[i - 1]) * h2 / 2.0L +
-                                       SinDeg(Tilt[i]) * h2 / 2.0L);
-            ElementDistance[i] = L[i];
-        }
+        // Across the junction the half above is a subwoofer's and the gap
+        // widens the half below.
+        const bool junction = (i == Count1);
+        const long double above = junction ? h1 : h2;
+        const long double own = junction ? h2 + JunctionGap : h2;
+        T[i] = static_cast<double>(
+            step(step(T[i - 1], f(Tilt[i - 1]) * above / 2.0L), f(Tilt[i]) * own / 2.0L));
     }
 }
 
 // ---------------------------------------------------------------------------
 // Shared set-up steps.
+
+void TLoudspeakerArray::ListModels(TBox* First, TBox* Second, TBox* Third) {
+    Models_[1] = First;
+    Models_[2] = Second;
+    Models_[3] = Third;
+    ThreeModels_ = Third != nullptr;
+}
 
 void TLoudspeakerArray::SelectModelByCounts(int32_t I) {
     if (ThreeModels_ && I > CheckedAdd(Count1, Count2))
@@ -277,11 +267,31 @@ int32_t TLoudspeakerArray::ModelCountSum() const {
     return ThreeModels_ ? CheckedAdd(two, Count3) : two;
 }
 
+void TLoudspeakerArray::StoreModelCounts(int32_t ACount1, int32_t ACount2, int32_t ACount3) {
+    Count1 = ACount1;
+    Count2 = ACount2;
+    if (ThreeModels_) Count3 = ACount3;
+    ElementCount = ModelCountSum();
+}
+
 void TLoudspeakerArray::StoreSetUpArgs(TSplay& ASplay, double APositionOffset,
                                        double ATipForce) {
     Splay = &ASplay;
     PositionOffset = APositionOffset;
     TipForce = ATipForce;
+}
+
+// The steps keep their order: when the rig element count overflows, the
+// array already holds the new splay list, counts and test force but still
+// the old position.
+void TLoudspeakerArray::StoreSubwooferMixArgs(TSplay& ASplay, int32_t ACount1, int32_t ACount2,
+                                              int32_t ACount3, double APositionOffset,
+                                              double ATipForce) {
+    Splay = &ASplay;
+    StoreModelCounts(ACount1, ACount2, ACount3);
+    TipForce = ATipForce;
+    SetRigElementCountByPickMode(2, 3);
+    PositionOffset = APositionOffset;
 }
 
 void TLoudspeakerArray::SelectGroundStackHole() {

@@ -156,7 +156,8 @@ public:
     // Rig evaluation through the mechanics library.  Abstract here.
     virtual void CalcMechanics();
     // Makes CurrentBox the cabinet of element number I (1-based; 0 selects
-    // the first model).  Nothing here: single-model arrays keep theirs.
+    // the first model) by the counts.  An array that lists no models (every
+    // single-model one) keeps its cabinet.
     virtual void SelectCabinet(int32_t I);
     virtual void CalcAngles();
     virtual void CalcHeights();
@@ -168,7 +169,8 @@ public:
     virtual uint8_t GroundStackSafetyLevel();
     // 1 flown, 2 ground-stacked.
     virtual void SetRigMode(int32_t Mode);
-    // The lift bar's picked side (1 front, 2 rear).  Abstract here.
+    // The lift bar's picked side (1 front, 2 rear).  Abstract in the arrays
+    // without a lift bar (CurrentLiftBar null): rtl::AbstractError.
     virtual void SetLiftBarOption(int32_t Value);
     virtual void DrawSideView(rtl::Canvas& Canvas, bool DrawArray, bool EqualScale, int32_t Width,
                               int32_t Height, bool Metric, int32_t ARigMode, bool Printing,
@@ -208,6 +210,16 @@ protected:
     TRigPassRun LastRigPass_ = TRigPassRun::None;
     bool TotalMassHasGrid_ = false;
 
+    // The bottom element of a stack: its index (an empty array stops here
+    // with "Range check error"), its cabinet's front height, and the x of
+    // the corner of its foot that the base's front and rear lengths run
+    // from.  CurrentBox stays as it was.
+    struct TStackFoot {
+        int32_t Last = 0;
+        long double Height = 0.0L;
+        long double Corner = 0.0L;
+    };
+    TStackFoot StackFoot();
     // Steps 5 to 8 of the tipping check, once the base edges and
     // StackHeight stand: evaluates the rig, then the limits and the level.
     uint8_t TippingCheck(double Front, double Rear);
@@ -215,47 +227,37 @@ protected:
     // Objects the array owns; the typed pointers above and in the
     // subclasses point into these.
     template <class T>
-    T* NewBox() {
-        auto p = std::make_unique<T>();
-        T* r = p.get();
-        OwnedBoxes_.push_back(std::move(p));
-        return r;
-    }
+    T* NewBox() { return Own<T>(OwnedBoxes_); }
     template <class T>
-    T* NewGrid() {
-        auto p = std::make_unique<T>();
-        T* r = p.get();
-        OwnedGrids_.push_back(std::move(p));
-        return r;
-    }
+    T* NewGrid() { return Own<T>(OwnedGrids_); }
     template <class T>
-    T* NewLiftBar() {
-        auto p = std::make_unique<T>();
-        T* r = p.get();
-        OwnedLiftBars_.push_back(std::move(p));
-        return r;
-    }
+    T* NewLiftBar() { return Own<T>(OwnedLiftBars_); }
     template <class T>
-    T* NewGroundStackBar() {
-        auto p = std::make_unique<T>();
-        T* r = p.get();
-        OwnedGroundStackBars_.push_back(std::move(p));
-        return r;
-    }
+    T* NewGroundStackBar() { return Own<T>(OwnedGroundStackBars_); }
 
     // Cabinet model of each position of a mixed array, top model first.
     rtl::CheckedArray<TBox*, 1, 3> Models_;
     // Whether Count3 takes part in the model walk (the three-model array).
     bool ThreeModels_ = false;
+    // A mixed array's models, top first; a third model makes it the
+    // three-model array.
+    void ListModels(TBox* First, TBox* Second, TBox* Third = nullptr);
 
     // SelectCabinet of the mixed arrays: I <= Count1 the first model, then
     // the second, beyond Count1 + Count2 the third (three-model array).
     void SelectModelByCounts(int32_t I);
     // Count1 + Count2 (+ Count3 in the three-model array), overflow-checked.
     int32_t ModelCountSum() const;
+    // A mixed array's counts: Count1, Count2 (Count3 only in the three-model
+    // array; the others keep theirs) and ElementCount, their sum.
+    void StoreModelCounts(int32_t ACount1, int32_t ACount2, int32_t ACount3);
 
     // The three steps that every SetUp shares.
     void StoreSetUpArgs(TSplay& ASplay, double APositionOffset, double ATipForce);
+    // The set-up of the two subwoofer mixes up to their geometry, the rig
+    // element count by pick mode (+2 front/rear, +3 lift bar).
+    void StoreSubwooferMixArgs(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+                               double APositionOffset, double ATipForce);
     // Ground stack: the hole of GroundStackBar nearest to the last element's
     // splay entry.
     void SelectGroundStackHole();
@@ -282,12 +284,16 @@ protected:
     void StackedHeights(int32_t N, bool PerElement);
     void TopDownDistances(int32_t N, bool PerElement, int32_t GapAt);
 
+    // Subwoofers hang by their rear: entries 0..Last of T (ElementHeight
+    // with the sine, ElementDistance with the cosine) move back by Depth,
+    // against the tilt of element 1.
+    void MoveToRear(TElementTable& T, bool Sine, long double Depth, int64_t Last);
     // Subwoofers (first model, cabinet Sub) over a second model (cabinet
-    // Lower): the flown rule with the subwoofer's height for all, the
-    // subwoofers moved to their rear by their depth, and the second model
-    // chained down from the last subwoofer across the junction gap.
-    void SubwooferOverHeights(const TBox& Sub, const TBox& Lower);
-    void SubwooferOverDistances(const TBox& Sub, const TBox& Lower);
+    // Lower), the heights or the distances: the flown rule with the
+    // subwoofer's height for all, the subwoofers moved to their rear, and
+    // the second model chained down from the last subwoofer across the
+    // junction gap.
+    void SubwooferOver(const TBox& Sub, const TBox& Lower, bool Heights);
 
     // Grid settings the mini arrays carry over when they change grids.
     struct TGridSettings {
@@ -311,6 +317,12 @@ protected:
     void InterceptsOver(int32_t N);
 
 private:
+    template <class T, class Base>
+    static T* Own(std::vector<std::unique_ptr<Base>>& List) {
+        List.push_back(std::make_unique<T>());
+        return static_cast<T*>(List.back().get());
+    }
+
     std::unique_ptr<TSplay> OwnSplay_;
     std::vector<std::unique_ptr<TBox>> OwnedBoxes_;
     std::vector<std::unique_ptr<TGrid>> OwnedGrids_;
@@ -335,28 +347,33 @@ protected:
 // ---------------------------------------------------------------------------
 // Single-model arrays.
 
-class TArvoArray : public TRiggedArray {
+// The two full-size single-model arrays share the full-size grid and
+// ground-stack bar; the rig element count is the cabinets and the grid.
+class TFullSizeArray : public TRiggedArray {
 public:
-    TArvoBox* ArvoBox = nullptr;
     TArvoGrid* ArvoGrid = nullptr;
     TArvoGroundStackBar* ArvoGroundStackBar = nullptr;
 
-    TArvoArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
     void SetRigMode(int32_t Mode) override;
+
+protected:
+    TFullSizeArray();
 };
 
-class TRuddArray : public TRiggedArray {
+class TArvoArray : public TFullSizeArray {
+public:
+    TArvoBox* ArvoBox = nullptr;
+
+    TArvoArray();
+};
+
+class TRuddArray : public TFullSizeArray {
 public:
     TRuddBox* RuddBox = nullptr;
-    TArvoGrid* ArvoGrid = nullptr;
-    TArvoGroundStackBar* ArvoGroundStackBar = nullptr;
 
     TRuddArray();
-    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-               double APositionOffset, double ATipForce) override;
-    void SetRigMode(int32_t Mode) override;
 };
 
 class TBexaArray : public TRiggedArray {
@@ -370,7 +387,6 @@ public:
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
     void SetRigMode(int32_t Mode) override;
-    void SetLiftBarOption(int32_t Value) override;
 };
 
 // Subwoofers, flown on their own or behind a main array they were matched to.
@@ -401,8 +417,6 @@ public:
                double APositionOffset, double ATipForce) override;
     void CalcHeights() override;
     void CalcDistances() override;
-    void SetRigMode(int32_t Mode) override;
-    void SetLiftBarOption(int32_t Value) override;
 
 private:
     std::unique_ptr<TSplay> MainSplay_;
@@ -417,7 +431,6 @@ public:
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
     void SetRigMode(int32_t Mode) override;
-    void SetLiftBarOption(int32_t Value) override;
 
 protected:
     TMiniSingleArray() = default;
@@ -460,7 +473,6 @@ public:
     TArvoBexaArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void SelectCabinet(int32_t I) override;
     void CalcHeights() override;
     void CalcDistances() override;
 };
@@ -470,7 +482,6 @@ public:
     TRuddBox* RuddBox = nullptr;
 
     TRuddBexaArray();
-    void SelectCabinet(int32_t I) override;
 };
 
 class TBexaDoviArray : public TArvoBexaArray {
@@ -485,8 +496,6 @@ public:
     TBexaDoviArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void SelectCabinet(int32_t I) override;
-    void SetLiftBarOption(int32_t Value) override;
 };
 
 class THobaDoviArray : public TArvoBexaArray {
@@ -500,10 +509,8 @@ public:
     THobaDoviArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void SelectCabinet(int32_t I) override;
     void CalcHeights() override;
     void CalcDistances() override;
-    void SetLiftBarOption(int32_t Value) override;
 };
 
 // Subwoofers over compact cabinets; always flown.
@@ -517,38 +524,41 @@ public:
     THobaBexaARRAY();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void SelectCabinet(int32_t I) override;
     void CalcHeights() override;
     void CalcDistances() override;
     void SetRigMode(int32_t Mode) override;
-    void SetLiftBarOption(int32_t Value) override;
 };
 
 // ---------------------------------------------------------------------------
-// Two-model arrays of the full-size family without a junction element.
+// Two-model arrays of the full-size family without a junction element: the
+// full-size grid, and the full-size cabinet current, which the geometry
+// takes for every element; the rig element count is the cabinets and the
+// grid.
 
-class TRuddArvoArray : public TRiggedArray {
+class TFullSizePairArray : public TRiggedArray {
 public:
-    TRuddBox* RuddBox = nullptr;
-    TArvoGrid* ArvoGrid = nullptr;
     TArvoBox* ArvoBox = nullptr;
+    TArvoGrid* ArvoGrid = nullptr;
 
-    TRuddArvoArray();
     void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
                double APositionOffset, double ATipForce) override;
-    void SelectCabinet(int32_t I) override;
+
+protected:
+    TFullSizePairArray();
 };
 
-class TGiraFArvoArray : public TRiggedArray {
+class TRuddArvoArray : public TFullSizePairArray {
+public:
+    TRuddBox* RuddBox = nullptr;
+
+    TRuddArvoArray();
+};
+
+class TGiraFArvoArray : public TFullSizePairArray {
 public:
     TGiraFBox* GiraFBox = nullptr;
-    TArvoBox* ArvoBox = nullptr;
-    TArvoGrid* ArvoGrid = nullptr;
 
     TGiraFArvoArray();
-    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-               double APositionOffset, double ATipForce) override;
-    void SelectCabinet(int32_t I) override;
 };
 
 // ---------------------------------------------------------------------------
@@ -557,7 +567,10 @@ public:
 
 class TMixedColumnArray : public TRiggedArray {
 public:
-    void SelectCabinet(int32_t I) override;
+    // Counts, rig element count by pick mode (+1 front/rear, +2 lift bar),
+    // then the geometry.
+    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+               double APositionOffset, double ATipForce) override;
     // Flown: Count1 + Count2 (+ Count3) elements top-down.  Any other rig
     // mode: ElementCount elements bottom-up on the grid.  Ends on the first
     // model.
@@ -565,17 +578,28 @@ public:
     // Count1 + Count2 (+ Count3) elements top-down; ends on the first model.
     void CalcDistances() override;
     void SetRigMode(int32_t Mode) override;
-    void SetLiftBarOption(int32_t Value) override;
 
 protected:
     TMixedColumnArray() = default;
 };
 
-class TDoviElkaArray : public TMixedColumnArray {
+// The mixes with mini cabinets: the mixed column's set-up after the grid
+// switch.
+class TMiniMixedArray : public TMixedColumnArray {
+public:
+    TMiniRigging MiniRig;
+
+    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
+               double APositionOffset, double ATipForce) override;
+
+protected:
+    TMiniMixedArray() = default;
+};
+
+class TDoviElkaArray : public TMiniMixedArray {
 public:
     TDoviBox* DoviBox = nullptr;
     TElkaBox* ElkaBox = nullptr;
-    TMiniRigging MiniRig;
     TElkaGroundStackBar* ElkaGroundStackBar = nullptr;
 
     TDoviElkaArray();
@@ -591,16 +615,13 @@ public:
     TLiftBar* LiftBar = nullptr;
 
     TBexaCadriArray();
-    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-               double APositionOffset, double ATipForce) override;
 };
 
 // Mini-system subwoofers with mini cabinets below (flown) or on top (stacked).
-class TIvorDoviArray : public TMixedColumnArray {
+class TIvorDoviArray : public TMiniMixedArray {
 public:
     TIvorBox* IvorBox = nullptr;
     TDoviBox* DoviBox = nullptr;
-    TMiniRigging MiniRig;
     TDoviGroundStackBar* DoviGroundStackBar = nullptr;
 
     TIvorDoviArray();
@@ -618,29 +639,23 @@ private:
     void StackOnSubwoofers();
 };
 
-class TIvorElkaArray : public TMixedColumnArray {
+class TIvorElkaArray : public TMiniMixedArray {
 public:
     TIvorBox* IvorBox = nullptr;
     TElkaBox* ElkaBox = nullptr;
-    TMiniRigging MiniRig;
     TElkaGroundStackBar* ElkaGroundStackBar = nullptr;
 
     TIvorElkaArray();
-    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-               double APositionOffset, double ATipForce) override;
 };
 
-class TIvorDoviElkaArray : public TMixedColumnArray {
+class TIvorDoviElkaArray : public TMiniMixedArray {
 public:
     TIvorBox* IvorBox = nullptr;
     TDoviBox* DoviBox = nullptr;
     TElkaBox* ElkaBox = nullptr;
-    TMiniRigging MiniRig;
     TElkaGroundStackBar* ElkaGroundStackBar = nullptr;
 
     TIvorDoviElkaArray();
-    void SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2, int32_t ACount3,
-               double APositionOffset, double ATipForce) override;
 };
 
 // ---------------------------------------------------------------------------

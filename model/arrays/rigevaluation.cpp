@@ -170,20 +170,27 @@ uint8_t TLoudspeakerArray::SafetyLevel() {
     return level;
 }
 
-uint8_t TLoudspeakerArray::GroundStackSafetyLevel() {
-    const int32_t last = rtl::CheckedSub(ElementCount, 1);
-    rtl::CheckIndex(last, 0, 40);
+TLoudspeakerArray::TStackFoot TLoudspeakerArray::StackFoot() {
+    TStackFoot f;
+    f.Last = rtl::CheckedSub(ElementCount, 1);
+    rtl::CheckIndex(f.Last, 0, 40);
     TBox* const keep = CurrentBox;
-    // The bottom element's cabinet gives every half height.
     SelectCabinet(ElementCount);
-    const long double h = CurrentBox->FrontHeight;
+    f.Height = CurrentBox->FrontHeight;
     CurrentBox = keep;
+    f.Corner = -static_cast<long double>(ElementDistance[f.Last]) -
+               f.Height / 2.0L * SinDeg(Tilt[f.Last]);
+    return f;
+}
 
-    const long double sb = SinDeg(Tilt[last]);
+uint8_t TLoudspeakerArray::GroundStackSafetyLevel() {
+    const TStackFoot foot = StackFoot();
+    const int32_t last = foot.Last;
+    // The bottom element's cabinet gives every half height.
+    const long double h = foot.Height;
     const long double cb = CosDeg(Tilt[last]);
-    const long double corner = -static_cast<long double>(ElementDistance[last]) - h / 2.0L * sb;
-    const long double front = corner + Grid->BaseFrontLength;
-    const long double rear = corner - Grid->BaseRearLength;
+    const long double front = foot.Corner + Grid->BaseFrontLength;
+    const long double rear = foot.Corner - Grid->BaseRearLength;
     // From the foot of the last element to the head of the first: the
     // lever of the test force.
     StackHeight = static_cast<double>((CosDeg(Tilt[0]) * h / 2.0L + ElementHeight[0]) -
@@ -217,11 +224,9 @@ uint8_t TLoudspeakerArray::TippingCheck(double Front, double Rear) {
 // stack's height runs from the lowest foot to the highest head, every
 // element with its own cabinet.
 uint8_t TIvorDoviArray::GroundStackSafetyLevel() {
-    const int32_t last = rtl::CheckedSub(ElementCount, 1);
-    rtl::CheckIndex(last, 0, 40);
+    const TStackFoot stackFoot = StackFoot();
+    const int32_t last = stackFoot.Last;
     TBox* const keep = CurrentBox;
-    SelectCabinet(ElementCount);
-    const long double h = CurrentBox->FrontHeight;
 
     long double top = 0.0L;
     long double foot = 0.0L;
@@ -235,8 +240,6 @@ uint8_t TIvorDoviArray::GroundStackSafetyLevel() {
     }
     CurrentBox = keep;
 
-    const long double sb = SinDeg(Tilt[last]);
-    const long double corner = -static_cast<long double>(ElementDistance[last]) - h / 2.0L * sb;
     const long double height = top - foot;
     StackHeight = static_cast<double>(height > 0.0L ? height : 0.0L);
     // The rig evaluation's column starts with the top mini cabinet, so its
@@ -250,8 +253,8 @@ uint8_t TIvorDoviArray::GroundStackSafetyLevel() {
                  SinDeg(Tilt[topMini]) * CurrentBox->FrontHeight / 2.0L;
         CurrentBox = keep;
     }
-    return TippingCheck(static_cast<double>(corner - origin + Grid->BaseFrontLength),
-                        static_cast<double>(corner - origin - Grid->BaseRearLength));
+    return TippingCheck(static_cast<double>(stackFoot.Corner - origin + Grid->BaseFrontLength),
+                        static_cast<double>(stackFoot.Corner - origin - Grid->BaseRearLength));
 }
 
 // ---------------------------------------------------------------------------
