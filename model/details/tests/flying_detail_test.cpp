@@ -100,10 +100,32 @@ bool HasEllipse(const RecordingCanvas& c, rtl::Color colour, rtl::Rect box) {
 
 std::vector<Point> Pts(std::initializer_list<Point> p) { return p; }
 
-void DrawLift(TestArray& a, RecordingCanvas& c, bool printing, Point& pick, int32_t rigMode = 1) {
-    DrawArrayFlyingDetailWithLiftBar(a, a.CurrentLiftBar, c, true, printing, 600, 300, 0, 0, true,
-                                     rigMode, 0, 0, 0, 0, pick);
-}
+// The lift-bar drawing, 600 x 300 on the screen; the caller's point starts
+// at (-7, -7) so that a write shows.
+struct Lift {
+    TestArray a;
+    RecordingCanvas c{600, 300};
+    Point pick{-7, -7};
+
+    void Draw(bool printing = false, int32_t rigMode = 1) {
+        DrawArrayFlyingDetailWithLiftBar(a, a.CurrentLiftBar, c, true, printing, 600, 300, 0, 0, true,
+                                         rigMode, 0, 0, 0, 0, pick);
+    }
+};
+
+// The drawing without a lift bar, 600 x 350, on the grid's front and rear
+// pick points unless told otherwise.
+struct Base {
+    TestArray a;
+    RecordingCanvas c{600, 350};
+    Point pick{-7, -7};
+
+    explicit Base(int pickMode = TGrid::PickFrontRear) { a.TestGrid.PickMode = pickMode; }
+    bool Draw(int32_t rigMode = 1, bool printing = false, int32_t left = 0, int32_t top = 0) {
+        return DrawArrayFlyingDetail(a, c, true, printing, 600, 350, left, top, true, rigMode, 0, 0, 0,
+                                     0, pick);
+    }
+};
 
 }  // namespace
 
@@ -112,88 +134,79 @@ void DrawLift(TestArray& a, RecordingCanvas& c, bool printing, Point& pick, int3
 // Base scale 0.75 / 300 = 0.0025; origin x (600 - 424) div 2 = 88; datum
 // (88 + 332, 48 + 43) = (420, 91); front pick point (380, 103).  Hole 5 at
 // x -0.6 + 4 x 0.0406 = -0.4376 -> -175, y -0.065 -> -26: (205, 77).
-TEST(FlyingDetailLiftBar, OnePointLiftMarksTheBestHoleOnly) {
-    TestArray a;
-    RecordingCanvas c(600, 300);
-    Point pick{-7, -7};
-    DrawLift(a, c, false, pick);
-
-    const auto red = PolygonsFilled(c, rtl::colors::Red);
-    ASSERT_EQ(red.size(), 2u);
-    EXPECT_EQ(red[0]->points, Pts({{205, 71}, {209, 63}, {201, 63}}));
-    EXPECT_EQ(red[1]->points, Pts({{203, 63}, {207, 63}, {207, 55}, {203, 55}}));
-
-    // The bar from 0.015 behind the rear pick point to 0.015 past hole 23.
-    const auto blue = PolygonsFilled(c, rtl::colors::SkyBlue);
-    ASSERT_FALSE(blue.empty());
-    EXPECT_EQ(blue.back()->points, Pts({{134, 65}, {134, 89}, {503, 89}, {503, 65}}));
-    // Front side: every hole a grey dot first, then the 22 not picked again.
-    EXPECT_EQ(EllipsesFilled(c, rtl::colors::Grey).size(), 45u);
-    EXPECT_TRUE(HasEllipse(c, rtl::colors::Grey, {203, 75, 207, 79}));
-    // The grid's two pick points, red, radius 2.
-    EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {378, 101, 382, 105}));
-    EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {138, 101, 142, 105}));
-    // The bar draws from its own point: the caller's stays as it was.
-    EXPECT_EQ(pick, (Point{-7, -7}));
-    EXPECT_TRUE(c.Texts().empty());
-}
-
-TEST(FlyingDetailLiftBar, TwoPointLiftMarksFirstAndLastHole) {
-    TestArray a;
-    a.TestGrid.PickMode = TGrid::PickLiftBarTwoPoint;
-    RecordingCanvas c(600, 300);
-    Point pick;
-    DrawLift(a, c, false, pick);
-    const auto red = PolygonsFilled(c, rtl::colors::Red);
-    ASSERT_EQ(red.size(), 4u);
-    // Hole 1 at x -240; hole 23 at -0.6 + 0.8932 = 0.2932 -> 117.
-    EXPECT_EQ(red[0]->points, Pts({{140, 71}, {144, 63}, {136, 63}}));
-    EXPECT_EQ(red[2]->points, Pts({{497, 71}, {501, 63}, {493, 63}}));
-    EXPECT_EQ(EllipsesFilled(c, rtl::colors::Grey).size(), 23u + 21u);
-}
-
-TEST(FlyingDetailLiftBar, NoUsableHoleGetsNoArrow) {
-    TestArray a;
-    a.LiftBarBestHole = -1;
-    RecordingCanvas c(600, 300);
-    Point pick;
-    DrawLift(a, c, false, pick);
-    EXPECT_TRUE(PolygonsFilled(c, rtl::colors::Red).empty());
-    EXPECT_EQ(EllipsesFilled(c, rtl::colors::Grey).size(), 46u);
-}
-
+// Two-point: hole 1 at x -240; hole 23 at -0.6 + 0.8932 = 0.2932 -> 117.
 // Rear side: the base picture moves right by Round(0.11 / 0.002333) = 47, the
 // front pick point to (427, 103); the bar runs back from it without first
 // dots.  Hole 5 at -0.1624 -> -65.
-TEST(FlyingDetailLiftBar, RearSideRunsBackFromTheFrontPickPoint) {
-    TestArray a;
-    a.Bar.PickSide = TGrid::SideRear;
-    RecordingCanvas c(600, 300);
-    Point pick;
-    DrawLift(a, c, false, pick);
-    const auto red = PolygonsFilled(c, rtl::colors::Red);
+TEST(FlyingDetailLiftBar, MarkedHolesBarAndDots) {
+    const struct {
+        const char* what;
+        int pickMode, side, bestHole;
+        std::vector<std::vector<Point>> heads;  // red arrow heads, each followed by its shaft
+        size_t greyDots;
+        std::vector<Point> bar;  // outline; empty: not checked
+        rtl::Rect frontPick;     // the grid's front pick dot; empty: not checked
+    } cases[] = {
+        // Front side: every hole a grey dot first, then the 22 not picked again.
+        {"one point, front", TGrid::PickLiftBarOnePoint, TGrid::SideFront, 5,
+         {Pts({{205, 71}, {209, 63}, {201, 63}})}, 45,
+         Pts({{134, 65}, {134, 89}, {503, 89}, {503, 65}}), {378, 101, 382, 105}},
+        {"two points, first and last hole", TGrid::PickLiftBarTwoPoint, TGrid::SideFront, 5,
+         {Pts({{140, 71}, {144, 63}, {136, 63}}), Pts({{497, 71}, {501, 63}, {493, 63}})}, 23u + 21u,
+         {}, {}},
+        {"no usable hole, no arrow", TGrid::PickLiftBarOnePoint, TGrid::SideFront, -1, {}, 46u, {}, {}},
+        {"one point, rear", TGrid::PickLiftBarOnePoint, TGrid::SideRear, 5,
+         {Pts({{362, 71}, {366, 63}, {358, 63}})}, 22u,
+         Pts({{433, 65}, {433, 89}, {64, 89}, {64, 65}}), {425, 101, 429, 105}},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.what);
+        Lift l;
+        l.a.TestGrid.PickMode = t.pickMode;
+        l.a.Bar.PickSide = t.side;
+        l.a.LiftBarBestHole = t.bestHole;
+        l.Draw();
+        const auto red = PolygonsFilled(l.c, rtl::colors::Red);
+        ASSERT_EQ(red.size(), 2 * t.heads.size());
+        for (size_t k = 0; k < t.heads.size(); ++k) EXPECT_EQ(red[2 * k]->points, t.heads[k]) << k;
+        EXPECT_EQ(EllipsesFilled(l.c, rtl::colors::Grey).size(), t.greyDots);
+        if (!t.bar.empty()) {
+            // From 0.015 behind the rear pick point to 0.015 past hole 23.
+            const auto blue = PolygonsFilled(l.c, rtl::colors::SkyBlue);
+            ASSERT_FALSE(blue.empty());
+            EXPECT_EQ(blue.back()->points, t.bar);
+        }
+        if (t.frontPick != rtl::Rect{}) {
+            EXPECT_TRUE(HasEllipse(l.c, rtl::colors::Red, t.frontPick));
+        }
+        // The bar draws from its own point: the caller's stays as it was.
+        EXPECT_EQ(l.pick, (Point{-7, -7}));
+        EXPECT_TRUE(l.c.Texts().empty());
+    }
+}
+
+TEST(FlyingDetailLiftBar, OnePointShaftHoleDotAndRearPick) {
+    Lift l;
+    l.Draw();
+    const auto red = PolygonsFilled(l.c, rtl::colors::Red);
     ASSERT_EQ(red.size(), 2u);
-    EXPECT_EQ(red[0]->points, Pts({{362, 71}, {366, 63}, {358, 63}}));
-    const auto blue = PolygonsFilled(c, rtl::colors::SkyBlue);
-    EXPECT_EQ(blue.back()->points, Pts({{433, 65}, {433, 89}, {64, 89}, {64, 65}}));
-    EXPECT_EQ(EllipsesFilled(c, rtl::colors::Grey).size(), 22u);
-    EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {425, 101, 429, 105}));
+    EXPECT_EQ(red[1]->points, Pts({{203, 63}, {207, 63}, {207, 55}, {203, 55}}));
+    EXPECT_TRUE(HasEllipse(l.c, rtl::colors::Grey, {203, 75, 207, 79}));
+    // Pick points are red, radius 2.
+    EXPECT_TRUE(HasEllipse(l.c, rtl::colors::Red, {138, 101, 142, 105}));
 }
 
 TEST(FlyingDetailLiftBar, PrintedDotsScaleAndTitleIsCentred) {
-    TestArray a;
-    RecordingCanvas c(600, 300);
-    Point pick;
-    DrawLift(a, c, true, pick);
+    Lift l;
+    l.Draw(true);
     // r = Round(0.008 / 0.0025) = 3.
-    const auto red = PolygonsFilled(c, rtl::colors::Red);
+    const auto red = PolygonsFilled(l.c, rtl::colors::Red);
     ASSERT_EQ(red.size(), 2u);
     EXPECT_EQ(red[0]->points, Pts({{205, 68}, {211, 56}, {199, 56}}));
     // 40 characters at 10 pt: width Round(0.6 x 13 x 40) = 312, height 13;
     // x (600 - 312) div 2, y Round(6.5) = 6.
-    const auto texts = c.Texts();
-    ASSERT_EQ(texts.size(), 1u);
-    const CanvasOp* t = c.FindText("Flying Detail - side view - Grid = Testa");
+    ASSERT_EQ(l.c.Texts().size(), 1u);
+    const CanvasOp* t = l.c.FindText("Flying Detail - side view - Grid = Testa");
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->points[0], (Point{144, 6}));
     EXPECT_EQ(t->fontSize, 10);
@@ -205,52 +218,41 @@ TEST(FlyingDetailLiftBar, PrintedDotsScaleAndTitleIsCentred) {
 // the base draws no grid, so the bar has nothing to hang from.
 TEST(FlyingDetailLiftBar, NoGridNoBar) {
     for (int variant = 0; variant < 2; ++variant) {
-        TestArray a;
-        int32_t rigMode = 1;
-        if (variant == 0)
-            a.TestGrid.PrimaryHolesUsed = 0;
-        else
-            rigMode = 3;
-        RecordingCanvas c(600, 300);
-        Point pick{-7, -7};
-        DrawLift(a, c, false, pick, rigMode);
-        EXPECT_EQ(c.Count(OpKind::Polygon), 1u) << variant;  // the cleared frame
-        EXPECT_EQ(c.Count(OpKind::Ellipse), 0u) << variant;
-        EXPECT_EQ(c.Count(OpKind::LineTo), 4u) << variant;
-        EXPECT_EQ(pick, (Point{-7, -7})) << variant;
+        SCOPED_TRACE(variant);
+        Lift l;
+        if (variant == 0) l.a.TestGrid.PrimaryHolesUsed = 0;
+        l.Draw(false, variant == 0 ? 1 : 3);
+        EXPECT_EQ(l.c.Count(OpKind::Polygon), 1u);  // the cleared frame
+        EXPECT_EQ(l.c.Count(OpKind::Ellipse), 0u);
+        EXPECT_EQ(l.c.Count(OpKind::LineTo), 4u);
+        EXPECT_EQ(l.pick, (Point{-7, -7}));
     }
 }
 
 TEST(FlyingDetailLiftBar, UnknownSideDrawsNothing) {
-    TestArray a;
-    a.Bar.PickSide = 0;
-    RecordingCanvas c(600, 300);
-    Point pick;
-    DrawLift(a, c, false, pick);
-    EXPECT_TRUE(c.Ops().empty());
+    Lift l;
+    l.a.Bar.PickSide = 0;
+    l.Draw();
+    EXPECT_TRUE(l.c.Ops().empty());
 }
 
 TEST(FlyingDetailLiftBar, OtherPickModesAreTheBaseDrawing) {
-    TestArray a;
-    a.TestGrid.PickMode = TGrid::PickFrontRear;
-    RecordingCanvas c(600, 350);
-    Point pick{-7, -7};
-    DrawArrayFlyingDetailWithLiftBar(a, a.CurrentLiftBar, c, true, false, 600, 350, 0, 0, true, 1,
-                                     0, 0, 0, 0, pick);
+    Base b;
+    DrawArrayFlyingDetailWithLiftBar(b.a, b.a.CurrentLiftBar, b.c, true, false, 600, 350, 0, 0, true, 1,
+                                     0, 0, 0, 0, b.pick);
     // As the base drawing below: the caller's point is written.
-    EXPECT_EQ(pick, (Point{400, 75}));
-    EXPECT_TRUE(EllipsesFilled(c, rtl::colors::Grey).empty());
+    EXPECT_EQ(b.pick, (Point{400, 75}));
+    EXPECT_TRUE(EllipsesFilled(b.c, rtl::colors::Grey).empty());
 }
 
 // Base drawing, flown, 600 x 350: scale 0.7 / 350 = 0.002; origin x
 // (600 - 530) div 2 = 35; datum (35 + 415, 60) = (450, 60).
 TEST(FlyingDetailBase, FlownGridPickPointsAndFrame) {
-    TestArray a;
-    a.TestGrid.PickMode = TGrid::PickFrontRear;
-    RecordingCanvas c(600, 350);
-    Point pick{-7, -7};
-    EXPECT_TRUE(DrawArrayFlyingDetail(a, c, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick));
-    EXPECT_EQ(pick, (Point{400, 75}));
+    Base b;
+    TestArray& a = b.a;
+    const RecordingCanvas& c = b.c;
+    EXPECT_TRUE(b.Draw());
+    EXPECT_EQ(b.pick, (Point{400, 75}));
     EXPECT_DOUBLE_EQ(a.DetailMetresPerPixelX, a.DetailMetresPerPixelY);
     EXPECT_NEAR(a.DetailMetresPerPixelY, 0.002, 1e-15);
     EXPECT_DOUBLE_EQ(a.ViewMarginX, 0.05);
@@ -269,11 +271,7 @@ TEST(FlyingDetailBase, FlownGridPickPointsAndFrame) {
     EXPECT_EQ(clear.brush.color, rtl::colors::White);
     EXPECT_TRUE(c.HasSegment({599, 0}, {599, 349}));
     EXPECT_TRUE(c.HasSegment({599, 349}, {0, 349}));
-    // Cabinet front-bottom corner (0, 0.5) at (450, 310); the plate's rear end
-    // -0.8 at x 50.
-    const auto cream = PolygonsFilled(c, rtl::colors::Cream);
-    ASSERT_EQ(cream.size(), 1u);
-    EXPECT_EQ(cream[0]->points[0], (Point{450, 310}));
+    // The plate's rear end -0.8 at x 50 (the cabinet: CabinetPlacement).
     const auto blue = PolygonsFilled(c, rtl::colors::SkyBlue);
     ASSERT_GE(blue.size(), 2u);
     // The cabinet's front link bar first (x -0.01 .. -0.03, y 0.1 .. 0.12),
@@ -283,160 +281,139 @@ TEST(FlyingDetailBase, FlownGridPickPointsAndFrame) {
     EXPECT_EQ(a.Selected, std::vector<int>({1}));
 }
 
-TEST(FlyingDetailBase, AlternateHolesMoveOnlyTheCabinet) {
-    TestArray a;
-    a.TestGrid.PickMode = TGrid::PickFrontRear;
-    a.TestGrid.PrimaryHolesUsed = 0;
-    a.TestGrid.AlternateHolesUsed = 1;
-    RecordingCanvas c(600, 350);
-    Point pick;
-    DrawArrayFlyingDetail(a, c, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
-    // Cabinet datum 35 + Round(0.58 / 0.002) = 325; the grid stays at 450.
-    const auto cream = PolygonsFilled(c, rtl::colors::Cream);
-    ASSERT_EQ(cream.size(), 1u);
-    EXPECT_EQ(cream[0]->points[0], (Point{325, 310}));
-    EXPECT_EQ(pick, (Point{400, 75}));
-}
-
-// The mini downfill hangs 0.02 further forward, turned by minus its bottom
-// face angle of 10 degrees: (0, 0.5) turns to (-0.086824, 0.492404), i.e.
-// (460 - 43, 60 + 246); and it has no rear link bar.
-TEST(FlyingDetailBase, MiniDownfillTurnsAndHasNoRearLinkBar) {
-    TestArray a;
-    a.TypeCode = 12;
-    a.Box.BottomFaceAngle = 10;
-    a.TestGrid.PickMode = TGrid::PickFrontRear;
-    RecordingCanvas c(600, 350);
-    Point pick;
-    DrawArrayFlyingDetail(a, c, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
-    const auto cream = PolygonsFilled(c, rtl::colors::Cream);
-    ASSERT_EQ(cream.size(), 1u);
-    EXPECT_EQ(cream[0]->points[0], (Point{417, 306}));
-    EXPECT_EQ(PolygonsFilled(c, rtl::colors::MoneyGreen).size(), 2u);
-
-    TestArray b;
-    b.TestGrid.PickMode = TGrid::PickFrontRear;
-    RecordingCanvas d(600, 350);
-    DrawArrayFlyingDetail(b, d, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
-    EXPECT_EQ(PolygonsFilled(d, rtl::colors::MoneyGreen).size(), 3u);
-}
-
-TEST(FlyingDetailBase, SubwooferGridsHaveNoAlternateRearLinkDot) {
-    auto silverDots = [](int type) {
-        TestArray a;
-        a.TypeCode = static_cast<uint8_t>(type);
-        a.Box.SplayCount = 3;  // no silver cabinet holes
-        a.TestGrid.PickMode = TGrid::PickFrontRear;
-        RecordingCanvas c(600, 350);
-        Point pick;
-        DrawArrayFlyingDetail(a, c, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
-        return EllipsesFilled(c, rtl::colors::Silver).size();
+// Alternate holes: cabinet datum 35 + Round(0.58 / 0.002) = 325; the grid
+// stays at 450.  The mini downfill hangs 0.02 further forward, turned by
+// minus its bottom face angle of 10 degrees: (0, 0.5) turns to (-0.086824,
+// 0.492404), i.e. (460 - 43, 60 + 246); and it has no rear link bar (two
+// link bars in money green instead of three).
+TEST(FlyingDetailBase, CabinetPlacement) {
+    const struct {
+        const char* what;
+        bool alternate;
+        uint8_t type;
+        double bottomFaceAngle;
+        Point frontBottom;
+        size_t linkBars;
+    } cases[] = {
+        // Front-bottom corner (0, 0.5) at (450, 310).
+        {"primary holes", false, 1, 0.0, {450, 310}, 3u},
+        {"alternate holes move only the cabinet", true, 1, 0.0, {325, 310}, 3u},
+        {"mini downfill", false, 12, 10.0, {417, 306}, 2u},
     };
-    // Grid: 3 front holes, rear link, alternate rear link; cabinet: front and
-    // rear link holes.
-    EXPECT_EQ(silverDots(1), 7u);
-    EXPECT_EQ(silverDots(5), 6u);
-    EXPECT_EQ(silverDots(6), 6u);
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.what);
+        Base b;
+        b.a.TypeCode = t.type;
+        b.a.Box.BottomFaceAngle = t.bottomFaceAngle;
+        b.a.TestGrid.PrimaryHolesUsed = t.alternate ? 0 : 1;
+        b.a.TestGrid.AlternateHolesUsed = t.alternate ? 1 : 0;
+        b.Draw();
+        const auto cream = PolygonsFilled(b.c, rtl::colors::Cream);
+        ASSERT_EQ(cream.size(), 1u);
+        EXPECT_EQ(cream[0]->points[0], t.frontBottom);
+        EXPECT_EQ(PolygonsFilled(b.c, rtl::colors::MoneyGreen).size(), t.linkBars);
+        EXPECT_EQ(b.pick, (Point{400, 75}));
+    }
 }
 
-TEST(FlyingDetailBase, CabinetHoleDotsFollowTheSplayCount) {
-    auto dots = [](int splayCount, rtl::Color colour) {
-        TestArray a;
-        a.Box.SplayCount = splayCount;
-        a.TestGrid.PickMode = TGrid::PickFrontRear;
-        RecordingCanvas c(600, 350);
-        Point pick;
-        DrawArrayFlyingDetail(a, c, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
-        return EllipsesFilled(c, colour).size();
+TEST(FlyingDetailBase, SilverAndRedDotCounts) {
+    const struct {
+        uint8_t type;
+        int splayCount;
+        rtl::Color colour;
+        size_t dots;
+    } cases[] = {
+        // Grid: 3 front holes, rear link, alternate rear link; cabinet: front
+        // and rear link holes (3 splays: no silver cabinet holes).  Subwoofer
+        // grids have no alternate rear link dot.
+        {1, 3, rtl::colors::Silver, 7u},
+        {5, 3, rtl::colors::Silver, 6u},
+        {6, 3, rtl::colors::Silver, 6u},
+        // Two red pick points always; the single hole of a one-choice cabinet red.
+        {1, 1, rtl::colors::Red, 3u},
+        {1, 4, rtl::colors::Red, 2u},
+        {1, 4, rtl::colors::Silver, 7u},
+        {1, 7, rtl::colors::Silver, 7u + 7u},
+        {1, 8, rtl::colors::Silver, 7u + 8u},
     };
-    // Two red pick points always; the single hole of a one-choice cabinet red.
-    EXPECT_EQ(dots(1, rtl::colors::Red), 3u);
-    EXPECT_EQ(dots(4, rtl::colors::Red), 2u);
-    EXPECT_EQ(dots(4, rtl::colors::Silver), 7u);
-    EXPECT_EQ(dots(7, rtl::colors::Silver), 7u + 7u);
-    EXPECT_EQ(dots(8, rtl::colors::Silver), 7u + 8u);
+    for (const auto& t : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << int(t.type) << ", " << t.splayCount << " splays");
+        Base b;
+        b.a.TypeCode = t.type;
+        b.a.Box.SplayCount = t.splayCount;
+        b.Draw();
+        EXPECT_EQ(EllipsesFilled(b.c, t.colour).size(), t.dots);
+    }
 }
 
 // Ground-stacked, 600 x 350, scale 0.002: base datum (415, 250).  The base's
 // ends at (0.18, 0.2) and (-0.8, 0.2): (505, 350) and (15, 350).
 TEST(FlyingDetailBase, UnsafeStackShowsArrowsAtTheBaseEnds) {
-    TestArray a;
-    a.RigMode = TLoudspeakerArray::GroundStacked;
-    a.StackLevel = 2;
-    RecordingCanvas c(600, 350);
-    Point pick{-7, -7};
-    EXPECT_TRUE(DrawArrayFlyingDetail(a, c, true, false, 600, 350, 0, 0, true, 2, 0, 0, 0, 0, pick));
-    const auto red = PolygonsFilled(c, rtl::colors::Red);
+    Base b(TGrid::PickLiftBarOnePoint);
+    b.a.RigMode = TLoudspeakerArray::GroundStacked;
+    b.a.StackLevel = 2;
+    EXPECT_TRUE(b.Draw(2));
+    const auto red = PolygonsFilled(b.c, rtl::colors::Red);
     ASSERT_EQ(red.size(), 4u);
     EXPECT_EQ(red[0]->points, Pts({{505, 344}, {509, 336}, {501, 336}}));
     EXPECT_EQ(red[2]->points, Pts({{15, 344}, {19, 336}, {11, 336}}));
-    EXPECT_EQ(pick, (Point{365, 265}));
+    EXPECT_EQ(b.pick, (Point{365, 265}));
     // The fit's cabinet, then the bottom one twice.
-    EXPECT_EQ(a.Selected, std::vector<int>({1, 7, 7}));
+    EXPECT_EQ(b.a.Selected, std::vector<int>({1, 7, 7}));
     // The strut from the rear link hole (-0.52, 0.05) -> (155, 275), money
     // green, Round(0.03 / 0.002) = 15 wide.
     bool strut = false;
-    for (const rtl::Segment& s : c.Segments())
+    for (const rtl::Segment& s : b.c.Segments())
         if (s.from == Point{155, 275} && s.pen.color == rtl::colors::MoneyGreen && s.pen.width == 15)
             strut = true;
     EXPECT_TRUE(strut);
 
-    TestArray safe;
-    safe.RigMode = TLoudspeakerArray::GroundStacked;
-    RecordingCanvas d(600, 350);
-    DrawArrayFlyingDetail(safe, d, true, false, 600, 350, 0, 0, true, 2, 0, 0, 0, 0, pick);
-    EXPECT_TRUE(PolygonsFilled(d, rtl::colors::Red).empty());
-    EXPECT_EQ(safe.LevelCalls, 1);
+    Base safe(TGrid::PickLiftBarOnePoint);
+    safe.a.RigMode = TLoudspeakerArray::GroundStacked;
+    safe.Draw(2);
+    EXPECT_TRUE(PolygonsFilled(safe.c, rtl::colors::Red).empty());
+    EXPECT_EQ(safe.a.LevelCalls, 1);
 
     // The arrows follow the array's own rig mode, not the argument.
-    TestArray flown;
-    flown.StackLevel = 2;
-    RecordingCanvas e(600, 350);
-    DrawArrayFlyingDetail(flown, e, true, false, 600, 350, 0, 0, true, 2, 0, 0, 0, 0, pick);
-    EXPECT_TRUE(PolygonsFilled(e, rtl::colors::Red).empty());
-    EXPECT_EQ(flown.LevelCalls, 0);
+    Base flown(TGrid::PickLiftBarOnePoint);
+    flown.a.StackLevel = 2;
+    flown.Draw(2);
+    EXPECT_TRUE(PolygonsFilled(flown.c, rtl::colors::Red).empty());
+    EXPECT_EQ(flown.a.LevelCalls, 0);
 }
 
 TEST(FlyingDetailBase, TitleOnlyWhenPrinting) {
-    TestArray a;
-    a.TestGrid.PickMode = TGrid::PickFrontRear;
-    RecordingCanvas screen(600, 350);
-    Point pick;
-    DrawArrayFlyingDetail(a, screen, true, false, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
-    EXPECT_TRUE(screen.Texts().empty());
+    Base b;
+    b.Draw();
+    EXPECT_TRUE(b.c.Texts().empty());
 
-    a.Selected.clear();
-    RecordingCanvas paper(600, 350);
-    DrawArrayFlyingDetail(a, paper, true, true, 600, 350, 10, 20, true, 1, 0, 0, 0, 0, pick);
-    ASSERT_EQ(paper.Texts().size(), 1u);
-    const CanvasOp* t = paper.FindText("Flying Detail - side view - Grid = Testa");
+    b.a.Selected.clear();
+    b.c.Clear();
+    b.Draw(1, true, 10, 20);
+    ASSERT_EQ(b.c.Texts().size(), 1u);
+    const CanvasOp* t = b.c.FindText("Flying Detail - side view - Grid = Testa");
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->points[0], (Point{10 + 144, 20 + 6}));
-    EXPECT_EQ(a.Selected, std::vector<int>({1, 0}));
+    EXPECT_EQ(b.a.Selected, std::vector<int>({1, 0}));
     // Printed dots have radius Round(0.008 / 0.002) = 4: the front pick
     // point at (10 + 400, 20 + 75).
-    EXPECT_TRUE(HasEllipse(paper, rtl::colors::Red, {406, 91, 414, 99}));
+    EXPECT_TRUE(HasEllipse(b.c, rtl::colors::Red, {406, 91, 414, 99}));
 
-    TestArray b;
-    b.TestGrid.PickMode = TGrid::PickFrontRear;
-    b.CombinationGrid = true;
-    RecordingCanvas combo(600, 350);
-    DrawArrayFlyingDetail(b, combo, true, true, 600, 350, 0, 0, true, 1, 0, 0, 0, 0, pick);
+    Base combo;
+    combo.a.CombinationGrid = true;
+    combo.Draw(1, true);
     // 51 characters: width Round(397.8) = 398; x (600 - 398) div 2 = 101.
-    const CanvasOp* u = combo.FindText("Flying Detail - side view - Grid = Combination Grid");
+    const CanvasOp* u = combo.c.FindText("Flying Detail - side view - Grid = Combination Grid");
     ASSERT_NE(u, nullptr);
     EXPECT_EQ(u->points[0], (Point{101, 6}));
-    EXPECT_EQ(b.Selected, std::vector<int>({1}));
+    EXPECT_EQ(combo.a.Selected, std::vector<int>({1}));
 
     // Any other rig mode: frame and title only.
-    TestArray m;
-    RecordingCanvas other(600, 350);
-    Point untouched{-7, -7};
-    EXPECT_FALSE(DrawArrayFlyingDetail(m, other, true, true, 600, 350, 0, 0, true, 0, 0, 0, 0, 0,
-                                       untouched));
-    EXPECT_EQ(untouched, (Point{-7, -7}));
-    EXPECT_EQ(other.Count(OpKind::Ellipse), 0u);
-    EXPECT_EQ(other.Texts().size(), 1u);
+    Base other(TGrid::PickLiftBarOnePoint);
+    EXPECT_FALSE(other.Draw(0, true));
+    EXPECT_EQ(other.pick, (Point{-7, -7}));
+    EXPECT_EQ(other.c.Count(OpKind::Ellipse), 0u);
+    EXPECT_EQ(other.c.Texts().size(), 1u);
 }
 
 TEST(FlyingDetailFit, ScalesExtentsAndMiniSubwoofers) {

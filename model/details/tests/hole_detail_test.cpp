@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,13 @@ bool HasEllipse(const RecordingCanvas& c, rtl::Color colour, rtl::Rect box) {
 }
 
 std::vector<Point> Pts(std::initializer_list<Point> p) { return p; }
+
+// The grey bar-hole dots, in drawing order.
+void ExpectGreyDots(const RecordingCanvas& c, const std::vector<rtl::Rect>& want) {
+    const auto grey = Ellipses(c, rtl::colors::Grey);
+    ASSERT_EQ(grey.size(), want.size());
+    for (size_t k = 0; k < want.size(); ++k) EXPECT_EQ(grey[k]->rect, want[k]) << k;
+}
 
 // Whether every operation stays inside the area, pen widths included.
 bool AllInside(const RecordingCanvas& c, rtl::Rect area) {
@@ -138,11 +146,7 @@ TEST(HoleDetail, ScreenHolesLabelsAndBar) {
     EXPECT_EQ(paths[1]->points, paths[0]->points);
 
     // Bar holes grey in the order T, G, M; the middle one at (184 - 16) div 2.
-    const auto grey = Ellipses(c, rtl::colors::Grey);
-    ASSERT_EQ(grey.size(), 3u);
-    EXPECT_EQ(grey[0]->rect, (rtl::Rect{192, 12, 200, 20}));
-    EXPECT_EQ(grey[1]->rect, (rtl::Rect{192, 180, 200, 188}));
-    EXPECT_EQ(grey[2]->rect, (rtl::Rect{192, 80, 200, 88}));
+    ExpectGreyDots(c, {{192, 12, 200, 20}, {192, 180, 200, 188}, {192, 80, 200, 88}});
     EXPECT_TRUE(c.HasSegment({188, 15}, {188, 185}));
     EXPECT_TRUE(c.HasSegment({204, 15}, {204, 185}));
     const auto arcs = c.OfKind(OpKind::Arc);
@@ -216,26 +220,19 @@ TEST(HoleDetail, PrintedLayout) {
     EXPECT_TRUE(c.HasSegment({1000, 1070}, {1, 1070}));
 
     EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {425, 566, 437, 578}));
-    const auto grey = Ellipses(c, rtl::colors::Grey);
-    ASSERT_EQ(grey.size(), 3u);
-    EXPECT_EQ(grey[0]->rect, (rtl::Rect{239, 554, 251, 566}));
-    EXPECT_EQ(grey[1]->rect, (rtl::Rect{239, 634, 251, 646}));
-    EXPECT_EQ(grey[2]->rect, (rtl::Rect{239, 620, 251, 632}));
+    ExpectGreyDots(c, {{239, 554, 251, 566}, {239, 634, 251, 646}, {239, 620, 251, 632}});
     // Hole 3 at (431, 592), near column 4r.
     ASSERT_NE(c.FindText("A3"), nullptr);
     EXPECT_EQ(c.FindText("A3")->points[0], (Point{455, 587}));
     // The plate outline, 5 pixels wide, reaches the frame's row less the
     // pen's half width: P2.X - 3r = 393, P7.Y + 3r = 650, P1.X + 3r = 449.
-    bool down = false, across = false, up = false;
-    for (const rtl::Segment& s : c.Segments()) {
-        if (s.pen.width != 5) continue;
-        down = down || (s.from == Point{393, 502} && s.to == Point{393, 650});
-        across = across || (s.from == Point{393, 650} && s.to == Point{449, 656});
-        up = up || (s.from == Point{449, 656} && s.to == Point{449, 502});
+    const Point outline[] = {{393, 502}, {393, 650}, {449, 656}, {449, 502}};
+    const auto segs = c.Segments();
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_TRUE(std::any_of(segs.begin(), segs.end(), [&](const rtl::Segment& s) {
+            return s.pen.width == 5 && s.from == outline[k] && s.to == outline[k + 1];
+        })) << k;
     }
-    EXPECT_TRUE(down);
-    EXPECT_TRUE(across);
-    EXPECT_TRUE(up);
     EXPECT_TRUE(AllInside(c, {1, 500, 1001, 1071}));
 }
 
