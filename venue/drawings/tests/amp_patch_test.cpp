@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cmath>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <tuple>
@@ -21,6 +22,7 @@ namespace {
 const rtl::Color kSky{166, 202, 240};
 const rtl::Color kSilver{192, 192, 192};
 const rtl::Color kWhite{255, 255, 255};
+const rtl::Color kNoHalf{1, 2, 3};  // no such polygon drawn
 
 int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
@@ -58,46 +60,85 @@ std::vector<PanelSeen> PanelOutlines(const rtl::RecordingCanvas& c, int width, i
     return out;
 }
 
-// The brush of the last left-half (or right-half) polygon drawn at a panel.
-const rtl::CanvasOp* LastHalf(const rtl::RecordingCanvas& c, rtl::Point corner, int width, int unit,
-                              bool rightHalf) {
-    const rtl::CanvasOp* last = nullptr;
+// The brush colour of the last left-half (or right-half) polygon drawn at a
+// panel, kNoHalf when there is none.
+rtl::Color HalfColour(const rtl::RecordingCanvas& c, rtl::Point corner, int width, int unit,
+                      bool rightHalf) {
+    rtl::Color last = kNoHalf;
     const int x0 = rightHalf ? corner.x + width / 2 : corner.x;
     for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::Polygon)) {
         const auto& p = op->points;
-        if (p.size() == 4 && p[0] == rtl::Point{x0, corner.y} && p[2].y == corner.y + unit) last = op;
+        if (p.size() == 4 && p[0] == rtl::Point{x0, corner.y} && p[2].y == corner.y + unit)
+            last = op->brush.color;
     }
     return last;
+}
+
+// Half-panel colours of a rack at column x: slot counted from the rack top.
+struct Half {
+    int slot;
+    bool right;
+    rtl::Color colour;
+};
+void ExpectHalves(const rtl::RecordingCanvas& c, int x, int top, int W, int U,
+                  std::initializer_list<Half> halves) {
+    for (const Half& h : halves)
+        EXPECT_EQ(HalfColour(c, {x, top + h.slot * U}, W, U, h.right), h.colour)
+            << "slot " << h.slot << (h.right ? " right" : " left");
 }
 
 struct Diagram {
     TVenue venue;
     TSplay splay;
     rtl::RecordingCanvas canvas{2400, 1200};
+
+    Diagram(const std::string& type, int n1, int n2 = 0) { SetUpVenue(venue, splay, type, n1, n2, 0, 1); }
+    // Screen layout (titles) with the given racks.
+    Diagram& Screen(int w, int h, bool r1, bool r2, bool r3, bool second = false) {
+        DrawAmpPatch(venue, canvas, 0, 0, w, h, true, r1, r2, r3, second);
+        return *this;
+    }
+    // Print layout, all three racks.
+    Diagram& Print(int w, int h, int left = 0, int top = 0) {
+        DrawAmpPatch(venue, canvas, left, top, w, h, false, true, true, true, false);
+        return *this;
+    }
+    bool Has(const std::string& text) const { return canvas.FindText(text) != nullptr; }
+    bool HasOp(rtl::OpKind kind, const rtl::Rect& rect) const {
+        for (const rtl::CanvasOp* op : canvas.OfKind(kind))
+            if (op->rect == rect) return true;
+        return false;
+    }
 };
+
+// Tags of a mini diagram keyed by slot and side, for a rack at column x.
+std::map<std::pair<int, char>, std::string> MiniTags(const rtl::RecordingCanvas& c, int x, int top,
+                                                     int W, int U) {
+    std::map<std::pair<int, char>, std::string> out;
+    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut)) {
+        const int slot = (op->points[0].y - top) / U;
+        if (op->points[0].x == x + W + U) out[{slot, 'R'}] = op->text;
+        if (op->points[0].x + op->textWidth + U == x) out[{slot, 'L'}] = op->text;
+    }
+    return out;
+}
+using Tags = std::map<std::pair<int, char>, std::string>;
 
 }  // namespace
 
 TEST(AmpPatch, PanelGeometryFollowsTheRackWidth) {
-    Diagram d;
-    SetUpVenue(d.venue, d.splay, "Arvo", 2, 0, 0, 1);
-    DrawAmpPatch(d.venue, d.canvas, 0, 0, 900, 300, false, true, true, true, false);
+    Diagram d("Arvo", 2);
+    d.Print(900, 300);
     // 900 x 5/18 = 250; 250 x 88/493 = 44.6 -> 45; columns 169, 481, 919.
     const Racks r = PrintLayout(900, 300, 2);
-    ASSERT_EQ(r.rackWidth, 250);
-    ASSERT_EQ(r.unit, 45);
-    ASSERT_EQ(r.col[1], 169);
-    ASSERT_EQ(r.col[2], 481);
-    ASSERT_EQ(r.col[3], 919);
-    ASSERT_EQ(r.top, 37);
+    ASSERT_EQ((std::vector<int>{r.rackWidth, r.unit, r.col[1], r.col[2], r.col[3], r.top}),
+              (std::vector<int>{250, 45, 169, 481, 919, 37}));
 
     // Rack 2 slot 1 carries the pair 1&2: outline, halves, tag arrow.
     const rtl::Point p{481, 37 + 45};
     EXPECT_TRUE(d.canvas.HasSegment(p, {731, 82}));
     EXPECT_TRUE(d.canvas.HasSegment({731, 82}, {731, 127}));
-    const rtl::CanvasOp* left = LastHalf(d.canvas, p, 250, 45, false);
-    ASSERT_NE(left, nullptr);
-    EXPECT_EQ(left->brush.color, kSky);
+    EXPECT_EQ(HalfColour(d.canvas, p, 250, 45, false), kSky);
     const rtl::CanvasOp* tag = d.canvas.FindText("Cabs 1&2");
     ASSERT_NE(tag, nullptr);
     // Right tag: x = X + W + U; y = Y + U div 2 - h div 2, font F div 2 = 36 div 2.
@@ -110,21 +151,18 @@ TEST(AmpPatch, PanelGeometryFollowsTheRackWidth) {
         if (op->rect.top == 104 - 5 && op->rect.left >= 481 && op->rect.right <= 731) rings.push_back(op->rect);
     // Two cabinets: rack 2 has no background, so the panel is drawn once:
     // out A at X + q, out B at X + W - q, in A and in B either side of X + W div 2.
-    ASSERT_EQ(rings.size(), 4u);
-    EXPECT_EQ(rings[0], (rtl::Rect{495 - 5, 99, 495 + 5, 109}));
-    EXPECT_EQ(rings[1], (rtl::Rect{717 - 5, 99, 717 + 5, 109}));
-    EXPECT_EQ(rings[2], (rtl::Rect{606 - 14 - 5, 99, 606 - 14 + 5, 109}));
-    EXPECT_EQ(rings[3], (rtl::Rect{606 + 14 - 5, 99, 606 + 14 + 5, 109}));
+    const std::vector<rtl::Rect> expectedRings = {{495 - 5, 99, 495 + 5, 109},
+                                                  {717 - 5, 99, 717 + 5, 109},
+                                                  {606 - 14 - 5, 99, 606 - 14 + 5, 109},
+                                                  {606 + 14 - 5, 99, 606 + 14 + 5, 109}};
+    EXPECT_EQ(rings, expectedRings);
     // Its housing: r + s = 8 above and below the centre, corners r div 4.
     bool housing = false;
     for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::RoundRect))
         housing = housing || (op->rect == rtl::Rect{490, 96, 500, 112} && op->corner == rtl::Point{1, 1});
     EXPECT_TRUE(housing);
     // Label box of channel A: K = 75, F = 36 at (X + 25, Y + 2).
-    bool box = false;
-    for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::Rectangle))
-        box = box || op->rect == rtl::Rect{506, 84, 581, 120};
-    EXPECT_TRUE(box);
+    EXPECT_TRUE(d.HasOp(rtl::OpKind::Rectangle, {506, 84, 581, 120}));
     const rtl::CanvasOp* low = d.canvas.FindText("Low - A");
     ASSERT_NE(low, nullptr);
     // Centred in the box's lower half: 506 + round((75 - 0.6*18*7)/2).
@@ -139,9 +177,8 @@ TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
     // when the count is odd.
     for (int count = 1; count <= 16; ++count) {
         SCOPED_TRACE(count);
-        Diagram d;
-        SetUpVenue(d.venue, d.splay, "Arvo", count, 0, 0, 1);
-        DrawAmpPatch(d.venue, d.canvas, 0, 0, 1600, 600, false, true, true, true, false);
+        Diagram d("Arvo", count);
+        d.Print(1600, 600);
         const Racks r = PrintLayout(1600, 600, count);
         const int U = r.unit, W = r.rackWidth;
 
@@ -149,8 +186,7 @@ TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
         std::map<std::tuple<int, int, char>, std::string> tags;
         for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::TextOut)) {
             if (op->text.rfind("Cab", 0) != 0) continue;
-            const int x = op->points[0].x, y = op->points[0].y;
-            const int slot = (y - r.top) / U;
+            const int x = op->points[0].x, slot = (op->points[0].y - r.top) / U;
             bool found = false;
             for (int rack = 1; rack <= 3; ++rack) {
                 if (x == r.col[rack] + W + U) tags[{rack, slot, 'R'}] = op->text, found = true;
@@ -158,9 +194,9 @@ TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
             }
             EXPECT_TRUE(found) << op->text;
         }
-        std::vector<std::tuple<int, int, char>> order = {{3, 2, 'R'}, {3, 4, 'R'}, {1, 0, 'L'},
-                                                         {1, 2, 'L'}, {1, 4, 'L'}, {2, 4, 'R'},
-                                                         {2, count <= 12 ? 3 : 2, 'R'}, {2, 1, 'R'}};
+        const std::vector<std::tuple<int, int, char>> order = {
+            {3, 2, 'R'}, {3, 4, 'R'}, {1, 0, 'L'}, {1, 2, 'L'}, {1, 4, 'L'},
+            {2, 4, 'R'}, {2, count <= 12 ? 3 : 2, 'R'}, {2, 1, 'R'}};
         std::vector<std::string> seen;
         for (const auto& key : order) {
             auto it = tags.find(key);
@@ -185,156 +221,114 @@ TEST(AmpPatch, RackTwoAloneForTwoAndThreeCabinets) {
     // (600 - 183) div 2 - 150 = 58, the rack top at (500 - 295) div 2 = 102.
     for (int count : {2, 3}) {
         SCOPED_TRACE(count);
-        Diagram d;
-        SetUpVenue(d.venue, d.splay, "Arvo", count, 0, 0, 1);
-        DrawAmpPatch(d.venue, d.canvas, 0, 0, 600, 500, true, false, true, false, false);
-        std::map<int, const PanelSeen*> bySlot;
-        auto panels = PanelOutlines(d.canvas, 333, 59);
+        Diagram d("Arvo", count);
+        d.Screen(600, 500, false, true, false);
+        std::map<int, int> bySlot;
+        const auto panels = PanelOutlines(d.canvas, 333, 59);
         for (const PanelSeen& p : panels) {
             EXPECT_EQ(p.corner.x, 58);
-            bySlot[(p.corner.y - 102) / 59] = &p;
+            ++bySlot[(p.corner.y - 102) / 59];
+            // Panels of up to twelve cabinets are drawn in grey.
+            EXPECT_EQ(p.pen.color, (rtl::Color{128, 128, 128}));
         }
         if (count == 2) {
             EXPECT_EQ(panels.size(), 2u);
             EXPECT_EQ(bySlot.count(2), 1u);
             EXPECT_EQ(bySlot.count(1), 1u);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 2 * 59}, 333, 59, false)->brush.color, kWhite);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 2 * 59}, 333, 59, true)->brush.color, kSky);
+            ExpectHalves(d.canvas, 58, 102, 333, 59, {{2, false, kWhite}, {2, true, kSky}});
         } else {
             EXPECT_EQ(bySlot.size(), 4u);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 4 * 59}, 333, 59, false)->brush.color, kWhite);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 4 * 59}, 333, 59, true)->brush.color, kWhite);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 3 * 59}, 333, 59, false)->brush.color, kSilver);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 2 * 59}, 333, 59, false)->brush.color, kSilver);
-            EXPECT_EQ(LastHalf(d.canvas, {58, 102 + 1 * 59}, 333, 59, false)->brush.color, kSky);
+            ExpectHalves(d.canvas, 58, 102, 333, 59,
+                         {{4, false, kWhite}, {4, true, kWhite}, {3, false, kSilver},
+                          {2, false, kSilver}, {1, false, kSky}});
         }
-        // Panels of up to twelve cabinets are drawn in grey.
-        for (const PanelSeen& p : panels) EXPECT_EQ(p.pen.color, (rtl::Color{128, 128, 128}));
-        EXPECT_NE(d.canvas.FindText("Float mouse over amp rack to view"), nullptr);
+        EXPECT_TRUE(d.Has("Float mouse over amp rack to view"));
     }
 }
 
 TEST(AmpPatch, ThirteenToSixteenCabinetsAreDark) {
-    Diagram d;
-    SetUpVenue(d.venue, d.splay, "Bexa", 13, 0, 0, 1);
-    DrawAmpPatch(d.venue, d.canvas, 0, 0, 1600, 600, false, true, true, true, false);
+    Diagram d("Bexa", 13);
+    d.Print(1600, 600);
     const Racks r = PrintLayout(1600, 600, 13);
     ASSERT_EQ(r.rackWidth, 300);
     bool darkPanel = false;
     for (const PanelSeen& p : PanelOutlines(d.canvas, r.rackWidth, r.unit))
         darkPanel = darkPanel || p.pen.color == rtl::Color{0, 0, 0};
     EXPECT_TRUE(darkPanel);
-    EXPECT_NE(d.canvas.FindText("Low - H"), nullptr);
-    EXPECT_NE(d.canvas.FindText("Amplifier patch diagram (rear of Nadir amp shown)"), nullptr);
+    EXPECT_TRUE(d.Has("Low - H"));
+    EXPECT_TRUE(d.Has("Amplifier patch diagram (rear of Nadir amp shown)"));
 }
 
 TEST(AmpPatch, ThreeOutputVariantUpToFourCabinetsAndSwappedTitles) {
-    Diagram four;
-    SetUpVenue(four.venue, four.splay, "MIXArvoBexa", 2, 4, 0, 1);
-    DrawAmpPatch(four.venue, four.canvas, 0, 0, 600, 500, true, false, true, false, true);
-    EXPECT_FALSE(four.canvas.FindTexts("HF1 Ch3").empty());
-    EXPECT_TRUE(four.canvas.FindTexts("HF1 Ch4").empty());
+    Diagram four("MIXArvoBexa", 2, 4);
+    four.Screen(600, 500, false, true, false, true);
+    EXPECT_TRUE(four.Has("HF1 Ch3"));
+    EXPECT_FALSE(four.Has("HF1 Ch4"));
     // With the second model this mix draws its compact cabinets.
-    EXPECT_NE(four.canvas.FindText("Bexa Amplifier patch diagram (rear of Nadir amp shown)"), nullptr);
-    EXPECT_NE(four.canvas.FindText("Bexa Racks"), nullptr);
+    EXPECT_TRUE(four.Has("Bexa Amplifier patch diagram (rear of Nadir amp shown)"));
+    EXPECT_TRUE(four.Has("Bexa Racks"));
 
-    Diagram five;
-    SetUpVenue(five.venue, five.splay, "MIXArvoBexa", 2, 5, 0, 1);
-    DrawAmpPatch(five.venue, five.canvas, 0, 0, 600, 500, true, false, true, false, true);
-    EXPECT_TRUE(five.canvas.FindTexts("HF1 Ch3").empty());
-    EXPECT_FALSE(five.canvas.FindTexts("HF1 Ch4").empty());
-    EXPECT_FALSE(five.canvas.FindTexts("HF2 Ch5").empty());
-    EXPECT_NE(five.canvas.FindText("Cab 1"), nullptr);  // five cabinets: odd
+    Diagram five("MIXArvoBexa", 2, 5);
+    five.Screen(600, 500, false, true, false, true);
+    EXPECT_FALSE(five.Has("HF1 Ch3"));
+    EXPECT_TRUE(five.Has("HF1 Ch4"));
+    EXPECT_TRUE(five.Has("HF2 Ch5"));
+    EXPECT_TRUE(five.Has("Cab 1"));  // five cabinets: odd
 
     // Without the second model: the full-size cabinets, counted by the first
     // count (two: one pair).
-    Diagram upper;
-    SetUpVenue(upper.venue, upper.splay, "MIXArvoBexa", 2, 5, 0, 1);
-    DrawAmpPatch(upper.venue, upper.canvas, 0, 0, 600, 500, true, false, true, false, false);
-    EXPECT_NE(upper.canvas.FindText("Arvo Amplifier patch diagram (rear of Pryce amp shown)"), nullptr);
-    EXPECT_NE(upper.canvas.FindText("Arvo Racks"), nullptr);
-    EXPECT_EQ(upper.canvas.FindText("Cab 1"), nullptr);
+    Diagram upper("MIXArvoBexa", 2, 5);
+    upper.Screen(600, 500, false, true, false, false);
+    EXPECT_TRUE(upper.Has("Arvo Amplifier patch diagram (rear of Pryce amp shown)"));
+    EXPECT_TRUE(upper.Has("Arvo Racks"));
+    EXPECT_FALSE(upper.Has("Cab 1"));
 }
-
-namespace {
-
-// Tags of a mini diagram keyed by slot and side, for a rack at column x.
-std::map<std::pair<int, char>, std::string> MiniTags(const rtl::RecordingCanvas& c, int x, int top,
-                                                     int W, int U) {
-    std::map<std::pair<int, char>, std::string> out;
-    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut)) {
-        const int slot = (op->points[0].y - top) / U;
-        if (op->points[0].x == x + W + U) out[{slot, 'R'}] = op->text;
-        if (op->points[0].x + op->textWidth + U == x) out[{slot, 'L'}] = op->text;
-    }
-    return out;
-}
-
-}  // namespace
 
 TEST(AmpPatch, MiniTenCabinetsInGroupsOfFour) {
     // 900 x 4/9 = 400, unit 71, column 250; active top (400 - 284) div 2 =
     // 58, passive top (400 - 142) div 2 = 129.
-    Diagram d;
-    SetUpVenue(d.venue, d.splay, "Dovi", 10, 0, 0, 1);
-    DrawAmpPatch(d.venue, d.canvas, 0, 0, 900, 400, true, true, false, false, false);
-    auto active = MiniTags(d.canvas, 250, 58, 400, 71);
-    std::map<std::pair<int, char>, std::string> expected = {
-        {{0, 'L'}, "Cabs 7-10"}, {{1, 'R'}, "Cabs 3-6"}, {{2, 'L'}, "Cabs 1-2"}};
-    EXPECT_EQ(active, expected);
-    EXPECT_EQ(LastHalf(d.canvas, {250, 58 + 3 * 71}, 400, 71, false)->brush.color, kWhite);
-    EXPECT_EQ(LastHalf(d.canvas, {250, 58 + 1 * 71}, 400, 71, true)->brush.color, kSilver);
-    EXPECT_NE(d.canvas.FindText("Active"), nullptr);
+    Diagram d("Dovi", 10);
+    d.Screen(900, 400, true, false, false);
+    EXPECT_EQ(MiniTags(d.canvas, 250, 58, 400, 71),
+              (Tags{{{0, 'L'}, "Cabs 7-10"}, {{1, 'R'}, "Cabs 3-6"}, {{2, 'L'}, "Cabs 1-2"}}));
+    ExpectHalves(d.canvas, 250, 58, 400, 71, {{3, false, kWhite}, {1, true, kSilver}});
+    EXPECT_TRUE(d.Has("Active"));
 
-    Diagram p;
-    SetUpVenue(p.venue, p.splay, "Dovi", 10, 0, 0, 1);
-    DrawAmpPatch(p.venue, p.canvas, 0, 0, 900, 400, true, false, true, false, false);
-    auto passive = MiniTags(p.canvas, 250, 129, 400, 71);
-    std::map<std::pair<int, char>, std::string> expectedPassive = {
-        {{0, 'L'}, "Cabs 7-10"}, {{0, 'R'}, "Cabs 1-2"}, {{1, 'L'}, "Cabs 3-6"}};
-    EXPECT_EQ(passive, expectedPassive);
-    EXPECT_EQ(LastHalf(p.canvas, {250, 129}, 400, 71, false)->brush.color, kSky);
-    EXPECT_EQ(LastHalf(p.canvas, {250, 129}, 400, 71, true)->brush.color, kSilver);
-    EXPECT_EQ(LastHalf(p.canvas, {250, 200}, 400, 71, false)->brush.color, kSilver);
-    EXPECT_EQ(LastHalf(p.canvas, {250, 200}, 400, 71, true)->brush.color, kWhite);
-    EXPECT_NE(p.canvas.FindText("Passive"), nullptr);
+    Diagram p("Dovi", 10);
+    p.Screen(900, 400, false, true, false);
+    EXPECT_EQ(MiniTags(p.canvas, 250, 129, 400, 71),
+              (Tags{{{0, 'L'}, "Cabs 7-10"}, {{0, 'R'}, "Cabs 1-2"}, {{1, 'L'}, "Cabs 3-6"}}));
+    ExpectHalves(p.canvas, 250, 129, 400, 71,
+                 {{0, false, kSky}, {0, true, kSilver}, {1, false, kSilver}, {1, true, kWhite}});
+    EXPECT_TRUE(p.Has("Passive"));
 }
 
 TEST(AmpPatch, MiniSmallCounts) {
-    Diagram four;
-    SetUpVenue(four.venue, four.splay, "Dovi", 4, 0, 0, 1);
-    DrawAmpPatch(four.venue, four.canvas, 0, 0, 900, 400, true, true, false, false, false);
-    std::map<std::pair<int, char>, std::string> active = {
-        {{0, 'L'}, "L Cabs 1-4"}, {{1, 'L'}, "Sub L"}, {{1, 'R'}, "Sub R"}, {{2, 'L'}, "R Cabs 1-4"}};
-    EXPECT_EQ(MiniTags(four.canvas, 250, 58, 400, 71), active);
+    Diagram four("Dovi", 4);
+    four.Screen(900, 400, true, false, false);
+    EXPECT_EQ(MiniTags(four.canvas, 250, 58, 400, 71),
+              (Tags{{{0, 'L'}, "L Cabs 1-4"}, {{1, 'L'}, "Sub L"}, {{1, 'R'}, "Sub R"}, {{2, 'L'}, "R Cabs 1-4"}}));
 
-    Diagram six;
-    SetUpVenue(six.venue, six.splay, "Dovi", 6, 0, 0, 1);
-    DrawAmpPatch(six.venue, six.canvas, 0, 0, 900, 400, true, false, true, false, false);
-    std::map<std::pair<int, char>, std::string> passive = {{{0, 'L'}, "L Cabs 3-6"},
-                                                           {{0, 'R'}, "R Cabs 3-6"},
-                                                           {{1, 'L'}, "L Cabs 1-2"},
-                                                           {{1, 'R'}, "R Cabs 1-2"}};
-    EXPECT_EQ(MiniTags(six.canvas, 250, 129, 400, 71), passive);
+    Diagram six("Dovi", 6);
+    six.Screen(900, 400, false, true, false);
+    EXPECT_EQ(MiniTags(six.canvas, 250, 129, 400, 71),
+              (Tags{{{0, 'L'}, "L Cabs 3-6"}, {{0, 'R'}, "R Cabs 3-6"}, {{1, 'L'}, "L Cabs 1-2"},
+                    {{1, 'R'}, "R Cabs 1-2"}}));
 }
 
 TEST(AmpPatch, SubwooferMixPatchesItsMiniCabinets) {
     // Two subwoofers over eight mini cabinets: the groups are of the eight.
-    Diagram d;
-    SetUpVenue(d.venue, d.splay, "MIXHobaDovi", 2, 8, 0, 1);
-    DrawAmpPatch(d.venue, d.canvas, 0, 0, 900, 400, true, true, false, false, true);
-    std::map<std::pair<int, char>, std::string> expected = {{{0, 'L'}, "Cabs 5-8"},
-                                                            {{1, 'R'}, "Cabs 1-4"}};
-    EXPECT_EQ(MiniTags(d.canvas, 250, 58, 400, 71), expected);
+    Diagram d("MIXHobaDovi", 2, 8);
+    d.Screen(900, 400, true, false, false, true);
+    EXPECT_EQ(MiniTags(d.canvas, 250, 58, 400, 71), (Tags{{{0, 'L'}, "Cabs 5-8"}, {{1, 'R'}, "Cabs 1-4"}}));
     // The background of eight cabinets has four labelled slots.
-    EXPECT_NE(d.canvas.FindText("Low - D"), nullptr);
+    EXPECT_TRUE(d.Has("Low - D"));
 }
 
 TEST(AmpPatch, TypesWithoutADiagramGetTheFrameOnly) {
     for (const char* type : {"Rudd", "Hoba", "Ivor", "MIXBexaCadri"}) {
         SCOPED_TRACE(type);
-        Diagram d;
-        SetUpVenue(d.venue, d.splay, type, 4, 2, 0, 1);
+        Diagram d(type, 4, 2);
         DrawAmpPatch(d.venue, d.canvas, 10, 20, 500, 300, true, true, false, false, false);
         EXPECT_TRUE(d.canvas.Texts().empty());
         EXPECT_EQ(d.canvas.Count(rtl::OpKind::Polygon), 0u);
@@ -346,9 +340,8 @@ TEST(AmpPatch, TypesWithoutADiagramGetTheFrameOnly) {
 }
 
 TEST(AmpPatch, PrintTitles) {
-    Diagram d;
-    SetUpVenue(d.venue, d.splay, "MIXRuddArvo", 2, 6, 0, 1);
-    DrawAmpPatch(d.venue, d.canvas, 0, 0, 1000, 400, false, true, true, true, false);
+    Diagram d("MIXRuddArvo", 2, 6);
+    d.Print(1000, 400);
     const rtl::CanvasOp* title = d.canvas.FindText("Amplifier patch diagram (rear of Nadir amp shown)");
     ASSERT_NE(title, nullptr);
     // Size 8 (height 11), centred on 500, its top one line over the bottom 395.
@@ -360,19 +353,17 @@ TEST(AmpPatch, PrintTitles) {
     // Bold 12 (height 16): one "W" (10) in, one line down.
     EXPECT_EQ(sub->points[0], (rtl::Point{10, 16}));
     EXPECT_TRUE(sub->font.bold);
-    EXPECT_EQ(d.canvas.FindText("Float mouse over amp rack to view"), nullptr);
+    EXPECT_FALSE(d.Has("Float mouse over amp rack to view"));
 }
 
 TEST(AmpPatch, RacksStandInsideTheAreaWhenItIsMoved) {
     // The same diagram 100 pixels further right and 50 down: every rack
     // moves with its frame.
-    Diagram a, b;
-    SetUpVenue(a.venue, a.splay, "Arvo", 6, 0, 0, 1);
-    SetUpVenue(b.venue, b.splay, "Arvo", 6, 0, 0, 1);
-    DrawAmpPatch(a.venue, a.canvas, 0, 0, 900, 300, false, true, true, true, false);
-    DrawAmpPatch(b.venue, b.canvas, 100, 50, 900, 300, false, true, true, true, false);
-    auto pa = PanelOutlines(a.canvas, 250, 45);
-    auto pb = PanelOutlines(b.canvas, 250, 45);
+    Diagram a("Arvo", 6), b("Arvo", 6);
+    a.Print(900, 300);
+    b.Print(900, 300, 100, 50);
+    const auto pa = PanelOutlines(a.canvas, 250, 45);
+    const auto pb = PanelOutlines(b.canvas, 250, 45);
     ASSERT_EQ(pa.size(), pb.size());
     ASSERT_FALSE(pa.empty());
     for (size_t k = 0; k < pa.size(); ++k)
@@ -381,8 +372,7 @@ TEST(AmpPatch, RacksStandInsideTheAreaWhenItIsMoved) {
 
 TEST(AmpPatch, AbsurdAreaIsClampedNotAnError) {
     for (const char* type : {"Arvo", "Dovi"}) {
-        Diagram d;
-        SetUpVenue(d.venue, d.splay, type, 16, 0, 0, 1);
+        Diagram d(type, 16);
         EXPECT_NO_THROW(DrawAmpPatch(d.venue, d.canvas, INT_MAX, INT_MAX, INT_MAX, INT_MAX, true,
                                      true, true, true, false));
         EXPECT_TRUE(drawtest::AllWithin(d.canvas, 1LL << 30));

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 #include "core/checked.h"
 #include "core/errors.h"
@@ -17,6 +20,10 @@
 namespace {
 
 using rtl::Point;
+namespace col = section_colors;
+
+// Never drawn: the colour reported for a segment or fill that is missing.
+constexpr rtl::Color kNone{1, 2, 3};
 
 // A flat floor of 40 m, seated listening line at 1.4 m, an array of two
 // cabinets flown at 8 m, coverage from 5 m to 30 m.
@@ -26,22 +33,11 @@ protected:
 
     void Build(const std::string& type, int n1, int n2) {
         v.SetVenueData(VenueData{
-            .VenueName = "flat",
-            .ArrayHeight = 8.0,
-            .NumBoxes1 = n1,
-            .NumBoxes2 = n2,
-            .MaxPickHeight = 20.0,
-            .MinTrimHeight = 2.0,
-            .Plane1Length = 40.0,
-            .CoverageStart = 5.0,
-            .CoverageStop = 30.0,
-            .Plane1EarHeight = 1.4,
-            .Plane2EarHeight = 1.4,
-            .Plane3EarHeight = 1.4,
-            .AutoDesign = false,
-            .DesignMode = "",
-            .Splay = &splay,
-            .ArrayType = type,
+            .VenueName = "flat", .ArrayHeight = 8.0, .NumBoxes1 = n1, .NumBoxes2 = n2,
+            .MaxPickHeight = 20.0, .MinTrimHeight = 2.0, .Plane1Length = 40.0,
+            .CoverageStart = 5.0, .CoverageStop = 30.0, .Plane1EarHeight = 1.4,
+            .Plane2EarHeight = 1.4, .Plane3EarHeight = 1.4, .AutoDesign = false,
+            .DesignMode = "", .Splay = &splay, .ArrayType = type,
         });
         // The listening line of the flat floor and the array's geometry,
         // given by hand so that the pixels follow from the text alone.
@@ -70,10 +66,31 @@ protected:
         a.AimIntercept[i] = intercept;
     }
 
+    // Draws 1000 x 500 on a cleared canvas.
     VenueSectionResult Draw(VenueSectionArgs args = {}) {
         args.Width = 1000;
         args.Height = 500;
+        canvas.Clear();
         return DrawVenue(v, canvas, args);
+    }
+
+    // Draws with the default arguments as `set` changes them.
+    template <class F>
+    VenueSectionResult DrawWith(F set) {
+        VenueSectionArgs args;
+        set(args);
+        return Draw(args);
+    }
+
+    // Scale fit fields, in the order ScaleX, ScaleY, ExtentX, ExtentY,
+    // MarginX, MarginY.
+    void ExpectFit(std::initializer_list<double> want) const {
+        const double got[] = {v.ScaleX, v.ScaleY, v.ExtentX, v.ExtentY, v.MarginX, v.MarginY};
+        int k = 0;
+        for (double w : want) {
+            EXPECT_DOUBLE_EQ(got[k], w) << "field " << k;
+            ++k;
+        }
     }
 
     const rtl::CanvasOp* FirstFill(Point topLeft) const {
@@ -82,12 +99,20 @@ protected:
         }
         return nullptr;
     }
+    rtl::Color FillColour(Point topLeft) const {
+        const rtl::CanvasOp* op = FirstFill(topLeft);
+        return op ? op->brush.color : kNone;
+    }
     const rtl::Segment* FindSegment(Point a, Point b) const {
         segments_ = canvas.Segments();
         for (const rtl::Segment& s : segments_) {
             if ((s.from == a && s.to == b) || (s.from == b && s.to == a)) return &s;
         }
         return nullptr;
+    }
+    rtl::Color SegmentColour(Point a, Point b) const {
+        const rtl::Segment* s = FindSegment(a, b);
+        return s ? s->pen.color : kNone;
     }
 
     TSplay splay;
@@ -97,31 +122,21 @@ protected:
 };
 
 TEST(SectionColours, WindowsValuesBecomeTheNamedColours) {
-    EXPECT_EQ(section_colors::Red, (rtl::Color{255, 0, 0}));
-    EXPECT_EQ(section_colors::Blue, (rtl::Color{0, 0, 255}));
-    EXPECT_EQ(section_colors::Navy, (rtl::Color{0, 0, 128}));
-    EXPECT_EQ(section_colors::Green, (rtl::Color{0, 128, 0}));
-    EXPECT_EQ(section_colors::Lime, (rtl::Color{0, 255, 0}));
-    EXPECT_EQ(section_colors::Yellow, (rtl::Color{255, 255, 0}));
-    EXPECT_EQ(section_colors::Silver, (rtl::Color{192, 192, 192}));
-    EXPECT_EQ(section_colors::Grey, (rtl::Color{128, 128, 128}));
-    EXPECT_EQ(section_colors::White, (rtl::Color{255, 255, 255}));
-    EXPECT_EQ(section_colors::Black, (rtl::Color{0, 0, 0}));
+    const std::pair<rtl::Color, rtl::Color> named[] = {
+        {col::Red, {255, 0, 0}},        {col::Blue, {0, 0, 255}},       {col::Navy, {0, 0, 128}},
+        {col::Green, {0, 128, 0}},      {col::Lime, {0, 255, 0}},       {col::Yellow, {255, 255, 0}},
+        {col::Silver, {192, 192, 192}}, {col::Grey, {128, 128, 128}},   {col::White, {255, 255, 255}},
+        {col::Black, {0, 0, 0}}};
+    for (size_t k = 0; k < std::size(named); ++k) EXPECT_EQ(named[k].first, named[k].second) << k;
 }
 
 // ---------------------------------------------------------------------------
 // The scale fit.
 
 TEST_F(FlatVenue, EqualScaleLimitedByWidthCentresVertically) {
-    const double drop = FitVenueScale(v, true, 1000, 500);
-    EXPECT_DOUBLE_EQ(drop, 0.0);
+    EXPECT_DOUBLE_EQ(FitVenueScale(v, true, 1000, 500), 0.0);
     // Across 55 m / 1000 px beats up 23 m / 500 px.
-    EXPECT_DOUBLE_EQ(v.ScaleX, 0.055);
-    EXPECT_DOUBLE_EQ(v.ScaleY, 0.055);
-    EXPECT_DOUBLE_EQ(v.ExtentX, 50.0);
-    EXPECT_DOUBLE_EQ(v.ExtentY, 27.5);
-    EXPECT_DOUBLE_EQ(v.MarginX, 5.0);
-    EXPECT_DOUBLE_EQ(v.MarginY, 9.75);
+    ExpectFit({0.055, 0.055, 50.0, 27.5, 5.0, 9.75});
     EXPECT_EQ(WorldToPixel(v, 0, 0), (Point{91, 323}));
     EXPECT_EQ(WorldToPixel(v, 40, 0), (Point{818, 323}));
     EXPECT_EQ(WorldToPixel(v, 0, 8), (Point{91, 177}));
@@ -129,12 +144,7 @@ TEST_F(FlatVenue, EqualScaleLimitedByWidthCentresVertically) {
 
 TEST_F(FlatVenue, EqualScaleLimitedByHeightCentresAcross) {
     FitVenueScale(v, true, 1000, 200);
-    EXPECT_DOUBLE_EQ(v.ScaleX, 0.115);
-    EXPECT_DOUBLE_EQ(v.ScaleY, 0.115);
-    EXPECT_DOUBLE_EQ(v.ExtentX, 115.0);
-    EXPECT_DOUBLE_EQ(v.ExtentY, 18.0);
-    EXPECT_DOUBLE_EQ(v.MarginX, 37.5);
-    EXPECT_DOUBLE_EQ(v.MarginY, 5.0);
+    ExpectFit({0.115, 0.115, 115.0, 18.0, 37.5, 5.0});
     // 0 m and 40 m sit equally far from the two edges.
     EXPECT_EQ(WorldToPixel(v, 0, 0).x, 326);
     EXPECT_EQ(WorldToPixel(v, 40, 0).x, 674);
@@ -156,12 +166,7 @@ TEST_F(FlatVenue, PlaneThreeAndTheDropDecideTheFit) {
     // Unequal: the margins stay 5 m; plane 3 (6 + 4 m high, 40 m far) sets
     // the extents, and the 2 m drop is added to the height.
     FitVenueScale(v, false, 500, 300);
-    EXPECT_DOUBLE_EQ(v.ExtentY, 22.0);
-    EXPECT_DOUBLE_EQ(v.ExtentX, 50.0);
-    EXPECT_DOUBLE_EQ(v.ScaleX, 0.11);
-    EXPECT_DOUBLE_EQ(v.ScaleY, 0.09);
-    EXPECT_DOUBLE_EQ(v.MarginX, 5.0);
-    EXPECT_DOUBLE_EQ(v.MarginY, 5.0);
+    ExpectFit({0.11, 0.09, 50.0, 22.0, 5.0, 5.0});
 
     FitVenueScale(v, true, 500, 300);
     EXPECT_DOUBLE_EQ(v.ScaleY, 0.11);
@@ -171,8 +176,7 @@ TEST_F(FlatVenue, PlaneThreeAndTheDropDecideTheFit) {
 
     // A zero size does not divide: the scale is the extent.
     FitVenueScale(v, false, 0, 0);
-    EXPECT_DOUBLE_EQ(v.ScaleX, 50.0);
-    EXPECT_DOUBLE_EQ(v.ScaleY, 22.0);
+    ExpectFit({50.0, 22.0});
 }
 
 TEST_F(FlatVenue, PixelsOutsideTheIntegerRangeAreHeld) {
@@ -191,7 +195,6 @@ TEST_F(FlatVenue, PixelsOutsideTheIntegerRangeAreHeld) {
     EXPECT_NO_THROW(Draw());
     EXPECT_LT(canvas.Ops().size(), 10000u);
     v.Plane1Length = std::numeric_limits<double>::quiet_NaN();
-    canvas.Clear();
     EXPECT_NO_THROW(Draw());
 }
 
@@ -206,51 +209,49 @@ protected:
     }
 };
 
-TEST_F(RayHitTest, PlaneOneInsideAndBeyond) {
-    RayHitResult r = Hit(10, 0.2, -0.2, 7.4);  // meets 1.4 at 30 m
-    EXPECT_EQ(r.Plane, 1);
-    EXPECT_NEAR(r.X, 30.0, 1e-12);
-    EXPECT_NEAR(r.Y, 1.4, 1e-12);
-    // Beyond the plane's end it still counts, on the side the cabinet aims.
-    r = Hit(10, 0.2, -0.1, 7.4);
-    EXPECT_EQ(r.Plane, 1);
-    EXPECT_NEAR(r.X, 60.0, 1e-9);
-    // Plane 1 reaches back to -1 m.
-    r = Hit(10, 0.2, 0.2, 1.5);
-    EXPECT_EQ(r.Plane, 1);
-    EXPECT_NEAR(r.X, -0.5, 1e-12);
-    // Behind that and behind the cabinet it does not count: the point is
-    // taken 500 m out on the line.
-    r = Hit(10, 0.2, 0.1, 1.9);
-    EXPECT_EQ(r.Plane, 0);
-    EXPECT_DOUBLE_EQ(r.X, 500.0);
-    EXPECT_NEAR(r.Y, 51.9, 1e-12);
-    // A cabinet aiming backwards counts crossings behind its distance.
-    r = Hit(120, 0.3, 0.1, 1.9);
-    EXPECT_EQ(r.Plane, 1);
-    EXPECT_NEAR(r.X, -5.0, 1e-12);
+// A cabinet at 7 m and where its line lands. A tolerance of 0 stands for
+// EXPECT_DOUBLE_EQ; a NaN y is not checked.
+struct HitCase {
+    const char* what;
+    double tilt, d, slope, intercept;
+    int plane;
+    double x, xTol, y, yTol;
+};
+constexpr double kAnyY = std::numeric_limits<double>::quiet_NaN();
+
+void ExpectHit(const RayHitResult& r, const HitCase& c) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(r.Plane, c.plane);
+    if (c.xTol == 0) {
+        EXPECT_DOUBLE_EQ(r.X, c.x);
+    } else {
+        EXPECT_NEAR(r.X, c.x, c.xTol);
+    }
+    if (std::isnan(c.y)) return;
+    if (c.yTol == 0) {
+        EXPECT_DOUBLE_EQ(r.Y, c.y);
+    } else {
+        EXPECT_NEAR(r.Y, c.y, c.yTol);
+    }
 }
 
-TEST_F(RayHitTest, ConstantsAndLimits) {
-    // A parallel line meets nothing.
-    RayHitResult r = Hit(0, 0, 0.0, 8.0);
-    EXPECT_EQ(r.Plane, 0);
-    EXPECT_DOUBLE_EQ(r.X, 500.0);
-    EXPECT_DOUBLE_EQ(r.Y, 8.0);
-    // Straight down counts on no plane; y is held to -1000.
-    r = Hit(90, 0, -5.0, 8.0);
-    EXPECT_EQ(r.Plane, 0);
-    EXPECT_DOUBLE_EQ(r.X, 500.0);
-    EXPECT_DOUBLE_EQ(r.Y, -1000.0);
-    // A slope above 1000 is taken as 1000: 101.4 / 1000, not / 5000.
-    r = Hit(10, 0, 5000.0, -100.0);
-    EXPECT_EQ(r.Plane, 1);
-    EXPECT_NEAR(r.X, 0.1014, 1e-12);
-    // x is held to 10000.
-    r = Hit(10, 0, -0.0003, 7.4);
-    EXPECT_EQ(r.Plane, 1);
-    EXPECT_DOUBLE_EQ(r.X, 10000.0);
-    EXPECT_NEAR(r.Y, 1.4, 1e-9);
+TEST_F(RayHitTest, PlaneOneConstantsAndLimits) {
+    const HitCase cases[] = {
+        {"plane 1, meets 1.4 at 30 m", 10, 0.2, -0.2, 7.4, 1, 30.0, 1e-12, 1.4, 1e-12},
+        {"beyond the plane's end it still counts, on the side the cabinet aims",
+         10, 0.2, -0.1, 7.4, 1, 60.0, 1e-9, kAnyY, 0},
+        {"plane 1 reaches back to -1 m", 10, 0.2, 0.2, 1.5, 1, -0.5, 1e-12, kAnyY, 0},
+        {"behind that and behind the cabinet: 500 m out on the line",
+         10, 0.2, 0.1, 1.9, 0, 500.0, 0, 51.9, 1e-12},
+        {"aiming backwards counts crossings behind its distance",
+         120, 0.3, 0.1, 1.9, 1, -5.0, 1e-12, kAnyY, 0},
+        {"a parallel line meets nothing", 0, 0, 0.0, 8.0, 0, 500.0, 0, 8.0, 0},
+        {"straight down counts on no plane; y held to -1000", 90, 0, -5.0, 8.0, 0, 500.0, 0, -1000.0, 0},
+        {"a slope above 1000 is taken as 1000: 101.4 / 1000, not / 5000",
+         10, 0, 5000.0, -100.0, 1, 0.1014, 1e-12, kAnyY, 0},
+        {"x is held to 10000", 10, 0, -0.0003, 7.4, 1, 10000.0, 0, 1.4, 1e-9},
+    };
+    for (const HitCase& c : cases) ExpectHit(Hit(c.tilt, c.d, c.slope, c.intercept), c);
     // A negative element index is element 0.
     const RayHitResult e0 = RayHit(v, 0);
     const RayHitResult neg = RayHit(v, -3);
@@ -342,10 +343,9 @@ TEST_F(FlatVenue, WritesBackScaleHandlesRayEndsAndLowestHeight) {
 
     // A drawing without coverage, rays and cabinets leaves the marks and
     // LowestHeight alone.
-    VenueSectionArgs bare;
-    bare.ShowCoverage = bare.ShowRays = bare.ShowRayEnds = bare.ShowArray = false;
     v.LowestHeight = 3.0;
-    const VenueSectionResult r2 = Draw(bare);
+    const VenueSectionResult r2 =
+        DrawWith([](VenueSectionArgs& a) { a.ShowCoverage = a.ShowRays = a.ShowRayEnds = a.ShowArray = false; });
     EXPECT_TRUE(r2.RayEnds.empty());
     EXPECT_FALSE(r2.StartHandle || r2.StopHandle || r2.TopHandle);
     EXPECT_DOUBLE_EQ(v.LowestHeight, 3.0);
@@ -355,52 +355,41 @@ TEST_F(FlatVenue, WritesBackScaleHandlesRayEndsAndLowestHeight) {
 }
 
 TEST_F(FlatVenue, PlanesMarksCabinetsAndRays) {
-    VenueSectionArgs args;
-    args.Selected = 0;
-    args.StartHot = true;
-    Draw(args);
+    DrawWith([&](VenueSectionArgs& a) { a.Selected = 0; a.StartHot = true; });
     // Frame with a one-pixel pen.
     EXPECT_TRUE(canvas.HasSegment({0, 0}, {998, 0}));
     EXPECT_TRUE(canvas.HasSegment({998, 499}, {0, 499}));
-    // Floor black, listening line red.
-    const rtl::Segment* floor = FindSegment({91, 323}, {818, 323});
-    ASSERT_NE(floor, nullptr);
-    EXPECT_EQ(floor->pen.color, section_colors::Black);
-    const rtl::Segment* ears = FindSegment({91, 297}, {818, 297});
-    ASSERT_NE(ears, nullptr);
-    EXPECT_EQ(ears->pen.color, section_colors::Red);
-    // Coverage marks from the scale line to the listening line, silver.
-    const rtl::Segment* start = FindSegment({182, 323}, {182, 297});
-    ASSERT_NE(start, nullptr);
-    EXPECT_EQ(start->pen.color, section_colors::Silver);
-    EXPECT_NE(FindSegment({636, 323}, {636, 297}), nullptr);
+    struct Seg {
+        const char* what;
+        Point a, b;
+        rtl::Color colour;
+    };
+    const Seg coloured[] = {
+        {"floor", {91, 323}, {818, 323}, col::Black},
+        {"listening line", {91, 297}, {818, 297}, col::Red},
+        {"coverage start mark, scale line to listening line", {182, 323}, {182, 297}, col::Silver},
+        {"scale tick at 5 m, 0.5 m long", {182, 323}, {182, 332}, col::Grey},
+        // The selected top cabinet in red: front top (0, 8), front bottom
+        // (0, 7.5), rear bottom (-0.75, 7.55), rear top (-0.75, 7.95).
+        {"selected cabinet's front", {91, 177}, {91, 186}, col::Red},
+        {"top cabinet's ray from (0, 7.75), plane 1", {91, 182}, {668, 297}, col::Red},
+    };
+    for (const Seg& s : coloured) EXPECT_EQ(SegmentColour(s.a, s.b), s.colour) << s.what;
+    for (const auto& [a, b] : {std::pair<Point, Point>{{636, 323}, {636, 297}},
+                               {{91, 186}, {77, 185}}, {{77, 185}, {77, 178}}, {{77, 178}, {91, 177}}})
+        EXPECT_NE(FindSegment(a, b), nullptr) << a.x << "," << a.y;
+    const rtl::Segment* ray = FindSegment({91, 182}, {668, 297});
+    ASSERT_NE(ray, nullptr);
+    EXPECT_EQ(ray->pen.style, rtl::PenStyle::Solid);
     // Handles: the hot start red, the stop navy, 2 pixels each way.
     const rtl::CanvasOp* hot = FirstFill({180, 321});
     ASSERT_NE(hot, nullptr);
     EXPECT_EQ(hot->rect, (rtl::Rect{180, 321, 185, 326}));
-    EXPECT_EQ(hot->brush.color, section_colors::Red);
-    ASSERT_NE(FirstFill({634, 321}), nullptr);
-    EXPECT_EQ(FirstFill({634, 321})->brush.color, section_colors::Navy);
-    // Scale tick at 5 m, 0.5 m long, grey.
-    const rtl::Segment* tick = FindSegment({182, 323}, {182, 332});
-    ASSERT_NE(tick, nullptr);
-    EXPECT_EQ(tick->pen.color, section_colors::Grey);
-    // The selected top cabinet in red: front top (0, 8), front bottom
-    // (0, 7.5), rear bottom (-0.75, 7.55), rear top (-0.75, 7.95).
-    const rtl::Segment* front = FindSegment({91, 177}, {91, 186});
-    ASSERT_NE(front, nullptr);
-    EXPECT_EQ(front->pen.color, section_colors::Red);
-    EXPECT_NE(FindSegment({91, 186}, {77, 185}), nullptr);
-    EXPECT_NE(FindSegment({77, 185}, {77, 178}), nullptr);
-    EXPECT_NE(FindSegment({77, 178}, {91, 177}), nullptr);
-    // The top cabinet's ray from (0, 7.75) to its end, red for plane 1.
-    const rtl::Segment* ray = FindSegment({91, 182}, {668, 297});
-    ASSERT_NE(ray, nullptr);
-    EXPECT_EQ(ray->pen.color, section_colors::Red);
-    EXPECT_EQ(ray->pen.style, rtl::PenStyle::Solid);
+    EXPECT_EQ(hot->brush.color, col::Red);
+    EXPECT_EQ(FillColour({634, 321}), col::Navy);
     // Ray-end squares: selected red, the other navy.
-    EXPECT_EQ(FirstFill({666, 295})->brush.color, section_colors::Red);
-    EXPECT_EQ(FirstFill({301, 295})->brush.color, section_colors::Navy);
+    EXPECT_EQ(FillColour({666, 295}), col::Red);
+    EXPECT_EQ(FillColour({301, 295}), col::Navy);
     // Flown: no stage.
     EXPECT_EQ(canvas.Count(rtl::OpKind::Polygon), 1u);  // the grid only
 }
@@ -413,16 +402,14 @@ TEST_F(FlatVenue, ListeningLinesNeedBothFirstEarHeights) {
 }
 
 TEST_F(FlatVenue, GroundStackShowsTheStage) {
-    VenueSectionArgs args;
-    args.RigMode = 2;
     v.CoverageStart = 1.0;  // would fail the coverage test if flown
-    const VenueSectionResult r = Draw(args);
+    const VenueSectionResult r = DrawWith([&](VenueSectionArgs& a) { a.RigMode = 2; });
     bool stage = false;
     for (const rtl::CanvasOp* op : canvas.OfKind(rtl::OpKind::Polygon)) {
         if (op->points == std::vector<Point>{{91, 323}, {91, 177}, {64, 177}, {64, 323}}) {
             stage = true;
-            EXPECT_EQ(op->pen.color, section_colors::Navy);
-            EXPECT_EQ(op->brush.color, section_colors::White);
+            EXPECT_EQ(op->pen.color, col::Navy);
+            EXPECT_EQ(op->brush.color, col::White);
         }
     }
     EXPECT_TRUE(stage);
@@ -438,16 +425,12 @@ TEST_F(FlatVenue, ScaleLabelsInMetresAndFeet) {
     const rtl::CanvasOp* five = canvas.FindText("5");
     ASSERT_NE(five, nullptr);
     EXPECT_EQ(five->points[0], (Point{177, 341}));
-    EXPECT_EQ(five->font.color, section_colors::Grey);
+    EXPECT_EQ(five->font.color, col::Grey);
     EXPECT_EQ(five->fontSize, 6);
     EXPECT_NE(canvas.FindText("35"), nullptr);
     EXPECT_EQ(canvas.FindText("40"), nullptr);
 
-    canvas.Clear();
-    VenueSectionArgs feet;
-    feet.Metric = false;
-    feet.WideLines = true;
-    Draw(feet);
+    DrawWith([&](VenueSectionArgs& a) { a.WideLines = true; a.Metric = false; });
     for (const char* label : {"0", "16", "33", "49", "66", "82", "98", "115"}) {
         const rtl::CanvasOp* op = canvas.FindText(label);
         ASSERT_NE(op, nullptr) << label;
@@ -469,10 +452,7 @@ TEST_F(FlatVenue, HeightsAndTheirWarnings) {
     EXPECT_EQ(high->points[0], (Point{5, 157}));
     EXPECT_TRUE(r.TrimWarning.empty() && r.BottomWarning.empty() && r.PickWarning.empty());
 
-    canvas.Clear();
-    VenueSectionArgs feet;
-    feet.Metric = false;
-    Draw(feet);
+    DrawWith([&](VenueSectionArgs& a) { a.Metric = false; });
     EXPECT_NE(canvas.FindText("23ft"), nullptr);
     EXPECT_NE(canvas.FindText("29.94ft"), nullptr);
 
@@ -481,7 +461,6 @@ TEST_F(FlatVenue, HeightsAndTheirWarnings) {
     v.MinTrimHeight = 7.5;
     v.SeatedEarHeight = 7.1;
     v.MaxPickHeight = 9.125;
-    canvas.Clear();
     r = Draw();
     EXPECT_EQ(r.TrimWarning, "Trim Height is below Minimum Value");
     EXPECT_EQ(r.BottomWarning, "Bottom Cabinet below Ear Height");
@@ -492,25 +471,19 @@ TEST_F(FlatVenue, HeightsAndTheirWarnings) {
     const rtl::CanvasOp* trim = canvas.FindText(r.TrimWarning);
     ASSERT_NE(trim, nullptr);
     EXPECT_EQ(trim->points[0], (Point{49, 491}));
-    EXPECT_EQ(trim->brush.color, section_colors::Yellow);
-    EXPECT_EQ(trim->font.color, section_colors::Navy);
+    EXPECT_EQ(trim->brush.color, col::Yellow);
+    EXPECT_EQ(trim->font.color, col::Navy);
     EXPECT_EQ(canvas.FindText(r.BottomWarning)->points[0], (Point{293, 491}));
     EXPECT_EQ(canvas.FindText(r.PickWarning)->points[0], (Point{518, 491}));
     EXPECT_EQ(canvas.FindTexts("   ").size(), 3u);
 
     // Ground-stacked: no trim warning, the stage height is the lowest point.
-    canvas.Clear();
-    VenueSectionArgs stacked;
-    stacked.RigMode = 2;
-    r = Draw(stacked);
+    r = DrawWith([&](VenueSectionArgs& a) { a.RigMode = 2; });
     EXPECT_TRUE(r.TrimWarning.empty());
     EXPECT_EQ(r.PickWarning, "Pick Height is above Maximum Value");
 
     // The help text hides the footer warnings.
-    canvas.Clear();
-    VenueSectionArgs help;
-    help.ShowHelp = true;
-    Draw(help);
+    DrawWith([&](VenueSectionArgs& a) { a.ShowHelp = true; });
     EXPECT_EQ(canvas.FindText("Trim Height is below Minimum Value"), nullptr);
 }
 
@@ -525,21 +498,18 @@ TEST_F(FlatVenue, FooterReadout) {
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->points[0], (Point{2, 491}));
     EXPECT_EQ(line->fontSize, 7);
-    EXPECT_EQ(line->font.color, section_colors::Navy);
+    EXPECT_EQ(line->font.color, col::Navy);
     // The white band under it.
-    bool band = false;
-    for (const rtl::CanvasOp* op : canvas.OfKind(rtl::OpKind::FillRect)) {
-        band = band || op->rect == rtl::Rect{0, 491, 1000, 500};
-    }
-    EXPECT_TRUE(band);
+    const auto fills = canvas.OfKind(rtl::OpKind::FillRect);
+    EXPECT_TRUE(std::any_of(fills.begin(), fills.end(), [](const rtl::CanvasOp* op) {
+        return op->rect == rtl::Rect{0, 491, 1000, 500};
+    }));
 
-    canvas.Clear();
     args.Metric = false;
     args.ReadoutY = 400;  // below the floor
     Draw(args);
     EXPECT_NE(canvas.FindText("Cov start selected   19.69  --.--"), nullptr);
 
-    canvas.Clear();
     args.ShowReadout = false;
     Draw(args);
     EXPECT_NE(canvas.FindText("Cov start selected     "), nullptr);
@@ -576,7 +546,7 @@ TEST_F(FlatVenue, HelpTextRows) {
         const rtl::CanvasOp* op = big.FindText(row.text);
         ASSERT_NE(op, nullptr) << row.text;
         EXPECT_EQ(op->points[0], (Point{row.x, 1495 + row.k * 134})) << row.text;
-        EXPECT_EQ(op->font.color, section_colors::Black);
+        EXPECT_EQ(op->font.color, col::Black);
         EXPECT_EQ(op->font.name, "Arial");
     }
     // No maker's notice with the help, even when printing.
@@ -584,11 +554,8 @@ TEST_F(FlatVenue, HelpTextRows) {
 }
 
 TEST_F(FlatVenue, PrintedDrawingHasWidePensNoticeAndPicture) {
-    rtl::Picture logo(40, 30, section_colors::Yellow, "logo");
-    VenueSectionArgs args;
-    args.WideLines = true;
-    args.Picture = &logo;
-    Draw(args);
+    rtl::Picture logo(40, 30, col::Yellow, "logo");
+    DrawWith([&](VenueSectionArgs& a) { a.WideLines = true; a.Picture = &logo; });
     // Frame w = 7: right edge at 1000 - 14, bottom at 500 - 7.
     EXPECT_TRUE(canvas.HasSegment({0, 0}, {986, 0}));
     EXPECT_TRUE(canvas.HasSegment({986, 493}, {0, 493}));
@@ -616,17 +583,15 @@ TEST_F(FlatVenue, CoverageStartTestMovesTheLastRayBack) {
     EXPECT_NEAR(r.CoverageTestY, 1.4, 1e-12);
     // Both rays end at 1.4 m: the corner (-0.0934, 7.0038) is joined to it.
     EXPECT_TRUE(r.CoverageLineDrawn);
-    const rtl::Segment* edge = FindSegment({89, 195}, {266, 297});
-    ASSERT_NE(edge, nullptr);
-    EXPECT_EQ(edge->pen.color, section_colors::Black);
+    EXPECT_EQ(SegmentColour({89, 195}, {266, 297}), col::Black);
     // Start 5 m + 1 < 9.65 m: the centred warning, navy 14 pt on yellow
     // (19 px high, 251 px wide): x = 500 - 125, y = 250.
     EXPECT_TRUE(r.CoverageStartNotMet);
     const rtl::CanvasOp* warn = canvas.FindText("Coverage start not met");
     ASSERT_NE(warn, nullptr);
     EXPECT_EQ(warn->points[0], (Point{375, 250}));
-    EXPECT_EQ(warn->font.color, section_colors::Navy);
-    EXPECT_EQ(warn->brush.color, section_colors::Yellow);
+    EXPECT_EQ(warn->font.color, col::Navy);
+    EXPECT_EQ(warn->brush.color, col::Yellow);
     EXPECT_EQ(warn->fontSize, 14);
     EXPECT_EQ(warn->pen.width, 2);
 
@@ -636,13 +601,11 @@ TEST_F(FlatVenue, CoverageStartTestMovesTheLastRayBack) {
     v.Plane1Intercept = 1.5;
     SetElement(1, 10.0, 0.05, 7.25, -0.5, 7.25);
     v.CoverageStart = 8.5;
-    canvas.Clear();
     r = Draw();
     EXPECT_EQ(r.CoverageTestX, 9.5);
     EXPECT_FALSE(r.CoverageStartNotMet);
     EXPECT_EQ(canvas.FindText("Coverage start not met"), nullptr);
     v.CoverageStart = 8.49;
-    canvas.Clear();
     EXPECT_TRUE(Draw().CoverageStartNotMet);
     v.Plane1Intercept = 1.4;
     SetElement(1, 10.0, 0.05, 7.25, -0.5, 7.225);
@@ -650,16 +613,12 @@ TEST_F(FlatVenue, CoverageStartTestMovesTheLastRayBack) {
     // Not near the corner: with a 20 m downfill factor the point stops at
     // the corner's distance.
     v.DownfillFactor = 20.0;
-    canvas.Clear();
-    r = Draw();
-    EXPECT_NEAR(r.CoverageTestX, -0.09341204441673259, 1e-12);
+    EXPECT_NEAR(Draw().CoverageTestX, -0.09341204441673259, 1e-12);
 
     // Rays ending 6.35 m apart in height: no joining line.
     v.DownfillFactor = 2.0;
     SetElement(0, 0.0, 0.0, 7.75, 0.0, 7.75);  // parallel: ends at (500, 7.75)
-    canvas.Clear();
-    r = Draw();
-    EXPECT_FALSE(r.CoverageLineDrawn);
+    EXPECT_FALSE(Draw().CoverageLineDrawn);
     EXPECT_EQ(FindSegment({89, 195}, {266, 297}), nullptr);
 }
 
@@ -677,9 +636,7 @@ TEST_F(FlatVenue, CoverageWarningNotForSubwooferTypes) {
 
 TEST_F(FlatVenue, SubwoofersOverMainCabinetsDotOnlyTheSubwoofers) {
     Build("MIXRuddArvo", 1, 1);
-    VenueSectionArgs args;
-    args.WideLines = true;
-    Draw(args);
+    DrawWith([&](VenueSectionArgs& a) { a.WideLines = true; });
     const rtl::Segment* sub = FindSegment({91, 182}, {668, 297});
     ASSERT_NE(sub, nullptr);
     EXPECT_EQ(sub->pen.style, rtl::PenStyle::Dot);
@@ -706,7 +663,6 @@ TEST_F(FlatVenue, DownfillMixWarnsWithHysteresis) {
     // The main cabinet's ray (element 0) meets 1.4 m at 7.4 / slope.
     auto throwTo = [&](double x) {
         SetElement(0, 0.0, 0.0, 7.75, -(7.75 - 1.4) / x, 7.75);
-        canvas.Clear();
         return !Draw().DownfillWarning.empty();
     };
     EXPECT_TRUE(throwTo(21.0));   // beyond 20 m
@@ -723,12 +679,10 @@ TEST_F(FlatVenue, DownfillMixWarnsWithHysteresis) {
 }
 
 TEST_F(FlatVenue, RayEndsWithoutRaysAreStillCurrent) {
-    VenueSectionArgs args;
-    args.ShowRays = false;
-    const VenueSectionResult r = Draw(args);
+    const VenueSectionResult r = DrawWith([&](VenueSectionArgs& a) { a.ShowRays = false; });
     ASSERT_EQ(r.RayEnds.size(), 2u);
     EXPECT_EQ(r.RayEnds[0], (Point{668, 297}));
-    EXPECT_EQ(FirstFill({666, 295})->brush.color, section_colors::Navy);
+    EXPECT_EQ(FillColour({666, 295}), col::Navy);
     EXPECT_EQ(FindSegment({91, 182}, {668, 297}), nullptr);
     EXPECT_FALSE(r.CoverageTestDone);
 }
@@ -761,14 +715,9 @@ TEST_F(FlatVenue, CoverageMarksReachTheirPlanesListeningLine) {
     EXPECT_NE(FindSegment({491, 323}, {491, 261}), nullptr);
     EXPECT_NE(FindSegment({727, 323}, {727, 206}), nullptr);
     v.CoverageStop = 28;  // on plane 2
-    canvas.Clear();
     Draw();
     EXPECT_NE(FindSegment({600, 323}, {600, 261}), nullptr);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(FlatVenue, BackgroundClearedOnlyWhenAsked) {
     Draw();
@@ -776,12 +725,9 @@ TEST_F(FlatVenue, BackgroundClearedOnlyWhenAsked) {
     const rtl::CanvasOp& first = canvas.Ops().front();
     EXPECT_EQ(first.kind, rtl::OpKind::FillRect);
     EXPECT_EQ(first.rect, (rtl::Rect{0, 0, 1000, 500}));
-    EXPECT_EQ(first.brush.color, section_colors::White);
+    EXPECT_EQ(first.brush.color, col::White);
 
-    canvas.Clear();
-    VenueSectionArgs keep;
-    keep.ClearBackground = false;
-    Draw(keep);
+    DrawWith([&](VenueSectionArgs& a) { a.ClearBackground = false; });
     for (const rtl::CanvasOp* op : canvas.OfKind(rtl::OpKind::FillRect)) {
         EXPECT_NE(op->rect, (rtl::Rect{0, 0, 1000, 500}));
     }
