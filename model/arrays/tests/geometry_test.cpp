@@ -10,6 +10,7 @@
 #include "arrays/lsarray.h"
 #include "arrays/trig.h"
 #include "core/errors.h"
+#include "splay_of.h"
 
 namespace {
 
@@ -19,11 +20,22 @@ constexpr double kTol = 1e-12;
 // 2 * X * 1.75e-11.
 constexpr double kAimTol = 1e-10;
 
-TSplay SplayOf(std::initializer_list<double> angles) {
-    TSplay s;
-    int i = 0;
-    for (double a : angles) s.Angle[i++] = a;
-    return s;
+// Elements 0..n-1 against hand-worked tilts (nullptr: not checked),
+// heights and distances; with aimTol > 0 also that each aiming line passes
+// through its element's height at x = -X.
+void ExpectColumn(const TLoudspeakerArray& a, int n, const double* tilt, const double* h,
+                  const double* x, double tol, double aimTol = 0.0) {
+    for (int i = 0; i < n; ++i) {
+        SCOPED_TRACE(i);
+        if (tilt != nullptr) {
+            EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
+        }
+        EXPECT_NEAR(a.ElementHeight[i], h[i], tol);
+        EXPECT_NEAR(a.ElementDistance[i], x[i], tol);
+        if (aimTol > 0.0) {
+            EXPECT_NEAR(a.AimSlope[i] * -a.ElementDistance[i] + a.AimIntercept[i], h[i], aimTol);
+        }
+    }
 }
 
 TEST(Geometry, ThreeLevelCabinetsFlown) {
@@ -52,14 +64,8 @@ TEST(Geometry, SplaysTwoThreeFourFlown) {
     const double tilt[] = {2, 5, 9};
     const double h[] = {9.8500913759471356, 9.5507535471805095, 9.253171091377477};
     const double x[] = {0.0052349245053751457, 0.023543210422899018, 0.060081741591082374};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], kTol);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], kTol);
-        // The aiming line passes through the element's height at x = -X.
-        EXPECT_NEAR(a.AimSlope[i] * -a.ElementDistance[i] + a.AimIntercept[i], h[i], kAimTol);
-        EXPECT_LT(a.AimSlope[i], 0.0);  // a front-down tilt aims down
-    }
+    ExpectColumn(a, 3, tilt, h, x, kTol, kAimTol);
+    for (int i = 0; i < 3; ++i) EXPECT_LT(a.AimSlope[i], 0.0) << i;  // a front-down tilt aims down
     EXPECT_EQ(a.RigElementCount, 4);
 }
 
@@ -73,12 +79,7 @@ TEST(Geometry, SplaysTwoThreeFourStackedOnTheGrid) {
     // Stage 10 m plus the full-size grid's plate 0.125 and gap 0.01.
     const double h[] = {10.884200677898323, 10.584246369351406, 10.284634607538974};
     const double x[] = {-0.0026178609655925269, -0.0026178609655925269, 0.010463471061618795};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], kTol);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], kTol);  // distances stay top-down
-        EXPECT_NEAR(a.AimSlope[i] * -a.ElementDistance[i] + a.AimIntercept[i], h[i], kAimTol);
-    }
+    ExpectColumn(a, 3, tilt, h, x, kTol, kAimTol);  // distances stay top-down
     // The hole nearest to the last element's splay (4) is hole 6.
     EXPECT_EQ(a.GroundStackBar->CurrentIndex, 6);
     EXPECT_DOUBLE_EQ(a.GroundStackBar->CurrentValue, 4.0);
@@ -105,12 +106,7 @@ TEST(Geometry, JunctionGapDropsTheSecondModel) {
                         6.4142001242470314};
     const double x[] = {0.0043369229996649529, 0.021679331125701448, 0.057682871286184682,
                         0.10845010825674623};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], kTol);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], kTol);
-        EXPECT_NEAR(a.AimSlope[i] * -a.ElementDistance[i] + a.AimIntercept[i], h[i], kAimTol);
-    }
+    ExpectColumn(a, 4, tilt, h, x, kTol, kAimTol);
     EXPECT_EQ(a.ElementCount, 4);
     EXPECT_EQ(a.RigElementCount, 6);
     // The walk ends on the last element's cabinet.
@@ -149,10 +145,7 @@ TEST(Geometry, MiniMixFlownTakesEachCabinetsHeight) {
     a.SetUp(s, 1, 2, 0, 10.0, 0.0);
     const double h[] = {9.69, 9.2595183527336549, 9.0187018465293836};
     const double x[] = {0.0, 0.0021030149756926633, 0.010512512678660058};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_NEAR(a.ElementHeight[i], h[i], kTol);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], kTol);
-    }
+    ExpectColumn(a, 3, nullptr, h, x, kTol);
     EXPECT_EQ(a.CurrentBox, a.IvorBox);  // ends on the first model
 }
 
@@ -165,11 +158,7 @@ TEST(Geometry, IvorDoviStackStandsMiniCabinetsOnTheSubwoofers) {
     const double tilt[] = {0, 0, 1, 3};
     const double h[] = {1.93, 1.31, 2.6011513651421974, 2.3603348589379262};
     const double x[] = {0.0, 0.0, -0.014715980430242127, -0.0063064827272747318};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], kTol);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], kTol);
-    }
+    ExpectColumn(a, 4, tilt, h, x, kTol);
     EXPECT_EQ(a.RigElementCount, 4);
     EXPECT_EQ(a.GroundStackBar->CurrentIndex, 0);  // no hole chosen
     EXPECT_EQ(a.CurrentBox, a.IvorBox);
@@ -209,11 +198,7 @@ TEST(Geometry, HobaBexaChainsTheCompactCabinetsBelowTheSubwoofers) {
                         8.464707184260735};
     const double x[] = {-0.00076142273451379008, 0.01068674990450732, 0.040063421550458318,
                         0.087676459454972867};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], kTol);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], kTol);
-    }
+    ExpectColumn(a, 4, tilt, h, x, kTol);
     EXPECT_EQ(a.CurrentBox, a.HobaBox);
 }
 
@@ -231,14 +216,10 @@ TEST(Geometry, HobaDoviTakesTheGapOnTheMiniSideOnly) {
                         8.562944856785075};
     const double x[] = {0.0033013112556805613, 0.021373988433790125, 0.05724482386382896,
                         0.0907651090964463};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], 1e-9);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], 1e-9);
-        EXPECT_NEAR(a.AimSlope[i], -std::tan((tilt[i] + 1e-9) * 3.14159265358979323846 / 180.0),
-                    1e-15);
-        EXPECT_NEAR(a.AimSlope[i] * -a.ElementDistance[i] + a.AimIntercept[i], h[i], 1e-9);
-    }
+    ExpectColumn(a, 4, tilt, h, x, 1e-9, 1e-9);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(a.AimSlope[i], -std::tan((tilt[i] + 1e-9) * 3.14159265358979323846 / 180.0), 1e-15)
+            << i;
     EXPECT_EQ(a.CurrentBox, a.HobaBox);
 }
 
@@ -251,11 +232,7 @@ TEST(Geometry, ThreeModelMixTakesTheThirdCabinetBelowTheSecond) {
     const double tilt[] = {0, 1, 3, 13};
     const double h[] = {9.69, 9.259518352733656, 9.018701846529384, 8.760006438391954};
     const double x[] = {0.0, 0.0021030149756926632, 0.010512512678660059, 0.048762045122763616};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(a.Tilt[i], tilt[i]);
-        EXPECT_NEAR(a.ElementHeight[i], h[i], 1e-9);
-        EXPECT_NEAR(a.ElementDistance[i], x[i], 1e-9);
-    }
+    ExpectColumn(a, 4, tilt, h, x, 1e-9);
     EXPECT_EQ(a.ElementCount, 4);
     EXPECT_EQ(a.CurrentBox, a.IvorBox);  // ends on the first model
 }

@@ -4,15 +4,9 @@
 
 #include "arrays/lsarray.h"
 #include "core/errors.h"
+#include "splay_of.h"
 
 namespace {
-
-TSplay SplayOf(std::initializer_list<double> angles) {
-    TSplay s;
-    int i = 0;
-    for (double a : angles) s.Angle[i++] = a;
-    return s;
-}
 
 TEST(SubArrayMatch, CreateBuildsTheMainArrayButNotTheSubGeometry) {
     TSplay main = SplayOf({-2, 1, 2});

@@ -17,17 +17,11 @@
 #include "arrays/lsarray.h"
 #include "core/errors.h"
 #include "rig_fake.h"
+#include "splay_of.h"
 
 namespace {
 
 constexpr double kTol = 1e-6;
-
-TSplay SplayOf(std::initializer_list<double> angles) {
-    TSplay s;
-    int i = 0;
-    for (double a : angles) s.Angle[i++] = a;
-    return s;
-}
 
 // The venue's order: grid pick mode, rig mode, set-up, advice, mechanics.
 void Prepare(TLoudspeakerArray& a, TSplay& s, int pickMode, int c1, int c2 = 0, int side = 2) {
@@ -47,15 +41,14 @@ void ExpectList(const TLoudspeakerArray& a, int n, std::vector<std::pair<int, do
     }
 }
 
+// The rig results in the order the library is asked for them.
+constexpr double TRigResults::*kResultFields[] = {
+    &TRigResults::FrontPickLoad,  &TRigResults::TopFrontSafety, &TRigResults::RearPickLoad,
+    &TRigResults::TopRearSafety,  &TRigResults::WeakFrontForce, &TRigResults::WeakFrontSafety,
+    &TRigResults::WeakRearForce, &TRigResults::WeakRearSafety};
+
 void ExpectResults(const TRigResults& r, const double (&want)[8]) {
-    EXPECT_NEAR(r.FrontPickLoad, want[0], kTol);
-    EXPECT_NEAR(r.TopFrontSafety, want[1], kTol);
-    EXPECT_NEAR(r.RearPickLoad, want[2], kTol);
-    EXPECT_NEAR(r.TopRearSafety, want[3], kTol);
-    EXPECT_NEAR(r.WeakFrontForce, want[4], kTol);
-    EXPECT_NEAR(r.WeakFrontSafety, want[5], kTol);
-    EXPECT_NEAR(r.WeakRearForce, want[6], kTol);
-    EXPECT_NEAR(r.WeakRearSafety, want[7], kTol);
+    for (int k = 0; k < 8; ++k) EXPECT_NEAR(r.*kResultFields[k], want[k], kTol) << "result " << k;
 }
 
 // ---------------------------------------------------------------------------
@@ -342,7 +335,6 @@ TEST_F(RigCalls, RigResultsInTheLibrarysOrder) {
                            "Force 3", "WeakElem", "SafetyFactor 3", "WeakElem", "Force 4",
                            "WeakElem", "SafetyFactor 4"}));
     ExpectResults(r, {100.0, 11.0, 50.0, 21.0, 1003.0, 13.0, 2004.0, 24.0});
-
 }
 
 TEST_F(RigCalls, NoWeakestElementAsksNoForceAndIsUnsafe) {
@@ -386,14 +378,7 @@ TEST(RigResultsTwice, SameFiguresInTheMainWindowsOrder) {
     (void)a.SafetyLevel();
     const TRigResults r1 = a.GetRigResults();
     const TRigResults r2 = a.GetRigResults();
-    EXPECT_EQ(r1.FrontPickLoad, r2.FrontPickLoad);
-    EXPECT_EQ(r1.TopFrontSafety, r2.TopFrontSafety);
-    EXPECT_EQ(r1.RearPickLoad, r2.RearPickLoad);
-    EXPECT_EQ(r1.TopRearSafety, r2.TopRearSafety);
-    EXPECT_EQ(r1.WeakFrontForce, r2.WeakFrontForce);
-    EXPECT_EQ(r1.WeakFrontSafety, r2.WeakFrontSafety);
-    EXPECT_EQ(r1.WeakRearForce, r2.WeakRearForce);
-    EXPECT_EQ(r1.WeakRearSafety, r2.WeakRearSafety);
+    for (double TRigResults::*f : kResultFields) EXPECT_EQ(r1.*f, r2.*f);
 }
 
 }  // namespace

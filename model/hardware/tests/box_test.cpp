@@ -210,15 +210,8 @@ TEST(TBox, HoleOriginIsTheReferenceHoleSwapped) {
 
 TEST(TBox, RearLinkBarHoles) {
     // One hole per splay choice; the downfills and the mini sub have one, the sub none.
-    EXPECT_EQ(TArvoBox().HoleCountInUse(), 7);
-    EXPECT_EQ(TRuddBox().HoleCountInUse(), 7);
-    EXPECT_EQ(TBexaBox().HoleCountInUse(), 8);
-    EXPECT_EQ(TDoviBox().HoleCountInUse(), 8);
-    EXPECT_EQ(TCadriBox().HoleCountInUse(), 1);
-    EXPECT_EQ(TGiraFBox().HoleCountInUse(), 1);
-    EXPECT_EQ(TElkaBox().HoleCountInUse(), 1);
-    EXPECT_EQ(TIvorBox().HoleCountInUse(), 1);
-    EXPECT_EQ(THobaBox().HoleCountInUse(), 0);
+    const int holes[] = {7, 7, 8, 1, 0, 8, 1, 1, 1};  // in the order of kModels
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(MakeBox(kModels[k])->HoleCountInUse(), holes[k]) << kModels[k];
 
     // Two alternating columns, angles descending, on the full-size and compact bars.
     for (const char* name : {"Arvo", "Bexa"}) {

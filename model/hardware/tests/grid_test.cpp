@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <utility>
 
 #include "core/errors.h"
 #include "hardware/grid.h"
@@ -66,74 +67,50 @@ TEST(TGrid, NewGridsStartFlownFromThePrimaryLinks) {
     }
 }
 
+namespace {
+
+// Figures of one grid, each checked against its value from the data sheet.
+struct Figure {
+    double TGrid::*Field;
+    double Value;
+    const char* Name;
+};
+#define FIG(field, value) Figure{&TGrid::field, value, #field}
+
+void ExpectFigures(const TGrid& g, std::initializer_list<Figure> figures) {
+    for (const Figure& f : figures) EXPECT_EQ(g.*f.Field, f.Value) << f.Name;
+}
+
+}  // namespace
+
 TEST(TGrid, DataSheetSamples) {
     // Full-size grid: every figure the venue reads, and a few more.
-    TArvoGrid a;
-    EXPECT_EQ(a.Length, 1.054);
-    EXPECT_EQ(a.PlateThickness, 0.125);
-    EXPECT_EQ(a.TopGap, 0.01);
-    EXPECT_EQ(a.AlternateHoleShift, 0.2404);
-    EXPECT_EQ(a.RearPickOffset, -1.01955);
-    EXPECT_EQ(a.FrontPickOffset, -0.07555);
-    EXPECT_EQ(a.MidPickOffset, -0.5274);
-    EXPECT_EQ(a.LinkSpacing, 0.7042);
-    EXPECT_EQ(a.BaseRearLength, 1.03);
-    EXPECT_EQ(a.RearLinkHeight, 0.0922);
-    EXPECT_EQ(a.HoleInset, 0.0224);
-    EXPECT_EQ(a.PickHeight, -0.025);
-    EXPECT_EQ(a.Mass, 130.0);
-
+    ExpectFigures(TArvoGrid(), {FIG(Length, 1.054), FIG(PlateThickness, 0.125), FIG(TopGap, 0.01),
+                                FIG(AlternateHoleShift, 0.2404), FIG(RearPickOffset, -1.01955),
+                                FIG(FrontPickOffset, -0.07555), FIG(MidPickOffset, -0.5274),
+                                FIG(LinkSpacing, 0.7042), FIG(BaseRearLength, 1.03),
+                                FIG(RearLinkHeight, 0.0922), FIG(HoleInset, 0.0224),
+                                FIG(PickHeight, -0.025), FIG(Mass, 130.0)});
     TBexaGrid b;
-    EXPECT_EQ(b.Length, 0.8);
-    EXPECT_EQ(b.Thickness, 0.1);
-    EXPECT_EQ(b.FrontPickOffset, -0.133);
-    EXPECT_EQ(b.LinkSpacing, 0.5105);
-    EXPECT_EQ(b.HoleInset, 0.02049);
-    EXPECT_EQ(b.PickHeight, 0.035);
-    EXPECT_EQ(b.Mass, 40.0);
-
+    ExpectFigures(b, {FIG(Length, 0.8), FIG(Thickness, 0.1), FIG(FrontPickOffset, -0.133),
+                      FIG(LinkSpacing, 0.5105), FIG(HoleInset, 0.02049), FIG(PickHeight, 0.035),
+                      FIG(Mass, 40.0)});
     // The subwoofer grid differs from the compact one only in its link spacing.
-    THobaGrid h;
-    EXPECT_EQ(h.LinkSpacing, 0.76);
-    EXPECT_EQ(h.RearPickOffset, b.RearPickOffset);
-    EXPECT_EQ(h.BaseFrontLength, 0.18);
-
-    TDoviGrid d;
-    EXPECT_EQ(d.Length, 0.615);
-    EXPECT_EQ(d.PlateThickness, 0.08);
-    EXPECT_EQ(d.Thickness, 0.1);
-    EXPECT_EQ(d.RearPickOffset, -0.56);
-    EXPECT_EQ(d.MidPickOffset, -0.35);
-    EXPECT_EQ(d.AlternateHoleShift, 0.185);
-    EXPECT_EQ(d.LinkSpacing, 0.39);
-    EXPECT_EQ(d.BaseFrontLength, 0.165);
-    EXPECT_EQ(d.BaseRearLength, 0.56);
-    EXPECT_EQ(d.BaseFrontStep, 0.000005);
-    EXPECT_EQ(d.Mass, 40.0);
-
-    TArvoBexaGrid ab;
-    EXPECT_EQ(ab.Length, 0.75);
-    EXPECT_EQ(ab.PlateThickness, 0.021);
-    EXPECT_EQ(ab.Mass, 30.0);
-    EXPECT_EQ(ab.RearPickOffset, -0.705);
-    EXPECT_EQ(ab.FrontPickOffset, -0.035);
-    EXPECT_EQ(ab.PickHeight, 0.015);
-
-    TBexaDoviGrid bd;
-    EXPECT_EQ(bd.Length, 0.561);
-    EXPECT_EQ(bd.Mass, 12.0);
-    EXPECT_EQ(bd.RearPickOffset, -0.535);
-    EXPECT_EQ(bd.FrontPickOffset, -0.0035);
-    EXPECT_EQ(bd.LinkSpacing, 0.4);
-
-    THobaDoviGrid hd;
-    EXPECT_EQ(hd.Length, 0.8);
-    EXPECT_EQ(hd.PlateThickness, 0.1);
-    EXPECT_EQ(hd.Thickness, 0.021);
-    EXPECT_EQ(hd.Mass, 45.0);
-    EXPECT_EQ(hd.RearPickOffset, -0.759);
-    EXPECT_EQ(hd.BaseFrontStep, 0.005);
-    EXPECT_EQ(hd.RearLinkHeight, 0.054);
+    ExpectFigures(THobaGrid(), {FIG(LinkSpacing, 0.76), FIG(RearPickOffset, b.RearPickOffset),
+                                FIG(BaseFrontLength, 0.18)});
+    ExpectFigures(TDoviGrid(), {FIG(Length, 0.615), FIG(PlateThickness, 0.08), FIG(Thickness, 0.1),
+                                FIG(RearPickOffset, -0.56), FIG(MidPickOffset, -0.35),
+                                FIG(AlternateHoleShift, 0.185), FIG(LinkSpacing, 0.39),
+                                FIG(BaseFrontLength, 0.165), FIG(BaseRearLength, 0.56),
+                                FIG(BaseFrontStep, 0.000005), FIG(Mass, 40.0)});
+    ExpectFigures(TArvoBexaGrid(), {FIG(Length, 0.75), FIG(PlateThickness, 0.021), FIG(Mass, 30.0),
+                                    FIG(RearPickOffset, -0.705), FIG(FrontPickOffset, -0.035),
+                                    FIG(PickHeight, 0.015)});
+    ExpectFigures(TBexaDoviGrid(), {FIG(Length, 0.561), FIG(Mass, 12.0), FIG(RearPickOffset, -0.535),
+                                    FIG(FrontPickOffset, -0.0035), FIG(LinkSpacing, 0.4)});
+    ExpectFigures(THobaDoviGrid(), {FIG(Length, 0.8), FIG(PlateThickness, 0.1), FIG(Thickness, 0.021),
+                                    FIG(Mass, 45.0), FIG(RearPickOffset, -0.759),
+                                    FIG(BaseFrontStep, 0.005), FIG(RearLinkHeight, 0.054)});
 }
 
 TEST(TGrid, BaseAndCombinationGridsHaveNoRigModes) {
@@ -236,34 +213,20 @@ TEST(TGrid, GroundStackedGridsAddNoMass) {
     TArvoGrid stacked;
     stacked.SetRigMode(6, 2);
     stacked.Mass = fresh.Mass;
-    EXPECT_EQ(stacked.Length, fresh.Length);
-    EXPECT_EQ(stacked.RearLength, fresh.RearLength);
-    EXPECT_EQ(stacked.ExtraLength, fresh.ExtraLength);
-    EXPECT_EQ(stacked.PlateThickness, fresh.PlateThickness);
-    EXPECT_EQ(stacked.Thickness, fresh.Thickness);
-    EXPECT_EQ(stacked.LinkInset, fresh.LinkInset);
-    EXPECT_EQ(stacked.FrontLength, fresh.FrontLength);
-    EXPECT_EQ(stacked.TopGap, fresh.TopGap);
-    EXPECT_EQ(stacked.Mass, fresh.Mass);
-    EXPECT_EQ(stacked.FrontPickLoad, fresh.FrontPickLoad);
-    EXPECT_EQ(stacked.RearPickLoad, fresh.RearPickLoad);
-    EXPECT_EQ(stacked.RearPickOffset, fresh.RearPickOffset);
-    EXPECT_EQ(stacked.FrontPickOffset, fresh.FrontPickOffset);
-    EXPECT_EQ(stacked.RearPickX, fresh.RearPickX);
-    EXPECT_EQ(stacked.FrontPickX, fresh.FrontPickX);
-    EXPECT_EQ(stacked.MidPickOffset, fresh.MidPickOffset);
+#define FIELD(f) std::pair<double TGrid::*, const char*>{&TGrid::f, #f}
+    for (const auto& [f, name] :
+         {FIELD(Length), FIELD(RearLength), FIELD(ExtraLength), FIELD(PlateThickness),
+          FIELD(Thickness), FIELD(LinkInset), FIELD(FrontLength), FIELD(TopGap), FIELD(Mass),
+          FIELD(FrontPickLoad), FIELD(RearPickLoad), FIELD(RearPickOffset), FIELD(FrontPickOffset),
+          FIELD(RearPickX), FIELD(FrontPickX), FIELD(MidPickOffset), FIELD(AlternateHoleShift),
+          FIELD(LinkSpacing), FIELD(BaseFrontLength), FIELD(BaseRearLength), FIELD(BaseFrontStep),
+          FIELD(RearLinkHeight), FIELD(HoleInset), FIELD(PickHeight)})
+        EXPECT_EQ(stacked.*f, fresh.*f) << name;
+#undef FIELD
     EXPECT_EQ(stacked.PickMode, fresh.PickMode);
     EXPECT_EQ(stacked.PickSide, fresh.PickSide);
     EXPECT_EQ(stacked.PrimaryHolesUsed, fresh.PrimaryHolesUsed);
     EXPECT_EQ(stacked.AlternateHolesUsed, fresh.AlternateHolesUsed);
-    EXPECT_EQ(stacked.AlternateHoleShift, fresh.AlternateHoleShift);
-    EXPECT_EQ(stacked.LinkSpacing, fresh.LinkSpacing);
-    EXPECT_EQ(stacked.BaseFrontLength, fresh.BaseFrontLength);
-    EXPECT_EQ(stacked.BaseRearLength, fresh.BaseRearLength);
-    EXPECT_EQ(stacked.BaseFrontStep, fresh.BaseFrontStep);
-    EXPECT_EQ(stacked.RearLinkHeight, fresh.RearLinkHeight);
-    EXPECT_EQ(stacked.HoleInset, fresh.HoleInset);
-    EXPECT_EQ(stacked.PickHeight, fresh.PickHeight);
 }
 
 TEST(TGrid, FullSizeGridPickModes) {

@@ -71,42 +71,35 @@ TEST(TGroundStackBar, HoleCountsAndEnds) {
     }
 }
 
+namespace {
+
+// Sampled entries of one table: {index, value} pairs.
+template <typename T, int Lo, int Hi>
+void ExpectAt(const rtl::CheckedArray<T, Lo, Hi>& t, std::initializer_list<std::pair<int, T>> want,
+              const char* what) {
+    for (const auto& [i, v] : want) EXPECT_EQ(t[i], v) << what << "[" << i << "]";
+}
+
+}  // namespace
+
 TEST(TGroundStackBar, TableSamples) {
     TBexaGroundStackBar x;
-    EXPECT_EQ(x.Angles[1], 0.25);
-    EXPECT_EQ(x.Angles[2], 2.29);
-    EXPECT_EQ(x.Angles[5], 5.03);
-    EXPECT_EQ(x.Angles[8], 7.98);
+    ExpectAt(x.Angles, {{1, 0.25}, {2, 2.29}, {5, 5.03}, {8, 7.98}}, "Bexa Angles");
     EXPECT_EQ(x.Values[0], -2.0);
-    EXPECT_EQ(x.BarHole[2], 1);
-    EXPECT_EQ(x.BarHole[3], 0);
-    EXPECT_EQ(x.CabinetHole[0], 4);
-    EXPECT_EQ(x.CabinetHole[2], 8);
-    EXPECT_EQ(x.CabinetHole[9], 7);
+    ExpectAt(x.BarHole, {{2, 1}, {3, 0}}, "Bexa BarHole");
+    ExpectAt(x.CabinetHole, {{0, 4}, {2, 8}, {9, 7}}, "Bexa CabinetHole");
 
     TArvoGroundStackBar a;
-    EXPECT_EQ(a.Angles[1], -1.0);
-    EXPECT_EQ(a.Angles[7], 5.5);
-    EXPECT_EQ(a.BarHole[4], 1);
-    EXPECT_EQ(a.BarHole[5], 0);
-    EXPECT_EQ(a.CabinetHole[0], 3);
-    EXPECT_EQ(a.CabinetHole[4], 7);
-    EXPECT_EQ(a.CabinetHole[11], 7);
+    ExpectAt(a.Angles, {{1, -1.0}, {7, 5.5}}, "Arvo Angles");
+    ExpectAt(a.BarHole, {{4, 1}, {5, 0}}, "Arvo BarHole");
+    ExpectAt(a.CabinetHole, {{0, 3}, {4, 7}, {11, 7}}, "Arvo CabinetHole");
     for (int i = 0; i < a.HoleCount; ++i) EXPECT_EQ(a.Angles[i], a.Values[i]) << i;
 
     TDoviGroundStackBar d;
-    EXPECT_EQ(d.Angles[1], -2.19);
-    EXPECT_EQ(d.Values[1], -2.25);
-    EXPECT_EQ(d.Angles[2], -0.82);
-    EXPECT_EQ(d.Angles[8], 6.0);
-    EXPECT_EQ(d.Values[8], 5.5);
-    EXPECT_EQ(d.Angles[10], 7.42);
-    EXPECT_EQ(d.Values[13], 10.5);
-    EXPECT_EQ(d.BarHole[7], 1);
-    EXPECT_EQ(d.BarHole[8], 0);
-    EXPECT_EQ(d.CabinetHole[0], 2);
-    EXPECT_EQ(d.CabinetHole[5], 8);
-    EXPECT_EQ(d.CabinetHole[12], 7);
+    ExpectAt(d.Angles, {{1, -2.19}, {2, -0.82}, {8, 6.0}, {10, 7.42}}, "Dovi Angles");
+    ExpectAt(d.Values, {{1, -2.25}, {8, 5.5}, {13, 10.5}}, "Dovi Values");
+    ExpectAt(d.BarHole, {{7, 1}, {8, 0}}, "Dovi BarHole");
+    ExpectAt(d.CabinetHole, {{0, 2}, {5, 8}, {12, 7}}, "Dovi CabinetHole");
     EXPECT_EQ(d.Texts[0], "-3.75");
     EXPECT_EQ(d.Texts[8], "5.50");
     EXPECT_EQ(d.Texts[13], "10.50");

@@ -11,27 +11,21 @@ using zmath::ArcTan2;
 using zmath::Tan;
 
 // Results are single precision and compared exactly.
-TEST(ArcTan2, ZeroNumeratorGivesMinusPiOnTheNegativeAxisElseZero) {
-    EXPECT_EQ(ArcTan2(0.0f, -1.0f), -3.1415927f);
-    EXPECT_EQ(ArcTan2(0.0f, -1e-30f), -3.1415927f);
-    EXPECT_EQ(ArcTan2(0.0f, 0.0f), 0.0f);
-    EXPECT_EQ(ArcTan2(0.0f, 5.0f), 0.0f);
-}
-
-TEST(ArcTan2, ZeroDenominatorGivesHalfPiBySignOfY) {
-    EXPECT_EQ(ArcTan2(1.0f, 0.0f), 1.5707964f);
-    EXPECT_EQ(ArcTan2(-1.0f, 0.0f), -1.5707964f);
-    EXPECT_EQ(ArcTan2(1e-20f, 0.0f), 1.5707964f);
-}
-
-TEST(ArcTan2, QuadrantsFollowTheSignsOfXAndY) {
-    EXPECT_EQ(ArcTan2(1.0f, 1.0f), 0.78539819f);     // pi/4
-    EXPECT_EQ(ArcTan2(-1.0f, 1.0f), -0.78539819f);
-    EXPECT_EQ(ArcTan2(1.0f, -1.0f), 2.3561945f);     // 3pi/4
-    EXPECT_EQ(ArcTan2(-1.0f, -1.0f), -2.3561945f);   // -3pi/4
-    // Y is the numerator: (Y, X) = (1, 2) is arctan 0.5.
-    EXPECT_EQ(ArcTan2(1.0f, 2.0f), 0.46364760f);
-    EXPECT_EQ(ArcTan2(2.0f, 1.0f), 1.10714877f);
+TEST(ArcTan2, AxesAndQuadrants) {
+    const struct {
+        float y, x, want;
+    } cases[] = {
+        // Zero numerator: minus pi on the negative axis, else zero.
+        {0.0f, -1.0f, -3.1415927f}, {0.0f, -1e-30f, -3.1415927f}, {0.0f, 0.0f, 0.0f}, {0.0f, 5.0f, 0.0f},
+        // Zero denominator: half pi by the sign of Y.
+        {1.0f, 0.0f, 1.5707964f}, {-1.0f, 0.0f, -1.5707964f}, {1e-20f, 0.0f, 1.5707964f},
+        // Quadrants follow the signs of X and Y: pi/4, 3pi/4 and their negatives.
+        {1.0f, 1.0f, 0.78539819f}, {-1.0f, 1.0f, -0.78539819f},
+        {1.0f, -1.0f, 2.3561945f}, {-1.0f, -1.0f, -2.3561945f},
+        // Y is the numerator: (Y, X) = (1, 2) is arctan 0.5.
+        {1.0f, 2.0f, 0.46364760f}, {2.0f, 1.0f, 1.10714877f},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ArcTan2(c.y, c.x), c.want) << c.y << ", " << c.x;
 }
 
 TEST(Tan, SineOverCosineInSinglePrecision) {

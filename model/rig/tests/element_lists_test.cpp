@@ -66,6 +66,13 @@ void ExpectList(const RigElementTable& t, int n, const List& want, const std::st
     for (int i = n + 1; i <= kMaxRigElements; ++i) EXPECT_EQ(t[i].Code, 99) << what << " entry " << i;
 }
 
+// Builds the flown list into a stale table and checks all of it.
+void ExpectFlown(const RigListInput& in, const List& want, const std::string& what) {
+    RigElementTable t = Stale();
+    const int n = BuildFlownElementList(in, t);
+    ExpectList(t, n, want, what);
+}
+
 // Flown lists with the grid only (pick mode 1, primary holes, no combination
 // grid), first model 3 cabinets, second 2, third 2.
 const List kFlown322[19] = {
@@ -154,13 +161,8 @@ std::string Name(int type, int pick, int side, bool primary, bool comb) {
 
 TEST(FlownList, GridOnlyListsForEveryType) {
     for (int type = 0; type <= 18; ++type) {
-        RigElementTable t = Stale();
-        const int n = BuildFlownElementList(Input(type, 3, 2, 2), t);
-        ExpectList(t, n, kFlown322[type], "3+2+2 type " + std::to_string(type));
-
-        RigElementTable u = Stale();
-        const int m = BuildFlownElementList(Input(type, 1, 2, 1), u);
-        ExpectList(u, m, kFlown121[type], "1+2+1 type " + std::to_string(type));
+        ExpectFlown(Input(type, 3, 2, 2), kFlown322[type], "3+2+2 type " + std::to_string(type));
+        ExpectFlown(Input(type, 1, 2, 1), kFlown121[type], "1+2+1 type " + std::to_string(type));
     }
 }
 
@@ -183,13 +185,11 @@ TEST(FlownList, HeadElementsForEveryRigging) {
                         const int bar = pick == 1 ? 0 : kLiftBar[type][(pick == 4 ? 0 : 2) + (side == 2 ? 1 : 0) + (comb ? 4 : 0)];
                         const List& body = kFlown322[type];
 
-                        RigElementTable t = Stale();
-                        const int n = BuildFlownElementList(in, t);
                         List want;
                         if (bar != 0) want.push_back({bar, 0});
                         want.push_back({grid, 0});
                         want.insert(want.end(), body.begin() + 1, body.end());
-                        ExpectList(t, n, want, what);
+                        ExpectFlown(in, want, what);
                     }
 }
 
@@ -199,77 +199,53 @@ TEST(FlownList, WorkedExamples) {
     dovi.CombinationGrid = true;
     dovi.PickMode = 4;
     dovi.LiftBarSide = 1;
-    RigElementTable t = Stale();
-    int n = BuildFlownElementList(dovi, t);
-    ExpectList(t, n, {{11, 0}, {25, 0}, {16, 0}, {16, M(1)}, {16, M(2)}, {16, M(3)}}, "dovi comb");
+    ExpectFlown(dovi, {{11, 0}, {25, 0}, {16, 0}, {16, M(1)}, {16, M(2)}, {16, M(3)}}, "dovi comb");
     dovi.CombinationGrid = false;
-    t = Stale();
-    n = BuildFlownElementList(dovi, t);
-    ExpectList(t, n, {{19, 0}, {17, 0}, {16, 0}, {16, M(1)}, {16, M(2)}, {16, M(3)}}, "dovi mini");
+    ExpectFlown(dovi, {{19, 0}, {17, 0}, {16, 0}, {16, M(1)}, {16, M(2)}, {16, M(3)}}, "dovi mini");
 
     // Ivor over Dovi, two-point lift on the combination grid: mini bar.
     RigListInput ivor = Input(15, 2, 1);
     ivor.CombinationGrid = true;
     ivor.PickMode = 5;
     ivor.LiftBarSide = 2;
-    t = Stale();
-    n = BuildFlownElementList(ivor, t);
-    ExpectList(t, n, {{22, 0}, {25, 0}, {32, 0}, {33, M(1)}, {16, M(2)}}, "ivor/dovi");
+    ExpectFlown(ivor, {{22, 0}, {25, 0}, {32, 0}, {33, M(1)}, {16, M(2)}}, "ivor/dovi");
     ivor.LiftBarSide = 1;
     ivor.PrimaryHolesUsed = false;
-    t = Stale();
-    n = BuildFlownElementList(ivor, t);
-    ExpectList(t, n, {{20, 0}, {25, 0}, {32, 0}, {33, M(1)}, {16, M(2)}}, "ivor/dovi front");
+    ExpectFlown(ivor, {{20, 0}, {25, 0}, {32, 0}, {33, M(1)}, {16, M(2)}}, "ivor/dovi front");
 
     // Hoba over Bexa 3 + 2 on the combination grid.
     RigListInput hoba = Input(6, 3, 2);
     hoba.CombinationGrid = true;
-    t = Stale();
-    n = BuildFlownElementList(hoba, t);
-    ExpectList(t, n, {{27, 0}, {5, 0}, {5, M(1)}, {6, M(2)}, {10, M(3)}, {4, 0}, {4, M(4)}}, "hoba/bexa");
+    ExpectFlown(hoba, {{27, 0}, {5, 0}, {5, M(1)}, {6, M(2)}, {10, M(3)}, {4, 0}, {4, M(4)}}, "hoba/bexa");
 
     // Arvo over Bexa 2 + 2, rearward grid holes.
     RigListInput arvo = Input(3, 2, 2);
     arvo.PrimaryHolesUsed = false;
-    t = Stale();
-    n = BuildFlownElementList(arvo, t);
-    ExpectList(t, n, {{3, 0}, {0, 0}, {0, M(1)}, {15, M(2)}, {4, 0}, {4, M(3)}}, "arvo/bexa");
+    ExpectFlown(arvo, {{3, 0}, {0, 0}, {0, M(1)}, {15, M(2)}, {4, 0}, {4, M(3)}}, "arvo/bexa");
 }
 
 TEST(FlownList, EmptyFirstModel) {
     // Without upper cabinets the first element under the grid still hangs
     // straight; the top angle goes to the library as the target angle.
-    RigElementTable t = Stale();
-    int n = BuildFlownElementList(Input(3, 0, 2), t);
-    ExpectList(t, n, {{2, 0}, {15, 0}, {4, 0}, {4, M(1)}}, "arvo/bexa 0+2");
-    t = Stale();
-    n = BuildFlownElementList(Input(13, 0, 2), t);
-    ExpectList(t, n, {{17, 0}, {31, 0}, {31, M(1)}}, "dovi/elka 0+2");
+    ExpectFlown(Input(3, 0, 2), {{2, 0}, {15, 0}, {4, 0}, {4, M(1)}}, "arvo/bexa 0+2");
+    ExpectFlown(Input(13, 0, 2), {{17, 0}, {31, 0}, {31, M(1)}}, "dovi/elka 0+2");
     // The last-cabinet code needs a cabinet to sit on.
     for (int type : {6, 10, 15, 16, 17}) {
-        t = Stale();
+        RigElementTable t = Stale();
         EXPECT_THROW(BuildFlownElementList(Input(type, 0, 2, 1), t), rtl::RangeError) << type;
         EXPECT_EQ(t[1].Code, 99);
     }
     // No cabinets at all: the grid alone.
-    t = Stale();
-    n = BuildFlownElementList(Input(0, 0), t);
-    ExpectList(t, n, {{2, 0}}, "arvo 0");
+    ExpectFlown(Input(0, 0), {{2, 0}}, "arvo 0");
 }
 
 TEST(FlownList, OneUpperCabinetCarryingTheLowerModelHangsStraightFromTheGrid) {
     // One subwoofer is both the first and the last of its model: it takes
     // the last-cabinet code but, like every first cabinet, no angle of its
     // own against the grid (the top angle goes as the target angle).
-    RigElementTable t = Stale();
-    int n = BuildFlownElementList(Input(6, 1, 2), t);
-    ExpectList(t, n, {{9, 0}, {6, 0}, {10, M(1)}, {4, 0}, {4, M(2)}}, "hoba 1 / bexa 2");
-    t = Stale();
-    n = BuildFlownElementList(Input(15, 1, 2), t);
-    ExpectList(t, n, {{17, 0}, {33, 0}, {16, M(1)}, {16, M(2)}}, "ivor 1 / dovi 2");
-    t = Stale();
-    n = BuildFlownElementList(Input(17, 1, 1, 1), t);
-    ExpectList(t, n, {{17, 0}, {33, 0}, {16, M(1)}, {31, M(2)}}, "ivor 1 / dovi 1 / elka 1");
+    ExpectFlown(Input(6, 1, 2), {{9, 0}, {6, 0}, {10, M(1)}, {4, 0}, {4, M(2)}}, "hoba 1 / bexa 2");
+    ExpectFlown(Input(15, 1, 2), {{17, 0}, {33, 0}, {16, M(1)}, {16, M(2)}}, "ivor 1 / dovi 2");
+    ExpectFlown(Input(17, 1, 1, 1), {{17, 0}, {33, 0}, {16, M(1)}, {31, M(2)}}, "ivor 1 / dovi 1 / elka 1");
 }
 
 TEST(FlownList, UnknownPickModeBuildsNothingOnLiftBarArrays) {
@@ -288,9 +264,7 @@ TEST(FlownList, UnknownPickModeBuildsNothingOnLiftBarArrays) {
         for (int pick : {2, 4, 6}) {
             RigListInput in = Input(type, 3, 2, 2);
             in.PickMode = pick;
-            RigElementTable t = Stale();
-            const int n = BuildFlownElementList(in, t);
-            ExpectList(t, n, kFlown322[type], "no bar type " + std::to_string(type));
+            ExpectFlown(in, kFlown322[type], "no bar type " + std::to_string(type));
         }
 }
 
