@@ -65,14 +65,11 @@ void TVenue::Design() {
 void TVenue::AimTopCabinet() {
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *Splay;
-    for (int i = 0; i <= 39; ++i) {
-        s.Angle[i] = 0.0;
-        s.ChoiceIndex[i] = 0;
-    }
+    ClearSplayFrom(s, 0);
     const int code = a.TypeCode;
     if (!In(code, {12, 14, 16})) {
         long double reference;
-        if (In(code, {4, 6, 8, 10, 15, 17})) {
+        if (StartsAtSecondModel(code)) {
             a.SelectCabinet(0);
             const long double h1 = a.CurrentBox->FrontHeight;
             const int m = a.Count1;
@@ -114,10 +111,7 @@ void TVenue::AimTopCabinet() {
 void TVenue::AimAtCoverageStart() {
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *Splay;
-    for (int i = 0; i <= 39; ++i) {
-        s.Angle[i] = 0.0;
-        s.ChoiceIndex[i] = 0;
-    }
+    ClearSplayFrom(s, 0);
     const int code = a.TypeCode;
     if (In(code, {15, 16, 17})) a.SelectCabinet(0);
     const long double reference =

@@ -3,7 +3,6 @@
 // the aimed top cabinet and raises splays one table step at a time until the
 // bottom cabinet's axis reaches the near end of the coverage.
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/checked.h"
@@ -153,23 +152,45 @@ void TVenue::SpiralHobaJunction(int First) {
     s.Angle[0] = t - LSArray->Tilt[First];
 }
 
+bool TVenue::RaiseSplayStep(TSplay& s, int K) {
+    const TBox& box = *LSArray->CurrentBox;
+    s.ChoiceIndex[K] = Inc(s.ChoiceIndex[K]);
+    const int top = rtl::CheckedSub(box.SplayCount, 1);
+    bool atTop = false;
+    if (s.ChoiceIndex[K] > top) {
+        s.ChoiceIndex[K] = top;
+        atTop = true;
+    }
+    s.Angle[K] = box.SplayAngles[s.ChoiceIndex[K]];
+    SetUpWithArraySplay();
+    return atTop;
+}
+
+void TVenue::TakeBackStep(TSplay& s, int K) {
+    s.ChoiceIndex[K] = 0;
+    s.Angle[K] = 0.0;
+    SetUpWithArraySplay();
+}
+
 void TVenue::SpiralMainLoop(int Bottom, int First) {
     TLoudspeakerArray& a = *LSArray;
     const int code = a.TypeCode;
     const int E = LastElement();
     SetUpWithVenueSplay();
     TSplay& s = *a.Splay;
+    // The junction between the subwoofers and the main model stays 0.
+    const auto clearJunction = [&] {
+        a.SelectCabinet(Inc(NumBoxes1));
+        s.ChoiceIndex[NumBoxes1] = 0;
+        s.Angle[NumBoxes1] = 0.0;
+        SetUpWithArraySplay();
+    };
 
     if (Bottom <= First) {
         // No splay lies below the first one the search may raise: the top
         // angle and the junction keep what the aim gave them, and only the
         // fixed splays are put in place.
-        if (code == 15 || code == 17) {
-            a.SelectCabinet(Inc(NumBoxes1));
-            s.ChoiceIndex[NumBoxes1] = 0;
-            s.Angle[NumBoxes1] = 0.0;
-            SetUpWithArraySplay();
-        }
+        if (code == 15 || code == 17) clearJunction();
         if (IsDownfillMix(code)) SetDownfillSplays();
         return;
     }
@@ -180,10 +201,8 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
 
     int k = Bottom;
     int passes = 0;
-    a.SelectCabinet(1);
     bool firstIteration = true;
-    bool havePass = false;
-    PassState lastPass;
+    PassRepeatCheck passCheck;
 
     // Near target of the axis test.
     const double xn = CoverageStart + DownfillFactor;
@@ -224,23 +243,12 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
             } else if (entries == 8 || entries == 4) {
                 D = 1;
             }
-            for (int& t : T) t = std::max(0, rtl::CheckedSub(t, D));
-            // A pass that left the splays and the limits as the one before
-            // did can change nothing more: the search has gone as far as
-            // the tables let it.
-            const PassState now{s.Angle, s.ChoiceIndex, T};
-            if (havePass && now == lastPass) stop = true;
-            lastPass = now;
-            havePass = true;
+            LowerStepLimits(T, D);
+            // The search has gone as far as the tables let it.
+            if (passCheck.Repeats(s, T)) stop = true;
         }
 
-        if (code == 15 || code == 17) {
-            // The junction between the subwoofers and the main model stays 0.
-            a.SelectCabinet(Inc(NumBoxes1));
-            s.ChoiceIndex[NumBoxes1] = 0;
-            s.Angle[NumBoxes1] = 0.0;
-            SetUpWithArraySplay();
-        }
+        if (code == 15 || code == 17) clearJunction();
 
         bool reached;
         if (IsDownfillMix(code)) {
@@ -251,12 +259,7 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
         }
         if (reached) {
             stop = true;
-            if (!firstIteration) {
-                // The step that overshot is taken back.
-                s.ChoiceIndex[changed] = 0;
-                s.Angle[changed] = 0.0;
-                SetUpWithArraySplay();
-            }
+            if (!firstIteration) TakeBackStep(s, changed);
         }
         firstIteration = false;
         if (stop) break;
@@ -291,7 +294,7 @@ void TVenue::DesignSpiral() {
     } else if (code == 17) {
         bottom = rtl::CheckedSub(rtl::CheckedAdd(NumBoxes1, NumBoxes2), 1);
     }
-    const int first = In(code, {4, 6, 8, 10, 15, 17}) ? NumBoxes1 : 0;
+    const int first = StartsAtSecondModel(code) ? NumBoxes1 : 0;
 
     AimTopCabinet();
     if (In(code, {4, 8, 10, 15, 17})) SpiralHungJunction(first);
@@ -314,25 +317,13 @@ void TVenue::DesignMinCurve() {
     const double y = ListeningHeight(x, Plane1Length <= CoverageStart);
     bool firstIteration = true;
     for (;;) {
-        bool stop = false;
-        s.ChoiceIndex[k] = Inc(s.ChoiceIndex[k]);
-        const int top = rtl::CheckedSub(a.CurrentBox->SplayCount, 1);
-        if (s.ChoiceIndex[k] > top) {
-            s.ChoiceIndex[k] = top;
-            stop = true;
-        }
-        s.Angle[k] = a.CurrentBox->SplayAngles[s.ChoiceIndex[k]];
-        SetUpWithArraySplay();
+        bool stop = RaiseSplayStep(s, k);
         const int changed = k;
         k = rtl::CheckedSub(k, 1);
         if (k < 1) k = last;
         if (AxisTest(last, x, y)) {
             stop = true;
-            if (!firstIteration) {
-                s.ChoiceIndex[changed] = 0;
-                s.Angle[changed] = 0.0;
-                SetUpWithArraySplay();
-            }
+            if (!firstIteration) TakeBackStep(s, changed);
         }
         firstIteration = false;
         if (stop) break;
@@ -348,15 +339,7 @@ void TVenue::DesignShortArray() {
     const double x = CoverageStart + DownfillFactor;
     const double y = ListeningHeight(x, Plane1Length <= x);
     for (;;) {
-        bool stop = false;
-        s.ChoiceIndex[1] = Inc(s.ChoiceIndex[1]);
-        const int top = rtl::CheckedSub(a.CurrentBox->SplayCount, 1);
-        if (s.ChoiceIndex[1] > top) {
-            s.ChoiceIndex[1] = top;
-            stop = true;
-        }
-        s.Angle[1] = a.CurrentBox->SplayAngles[s.ChoiceIndex[1]];
-        SetUpWithArraySplay();
+        bool stop = RaiseSplayStep(s, 1);
         if (AxisTest(1, x, y)) stop = true;
         if (stop) break;
     }

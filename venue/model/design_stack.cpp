@@ -2,7 +2,6 @@
 // stacked mini-downfill arrays with their fixed splays, and the search of
 // every other ground stack.
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/checked.h"
@@ -108,8 +107,7 @@ void TVenue::DesignGroundStack() {
     if (start >= 0) {
         int k = start;
         bool firstIteration = true;
-        bool havePass = false;
-        PassState lastPass;
+        PassRepeatCheck passCheck;
         for (;;) {
             bool stop = false;
             a.SelectCabinet(Inc(k));
@@ -139,14 +137,8 @@ void TVenue::DesignGroundStack() {
                 } else if (tableSize == 8) {
                     D = 1;
                 }
-                // Every position k is at least 0, so limits below 0 act as 0.
-                for (int& t : T) t = std::max(0, rtl::CheckedSub(t, D));
-                // A pass that changed nothing, splays or limits, would be
-                // repeated for ever: the search has gone as far as it can.
-                const PassState now{s.Angle, s.ChoiceIndex, T};
-                if (havePass && now == lastPass) stop = true;
-                lastPass = now;
-                havePass = true;
+                LowerStepLimits(T, D);
+                if (passCheck.Repeats(s, T)) stop = true;
             }
 
             const long double a2 =
@@ -156,11 +148,7 @@ void TVenue::DesignGroundStack() {
                 2.5L;
             if (a.Tilt[limit] <= a2) {
                 stop = true;
-                if (!firstIteration) {
-                    s.ChoiceIndex[changed] = 0;
-                    s.Angle[changed] = 0.0;
-                    SetUpWithArraySplay();
-                }
+                if (!firstIteration) TakeBackStep(s, changed);
             }
             firstIteration = false;
             if (stop) break;

@@ -1,9 +1,12 @@
 #pragma once
 // Small pieces the design routines share: type-code tests, the step limits
-// of the searches and what a pass of a search leaves behind.
+// of the searches and the check that ends a search going round for ever.
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 
 #include "core/checked.h"
 #include "hardware/splay.h"
@@ -19,6 +22,19 @@ inline bool In(int code, std::initializer_list<int> codes) {
 }
 
 inline int Inc(int v) { return rtl::CheckedAdd(v, 1); }
+
+// The mixes whose first model (Rudd, Hoba or Ivor cabinets) hangs above the
+// cabinets the top aim and the spiral search work from: both start at the
+// first cabinet of the second model.
+inline bool StartsAtSecondModel(int code) { return In(code, {4, 6, 8, 10, 15, 17}); }
+
+// Splay angles and choice indexes First..39 to 0; angle 40 stays.
+inline void ClearSplayFrom(TSplay& s, int First) {
+    for (int i = First; i <= 39; ++i) {
+        s.Angle[i] = 0.0;
+        s.ChoiceIndex[i] = 0;
+    }
+}
 
 // The step limits T0..T5: the further down the array an element lies
 // against them, the larger the table step it may take.
@@ -41,14 +57,33 @@ inline int StepCap(const StepLimits& T, int k, int tableCount, bool& HighRow) {
     return -1;
 }
 
-// What a pass of a search leaves behind.  Two equal snapshots taken at the
-// same point of two passes mean the search would go round for ever: it can
-// change nothing more.
-struct PassState {
-    TSplayAngles Angle;
-    rtl::CheckedArray<int, 0, 39> ChoiceIndex;
-    StepLimits T;
-    bool operator==(const PassState&) const = default;
+// Lowers every step limit by D after a pass.  Every position k is at least
+// 0, so limits below 0 would act as 0 anyway.
+inline void LowerStepLimits(StepLimits& T, int D) {
+    for (int& t : T) t = std::max(0, rtl::CheckedSub(t, D));
+}
+
+// Watches the passes of a search for one that left the splays and the step
+// limits as the one before did: such a pass can change nothing more, and the
+// search would go round for ever.  Call Repeats at the same point of every
+// pass.
+class PassRepeatCheck {
+public:
+    bool Repeats(const TSplay& s, const StepLimits& T) {
+        PassState now{s.Angle, s.ChoiceIndex, T};
+        const bool same = last_.has_value() && now == *last_;
+        last_ = std::move(now);
+        return same;
+    }
+
+private:
+    struct PassState {
+        TSplayAngles Angle;
+        rtl::CheckedArray<int, 0, 39> ChoiceIndex;
+        StepLimits T;
+        bool operator==(const PassState&) const = default;
+    };
+    std::optional<PassState> last_;
 };
 
 }  // namespace venue_design

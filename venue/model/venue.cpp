@@ -5,6 +5,7 @@
 
 #include "core/checked.h"
 #include "hardware/zmath.h"
+#include "model/design_steps.h"
 
 namespace {
 
@@ -40,8 +41,11 @@ TVenue::TVenue()
 
 void TVenue::SetArrayType(const std::string& AType) {
     // Built before anything is replaced, so an unknown type changes nothing.
-    auto fresh = CreateLoudspeakerArray(AType);
-    LSArray = std::move(fresh);
+    InstallArray(CreateLoudspeakerArray(AType), AType);
+}
+
+void TVenue::InstallArray(std::unique_ptr<TLoudspeakerArray> AFresh, const std::string& AType) {
+    LSArray = std::move(AFresh);
     ArrayType = AType.empty() ? std::string("Arvo") : AType;
     DownfillFactor = DownfillFactorFor(ArrayType);
 }
@@ -96,9 +100,7 @@ void TVenue::ApplyVenueData(const VenueData& D) {
     SplayHoba = D.SplayHoba;
     FTValue = D.FTValue;
 
-    LSArray = std::move(fresh);
-    ArrayType = D.ArrayType.empty() ? std::string("Arvo") : D.ArrayType;
-    DownfillFactor = DownfillFactorFor(ArrayType);
+    InstallArray(std::move(fresh), D.ArrayType);
 
     TLoudspeakerArray& a = *LSArray;
     const bool rear = GridPosition == "REAR";
@@ -222,12 +224,7 @@ void TVenue::UpdateArrayAngles() {
     }
 }
 
-void TVenue::ClearSplay() {
-    for (int i = 1; i <= 39; ++i) {
-        Splay->Angle[i] = 0.0;
-        Splay->ChoiceIndex[i] = 0;
-    }
-}
+void TVenue::ClearSplay() { venue_design::ClearSplayFrom(*Splay, 1); }
 
 void TVenue::SetUpWithVenueSplay() {
     LSArray->SetUp(*Splay, NumBoxes1, NumBoxes2, NumBoxes3, ArrayHeight, FTValue);

@@ -17,7 +17,10 @@
 
 // Everything the main window hands to the venue in one call.  Callers name
 // each value (designated initialisers, in this order); a value left out takes
-// the default below.
+// the default below.  The fields repeat TVenue's of the same names on
+// purpose: ApplyVenueData copies them across one by one, while the main
+// window, the venue file and the section drawing read and write TVenue's
+// own.  A new value needs a field in both and a line in ApplyVenueData.
 struct VenueData {
     std::string VenueName;
     int MaxBoxes = 16;  // carried to the venue file only
@@ -219,6 +222,9 @@ private:
     // SetUp with the array's own splay list and stored FT value.
     void SetUpWithArraySplay();
     void AfterSetUp();
+    // Puts AFresh in place of the array, with its type name ("" is "Arvo")
+    // and the DownfillFactor that goes with it.
+    void InstallArray(std::unique_ptr<TLoudspeakerArray> AFresh, const std::string& AType);
 
     // Last element of the whole array (NumBoxes1 + NumBoxes2 + NumBoxes3 - 1).
     int LastElement() const;
@@ -230,6 +236,13 @@ private:
     // Axis of element E at least as steep as the line to (X, Y).
     bool AxisTest(int E, double X, double Y) const;
     bool DownfillTest();
+    // Raises splay K of s one step of the current cabinet's table and sets
+    // the array up; true when the table had no step left (K then stays at
+    // its last entry).
+    bool RaiseSplayStep(TSplay& s, int K);
+    // Takes back the step that carried a search past its target: splay K of
+    // s to 0 and the array set up again.
+    void TakeBackStep(TSplay& s, int K);
     // Whether every value the designs read is a finite number.
     bool DesignInputsFinite() const;
 
