@@ -28,11 +28,9 @@ struct Folders {
     ScratchDir user;
     ScratchDir program;
     TForm1Environment Env(QStringList args = {}) const {
-        TForm1Environment env;
-        env.ProgramDir = program.Dir();
-        env.UserConfigDir = user.Dir() + "orandel/";
+        TForm1Environment env = TestEnv(user, program);
+        env.UserConfigDir += "orandel/";
         env.Arguments = std::move(args);
-        env.MechInit = [] { return mechInit(); };
         return env;
     }
     std::string UserIni() const { return user.Dir() + "orandel/orandel.ini"; }
@@ -47,72 +45,43 @@ TEST(MainWindow, ConstructionDefaults) {
     TForm1 w(f.Env());
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
 
-    // Fields.
+    // Fields; whole-number fields compare exactly as doubles.
+#define FIELD(f, v) {#f, static_cast<double>(w.f), v}
+    const struct {
+        const char* name;
+        double got, want;
+    } numbers[] = {
+        FIELD(FSaved, 0), FIELD(FNoDesign, 1), FIELD(FDrawVenueFlag, 1), FIELD(FArrayHeight, 6.0),
+        FIELD(FMaxPickHeight, 20.0), FIELD(FMinTrimHeight, 3.0), FIELD(FP1Length, 60.0),
+        FIELD(FP1Height, 0.0), FIELD(FP2Length, 20.0), FIELD(FP2Height, 4.0), FIELD(FP3Length, 13.0),
+        FIELD(FP3Height, 0.0), FIELD(FP2EarHeight, 1.4), FIELD(FP1EarHeight, 1.8),
+        FIELD(FP3EarHeight, 0.0), FIELD(FP3Dist, 80.0), FIELD(FP3Elev, 0.0), FIELD(FP2Elev, 0.0),
+        FIELD(FCovStart, 1.0), FIELD(FCovStop, 80.0), FIELD(FAutoDesign, 1), FIELD(FNumBoxes1, 10),
+        FIELD(FNumBoxes2, 0), FIELD(FNumBoxes3, 0), FIELD(FMaxBoxes, 16), FIELD(FPickOption, 1),
+        FIELD(FLiftBarPosition, 2), FIELD(FHotA, 0), FIELD(FHotB, 0), FIELD(FHotC, 0),
+        FIELD(FShowAngleHandles, 1), FIELD(FSelElement, 0), FIELD(FHeightStep, 0.1),
+        FIELD(FCoverageStep, 1.0), FIELD(FMetric, 1), FIELD(FPrinterIndex, -1),
+        FIELD(FShowWarnings, 1), FIELD(FPatchRow, 1), FIELD(FDrawOffsetX, 0), FIELD(FDrawOffsetY, 0),
+        FIELD(FRigMode, 1), FIELD(FGridView, 1), FIELD(FChangingType, 0), FIELD(FSplayHoba, 1),
+        FIELD(FFTValue, 200.0), FIELD(FSuppressChoice, 0), FIELD(FHobaMatched, 0),
+        FIELD(FNumHoba, 10), FIELD(FCombinationGrid, 0), FIELD(FMixedChoice, 0),
+        FIELD(FInstallMode, 0), FIELD(FBusy1, 0), FIELD(FBusy2, 0), FIELD(FBusy3, 0),
+        FIELD(HelpAvailable, 0),
+    };
+#undef FIELD
+    for (const auto& n : numbers) EXPECT_EQ(n.got, n.want) << n.name;
     EXPECT_EQ(w.FMailFileName, "");
-    EXPECT_EQ(w.FSaved, 0);
-    EXPECT_EQ(w.FNoDesign, 1);
-    EXPECT_EQ(w.FDrawVenueFlag, 1);
-    EXPECT_EQ(w.FArrayHeight, 6.0);
-    EXPECT_EQ(w.FMaxPickHeight, 20.0);
-    EXPECT_EQ(w.FMinTrimHeight, 3.0);
-    EXPECT_EQ(w.FP1Length, 60.0);
-    EXPECT_EQ(w.FP1Height, 0.0);
-    EXPECT_EQ(w.FP2Length, 20.0);
-    EXPECT_EQ(w.FP2Height, 4.0);
-    EXPECT_EQ(w.FP3Length, 13.0);
-    EXPECT_EQ(w.FP3Height, 0.0);
-    EXPECT_EQ(w.FP2EarHeight, 1.4);
-    EXPECT_EQ(w.FP1EarHeight, 1.8);
-    EXPECT_EQ(w.FP3EarHeight, 0.0);
-    EXPECT_EQ(w.FP3Dist, 80.0);
-    EXPECT_EQ(w.FP3Elev, 0.0);
-    EXPECT_EQ(w.FP2Elev, 0.0);
-    EXPECT_EQ(w.FCovStart, 1.0);
-    EXPECT_EQ(w.FCovStop, 80.0);
-    EXPECT_EQ(w.FAutoDesign, 1);
     EXPECT_EQ(w.FDesignMode, "MinSpiral");
-    EXPECT_EQ(w.FNumBoxes1, 10);
-    EXPECT_EQ(w.FNumBoxes2, 0);
-    EXPECT_EQ(w.FNumBoxes3, 0);
-    EXPECT_EQ(w.FMaxBoxes, 16);
     EXPECT_EQ(w.FStatusText, "STARTUP");
     EXPECT_EQ(w.FVenueName, "Unsaved Venue");
     EXPECT_EQ(w.FGridPosition, "FRONT");
-    EXPECT_EQ(w.FPickOption, 1);
-    EXPECT_EQ(w.FLiftBarPosition, 2);
+    EXPECT_EQ(w.FArrayType, "Arvo");
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w.FTextLists[static_cast<std::size_t>(i)].Count(), 0);
     ASSERT_EQ(w.FTextLists[5].Count(), 1);
     EXPECT_EQ(w.FTextLists[5][0], "0");
     for (int i = 0; i <= 9; ++i) EXPECT_EQ(w.FViewFlags[i], 0) << i;
     EXPECT_EQ(w.FViewFlags[10], 1);
-    EXPECT_EQ(w.FHotA, 0);
-    EXPECT_EQ(w.FHotB, 0);
-    EXPECT_EQ(w.FHotC, 0);
-    EXPECT_EQ(w.FShowAngleHandles, 1);
-    EXPECT_EQ(w.FSelElement, 0);
-    EXPECT_EQ(w.FHeightStep, 0.1);
-    EXPECT_EQ(w.FCoverageStep, 1.0);
-    EXPECT_EQ(w.FMetric, 1);
-    EXPECT_EQ(w.FPrinterIndex, -1);
     for (int i = 0; i <= 7; ++i) EXPECT_EQ(w.FRigResults[i], 0.0);
-    EXPECT_EQ(w.FShowWarnings, 1);
-    EXPECT_EQ(w.FArrayType, "Arvo");
-    EXPECT_EQ(w.FPatchRow, 1);
-    EXPECT_EQ(w.FDrawOffsetX, 0);
-    EXPECT_EQ(w.FDrawOffsetY, 0);
-    EXPECT_EQ(w.FRigMode, 1);
-    EXPECT_EQ(w.FGridView, 1);
-    EXPECT_EQ(w.FChangingType, 0);
-    EXPECT_EQ(w.FSplayHoba, 1);
-    EXPECT_EQ(w.FFTValue, 200.0);
-    EXPECT_EQ(w.FSuppressChoice, 0);
-    EXPECT_EQ(w.FHobaMatched, 0);
-    EXPECT_EQ(w.FNumHoba, 10);
-    EXPECT_EQ(w.FCombinationGrid, 0);
-    EXPECT_EQ(w.FMixedChoice, 0);
-    EXPECT_EQ(w.FInstallMode, 0);
-    EXPECT_EQ(w.FBusy1 + w.FBusy2 + w.FBusy3, 0);
-    EXPECT_EQ(w.HelpAvailable, 0);
 
     // The splay list exists; the automatic design has already worked on it
     // (its start values are the design's starting point, not a result).
@@ -136,10 +105,8 @@ TEST(MainWindow, ConstructionDefaults) {
     EXPECT_EQ(w.minimumSize(), QSize(640, 480));
     EXPECT_EQ(w.PageControl1->currentWidget(), w.VenueTab);
     EXPECT_EQ(w.PageControl1->count(), 5);
-    EXPECT_EQ(w.PageControl1->widget(1), w.ArrayTab);
-    EXPECT_EQ(w.PageControl1->widget(2), w.ProcessorTab);
-    EXPECT_EQ(w.PageControl1->widget(3), w.AmpTab);
-    EXPECT_EQ(w.PageControl1->widget(4), w.DEVTAB);
+    const QWidget* pages[] = {w.VenueTab, w.ArrayTab, w.ProcessorTab, w.AmpTab, w.DEVTAB};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.PageControl1->widget(i), pages[i]) << i;
     EXPECT_EQ(w.PageControl1Align, TAlign::Bottom);
     EXPECT_EQ(w.Panel1Align, TAlign::Client);
     EXPECT_FALSE(w.LoadTBut->isHidden());
@@ -153,10 +120,9 @@ TEST(MainWindow, ConstructionDefaults) {
     EXPECT_EQ(w.numhobaupdn->Position(), 10);
     EXPECT_FALSE(w.numhobaed->isEnabled());
     EXPECT_FALSE(w.numhobaupdn->isEnabled());
-    EXPECT_TRUE(w.matchhobabut->isEnabled());
-    EXPECT_TRUE(w.alldovirad->isEnabled());
-    EXPECT_TRUE(w.allarvoxrad->isEnabled());
-    EXPECT_TRUE(w.mixarvoxbexarad->isEnabled());
+    for (QWidget* c : std::initializer_list<QWidget*>{w.matchhobabut, w.alldovirad, w.allarvoxrad,
+                                                      w.mixarvoxbexarad})
+        EXPECT_TRUE(c->isEnabled()) << c->objectName().toStdString();
     EXPECT_TRUE(w.UpdateEaseBut->isHidden());
     EXPECT_FALSE(w.BexaStrGrid->isEnabled());
     EXPECT_TRUE(w.BitBtn3->isHidden());
@@ -353,28 +319,22 @@ TEST(MainWindow, StartupTimerPaintsOnceAndOpensOneExistingFile) {
     Folders f;
     const std::string ven = f.program.Path("hall.ven");
     WriteFile(ven, "x");
-    {
-        CountingForm w(f.Env({QString::fromStdString(ven)}));
+    const QString v = QString::fromStdString(ven);
+    const struct {
+        QStringList args;
+        bool opens;
+    } cases[] = {{{v}, true},
+                 {{v, v}, false},
+                 {{QString::fromStdString(f.program.Path("missing.ven"))}, false},
+                 {{}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(" ").toStdString());
+        CountingForm w(f.Env(c.args));
         w.Timer1Timer();
         EXPECT_FALSE(w.Timer1->isActive());
         EXPECT_EQ(w.FViewFlags[8], 1);
-        EXPECT_EQ(w.loaded, std::vector<std::string>{ven});
+        EXPECT_EQ(w.loaded, c.opens ? std::vector<std::string>{ven} : std::vector<std::string>{});
         EXPECT_FALSE(w.image1->Picture().isNull());
-    }
-    {
-        CountingForm w(f.Env({QString::fromStdString(ven), QString::fromStdString(ven)}));
-        w.Timer1Timer();
-        EXPECT_TRUE(w.loaded.empty());
-    }
-    {
-        CountingForm w(f.Env({QString::fromStdString(f.program.Path("missing.ven"))}));
-        w.Timer1Timer();
-        EXPECT_TRUE(w.loaded.empty());
-    }
-    {
-        CountingForm w(f.Env());
-        w.Timer1Timer();
-        EXPECT_TRUE(w.loaded.empty());
     }
     EXPECT_TRUE(rec.errors.isEmpty());
 }

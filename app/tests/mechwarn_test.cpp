@@ -46,14 +46,10 @@ TEST(MechWarn, SafeRigIsAllGreenWithoutTips) {
         EXPECT_EQ(BackgroundColor(sf), kGreen) << sf->objectName().toStdString();
     for (QLabel* load : {w.GFPPlab, w.GRPPlab, w.CFPPlab, w.CRPPlab})
         EXPECT_EQ(FontColor(load), kGreen) << load->objectName().toStdString();
-    EXPECT_EQ(w.GFPPlab->text(), "500.00 kg");
-    EXPECT_EQ(w.GRPPlab->text(), "400.00 kg");
-    EXPECT_EQ(w.CFPPlab->text(), "300.00 kg");
-    EXPECT_EQ(w.CRPPlab->text(), "200.00 kg");
-    EXPECT_EQ(w.SFGFPPlab->text(), "8.00");
-    EXPECT_EQ(w.SFGRPPlab->text(), "9.00");
-    EXPECT_EQ(w.SFCFPPlab->text(), "10.00");
-    EXPECT_EQ(w.SFCRPPlab->text(), "11.00");
+    const std::pair<QLabel*, const char*> shown[] = {
+        {w.GFPPlab, "500.00 kg"}, {w.GRPPlab, "400.00 kg"}, {w.CFPPlab, "300.00 kg"}, {w.CRPPlab, "200.00 kg"},
+        {w.SFGFPPlab, "8.00"},    {w.SFGRPPlab, "9.00"},    {w.SFCFPPlab, "10.00"},   {w.SFCRPPlab, "11.00"}};
+    for (const auto& [label, text] : shown) EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
     EXPECT_EQ(w.cogposlab->text(), "Between pick points OK");
     EXPECT_EQ(FontColor(w.cogposlab), kGreen);
     EXPECT_EQ(w.StaticText5->text(), "Cabinet Front links");
@@ -188,9 +184,8 @@ TEST(MechWarn, GroundStackedShowsOnlyTheCogLine) {
     Show(w, r);
     EXPECT_FALSE(w.StaticText5->isHidden());
     EXPECT_EQ(w.StaticText5->text(), "COG in unsafe region");
-    for (QWidget* c : {static_cast<QWidget*>(w.StaticText1), static_cast<QWidget*>(w.StaticText2),
-                       static_cast<QWidget*>(w.StaticText4), static_cast<QWidget*>(w.GFPPlab),
-                       static_cast<QWidget*>(w.SFCRPPlab), static_cast<QWidget*>(w.cogposlab)})
+    for (QWidget* c : std::initializer_list<QWidget*>{w.StaticText1, w.StaticText2, w.StaticText4, w.GFPPlab,
+                                                      w.SFCRPPlab, w.cogposlab})
         EXPECT_TRUE(c->isHidden()) << c->objectName().toStdString();
     EXPECT_EQ(Tips(w), (std::vector<QString>{"Fix Grid to floor ",
                                              "Reduce allowable horizontal pull/push force", "", "",
@@ -234,18 +229,17 @@ TEST(MechWarn, LiftBarWithoutUsableHole) {
 TEST(MechWarn, HelpPanelOpensAndCloses) {
     Tmechwarn w;
     const int closed = w.Bevel1->height() + w.Panel2->height() + w.Bevel2->height();
+    auto expectLooks = [&](const char* caption, int height, int alpha) {
+        EXPECT_EQ(w.Helpbut->text(), caption);
+        EXPECT_EQ(w.ClientHeight(), height);
+        EXPECT_EQ(w.AlphaBlendValue(), alpha);
+    };
     Show(w, Rig{});
-    EXPECT_EQ(w.Helpbut->text(), "Help >>");
-    EXPECT_EQ(w.ClientHeight(), closed);
-    EXPECT_EQ(w.AlphaBlendValue(), 200);
+    expectLooks("Help >>", closed, 200);
     w.Helpbut->click();
-    EXPECT_EQ(w.Helpbut->text(), "<< Close Help");
-    EXPECT_EQ(w.ClientHeight(), closed + w.Panel1->height());
-    EXPECT_EQ(w.AlphaBlendValue(), 255);
+    expectLooks("<< Close Help", closed + w.Panel1->height(), 255);
     w.Helpbut->click();
-    EXPECT_EQ(w.Helpbut->text(), "Help >>");
-    EXPECT_EQ(w.ClientHeight(), closed);
-    EXPECT_EQ(w.AlphaBlendValue(), 200);
+    expectLooks("Help >>", closed, 200);
 }
 
 TEST(MechWarn, EveryShowClosesTheHelpPanelSoTheNextClickOpensIt) {

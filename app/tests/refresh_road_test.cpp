@@ -70,47 +70,42 @@ struct Fixture {
     std::shared_ptr<ReadoutState> s = std::make_shared<ReadoutState>();
 
     Fixture() {
-        TForm1Environment env;
-        env.ProgramDir = program.Dir();
-        env.UserConfigDir = user.Dir();
-        env.MechInit = [] { return mechInit(); };
-        w = std::make_unique<TForm1>(env);
+        w = std::make_unique<TForm1>(TestEnv(user, program));
         warn = std::make_unique<Tmechwarn>();
         w->SetWarningsWindow(warn.get());
         w->SetRigReadout(std::make_unique<FakeReadout>(s));
         w->FNoDesign = 0;
     }
     QColor Lamp() const { return w->Image8->PixelColor(); }
+    // Shows a rig of the given safety level with the eight distinct figures.
+    void ShowDistinct(uint8_t level) {
+        s->level = level;
+        s->results = Distinct();
+        w->ShowRiggingLoads();
+    }
 };
 
 }  // namespace
 
 TEST(RefreshRoad, UnsafeRigFillsResultsByMeaningAndShowsTheWarnings) {
     Fixture f;
-    f.s->level = 2;
-    f.s->results = Distinct();
-    f.w->ShowRiggingLoads();
+    f.ShowDistinct(2);
     EXPECT_EQ(f.Lamp(), QColor(255, 0, 0));
     const double expected[8] = {101, 202, 3.1, 4.2, 303, 404, 5.3, 6.4};
     for (int i = 0; i <= 7; ++i) EXPECT_EQ(f.w->FRigResults[i], expected[i]) << i;
     // Loads go to load controls, safety factors to factor controls.
-    EXPECT_EQ(f.warn->GFPPlab->text(), "101.00 kg");
-    EXPECT_EQ(f.warn->GRPPlab->text(), "202.00 kg");
-    EXPECT_EQ(f.warn->CFPPlab->text(), "303.00 kg");
-    EXPECT_EQ(f.warn->CRPPlab->text(), "404.00 kg");
-    EXPECT_EQ(f.warn->SFGFPPlab->text(), "3.10");
-    EXPECT_EQ(f.warn->SFGRPPlab->text(), "4.20");
-    EXPECT_EQ(f.warn->SFCFPPlab->text(), "5.30");
-    EXPECT_EQ(f.warn->SFCRPPlab->text(), "6.40");
+    const std::pair<QLabel*, const char*> shown[] = {
+        {f.warn->GFPPlab, "101.00 kg"}, {f.warn->GRPPlab, "202.00 kg"}, {f.warn->CFPPlab, "303.00 kg"},
+        {f.warn->CRPPlab, "404.00 kg"}, {f.warn->SFGFPPlab, "3.10"},     {f.warn->SFGRPPlab, "4.20"},
+        {f.warn->SFCFPPlab, "5.30"},    {f.warn->SFCRPPlab, "6.40"}};
+    for (const auto& [label, text] : shown) EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
     EXPECT_TRUE(f.warn->isVisible());
     EXPECT_TRUE(f.rec.errors.isEmpty());
 }
 
 TEST(RefreshRoad, UnknownLevelCountsAsUnsafe) {
     Fixture f;
-    f.s->level = 7;
-    f.s->results = Distinct();
-    f.w->ShowRiggingLoads();
+    f.ShowDistinct(7);
     EXPECT_EQ(f.Lamp(), QColor(255, 0, 0));
     EXPECT_TRUE(f.warn->isVisible());
     EXPECT_EQ(f.w->FRigResults[1], 202.0);
@@ -135,9 +130,7 @@ TEST(RefreshRoad, CautionWithWarningsOffKeepsTheOldResults) {
 
 TEST(RefreshRoad, SafeRigClosesTheWarningsAndKeepsResults) {
     Fixture f;
-    f.s->level = 2;
-    f.s->results = Distinct();
-    f.w->ShowRiggingLoads();
+    f.ShowDistinct(2);
     ASSERT_TRUE(f.warn->isVisible());
     f.s->level = 0;
     f.s->results = TArrayRigResults{};
@@ -253,11 +246,7 @@ TEST(RefreshRoad, ArrayReportIsTakenByName) {
 TEST(RefreshRoad, RealArrayReadoutReadsTheVenuesCurrentArray) {
     ErrorRecorder rec;
     ScratchDir user, program;
-    TForm1Environment env;
-    env.ProgramDir = program.Dir();
-    env.UserConfigDir = user.Dir();
-    env.MechInit = [] { return mechInit(); };
-    TForm1 w(env);
+    TForm1 w(TestEnv(user, program));
     // A new array of another type replaces the old one: the readout follows.
     auto array = std::make_unique<TElkaArray>();
     array->LiftBarBestHole = 4;
@@ -269,29 +258,26 @@ TEST(RefreshRoad, RealArrayReadoutReadsTheVenuesCurrentArray) {
 TEST(RefreshRoad, ElkaLiftBarAngleIsReducedByItsCabinetsOffset) {
     ErrorRecorder rec;
     ScratchDir user, program;
-    TForm1Environment env;
-    env.ProgramDir = program.Dir();
-    env.UserConfigDir = user.Dir();
-    env.MechInit = [] { return mechInit(); };
-    TForm1 w(env);
+    TForm1 w(TestEnv(user, program));
     w.FNoDesign = 0;
-    // The mini downfill cabinet's offset is 10 degrees, the mini cabinet's 3.75.
-    auto elka = std::make_unique<TElkaArray>();
-    elka->LiftBarBestHole = 4;
-    elka->LiftBarGridAngle = 2.0;
-    w.FVenue->LSArray = std::move(elka);
-    EXPECT_EQ(w.RigReadout().TopAngleOffset(), 10.0);
-    w.ShowRiggingLoads();
-    EXPECT_EQ(w.bestholelab->text(), "4");
-    EXPECT_EQ(w.bestanglab->text(), "-12");  // -2 - 10
-
-    auto dovi = std::make_unique<TDoviArray>();
-    dovi->LiftBarBestHole = 4;
-    dovi->LiftBarGridAngle = 2.0;
-    w.FVenue->LSArray = std::move(dovi);
-    EXPECT_EQ(w.RigReadout().TopAngleOffset(), 3.75);
-    w.ShowRiggingLoads();
-    EXPECT_EQ(w.bestanglab->text(), "-2");  // no offset but for the Elka array
+    // The mini downfill cabinet's offset is 10 degrees, the mini cabinet's
+    // 3.75; only the Elka array's lift-bar angle is reduced by it.
+    struct {
+        std::unique_ptr<TLoudspeakerArray> array;
+        double offset;
+        const char* angle;
+    } cases[] = {{std::make_unique<TElkaArray>(), 10.0, "-12"},  // -2 - 10
+                 {std::make_unique<TDoviArray>(), 3.75, "-2"}};
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.angle);
+        c.array->LiftBarBestHole = 4;
+        c.array->LiftBarGridAngle = 2.0;
+        w.FVenue->LSArray = std::move(c.array);
+        EXPECT_EQ(w.RigReadout().TopAngleOffset(), c.offset);
+        w.ShowRiggingLoads();
+        EXPECT_EQ(w.bestholelab->text(), "4");
+        EXPECT_EQ(w.bestanglab->text(), c.angle);
+    }
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
 }
 
@@ -309,11 +295,7 @@ TEST(RefreshRoad, RecalculateCopiesTheWholePictureOntoThePaintBox) {
 TEST(RefreshRoad, EveryPagePaintsWithTheRealArray) {
     ErrorRecorder rec;
     ScratchDir user, program;
-    TForm1Environment env;
-    env.ProgramDir = program.Dir();
-    env.UserConfigDir = user.Dir();
-    env.MechInit = [] { return mechInit(); };
-    TForm1 w(env);
+    TForm1 w(TestEnv(user, program));
     Tmechwarn warn;
     w.SetWarningsWindow(&warn);
     w.FNoDesign = 0;

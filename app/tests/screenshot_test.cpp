@@ -16,25 +16,30 @@
 #include "qtapp/picturebox.h"
 #include "test_support.h"
 
+namespace {
+
+// Lets the window settle, then grabs it into orandel3-NAME-PLATFORM.png.
+void Snap(QWidget& w, const QString& name, QPixmap& shot) {
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+    shot = w.grab();
+    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
+        shot = w.screen()->grabWindow(w.winId());
+    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-") + name + "-" +
+                         QGuiApplication::platformName() + ".png";
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+}
+
+}  // namespace
+
 TEST(Screenshot, MainWindow) {
     ErrorRecorder rec;
     ScratchDir user, program;
-    TForm1Environment env;
-    env.ProgramDir = program.Dir();
-    env.UserConfigDir = user.Dir();
-    env.MechInit = [] { return mechInit(); };
-    TForm1 w(env);
+    TForm1 w(TestEnv(user, program));
     w.resize(1200, 800);
     w.show();
     w.Timer1Timer();
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-
-    QPixmap shot = w.grab();
-    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
-        shot = w.screen()->grabWindow(w.winId());
-    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-window-") +
-                         QGuiApplication::platformName() + ".png";
-    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    QPixmap shot;
+    ASSERT_NO_FATAL_FAILURE(Snap(w, "window", shot));
     EXPECT_GE(shot.width(), 640);
     // The picture shows the venue section: white paper with the planes.
     const QImage img = w.image1->Picture();
@@ -48,13 +53,8 @@ TEST(Screenshot, WarningsWindowWithTips) {
     w.ShowWarnings(1, 1, 812.5, -40.25, 630.0, 410.75, 6.2, 3.1, 9.4, 7.0, 3, 1);
     w.HelpbutClick();
     w.show();
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-    QPixmap shot = w.grab();
-    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
-        shot = w.screen()->grabWindow(w.winId());
-    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-warnings-") +
-                         QGuiApplication::platformName() + ".png";
-    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    QPixmap shot;
+    ASSERT_NO_FATAL_FAILURE(Snap(w, "warnings", shot));
     EXPECT_EQ(shot.width(), 249);
     EXPECT_EQ(w.Tip(1), "The load on the front grid pick point is too high");
 }
@@ -63,11 +63,7 @@ TEST(Screenshot, WarningsWindowWithTips) {
 TEST(Screenshot, MainWindowWithTheSectionShown) {
     ErrorRecorder rec;
     ScratchDir user, program;
-    TForm1Environment env;
-    env.ProgramDir = program.Dir();
-    env.UserConfigDir = user.Dir();
-    env.MechInit = [] { return mechInit(); };
-    TForm1 w(env);
+    TForm1 w(TestEnv(user, program));
     Tmechwarn warn;
     w.SetWarningsWindow(&warn);
     w.resize(1200, 800);
@@ -79,13 +75,8 @@ TEST(Screenshot, MainWindowWithTheSectionShown) {
     w.FStatusText = "AUTO DESIGNED ARRAY. Edit data by clicking on up/down symbols";
     w.Recalculate();
     w.FormPaint(&w);
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-    QPixmap shot = w.grab();
-    if (QGuiApplication::platformName() == "xcb" && w.screen() != nullptr)
-        shot = w.screen()->grabWindow(w.winId());
-    const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-window-section-") +
-                         QGuiApplication::platformName() + ".png";
-    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    QPixmap shot;
+    ASSERT_NO_FATAL_FAILURE(Snap(w, "window-section", shot));
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
     EXPECT_FALSE(w.MTOTlab->text().isEmpty());
 }

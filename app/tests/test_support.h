@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "background1.h"
+#include "mechdll5.h"
 #include "qtapp/guarded.h"
 
 class ScratchDir {
@@ -55,3 +57,12 @@ public:
 private:
     qtapp::ErrorReporter old_;
 };
+
+// A start with the settings in scratch folders and the real rigging library.
+inline TForm1Environment TestEnv(const ScratchDir& user, const ScratchDir& program) {
+    TForm1Environment env;
+    env.ProgramDir = program.Dir();
+    env.UserConfigDir = user.Dir();
+    env.MechInit = [] { return mechInit(); };
+    return env;
+}

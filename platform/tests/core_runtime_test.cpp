@@ -15,12 +15,10 @@ TEST(RuntimeErrors, CarryTheTextsTheUserSees) {
     EXPECT_STREQ(RangeError().what(), "Range check error");
     EXPECT_STREQ(OverflowError().what(), "Integer overflow");
     EXPECT_STREQ(AbstractError().what(), "Abstract error");
-    EXPECT_STREQ(InOutError(2).what(), "File not found");
-    EXPECT_STREQ(InOutError(100).what(), "Read beyond end of file");
-    EXPECT_STREQ(InOutError(106).what(), "Invalid numeric input");
-    EXPECT_STREQ(InOutError(5).what(), "File access denied");
-    EXPECT_STREQ(InOutError(101).what(), "Disk full");
-    EXPECT_STREQ(InOutError(998).what(), "I/O error 998");
+    const std::pair<int, const char*> io[] = {{2, "File not found"},  {100, "Read beyond end of file"},
+                                              {106, "Invalid numeric input"}, {5, "File access denied"},
+                                              {101, "Disk full"},     {998, "I/O error 998"}};
+    for (const auto& [code, text] : io) EXPECT_STREQ(InOutError(code).what(), text) << code;
     EXPECT_STREQ(InOutError(106, "a.ven, line 7").what(), "Invalid numeric input (a.ven, line 7)");
     // One base type catches them all.
     try {
@@ -56,14 +54,10 @@ TEST(CheckedArray, HonoursPascalBoundsAndWritesNothingOutside) {
 }
 
 TEST(Round, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(Round(0.5), 0);
-    EXPECT_EQ(Round(1.5), 2);
-    EXPECT_EQ(Round(2.5), 2);
-    EXPECT_EQ(Round(-2.5), -2);
-    EXPECT_EQ(Round(-3.5), -4);
-    EXPECT_EQ(Round(2.4999999), 2);
-    EXPECT_EQ(Round(-0.6), -1);
-    EXPECT_EQ(Round(2147483647.0), 2147483647);
+    const std::pair<double, int32_t> cases[] = {{0.5, 0},        {1.5, 2},   {2.5, 2},
+                                                {-2.5, -2},      {-3.5, -4}, {2.4999999, 2},
+                                                {-0.6, -1},      {2147483647.0, 2147483647}};
+    for (const auto& [v, rounded] : cases) EXPECT_EQ(Round(v), rounded) << v;
     EXPECT_EQ(Trunc(-2.9), -2);
 }
 
@@ -78,32 +72,29 @@ TEST(Round, NonNumbersAndHugeValuesRaiseTheRangeError) {
 
 namespace {
 void ExpectNumberTexts() {
-    EXPECT_EQ(FormatGeneral(10), "10");
-    EXPECT_EQ(FormatGeneral(3.75), "3.75");
-    EXPECT_EQ(FormatGeneral(0.1), "0.1");
-    EXPECT_EQ(FormatGeneral(-4), "-4");
-    EXPECT_EQ(FormatGeneral(0), "0");
-    EXPECT_EQ(FormatGeneral(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(FormatGeneral(12345, 4), "1.235E4");
-    EXPECT_EQ(FormatGeneral(20000, 4), "2E4");
-    EXPECT_EQ(FormatGeneral(1234.5, 4), "1235");
-    EXPECT_EQ(FormatGeneral(9999.5, 4), "1E4");
-    EXPECT_EQ(FormatGeneral(-0.5, 4), "-0.5");
-    EXPECT_EQ(FormatGeneral(0.00009, 4), "9E-5");
-    EXPECT_EQ(FormatGeneral(0.0001, 4), "0.0001");
-    EXPECT_EQ(FormatGeneral(-0.0000123456, 4), "-1.235E-5");
-    EXPECT_EQ(FormatGeneral(6.0 / 0.3048, 4), "19.69");
-    EXPECT_EQ(FormatFixed(6.41, 4, 1), "6.4");
-    EXPECT_EQ(FormatFixed(6.45, 4, 1), "6.5");
-    EXPECT_EQ(FormatFixed(220, 5, 2), "220.00");
-    EXPECT_EQ(FormatFixed(100 * 2.2, 4, 0), "220");
-    EXPECT_EQ(FormatFixed(9999.4, 4, 0), "9999");
-    EXPECT_EQ(FormatFixed(12345, 4, 0), "1.235E4");
-    EXPECT_EQ(FormatFixed(9999.6, 4, 0), "1E4");
-    EXPECT_EQ(FormatFixed(-0.04, 3, 1), "0.0");
-    EXPECT_EQ(FormatFixed(-12.34, 3, 1), "-12.3");
-    EXPECT_EQ(FormatFixed(1.875, 3, 1), "1.9");
-    EXPECT_EQ(FormatFixed(0.000123, 4, 5), "0.00012");
+    const struct {
+        double v;
+        const char* text;
+    } general[] = {{10, "10"}, {3.75, "3.75"}, {0.1, "0.1"}, {-4, "-4"}, {0, "0"},
+                   {1.0 / 3.0, "0.333333333333333"}};
+    for (const auto& c : general) EXPECT_EQ(FormatGeneral(c.v), c.text) << c.v;
+    const struct {
+        double v;
+        int precision, digits;  // digits -1: the general form
+        const char* text;
+    } sized[] = {
+        {12345, 4, -1, "1.235E4"}, {20000, 4, -1, "2E4"}, {1234.5, 4, -1, "1235"}, {9999.5, 4, -1, "1E4"},
+        {-0.5, 4, -1, "-0.5"}, {0.00009, 4, -1, "9E-5"}, {0.0001, 4, -1, "0.0001"},
+        {-0.0000123456, 4, -1, "-1.235E-5"}, {6.0 / 0.3048, 4, -1, "19.69"},
+        {6.41, 4, 1, "6.4"}, {6.45, 4, 1, "6.5"}, {220, 5, 2, "220.00"}, {100 * 2.2, 4, 0, "220"},
+        {9999.4, 4, 0, "9999"}, {12345, 4, 0, "1.235E4"}, {9999.6, 4, 0, "1E4"}, {-0.04, 3, 1, "0.0"},
+        {-12.34, 3, 1, "-12.3"}, {1.875, 3, 1, "1.9"}, {0.000123, 4, 5, "0.00012"},
+    };
+    for (const auto& c : sized) {
+        const std::string got =
+            c.digits < 0 ? FormatGeneral(c.v, c.precision) : FormatFixed(c.v, c.precision, c.digits);
+        EXPECT_EQ(got, c.text) << c.v << " " << c.precision << " " << c.digits;
+    }
     double v = 0;
     EXPECT_TRUE(TryParseDouble(" 1.40000000000000E+0000", v));
     EXPECT_EQ(v, 1.4);

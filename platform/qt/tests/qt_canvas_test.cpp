@@ -6,6 +6,8 @@
 #include <QPdfWriter>
 #include <QPageSize>
 
+#include <initializer_list>
+
 #include "core/errors.h"
 #include "qt/qt_canvas.h"
 
@@ -25,54 +27,48 @@ int CountColour(RasterCanvas& c, Color colour) {
     return n;
 }
 
+struct Probe {
+    int x, y;
+    Color colour;
+};
+
+// Each probe names its pixel when it fails.
+void ExpectPixels(RasterCanvas& c, std::initializer_list<Probe> probes) {
+    for (const Probe& p : probes) EXPECT_EQ(c.PixelAt(p.x, p.y), p.colour) << "pixel " << p.x << "," << p.y;
+}
+
 TEST(RasterCanvas, BoxesExcludeTheirRightAndBottomEdge) {
     RasterCanvas c(40, 40);
     c.Ellipse(10, 10, 20, 20);
     // Extreme pixels of the outline: columns 10 and 19, rows 10 and 19.
-    EXPECT_EQ(c.PixelAt(10, 14), Black);
-    EXPECT_EQ(c.PixelAt(19, 14), Black);
-    EXPECT_EQ(c.PixelAt(14, 10), Black);
-    EXPECT_EQ(c.PixelAt(14, 19), Black);
-    EXPECT_EQ(c.PixelAt(9, 14), White);
-    EXPECT_EQ(c.PixelAt(20, 14), White);
-    EXPECT_EQ(c.PixelAt(14, 20), White);
-    EXPECT_EQ(c.PixelAt(14, 9), White);
+    ExpectPixels(c, {{10, 14, Black}, {19, 14, Black}, {14, 10, Black}, {14, 19, Black},
+                     {9, 14, White}, {20, 14, White}, {14, 20, White}, {14, 9, White}});
 
     c.SetBrushColor(Red);
     c.FillRect(22, 22, 25, 24);  // 3 x 2 pixels
     EXPECT_EQ(CountColour(c, Red), 6);
-    EXPECT_EQ(c.PixelAt(24, 23), Red);
-    EXPECT_EQ(c.PixelAt(25, 23), White);
+    ExpectPixels(c, {{24, 23, Red}, {25, 23, White}});
 
     c.SetBrushColor(White);
     c.Rectangle(30, 30, 35, 36);
-    EXPECT_EQ(c.PixelAt(30, 32), Black);
-    EXPECT_EQ(c.PixelAt(34, 32), Black);
-    EXPECT_EQ(c.PixelAt(35, 32), White);
-    EXPECT_EQ(c.PixelAt(32, 35), Black);
-    EXPECT_EQ(c.PixelAt(32, 36), White);
-    EXPECT_EQ(c.PixelAt(32, 32), White);
+    ExpectPixels(c, {{30, 32, Black}, {34, 32, Black}, {35, 32, White}, {32, 35, Black},
+                     {32, 36, White}, {32, 32, White}});
 }
 
 TEST(RasterCanvas, LineToLeavesOutItsEndPixel) {
     RasterCanvas c(40, 40);
     c.MoveTo(5, 5);
     c.LineTo(15, 5);
-    EXPECT_EQ(c.PixelAt(5, 5), Black);
-    EXPECT_EQ(c.PixelAt(14, 5), Black);
-    EXPECT_EQ(c.PixelAt(15, 5), White);
+    ExpectPixels(c, {{5, 5, Black}, {14, 5, Black}, {15, 5, White}});
     c.LineTo(15, 20);  // the next line paints the corner
-    EXPECT_EQ(c.PixelAt(15, 5), Black);
-    EXPECT_EQ(c.PixelAt(15, 19), Black);
-    EXPECT_EQ(c.PixelAt(15, 20), White);
+    ExpectPixels(c, {{15, 5, Black}, {15, 19, Black}, {15, 20, White}});
     EXPECT_EQ(c.PenPos(), (Point{15, 20}));
     // Diagonal: 10 pixels, the last one left out.
     RasterCanvas d(40, 40);
     d.MoveTo(0, 0);
     d.LineTo(10, 10);
     EXPECT_EQ(CountColour(d, Black), 10);
-    EXPECT_EQ(d.PixelAt(9, 9), Black);
-    EXPECT_EQ(d.PixelAt(10, 10), White);
+    ExpectPixels(d, {{9, 9, Black}, {10, 10, White}});
     // A line to where the pen already is paints nothing.
     d.MoveTo(30, 30);
     d.LineTo(30, 30);
@@ -86,45 +82,32 @@ TEST(RasterCanvas, WidePensHaveRoundCaps) {
     c.SetPenWidth(9);
     c.MoveTo(20, 15);
     c.LineTo(40, 15);
-    // The cap reaches about half the width past both ends...
-    EXPECT_EQ(c.PixelAt(43, 15), Black);
-    EXPECT_EQ(c.PixelAt(17, 15), Black);
-    // ...including the end pixel that a one-pixel pen leaves out...
-    EXPECT_EQ(c.PixelAt(40, 15), Black);
-    // ...but is round: the corners of a square cap stay empty.
-    EXPECT_EQ(c.PixelAt(43, 11), White);
-    EXPECT_EQ(c.PixelAt(43, 19), White);
-    EXPECT_EQ(c.PixelAt(17, 11), White);
-    EXPECT_EQ(c.PixelAt(30, 11), Black);  // full width along the line
-    EXPECT_EQ(c.PixelAt(30, 21), White);
+    // The cap reaches about half the width past both ends, including the
+    // end pixel (40) that a one-pixel pen leaves out, but is round: the
+    // corners of a square cap stay empty. Full width along the line.
+    ExpectPixels(c, {{43, 15, Black}, {17, 15, Black}, {40, 15, Black}, {43, 11, White},
+                     {43, 19, White}, {17, 11, White}, {30, 11, Black}, {30, 21, White}});
 }
 
 TEST(RasterCanvas, ArcAndPieRunCounterClockwiseFromStartToEnd) {
     RasterCanvas c(60, 60);
     // From the right point to the left point counter-clockwise: upper half.
     c.Arc(10, 10, 51, 51, 60, 30, 0, 30);
-    EXPECT_EQ(c.PixelAt(30, 10), Black);
-    EXPECT_EQ(c.PixelAt(30, 50), White);
+    ExpectPixels(c, {{30, 10, Black}, {30, 50, White}});
     RasterCanvas d(60, 60);
     d.Arc(10, 10, 51, 51, 0, 30, 60, 30);  // left to right: lower half
-    EXPECT_EQ(d.PixelAt(30, 10), White);
-    EXPECT_EQ(d.PixelAt(30, 50), Black);
+    ExpectPixels(d, {{30, 10, White}, {30, 50, Black}});
 
     // The upper-left quarter pie of the centre-of-gravity symbol: from the
     // radial up to the radial left.
     RasterCanvas e(60, 60);
     e.SetBrushColor(Red);
     e.Pie(10, 10, 51, 51, 30, 20, 20, 30);
-    EXPECT_EQ(e.PixelAt(22, 22), Red);   // upper left
-    EXPECT_EQ(e.PixelAt(38, 22), White);  // upper right
-    EXPECT_EQ(e.PixelAt(22, 38), White);  // lower left
-    EXPECT_EQ(e.PixelAt(38, 38), White);  // lower right
+    ExpectPixels(e, {{22, 22, Red}, {38, 22, White}, {22, 38, White}, {38, 38, White}});
     RasterCanvas f(60, 60);
     f.SetBrushColor(Red);
     f.Pie(10, 10, 51, 51, 30, 40, 40, 30);  // lower right quarter
-    EXPECT_EQ(f.PixelAt(38, 38), Red);
-    EXPECT_EQ(f.PixelAt(22, 22), White);
-    EXPECT_EQ(f.PixelAt(38, 22), White);
+    ExpectPixels(f, {{38, 38, Red}, {22, 22, White}, {38, 22, White}});
 }
 
 TEST(RasterCanvas, TextCellIsOpaqueOnASolidBrushOnly) {
@@ -136,11 +119,8 @@ TEST(RasterCanvas, TextCellIsOpaqueOnASolidBrushOnly) {
     int h = c.TextHeight(text);
     c.TextOut(10, 10, text);
     // The cell's corners are background, the cell's outside untouched.
-    EXPECT_EQ(c.PixelAt(10, 10), colors::Yellow);
-    EXPECT_EQ(c.PixelAt(10 + w - 1, 10 + h - 1), colors::Yellow);
-    EXPECT_EQ(c.PixelAt(10 + w, 10), White);
-    EXPECT_EQ(c.PixelAt(10, 10 + h), White);
-    EXPECT_EQ(c.PixelAt(9, 10), White);
+    ExpectPixels(c, {{10, 10, colors::Yellow}, {10 + w - 1, 10 + h - 1, colors::Yellow},
+                     {10 + w, 10, White}, {10, 10 + h, White}, {9, 10, White}});
     // Some glyph pixels in the font colour.
     int black = CountColour(c, Black);
     EXPECT_GT(black, 10);
@@ -160,10 +140,9 @@ TEST(RasterCanvas, FloodFillStopsAtAOnePixelRing) {
     int ring = CountColour(c, Black);
     c.SetBrushColor(colors::MoneyGreen);
     c.FloodFill(25, 25, White);
-    EXPECT_EQ(c.PixelAt(25, 25), colors::MoneyGreen);
-    EXPECT_EQ(c.PixelAt(12, 25), colors::MoneyGreen);  // just inside the ring
-    EXPECT_EQ(c.PixelAt(5, 5), White);
-    EXPECT_EQ(c.PixelAt(25, 45), White);
+    // (12, 25) is just inside the ring.
+    ExpectPixels(c, {{25, 25, colors::MoneyGreen}, {12, 25, colors::MoneyGreen}, {5, 5, White},
+                     {25, 45, White}});
     EXPECT_EQ(CountColour(c, Black), ring);
     int inside = CountColour(c, colors::MoneyGreen);
     // Roughly the disc of radius 14: pi * 14^2 = 616.
@@ -196,8 +175,7 @@ TEST(RasterCanvas, FloodFillOfALargeAreaIsIterative) {
     }
     c.SetBrushColor(Red);
     c.FloodFill(0, 0, White);
-    EXPECT_EQ(c.PixelAt(1999, 1999), Red);
-    EXPECT_EQ(c.PixelAt(1000, 1000), Red);
+    ExpectPixels(c, {{1999, 1999, Red}, {1000, 1000, Red}});
 }
 
 TEST(RasterCanvas, DottedPenLeavesGapsInTheBrushColour) {
@@ -208,12 +186,7 @@ TEST(RasterCanvas, DottedPenLeavesGapsInTheBrushColour) {
     c.MoveTo(0, 5);
     c.LineTo(30, 5);
     // 3 on, 3 off.
-    EXPECT_EQ(c.PixelAt(0, 5), Red);
-    EXPECT_EQ(c.PixelAt(2, 5), Red);
-    EXPECT_EQ(c.PixelAt(3, 5), White);
-    EXPECT_EQ(c.PixelAt(5, 5), White);
-    EXPECT_EQ(c.PixelAt(6, 5), Red);
-    EXPECT_EQ(c.PixelAt(30, 5), Black);
+    ExpectPixels(c, {{0, 5, Red}, {2, 5, Red}, {3, 5, White}, {5, 5, White}, {6, 5, Red}, {30, 5, Black}});
 }
 
 TEST(RasterCanvas, FontHeightFollowsTheDeviceDpi) {
@@ -262,12 +235,8 @@ TEST(QtCanvasHelpers, FontFacesAndPictures) {
     Picture dots(2, 1, Red);
     dots.Set(1, 0, colors::Blue);
     c.StretchDraw(Rect{4, 4, 12, 8}, dots);  // each pixel 4 x 4
-    EXPECT_EQ(c.PixelAt(4, 4), Red);
-    EXPECT_EQ(c.PixelAt(7, 7), Red);
-    EXPECT_EQ(c.PixelAt(8, 4), colors::Blue);
-    EXPECT_EQ(c.PixelAt(11, 7), colors::Blue);
-    EXPECT_EQ(c.PixelAt(12, 4), White);
-    EXPECT_EQ(c.PixelAt(4, 8), White);
+    ExpectPixels(c, {{4, 4, Red}, {7, 7, Red}, {8, 4, colors::Blue}, {11, 7, colors::Blue},
+                     {12, 4, White}, {4, 8, White}});
     EXPECT_EQ(c.ClipRect(), (Rect{0, 0, 20, 20}));
 }
 
@@ -337,12 +306,6 @@ TEST(QtCanvasHelpers, SavesAPngForPeopleToLookAt) {
     EXPECT_EQ(FromQRgb(back.pixel(40, 8)), colors::SkyBlue);
 }
 
-}  // namespace
-}  // namespace rtl
-
-namespace rtl {
-namespace {
-
 // A rounded slot made of two lines and two half-circle arcs, as the rigging
 // pictures build one, must be closed for a surface fill from inside.
 TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFill) {
@@ -357,21 +320,14 @@ TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFill) {
     c.SetBrushColor(colors::MoneyGreen);
     c.FloodFill(tx, ty + 20, White);
     SaveTestPicture(c.Image(), "canvas_slot_fill");
-    EXPECT_EQ(c.PixelAt(tx, ty + 20), colors::MoneyGreen);
-    EXPECT_EQ(c.PixelAt(tx, ty - wr + 2), colors::MoneyGreen);  // up into the top arc
-    EXPECT_EQ(c.PixelAt(tx, gy + wr - 3), colors::MoneyGreen);  // down into the bottom arc
-    EXPECT_EQ(c.PixelAt(tx, ty - wr - 2), White);
-    EXPECT_EQ(c.PixelAt(tx, gy + wr + 2), White);
-    EXPECT_EQ(c.PixelAt(tx - wr - 3, 60), White);
-    EXPECT_EQ(c.PixelAt(tx + wr + 3, 60), White);
-    EXPECT_EQ(c.PixelAt(0, 0), White);
+    // Green reaches up into the top arc and down into the bottom one.
+    ExpectPixels(c, {{tx, ty + 20, colors::MoneyGreen}, {tx, ty - wr + 2, colors::MoneyGreen},
+                     {tx, gy + wr - 3, colors::MoneyGreen}, {tx, ty - wr - 2, White},
+                     {tx, gy + wr + 2, White}, {tx - wr - 3, 60, White}, {tx + wr + 3, 60, White},
+                     {0, 0, White}});
     // Inside: the slot's width (15 pixels between the lines) times its
     // straight length, plus the two half discs.
-    int green = 0;
-    const QImage& img = c.Image();
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (FromQRgb(img.pixel(x, y)) == colors::MoneyGreen) ++green;
+    const int green = CountColour(c, colors::MoneyGreen);
     EXPECT_GT(green, 15 * (gy - ty) + 100);
     EXPECT_LT(green, 15 * (gy - ty) + 400);
 }

@@ -77,21 +77,24 @@ int CodeOf(void (*fn)(const std::string&), const std::string& arg, std::string* 
     return 0;
 }
 
+void Read(const std::string& p) { ReadWholeFile(p); }
+void SaveX(const std::string& p) { SaveFileAtomically(p, "x"); }
+void SaveNew(const std::string& p) { SaveFileAtomically(p, "new"); }
+
 }  // namespace
 
 TEST(ErrnoMapping, RunTimeCodes) {
-    EXPECT_EQ(InOutCodeFromErrno(ENOENT, false), 2);
-    EXPECT_EQ(InOutCodeFromErrno(ENOENT, true), 3);
-    EXPECT_EQ(InOutCodeFromErrno(ENOTDIR, false), 3);
-    EXPECT_EQ(InOutCodeFromErrno(EMFILE, false), 4);
-    EXPECT_EQ(InOutCodeFromErrno(EACCES, true), 5);
-    EXPECT_EQ(InOutCodeFromErrno(EROFS, true), 5);
-    EXPECT_EQ(InOutCodeFromErrno(EISDIR, true), 5);
-    EXPECT_EQ(InOutCodeFromErrno(ENOSPC, true), 101);
-    EXPECT_EQ(InOutCodeFromErrno(EFBIG, true), 101);
     // An error number that is also a run-time code must not pass for it:
     // EIO (5) is no "File access denied".
-    EXPECT_EQ(InOutCodeFromErrno(EIO, false), 1000 + EIO);
+    const struct {
+        int error;
+        bool forPath;
+        int code;
+    } cases[] = {{ENOENT, false, 2}, {ENOENT, true, 3}, {ENOTDIR, false, 3}, {EMFILE, false, 4},
+                 {EACCES, true, 5},  {EROFS, true, 5},  {EISDIR, true, 5},   {ENOSPC, true, 101},
+                 {EFBIG, true, 101}, {EIO, false, 1000 + EIO}};
+    for (const auto& c : cases)
+        EXPECT_EQ(InOutCodeFromErrno(c.error, c.forPath), c.code) << c.error << " " << c.forPath;
     EXPECT_STREQ(rtl::InOutError(InOutCodeFromErrno(EIO, false)).what(), "I/O error 1005");
     EXPECT_EQ(InOutCodeFromErrno(EXDEV, true), EXDEV);
 }
@@ -108,17 +111,17 @@ TEST(ReadingAFile, BytesAsTheyAre) {
 TEST(ReadingAFile, FailuresNameThePath) {
     TempFolder dir;
     std::string text;
-    EXPECT_EQ(CodeOf([](const std::string& p) { ReadWholeFile(p); }, dir / "missing.ven", &text), 2);
+    EXPECT_EQ(CodeOf(Read, dir / "missing.ven", &text), 2);
     EXPECT_EQ(text, "File not found (" + (dir / "missing.ven") + ")");
     // A folder is no venue file.
-    EXPECT_EQ(CodeOf([](const std::string& p) { ReadWholeFile(p); }, dir.path(), &text), 5);
+    EXPECT_EQ(CodeOf(Read, dir.path(), &text), 5);
     EXPECT_EQ(text, "File access denied (" + dir.path() + ")");
     // A file used as a folder.
     WriteRaw(dir / "plain", "x");
-    EXPECT_EQ(CodeOf([](const std::string& p) { ReadWholeFile(p); }, dir / "plain/x.ven"), 3);
+    EXPECT_EQ(CodeOf(Read, dir / "plain/x.ven"), 3);
     // A pipe with no writer: refused at once instead of waiting.
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
-    EXPECT_EQ(CodeOf([](const std::string& p) { ReadWholeFile(p); }, dir / "pipe"), 5);
+    EXPECT_EQ(CodeOf(Read, dir / "pipe"), 5);
 }
 
 TEST(ReadingAFile, UnreadableFileIsAccessDenied) {
@@ -126,7 +129,7 @@ TEST(ReadingAFile, UnreadableFileIsAccessDenied) {
     TempFolder dir;
     WriteRaw(dir / "locked.ven", "x");
     ::chmod((dir / "locked.ven").c_str(), 0200);
-    EXPECT_EQ(CodeOf([](const std::string& p) { ReadWholeFile(p); }, dir / "locked.ven"), 5);
+    EXPECT_EQ(CodeOf(Read, dir / "locked.ven"), 5);
 }
 
 TEST(SavingAFile, CreatesAndReplaces) {
@@ -168,7 +171,7 @@ TEST(SavingAFile, MissingFolderLeavesNothingBehind) {
     TempFolder dir;
     std::string text;
     const std::string target = dir / "no-such-folder/hall.ven";
-    EXPECT_EQ(CodeOf([](const std::string& p) { SaveFileAtomically(p, "x"); }, target, &text), 3);
+    EXPECT_EQ(CodeOf(SaveX, target, &text), 3);
     EXPECT_EQ(text, rtl::InOutError::TextFor(3) + " (" + target + ")");
     EXPECT_TRUE(Entries(dir.path()).empty());
 }
@@ -178,7 +181,7 @@ TEST(SavingAFile, TargetThatIsAFolderIsLeftAlone) {
     ASSERT_EQ(::mkdir((dir / "hall.ven").c_str(), 0700), 0);
     WriteRaw(dir / "hall.ven/inside", "keep");
     std::string text;
-    EXPECT_EQ(CodeOf([](const std::string& p) { SaveFileAtomically(p, "x"); }, dir / "hall.ven", &text), 5);
+    EXPECT_EQ(CodeOf(SaveX, dir / "hall.ven", &text), 5);
     EXPECT_EQ(text, "File access denied (" + (dir / "hall.ven") + ")");
     EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"hall.ven"});
     EXPECT_EQ(ReadRaw(dir / "hall.ven/inside"), "keep");
@@ -216,13 +219,13 @@ TEST(SavingAFile, ReadOnlyFolderOrFileIsAccessDenied) {
     const std::string target = dir / "hall.ven";
     WriteRaw(target, "old");
     ASSERT_EQ(::chmod(dir.path().c_str(), 0500), 0);
-    EXPECT_EQ(CodeOf([](const std::string& p) { SaveFileAtomically(p, "new"); }, target), 5);
+    EXPECT_EQ(CodeOf(SaveNew, target), 5);
     ASSERT_EQ(::chmod(dir.path().c_str(), 0700), 0);
     EXPECT_EQ(ReadRaw(target), "old");
     EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"hall.ven"});
     // A read-only file in a writable folder is not replaced either.
     ASSERT_EQ(::chmod(target.c_str(), 0400), 0);
-    EXPECT_EQ(CodeOf([](const std::string& p) { SaveFileAtomically(p, "new"); }, target), 5);
+    EXPECT_EQ(CodeOf(SaveNew, target), 5);
     EXPECT_EQ(ReadRaw(target), "old");
     EXPECT_EQ(Entries(dir.path()), std::set<std::string>{"hall.ven"});
 }

@@ -37,6 +37,18 @@ protected:
         lines.at(static_cast<std::size_t>(line - 1)) = text;
         return JoinCrLf(lines);
     }
+    struct Edit {
+        int line;
+        std::string text;
+        const char* file = "current.ven";
+    };
+    // Each edit on its own must be refused with `error` at its line.
+    void ExpectEachRefused(const std::string& error, std::initializer_list<Edit> edits) {
+        for (const Edit& e : edits) {
+            SCOPED_TRACE(std::string(e.file) + " line " + std::to_string(e.line) + " \"" + e.text + "\"");
+            EXPECT_EQ(Refuse(WithLine(e.line, e.text, e.file)), error + Where(e.line));
+        }
+    }
 
     TempFolder dir_;
     TVenue venue_;
@@ -68,41 +80,23 @@ TEST_F(RefusedFile, CutShortAtEveryLine) {
 }
 
 TEST_F(RefusedFile, NumberLinesWithoutANumber) {
-    EXPECT_EQ(Refuse(WithLine(4, "x8.5")), "Invalid numeric input" + Where(4));
-    EXPECT_EQ(Refuse(WithLine(6, "six")), "Invalid numeric input" + Where(6));
-    EXPECT_EQ(Refuse(WithLine(30, "")), "Invalid numeric input" + Where(30));
-    EXPECT_EQ(Refuse(WithLine(27, "   ")), "Invalid numeric input" + Where(27));
-    EXPECT_EQ(Refuse(WithLine(111, "1.5")), "Invalid numeric input" + Where(111));
-    EXPECT_EQ(Refuse(WithLine(110, "1,5")), "Invalid numeric input" + Where(110));
-    EXPECT_EQ(Refuse(WithLine(2, "version")), "Invalid numeric input" + Where(2));
-    EXPECT_EQ(Refuse(WithLine(5, "fifteen", "layout0.ven")), "Invalid numeric input" + Where(5));
-    EXPECT_EQ(Refuse(WithLine(26, "rig", "layout1_bexa.ven")), "Invalid numeric input" + Where(26));
+    ExpectEachRefused("Invalid numeric input",
+                      {{4, "x8.5"}, {6, "six"}, {30, ""}, {27, "   "}, {111, "1.5"}, {110, "1,5"},
+                       {2, "version"}, {5, "fifteen", "layout0.ven"}, {26, "rig", "layout1_bexa.ven"}});
 }
 
 TEST_F(RefusedFile, NotANumberAndInfinities) {
-    EXPECT_EQ(Refuse(WithLine(10, "nan")), "Invalid numeric input" + Where(10));
-    EXPECT_EQ(Refuse(WithLine(11, "NAN")), "Invalid numeric input" + Where(11));
-    EXPECT_EQ(Refuse(WithLine(12, "inf")), "Invalid numeric input" + Where(12));
-    EXPECT_EQ(Refuse(WithLine(13, "-Infinity")), "Invalid numeric input" + Where(13));
-    EXPECT_EQ(Refuse(WithLine(30, "1e999")), "Invalid numeric input" + Where(30));
-    EXPECT_EQ(Refuse(WithLine(2, "nan")), "Invalid numeric input" + Where(2));
-    EXPECT_EQ(Refuse(WithLine(32, "-1E400")), "Invalid numeric input" + Where(32));
+    ExpectEachRefused("Invalid numeric input", {{10, "nan"}, {11, "NAN"}, {12, "inf"}, {13, "-Infinity"},
+                                                {30, "1e999"}, {2, "nan"}, {32, "-1E400"}});
 }
 
 TEST_F(RefusedFile, CountsNegativeHugeOrBeyondTheSplayList) {
     // Too large for an integer at all.
-    EXPECT_EQ(Refuse(WithLine(6, "99999999999")), "Invalid numeric input" + Where(6));
-    EXPECT_EQ(Refuse(WithLine(7, "-2147483649")), "Invalid numeric input" + Where(7));
-    // Integers, but no cabinet count.
-    EXPECT_EQ(Refuse(WithLine(6, "-1")), "Range check error" + Where(6));
-    EXPECT_EQ(Refuse(WithLine(7, "-2147483648")), "Range check error" + Where(7));
-    EXPECT_EQ(Refuse(WithLine(6, "2147483647")), "Range check error" + Where(6));
-    EXPECT_EQ(Refuse(WithLine(6, "41")), "Range check error" + Where(6));
-    // 6 + 35 is beyond the 40 entries; the second count is where it shows.
-    EXPECT_EQ(Refuse(WithLine(7, "35")), "Range check error" + Where(7));
-    // The oldest layouts.
-    EXPECT_EQ(Refuse(WithLine(4, "-3", "layout0.ven")), "Range check error" + Where(4));
-    EXPECT_EQ(Refuse(WithLine(5, "100", "layout1_arvo.ven")), "Range check error" + Where(5));
+    ExpectEachRefused("Invalid numeric input", {{6, "99999999999"}, {7, "-2147483649"}});
+    // Integers, but no cabinet count. 6 + 35 on line 7 is beyond the 40
+    // entries: the second count is where it shows.
+    ExpectEachRefused("Range check error", {{6, "-1"}, {7, "-2147483648"}, {6, "2147483647"}, {6, "41"},
+                                            {7, "35"}, {4, "-3", "layout0.ven"}, {5, "100", "layout1_arvo.ven"}});
     // The third count.
     std::vector<std::string> lines = Lines(WithLine(3, "MIXIvorDoviElka"));
     lines.push_back("33");  // 6 + 2 + 33

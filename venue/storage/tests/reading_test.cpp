@@ -12,29 +12,48 @@ using namespace storage_test;
 
 namespace {
 
-std::string Load(TVenue& v, const std::string& name) {
+std::string LoadPath(TVenue& v, const std::string& path) {
     std::string type = "unset";
-    LoadVenueFromFile(v, DataPath(name), type);
+    LoadVenueFromFile(v, path, type);
     return type;
 }
 
-void ExpectPlaneValues(const TVenue& v, const std::vector<double>& want) {
-    const double got[] = {v.MaxPickHeight,   v.MinTrimHeight,   v.Plane1Length,
-                          v.Plane1Height,    v.Plane2Length,    v.Plane2Height,
-                          v.Plane2Elevation, v.Plane3Length,    v.Plane3Height,
-                          v.Plane3Distance,  v.Plane3Elevation, v.CoverageStart,
-                          v.CoverageStop,    v.Plane1EarHeight, v.Plane2EarHeight,
-                          v.Plane3EarHeight};
-    ASSERT_EQ(want.size(), 16u);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(got[i], want[i]) << "plane value " << i;
+std::string Load(TVenue& v, const std::string& name) { return LoadPath(v, DataPath(name)); }
+
+// Describe() without the object addresses, which differ from venue to venue.
+std::vector<std::string> Fields(const TVenue& v) {
+    std::vector<std::string> d = Describe(v);
+    std::erase_if(d, [](const std::string& s) { return s.starts_with("LSArray=") || s.starts_with("Splay="); });
+    return d;
 }
 
-// The rigging values and counts a venue from Prime() holds.
-void ExpectPrimedRigging(const TVenue& v) {
-    EXPECT_EQ(v.GridPosition, "MIDDLE");
-    EXPECT_EQ(v.PickOption, 9);
-    EXPECT_EQ(v.LiftBarPosition, 7);
-    EXPECT_EQ(v.RigMode, 2);
+void ExpectHead(const TVenue& v, const char* name, const char* type, double height, int maxBoxes, int n1) {
+    EXPECT_EQ(v.VenueName, name);
+    EXPECT_EQ(v.ArrayType, type);
+    EXPECT_EQ(v.ArrayHeight, height);
+    EXPECT_EQ(v.MaxBoxes, maxBoxes);
+    EXPECT_EQ(v.NumBoxes1, n1);
+}
+
+void ExpectRigging(const TVenue& v, const char* grid, int pick, int liftBar, int rigMode) {
+    EXPECT_EQ(v.GridPosition, grid);
+    EXPECT_EQ(v.PickOption, pick);
+    EXPECT_EQ(v.LiftBarPosition, liftBar);
+    EXPECT_EQ(v.RigMode, rigMode);
+}
+
+// The first 40 angles and choices, worked out from the rule each file was written with.
+template <class A, class C>
+void ExpectSplay(const TVenue& v, A angle, C choice) {
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(v.Splay->Angle[i], angle(i)) << i;
+        EXPECT_EQ(v.Splay->ChoiceIndex[i], choice(i)) << i;
+    }
+}
+
+void ExpectPlaneValues(TVenue& v, const std::vector<double>& want) {
+    ASSERT_EQ(want.size(), 16u);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(*PlaneValues(v)[i], want[i]) << "plane value " << i;
 }
 
 }  // namespace
@@ -44,12 +63,8 @@ TEST(ReadingOldestLayout, SetsItsFieldsAndSixteenPairsOnly) {
     Prime(v);
     EXPECT_EQ(Load(v, "layout0.ven"), "Arvo");
 
-    EXPECT_EQ(v.VenueName, "Old Barn");
-    EXPECT_EQ(v.ArrayType, "Arvo");
+    ExpectHead(v, "Old Barn", "Arvo", 7.25, 12, 8);  // the height is the number on line 2
     EXPECT_EQ(v.DownfillFactor, 2.0);
-    EXPECT_EQ(v.ArrayHeight, 7.25);  // the number on line 2
-    EXPECT_EQ(v.MaxBoxes, 12);
-    EXPECT_EQ(v.NumBoxes1, 8);
     ExpectPlaneValues(v, {15, 4.5, 40, 2, 10, 3, 2.5, 0, 0, 0, 0, 4, 45, 1.4, 1.4, 1.8});
     EXPECT_FALSE(v.AutoDesign);
     const double angles[16] = {-1.5, 1, 2.12, 3.12, 4.27, 6, 7.5, 1, 1, 2.12, 2.12, 3.12, 3.12, 4.27, 6, 7.5};
@@ -64,7 +79,7 @@ TEST(ReadingOldestLayout, SetsItsFieldsAndSixteenPairsOnly) {
     for (int i = 16; i <= 39; ++i) EXPECT_EQ(v.Splay->ChoiceIndex[i], 50 + i) << i;
     EXPECT_EQ(v.NumBoxes2, 7);
     EXPECT_EQ(v.NumBoxes3, 5);
-    ExpectPrimedRigging(v);
+    ExpectRigging(v, "MIDDLE", 9, 7, 2);  // as primed
     EXPECT_TRUE(v.SplayHoba);
     EXPECT_EQ(v.FTValue, 650);
     EXPECT_TRUE(v.CombinationGrid);
@@ -99,22 +114,12 @@ TEST(ReadingLayoutOne, ArvoFileSetsRiggingButNotTheLaterFields) {
     Prime(v);
     EXPECT_EQ(Load(v, "layout1_arvo.ven"), "Arvo");
 
-    EXPECT_EQ(v.VenueName, "Hall A");
-    EXPECT_EQ(v.ArrayType, "Arvo");
+    ExpectHead(v, "Hall A", "Arvo", 9, 16, 10);
     EXPECT_EQ(v.DownfillFactor, 2.0);
-    EXPECT_EQ(v.ArrayHeight, 9);
-    EXPECT_EQ(v.MaxBoxes, 16);
-    EXPECT_EQ(v.NumBoxes1, 10);
     ExpectPlaneValues(v, {18, 5, 35, 0, 0, 0, 0, 6, 2, 25, 5, 2, 33, 1.4, 1.4, 1.4});
     EXPECT_FALSE(v.AutoDesign);  // "True" is not "TRUE"
-    EXPECT_EQ(v.GridPosition, "REAR");
-    EXPECT_EQ(v.PickOption, 1);
-    EXPECT_EQ(v.LiftBarPosition, 1);
-    EXPECT_EQ(v.RigMode, 1);
-    for (int i = 0; i < 40; ++i) {
-        EXPECT_EQ(v.Splay->Angle[i], (i - 12) / 4.0) << i;
-        EXPECT_EQ(v.Splay->ChoiceIndex[i], i % 7) << i;
-    }
+    ExpectRigging(v, "REAR", 1, 1, 1);
+    ExpectSplay(v, [](int i) { return (i - 12) / 4.0; }, [](int i) { return i % 7; });
     EXPECT_EQ(v.Splay->Angle[40], 140);
 
     EXPECT_EQ(v.NumBoxes2, 7);
@@ -137,22 +142,12 @@ TEST(ReadingLayoutOne, BexaFileStackedOnTheGround) {
     Prime(v);
     EXPECT_EQ(Load(v, "layout1_bexa.ven"), "Bexa");
 
-    EXPECT_EQ(v.VenueName, "Stage B");
-    EXPECT_EQ(v.ArrayType, "Bexa");
+    ExpectHead(v, "Stage B", "Bexa", 0.5, 20, 4);
     EXPECT_EQ(v.DownfillFactor, 2.0);
-    EXPECT_EQ(v.ArrayHeight, 0.5);
-    EXPECT_EQ(v.MaxBoxes, 20);
-    EXPECT_EQ(v.NumBoxes1, 4);
     ExpectPlaneValues(v, {12, 1, 28, 1, 14, 6, 3, 0, 0, 0, 0, 2, 30, 1.8, 1.4, 1.4});
     EXPECT_FALSE(v.AutoDesign);
-    EXPECT_EQ(v.GridPosition, "FRONT");
-    EXPECT_EQ(v.PickOption, 6);
-    EXPECT_EQ(v.LiftBarPosition, 2);
-    EXPECT_EQ(v.RigMode, 2);
-    for (int i = 0; i < 40; ++i) {
-        EXPECT_EQ(v.Splay->Angle[i], i / 8.0) << i;
-        EXPECT_EQ(v.Splay->ChoiceIndex[i], (i * 3) % 9) << i;
-    }
+    ExpectRigging(v, "FRONT", 6, 2, 2);
+    ExpectSplay(v, [](int i) { return i / 8.0; }, [](int i) { return (i * 3) % 9; });
     EXPECT_EQ(v.NumBoxes2, 7);
     EXPECT_EQ(v.FTValue, 650);
     EXPECT_TRUE(v.Plane2Present);
@@ -167,25 +162,15 @@ TEST(ReadingLayoutThree, TypeLineAndSecondCountButNoCombinationGrid) {
     Prime(v);
     EXPECT_EQ(Load(v, "layout3.ven"), "MIXBexaDovi");
 
-    EXPECT_EQ(v.VenueName, "Arena 3");
-    EXPECT_EQ(v.ArrayType, "MIXBexaDovi");
+    ExpectHead(v, "Arena 3", "MIXBexaDovi", 10.5, 24, 5);
     EXPECT_EQ(v.DownfillFactor, 2.0);
-    EXPECT_EQ(v.ArrayHeight, 10.5);
-    EXPECT_EQ(v.MaxBoxes, 24);
-    EXPECT_EQ(v.NumBoxes1, 5);
     EXPECT_EQ(v.NumBoxes2, 3);
     ExpectPlaneValues(v, {14, 6, 45, 3.5, 15, 5, 5.5, 0, 0, 0, 0, 5, 55, 1.2, 1.4, 1.4});
     EXPECT_FALSE(v.AutoDesign);
-    EXPECT_EQ(v.GridPosition, "REAR");
-    EXPECT_EQ(v.PickOption, 4);
-    EXPECT_EQ(v.LiftBarPosition, 1);
-    EXPECT_EQ(v.RigMode, 1);
+    ExpectRigging(v, "REAR", 4, 1, 1);
     EXPECT_TRUE(v.SplayHoba);
     EXPECT_EQ(v.FTValue, 500);
-    for (int i = 0; i < 40; ++i) {
-        EXPECT_EQ(v.Splay->Angle[i], 0.5 + i / 2.0) << i;
-        EXPECT_EQ(v.Splay->ChoiceIndex[i], 8 - i % 9) << i;
-    }
+    ExpectSplay(v, [](int i) { return 0.5 + i / 2.0; }, [](int i) { return 8 - i % 9; });
     // No combination-grid line: the venue's flag stays, the new array's is
     // not set; the third count is not in this layout.
     EXPECT_TRUE(v.CombinationGrid);
@@ -202,25 +187,15 @@ TEST(ReadingCurrentLayout, VersionMinusFive) {
     Prime(v);
     EXPECT_EQ(Load(v, "layout5.ven"), "Dovi");
 
-    EXPECT_EQ(v.VenueName, "Club 5");
-    EXPECT_EQ(v.ArrayType, "Dovi");
-    EXPECT_EQ(v.ArrayHeight, 6);
-    EXPECT_EQ(v.MaxBoxes, 16);
-    EXPECT_EQ(v.NumBoxes1, 9);
+    ExpectHead(v, "Club 5", "Dovi", 6, 16, 9);
     EXPECT_EQ(v.NumBoxes2, 0);
     ExpectPlaneValues(v, {9, 2.5, 22, 0.5, 0, 0, 0, 4, 1.5, 12, 3, 1, 20, 1.4, 1.4, 1.8});
-    EXPECT_EQ(v.GridPosition, "FRONT");
-    EXPECT_EQ(v.PickOption, 5);
-    EXPECT_EQ(v.LiftBarPosition, 2);
-    EXPECT_EQ(v.RigMode, 1);
+    ExpectRigging(v, "FRONT", 5, 2, 1);
     EXPECT_FALSE(v.SplayHoba);
     EXPECT_EQ(v.FTValue, 250);
     EXPECT_TRUE(v.CombinationGrid);
     EXPECT_TRUE(v.LSArray->CombinationGrid);
-    for (int i = 0; i < 40; ++i) {
-        EXPECT_EQ(v.Splay->Angle[i], -i / 4.0) << i;
-        EXPECT_EQ(v.Splay->ChoiceIndex[i], i % 5) << i;
-    }
+    ExpectSplay(v, [](int i) { return -i / 4.0; }, [](int i) { return i % 5; });
     EXPECT_EQ(v.NumBoxes3, 5);  // no line 112 for this type
     EXPECT_FALSE(v.Plane2Present);
     EXPECT_TRUE(v.Plane3Present);
@@ -233,14 +208,8 @@ TEST(ReadingCurrentLayout, VersionMinusFive) {
     WriteRaw(dir / "four.ven", JoinCrLf(lines));
     TVenue w;
     Prime(w);
-    std::string type;
-    LoadVenueFromFile(w, dir / "four.ven", type);
-    EXPECT_EQ(type, "Dovi");
-    std::vector<std::string> a = Describe(v), b = Describe(w);
-    // Only the addresses of the objects differ.
-    std::erase_if(a, [](const std::string& s) { return s.starts_with("LSArray=") || s.starts_with("Splay="); });
-    std::erase_if(b, [](const std::string& s) { return s.starts_with("LSArray=") || s.starts_with("Splay="); });
-    EXPECT_EQ(a, b);
+    EXPECT_EQ(LoadPath(w, dir / "four.ven"), "Dovi");
+    EXPECT_EQ(Fields(v), Fields(w));
 }
 
 TEST(ReadingCurrentLayout, HandWrittenFileWithFlatUpperFloor) {
@@ -282,9 +251,7 @@ TEST(ReadingCurrentLayout, ThirdCountOfTheThreeModelArrayOnLine112) {
 
     TVenue v;
     Prime(v);
-    std::string type;
-    LoadVenueFromFile(v, dir / "with.ven", type);
-    EXPECT_EQ(type, "MIXIvorDoviElka");
+    EXPECT_EQ(LoadPath(v, dir / "with.ven"), "MIXIvorDoviElka");
     EXPECT_EQ(v.NumBoxes1, 4);
     EXPECT_EQ(v.NumBoxes2, 3);
     EXPECT_EQ(v.NumBoxes3, 2);
@@ -295,7 +262,7 @@ TEST(ReadingCurrentLayout, ThirdCountOfTheThreeModelArrayOnLine112) {
     // set up.
     TVenue w;
     Prime(w);
-    LoadVenueFromFile(w, dir / "without.ven", type);
+    LoadPath(w, dir / "without.ven");
     EXPECT_EQ(w.NumBoxes3, 5);
     EXPECT_EQ(w.LSArray->Count3, 0);
 
@@ -307,9 +274,7 @@ TEST(ReadingCurrentLayout, ThirdCountOfTheThreeModelArrayOnLine112) {
         WriteRaw(dir / "ended.ven", JoinCrLf(ended));
         TVenue e;
         Prime(e);
-        type = "unset";
-        LoadVenueFromFile(e, dir / "ended.ven", type);
-        EXPECT_EQ(type, "MIXIvorDoviElka");
+        EXPECT_EQ(LoadPath(e, dir / "ended.ven"), "MIXIvorDoviElka");
         EXPECT_EQ(e.NumBoxes1, 4);
         EXPECT_EQ(e.NumBoxes2, 3);
         EXPECT_EQ(e.NumBoxes3, 5);
@@ -322,7 +287,7 @@ TEST(ReadingCurrentLayout, ThirdCountOfTheThreeModelArrayOnLine112) {
     WriteRaw(dir / "other.ven", JoinCrLf(lines));
     TVenue x;
     Prime(x);
-    LoadVenueFromFile(x, dir / "other.ven", type);
+    LoadPath(x, dir / "other.ven");
     EXPECT_EQ(x.NumBoxes3, 5);
 }
 
@@ -334,9 +299,7 @@ TEST(ReadingCurrentLayout, EmptyTypeLineIsArvo) {
     WriteRaw(dir / "empty.ven", JoinCrLf(lines));
     TVenue v;
     Prime(v);
-    std::string type;
-    LoadVenueFromFile(v, dir / "empty.ven", type);
-    EXPECT_EQ(type, "Arvo");
+    EXPECT_EQ(LoadPath(v, dir / "empty.ven"), "Arvo");
     EXPECT_EQ(v.ArrayType, "Arvo");
     EXPECT_EQ(v.DownfillFactor, 2.0);
     EXPECT_EQ(v.LSArray->TypeCode, 0);
@@ -354,8 +317,7 @@ TEST(ReadingCurrentLayout, DesignRunsWhenAutoDesignIsSet) {
     v.LastDesign = TDesignRoutine::None;
     int setUps = 0;
     v.OnSetUp = [&] { ++setUps; };
-    std::string type;
-    LoadVenueFromFile(v, dir / "auto.ven", type);
+    LoadPath(v, dir / "auto.ven");
     EXPECT_TRUE(v.AutoDesign);
     EXPECT_NE(v.LastDesign, TDesignRoutine::None);
     // The load's own set-up and at least one more by the design.
@@ -368,7 +330,7 @@ TEST(ReadingCurrentLayout, DesignRunsWhenAutoDesignIsSet) {
     w.LastDesign = TDesignRoutine::None;
     setUps = 0;
     w.OnSetUp = [&] { ++setUps; };
-    LoadVenueFromFile(w, dir / "manual.ven", type);
+    LoadPath(w, dir / "manual.ven");
     EXPECT_EQ(w.LastDesign, TDesignRoutine::None);
     EXPECT_EQ(setUps, 1);
 }
@@ -386,11 +348,8 @@ TEST(ReadingOtherLineEnds, LfOnlyAndCrOnlyReadAsCrLf) {
     auto loaded = [](const std::string& path) {
         TVenue v;
         Prime(v);
-        std::string type;
-        LoadVenueFromFile(v, path, type);
-        std::vector<std::string> d = Describe(v);
-        std::erase_if(d, [](const std::string& s) { return s.starts_with("LSArray=") || s.starts_with("Splay="); });
-        return d;
+        LoadPath(v, path);
+        return Fields(v);
     };
     const std::vector<std::string> want = loaded(DataPath("current.ven"));
     EXPECT_EQ(loaded(dir / "lf.ven"), want);

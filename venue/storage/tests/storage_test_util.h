@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -95,62 +96,24 @@ inline std::vector<std::string> Describe(const TVenue& v) {
     auto real = [&](const char* n, double x) { d.push_back(std::string(n) + "=" + Exact(x)); };
     auto whole = [&](const char* n, long long x) { d.push_back(std::string(n) + "=" + std::to_string(x)); };
     auto text = [&](const char* n, const std::string& x) { d.push_back(std::string(n) + "=" + x); };
-    real("MarginX", v.MarginX);
-    real("MarginY", v.MarginY);
-    real("ExtentY", v.ExtentY);
-    real("ExtentX", v.ExtentX);
-    real("ScaleX", v.ScaleX);
-    real("ScaleY", v.ScaleY);
-    whole("Plane2Present", v.Plane2Present);
-    whole("Plane3Present", v.Plane3Present);
-    real("Plane2Slope", v.Plane2Slope);
-    real("Plane2Intercept", v.Plane2Intercept);
-    real("Plane2Angle", v.Plane2Angle);
-    real("Plane1Slope", v.Plane1Slope);
-    real("Plane1Intercept", v.Plane1Intercept);
-    real("Plane1Angle", v.Plane1Angle);
-    real("Plane3Slope", v.Plane3Slope);
-    real("Plane3Intercept", v.Plane3Intercept);
-    real("Plane3Angle", v.Plane3Angle);
-    real("DownfillFactor", v.DownfillFactor);
-    real("DrawOffset", v.DrawOffset);
-    text("VenueName", v.VenueName);
-    whole("AutoDesign", v.AutoDesign);
-    text("DesignMode", v.DesignMode);
-    real("ArrayHeight", v.ArrayHeight);
-    whole("MaxBoxes", v.MaxBoxes);
-    whole("NumBoxes1", v.NumBoxes1);
-    whole("NumBoxes2", v.NumBoxes2);
-    whole("NumBoxes3", v.NumBoxes3);
-    text("GridPosition", v.GridPosition);
-    whole("PickOption", v.PickOption);
-    whole("LiftBarPosition", v.LiftBarPosition);
-    real("LowestHeight", v.LowestHeight);
-    real("TopHeight", v.TopHeight);
-    real("MaxPickHeight", v.MaxPickHeight);
-    real("MinTrimHeight", v.MinTrimHeight);
-    real("Plane1Length", v.Plane1Length);
-    real("Plane1Height", v.Plane1Height);
-    real("Plane2Length", v.Plane2Length);
-    real("Plane2Height", v.Plane2Height);
-    real("Plane2Elevation", v.Plane2Elevation);
-    real("Plane3Length", v.Plane3Length);
-    real("Plane3Height", v.Plane3Height);
-    real("Plane3Distance", v.Plane3Distance);
-    real("Plane3Elevation", v.Plane3Elevation);
-    real("CoverageStart", v.CoverageStart);
-    real("CoverageStop", v.CoverageStop);
-    real("Plane1EarHeight", v.Plane1EarHeight);
-    real("Plane2EarHeight", v.Plane2EarHeight);
-    real("Plane3EarHeight", v.Plane3EarHeight);
-    whole("RigMode", v.RigMode);
-    whole("SplayHoba", v.SplayHoba);
-    real("FTValue", v.FTValue);
-    text("ArrayType", v.ArrayType);
-    real("SeatedEarHeight", v.SeatedEarHeight);
-    whole("CombinationGrid", v.CombinationGrid);
-    whole("SetUpCount", static_cast<long long>(v.SetUpCount));
-    whole("LastDesign", static_cast<long long>(v.LastDesign));
+    // Each field under its own name.
+#define R(f) real(#f, v.f)
+#define W(f) whole(#f, static_cast<long long>(v.f))
+#define T(f) text(#f, v.f)
+    R(MarginX); R(MarginY); R(ExtentY); R(ExtentX); R(ScaleX); R(ScaleY); W(Plane2Present);
+    W(Plane3Present); R(Plane2Slope); R(Plane2Intercept); R(Plane2Angle); R(Plane1Slope);
+    R(Plane1Intercept); R(Plane1Angle); R(Plane3Slope); R(Plane3Intercept); R(Plane3Angle);
+    R(DownfillFactor); R(DrawOffset); T(VenueName); W(AutoDesign); T(DesignMode); R(ArrayHeight);
+    W(MaxBoxes); W(NumBoxes1); W(NumBoxes2); W(NumBoxes3); T(GridPosition); W(PickOption);
+    W(LiftBarPosition); R(LowestHeight); R(TopHeight); R(MaxPickHeight); R(MinTrimHeight);
+    R(Plane1Length); R(Plane1Height); R(Plane2Length); R(Plane2Height); R(Plane2Elevation);
+    R(Plane3Length); R(Plane3Height); R(Plane3Distance); R(Plane3Elevation); R(CoverageStart);
+    R(CoverageStop); R(Plane1EarHeight); R(Plane2EarHeight); R(Plane3EarHeight); W(RigMode);
+    W(SplayHoba); R(FTValue); T(ArrayType); R(SeatedEarHeight); W(CombinationGrid); W(SetUpCount);
+    W(LastDesign);
+#undef R
+#undef W
+#undef T
     char addr[32];
     std::snprintf(addr, sizeof addr, "%p", static_cast<const void*>(v.Splay));
     text("Splay", addr);
@@ -166,6 +129,14 @@ inline std::vector<std::string> Describe(const TVenue& v) {
     return d;
 }
 
+// The sixteen plane and coverage values, in the order of the file.
+inline std::array<double*, 16> PlaneValues(TVenue& v) {
+    return {&v.MaxPickHeight,  &v.MinTrimHeight,   &v.Plane1Length,    &v.Plane1Height,
+            &v.Plane2Length,   &v.Plane2Height,    &v.Plane2Elevation, &v.Plane3Length,
+            &v.Plane3Height,   &v.Plane3Distance,  &v.Plane3Elevation, &v.CoverageStart,
+            &v.CoverageStop,   &v.Plane1EarHeight, &v.Plane2EarHeight, &v.Plane3EarHeight};
+}
+
 // A venue in a state no test file holds, so that every field a load sets or
 // leaves can be told apart.
 inline void Prime(TVenue& v) {
@@ -179,15 +150,10 @@ inline void Prime(TVenue& v) {
     v.ScaleY = 0.06;
     v.Plane2Present = true;
     v.Plane3Present = true;
-    v.Plane2Slope = 0.11;
-    v.Plane2Intercept = 0.12;
-    v.Plane2Angle = 0.13;
-    v.Plane1Slope = 0.14;
-    v.Plane1Intercept = 0.15;
-    v.Plane1Angle = 0.16;
-    v.Plane3Slope = 0.17;
-    v.Plane3Intercept = 0.18;
-    v.Plane3Angle = 0.19;
+    // 0.11, 0.12, ... 0.19 in this order.
+    double* const lines[] = {&v.Plane2Slope, &v.Plane2Intercept, &v.Plane2Angle, &v.Plane1Slope, &v.Plane1Intercept,
+                             &v.Plane1Angle, &v.Plane3Slope, &v.Plane3Intercept, &v.Plane3Angle};
+    for (int i = 0; i < 9; ++i) *lines[i] = (11 + i) / 100.0;
     v.DrawOffset = 2.0;
     v.VenueName = "before";
     v.AutoDesign = false;
@@ -202,22 +168,7 @@ inline void Prime(TVenue& v) {
     v.LiftBarPosition = 7;
     v.LowestHeight = 0.7;
     v.TopHeight = 13.25;
-    v.MaxPickHeight = 101;
-    v.MinTrimHeight = 102;
-    v.Plane1Length = 103;
-    v.Plane1Height = 104;
-    v.Plane2Length = 105;
-    v.Plane2Height = 106;
-    v.Plane2Elevation = 107;
-    v.Plane3Length = 108;
-    v.Plane3Height = 109;
-    v.Plane3Distance = 110;
-    v.Plane3Elevation = 111;
-    v.CoverageStart = 112;
-    v.CoverageStop = 113;
-    v.Plane1EarHeight = 114;
-    v.Plane2EarHeight = 115;
-    v.Plane3EarHeight = 116;
+    for (int i = 0; i < 16; ++i) *PlaneValues(v)[i] = 101 + i;
     v.RigMode = 2;
     v.SplayHoba = true;
     v.FTValue = 650;

@@ -18,22 +18,8 @@ void FillHandWrittenVenue(TVenue& v) {
     v.NumBoxes1 = 6;
     v.NumBoxes2 = 2;
     v.NumBoxes3 = 9;  // not written for a two-model type
-    v.MaxPickHeight = 12;
-    v.MinTrimHeight = 3.25;
-    v.Plane1Length = 30;
-    v.Plane1Height = -0.75;
-    v.Plane2Length = 12;
-    v.Plane2Height = 0;
-    v.Plane2Elevation = 2.5;
-    v.Plane3Length = 8;
-    v.Plane3Height = 3;
-    v.Plane3Distance = 20;
-    v.Plane3Elevation = 4.5;
-    v.CoverageStart = 3;
-    v.CoverageStop = 41.5;
-    v.Plane1EarHeight = 1.4;
-    v.Plane2EarHeight = 1.8;
-    v.Plane3EarHeight = 0.05;
+    const double planes[16] = {12, 3.25, 30, -0.75, 12, 0, 2.5, 8, 3, 20, 4.5, 3, 41.5, 1.4, 1.8, 0.05};
+    for (int i = 0; i < 16; ++i) *PlaneValues(v)[i] = planes[i];
     v.AutoDesign = false;
     v.GridPosition = "FRONT";
     v.PickOption = 1;
