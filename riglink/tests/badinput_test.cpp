@@ -18,14 +18,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-RigModel SolvedGridAndThreeBexa() {
-  RigModel m;
-  m.Init();
-  auto list = rigtest::GridAndThreeBexa();
-  EXPECT_EQ(m.SetArrayElems(list.data(), 4, -2.0, 0), 1);
-  EXPECT_EQ(m.Calculate(), 1);
-  return m;
-}
+RigModel SolvedGridAndThreeBexa() { return rigtest::Solved(rigtest::GridAndThreeBexa(), -2.0); }
 
 // Bitwise equality of two doubles, so that NaN equals NaN.
 bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -149,14 +142,12 @@ TEST(BadInput, QueriesBeforeAnyList) {
   m.Init();
   const RigModel before = m;
   EXPECT_EQ(m.Calculate(), 0);
-  const TMechPair pick = m.PickLoad();
-  EXPECT_EQ(pick.Front, 0.0);
-  EXPECT_EQ(pick.Rear, 0.0);
+  for (const TMechPair& p : {m.PickLoad(), m.MinSafetyFactor()}) {
+    EXPECT_EQ(p.Front, 0.0);
+    EXPECT_EQ(p.Rear, 0.0);
+  }
   EXPECT_EQ(m.Force(1).Front, 0.0);
   EXPECT_EQ(m.MaxForce().Front, 0.0);
-  const TMechPair minSf = m.MinSafetyFactor();
-  EXPECT_EQ(minSf.Front, 0.0);
-  EXPECT_EQ(minSf.Rear, 0.0);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_UNSAFE);
   EXPECT_EQ(m.LiftBarBestHole(), -1);
   EXPECT_EQ(m.LiftBarAngle(1), 0.0);
@@ -165,10 +156,8 @@ TEST(BadInput, QueriesBeforeAnyList) {
 }
 
 TEST(BadInput, UnsolvedListIsNeverSafe) {
-  RigModel m;
-  m.Init();
   auto list = rigtest::List({{0, 0.0}});
-  ASSERT_EQ(m.SetArrayElems(list.data(), 1, 0.0, 0), 1);
+  RigModel m = rigtest::Stored(list, 0.0);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_UNSAFE);
   ASSERT_EQ(m.Calculate(), 1);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_SAFE);

@@ -8,6 +8,7 @@
 #include "mechdll5.h"
 #include "rigtest_util.h"
 
+using rigtest::ExpectQuoted;
 using rigtest::Near;
 
 namespace {
@@ -24,20 +25,15 @@ TEST(Exports, ProgramCallOrderGridAndThreeBexa) {
   SolveGlobal(rigtest::GridAndThreeBexa(), -2.0);
   TMechPair pick{};
   mechPickLoad(&pick);
-  EXPECT_TRUE(Near(pick.Front, 151.829, 3));
-  EXPECT_TRUE(Near(pick.Rear, 67.171, 3));
+  ExpectQuoted({{pick.Front, 151.829}, {pick.Rear, 67.171}}, 3);
   TMechPair sf{};
   mechSafetyFactor(&sf, 1);
-  EXPECT_TRUE(Near(sf.Front, 91.33, 2));
-  EXPECT_TRUE(Near(sf.Rear, 233.36, 2));
+  ExpectQuoted({{sf.Front, 91.33}, {sf.Rear, 233.36}}, 2);
   EXPECT_DOUBLE_EQ(mechMass(), 219.0);
   TMechPoint cog{}, zcog{};
   mechCOG(&cog);
   mechZCOG(&zcog);
-  EXPECT_TRUE(Near(cog.x, -0.30782, 5));
-  EXPECT_TRUE(Near(cog.y, -0.42396, 5));
-  EXPECT_TRUE(Near(zcog.x, -0.29283, 5));
-  EXPECT_TRUE(Near(zcog.y, -0.43444, 5));
+  ExpectQuoted({{cog.x, -0.30782}, {cog.y, -0.42396}, {zcog.x, -0.29283}, {zcog.y, -0.43444}}, 5);
   EXPECT_EQ(cog.w, 1.0);
   TMechWeakElems weak{};
   mechWeakElem(&weak);
@@ -47,8 +43,7 @@ TEST(Exports, ProgramCallOrderGridAndThreeBexa) {
   // The developer grid's values change nothing.
   double F, Fx, Fy, tf, tr, sff, sfr;
   mechExamineInternalForce(1, &F, &Fx, &Fy, &tf, &tr, &sff, &sfr);
-  EXPECT_TRUE(Near(sff, 94.65, 2));
-  EXPECT_TRUE(Near(sfr, 214.14, 2));
+  ExpectQuoted({{sff, 94.65}, {sfr, 214.14}}, 2);
   EXPECT_DOUBLE_EQ(tr, 0.6 * F);
   EXPECT_DOUBLE_EQ(tf, 0.6 * std::sqrt(Fx * Fx + Fy * Fy));
   mechSafetyFactor(&sf, 1);
@@ -56,8 +51,7 @@ TEST(Exports, ProgramCallOrderGridAndThreeBexa) {
 
   EXPECT_EQ(mechSafetyLevel(), MECH_LEVEL_SAFE);
   mechSafetyFactor(&sf, 1);
-  EXPECT_TRUE(Near(sf.Front, 94.65, 2));
-  EXPECT_TRUE(Near(sf.Rear, 214.14, 2));
+  ExpectQuoted({{sf.Front, 94.65}, {sf.Rear, 214.14}}, 2);
   mechWeakElem(&weak);
   EXPECT_EQ(weak.Front, 1);
   EXPECT_EQ(weak.Rear, 2);
@@ -74,8 +68,7 @@ TEST(Exports, LiftBarHolesAndBestHole) {
   double angles[MECH_MAX_ELEMS + 2];
   for (double& a : angles) a = 123.0;
   mechLiftBarAngles(angles);
-  EXPECT_TRUE(Near(angles[0], 19.487, 3));
-  EXPECT_TRUE(Near(angles[22], -51.438, 3));
+  ExpectQuoted({{angles[0], 19.487}, {angles[22], -51.438}}, 3);
   for (int j = 23; j < MECH_MAX_ELEMS; ++j) EXPECT_EQ(angles[j], 0.0);
   EXPECT_EQ(angles[MECH_MAX_ELEMS], 123.0) << "wrote past 30 entries";
   EXPECT_EQ(mechLiftBarAngle(23), angles[22]);
@@ -83,8 +76,7 @@ TEST(Exports, LiftBarHolesAndBestHole) {
   EXPECT_EQ(mechSafetyLevel(), MECH_LEVEL_SAFE);
 
   SolveGlobal(rigtest::BarGridAndThreeBexa(11), -2.0);
-  EXPECT_TRUE(Near(mechLiftBarAngle(1), -40.005, 3));
-  EXPECT_TRUE(Near(mechLiftBarAngle(23), 37.562, 3));
+  ExpectQuoted({{mechLiftBarAngle(1), -40.005}, {mechLiftBarAngle(23), 37.562}}, 3);
   EXPECT_EQ(mechLiftBarBestHole(), 12);
 }
 

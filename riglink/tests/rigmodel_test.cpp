@@ -7,22 +7,15 @@
 #include "rigtest_util.h"
 
 using riglink::RigModel;
+using rigtest::ExpectQuoted;
 using rigtest::Near;
+using rigtest::Solved;
+using rigtest::Stored;
 
 namespace {
 
-// A model with the table filled and the list stored.
-RigModel Stored(const std::vector<TMechElemSpec>& list, double target) {
-  RigModel m;
-  EXPECT_EQ(m.Init(), 1);
-  EXPECT_EQ(m.SetArrayElems(list.data(), static_cast<int32_t>(list.size()), target, 0), 1);
-  return m;
-}
-
-RigModel Solved(const std::vector<TMechElemSpec>& list, double target) {
-  RigModel m = Stored(list, target);
-  EXPECT_EQ(m.Calculate(), 1);
-  return m;
+std::vector<TMechElemSpec> GridAndThreeDovi() {
+  return rigtest::List({{17, 0.0}, {16, 0.0}, {16, -3.0}, {16, -5.0}});
 }
 
 std::vector<TMechElemSpec> GridAndTwelveBexa() {
@@ -36,24 +29,17 @@ std::vector<TMechElemSpec> GridAndTwelveBexa() {
 TEST(RigSolution, OneArvoCabinet) {
   RigModel m = Solved(rigtest::List({{0, 0.0}}), 0.0);
   EXPECT_DOUBLE_EQ(m.ArrayMass, 127.0);
-  EXPECT_TRUE(Near(m.ZCOG.x, -0.352, 6));
-  EXPECT_TRUE(Near(m.ZCOG.y, -0.25, 6));
-  EXPECT_TRUE(Near(m.COG.x, -0.352, 6));
-  EXPECT_TRUE(Near(m.COG.y, -0.25, 6));
+  ExpectQuoted({{m.ZCOG.x, -0.352}, {m.ZCOG.y, -0.25}, {m.COG.x, -0.352}, {m.COG.y, -0.25}}, 6);
   EXPECT_EQ(m.COG.w, 1.0);
 
   const riglink::LinkForces f = m.ExamineForce(1);
-  EXPECT_TRUE(Near(f.F, 63.428, 3));
-  EXPECT_TRUE(Near(f.FrontForce, 38.143, 3));
-  EXPECT_TRUE(Near(f.RearForce, 38.057, 3));
-  EXPECT_TRUE(Near(m.Elem(1).FrontSF, 223.914, 3));
-  EXPECT_TRUE(Near(m.Elem(1).RearSF, 313.710, 3));
+  ExpectQuoted({{f.F, 63.428}, {f.FrontForce, 38.143}, {f.RearForce, 38.057},
+                {m.Elem(1).FrontSF, 223.914}, {m.Elem(1).RearSF, 313.710}}, 3);
   EXPECT_EQ(m.WeakElements[0], 1);
   EXPECT_EQ(m.WeakElements[1], 1);
 
   const TMechPair pick = m.PickLoad();
-  EXPECT_TRUE(Near(pick.Front, 63.572, 3));
-  EXPECT_TRUE(Near(pick.Rear, 63.428, 3));
+  ExpectQuoted({{pick.Front, 63.572}, {pick.Rear, 63.428}}, 3);
   EXPECT_EQ(m.LiftBarBestHole(), -1);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_SAFE);
 }
@@ -61,10 +47,8 @@ TEST(RigSolution, OneArvoCabinet) {
 TEST(RigSolution, GridAndThreeBexaResults) {
   RigModel m = Solved(rigtest::GridAndThreeBexa(), -2.0);
   EXPECT_DOUBLE_EQ(m.ArrayMass, 219.0);
-  EXPECT_TRUE(Near(m.ZCOG.x, -0.29283, 5));
-  EXPECT_TRUE(Near(m.ZCOG.y, -0.43444, 5));
-  EXPECT_TRUE(Near(m.COG.x, -0.30782, 5));
-  EXPECT_TRUE(Near(m.COG.y, -0.42396, 5));
+  ExpectQuoted({{m.ZCOG.x, -0.29283}, {m.ZCOG.y, -0.43444}, {m.COG.x, -0.30782}, {m.COG.y, -0.42396}},
+               5);
 
   const double sf[4][2] = {{91.33, 233.36}, {160.03, 140.60}, {248.49, 204.00}, {482.69, 411.03}};
   for (int i = 1; i <= 4; ++i) {
@@ -75,38 +59,31 @@ TEST(RigSolution, GridAndThreeBexaResults) {
   EXPECT_EQ(m.WeakElements[1], 2);
 
   const TMechPair pick = m.PickLoad();
-  EXPECT_TRUE(Near(pick.Front, 151.829, 3));
-  EXPECT_TRUE(Near(pick.Rear, 67.171, 3));
+  ExpectQuoted({{pick.Front, 151.829}, {pick.Rear, 67.171}}, 3);
 }
 
 TEST(RigSolution, SafetyFactorsDependOnCallOrder) {
   RigModel m = Solved(rigtest::GridAndThreeBexa(), -2.0);
   // Right after the solution: taken before the final rotation.
-  EXPECT_TRUE(Near(m.SafetyFactor(1).Front, 91.33, 2));
-  EXPECT_TRUE(Near(m.SafetyFactor(1).Rear, 233.36, 2));
+  ExpectQuoted({{m.SafetyFactor(1).Front, 91.33}, {m.SafetyFactor(1).Rear, 233.36}}, 2);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_SAFE);
   // The level recomputed them in the finally rotated column.
-  EXPECT_TRUE(Near(m.SafetyFactor(1).Front, 94.65, 2));
-  EXPECT_TRUE(Near(m.SafetyFactor(1).Rear, 214.14, 2));
+  ExpectQuoted({{m.SafetyFactor(1).Front, 94.65}, {m.SafetyFactor(1).Rear, 214.14}}, 2);
   EXPECT_EQ(m.WeakElements[0], 1);
   EXPECT_EQ(m.WeakElements[1], 2);
 }
 
 TEST(RigSolution, DoviCabinetsPullTheirRearLinksNegative) {
-  RigModel m = Stored(rigtest::List({{17, 0.0}, {16, 0.0}, {16, -3.0}, {16, -5.0}}), -2.0);
+  RigModel m = Stored(GridAndThreeDovi(), -2.0);
   m.PositionElements();
   const riglink::LinkForces f = m.ExamineForce(2);
-  EXPECT_TRUE(Near(f.F, -40.855, 3));
-  EXPECT_TRUE(Near(f.FrontForce, 76.713, 3));
-  EXPECT_TRUE(Near(f.RearForce, -24.513, 3));
-  EXPECT_TRUE(Near(f.FrontSF, 79.810, 3));
-  EXPECT_TRUE(Near(f.RearSF, 249.765, 3));
+  ExpectQuoted({{f.F, -40.855}, {f.FrontForce, 76.713}, {f.RearForce, -24.513}, {f.FrontSF, 79.810},
+                {f.RearSF, 249.765}}, 3);
   for (int i = 2; i <= 4; ++i) EXPECT_LT(m.ExamineForce(i).RearForce, 0.0) << "element " << i;
 
   // The solution stores the same factors for the first Dovi.
-  RigModel s = Solved(rigtest::List({{17, 0.0}, {16, 0.0}, {16, -3.0}, {16, -5.0}}), -2.0);
-  EXPECT_TRUE(Near(s.SafetyFactor(2).Front, 79.810, 3));
-  EXPECT_TRUE(Near(s.SafetyFactor(2).Rear, 249.765, 3));
+  RigModel s = Solved(GridAndThreeDovi(), -2.0);
+  ExpectQuoted({{s.SafetyFactor(2).Front, 79.810}, {s.SafetyFactor(2).Rear, 249.765}}, 3);
 }
 
 TEST(RigSolution, TopElementAngleIsIgnored) {
@@ -157,20 +134,17 @@ TEST(RigSolution, CabinetsHangAtTheCarryPointAbove) {
 
 TEST(RigHoles, BarOverhangingBehind) {
   RigModel m = Solved(rigtest::BarGridAndThreeBexa(13), -2.0);
-  EXPECT_TRUE(Near(m.LiftBarAngle(1), 19.487, 3));
-  EXPECT_TRUE(Near(m.LiftBarAngle(23), -51.438, 3));
+  ExpectQuoted({{m.LiftBarAngle(1), 19.487}, {m.LiftBarAngle(23), -51.438}}, 3);
   for (int j = 2; j <= 23; ++j) EXPECT_LT(m.LiftBarAngle(j), m.LiftBarAngle(j - 1)) << j;
   for (int j = 24; j <= 30; ++j) EXPECT_EQ(m.LiftBarAngle(j), 0.0) << j;
   EXPECT_EQ(m.LiftBarBestHole(), 6);
-  EXPECT_TRUE(Near(m.LiftBarAngle(6), -0.667, 3));
-  EXPECT_TRUE(Near(std::fabs(m.LiftBarAngle(6) - m.TargetAngle), 1.333, 3));
+  ExpectQuoted({{m.LiftBarAngle(6), -0.667}, {std::fabs(m.LiftBarAngle(6) - m.TargetAngle), 1.333}}, 3);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_SAFE);
 }
 
 TEST(RigHoles, BarOverhangingInFront) {
   RigModel m = Solved(rigtest::BarGridAndThreeBexa(11), -2.0);
-  EXPECT_TRUE(Near(m.LiftBarAngle(1), -40.005, 3));
-  EXPECT_TRUE(Near(m.LiftBarAngle(23), 37.562, 3));
+  ExpectQuoted({{m.LiftBarAngle(1), -40.005}, {m.LiftBarAngle(23), 37.562}}, 3);
   for (int j = 2; j <= 23; ++j) EXPECT_GT(m.LiftBarAngle(j), m.LiftBarAngle(j - 1)) << j;
   EXPECT_EQ(m.LiftBarBestHole(), 12);
   EXPECT_TRUE(Near(m.LiftBarAngle(12), -2.010, 3));
@@ -226,8 +200,7 @@ TEST(RigLevel, CentreOfGravityBehindTheRearPick) {
   RigModel m = Solved(GridAndTwelveBexa(), 0.0);
   EXPECT_DOUBLE_EQ(m.ArrayMass, 741.0);
   const TMechPair pick = m.PickLoad();
-  EXPECT_TRUE(Near(pick.Front, -738.24, 2));
-  EXPECT_TRUE(Near(pick.Rear, 741.0 + 738.24, 2));
+  ExpectQuoted({{pick.Front, -738.24}, {pick.Rear, 741.0 + 738.24}}, 2);
   EXPECT_EQ(m.SafetyLevel(), MECH_LEVEL_UNSAFE);
   // The safety factors alone would not have made it unsafe.
   const TMechPair minSf = m.MinSafetyFactor();
@@ -269,13 +242,10 @@ TEST(RigLevel, Boundaries) {
 TEST(RigState, SecondCalculateTurnsTheColumnAgain) {
   RigModel m = Solved(rigtest::List({{0, 0.0}}), 10.0);
   // (-0.352, -0.25) turned by 10 degrees, then by 20.
-  EXPECT_TRUE(Near(m.COG.x, -0.30324, 5));
-  EXPECT_TRUE(Near(m.COG.y, -0.30733, 5));
+  ExpectQuoted({{m.COG.x, -0.30324}, {m.COG.y, -0.30733}}, 5);
   ASSERT_EQ(m.Calculate(), 1);
-  EXPECT_TRUE(Near(m.ZCOG.x, -0.30324, 5));
-  EXPECT_TRUE(Near(m.ZCOG.y, -0.30733, 5));
-  EXPECT_TRUE(Near(m.COG.x, -0.24527, 5));
-  EXPECT_TRUE(Near(m.COG.y, -0.35531, 5));
+  ExpectQuoted({{m.ZCOG.x, -0.30324}, {m.ZCOG.y, -0.30733}, {m.COG.x, -0.24527}, {m.COG.y, -0.35531}},
+               5);
 }
 
 TEST(RigState, ForceQueriesOverwriteTheStoredFactors) {
@@ -292,7 +262,7 @@ TEST(RigState, ForceQueriesOverwriteTheStoredFactors) {
 }
 
 TEST(RigState, LargestForcesKeepTheirSign) {
-  RigModel m = Solved(rigtest::List({{17, 0.0}, {16, 0.0}, {16, -3.0}, {16, -5.0}}), -2.0);
+  RigModel m = Solved(GridAndThreeDovi(), -2.0);
   double front = 0.0, rear = 0.0;
   for (int i = 1; i <= 4; ++i) {
     const riglink::LinkForces f = m.ExamineForce(i);

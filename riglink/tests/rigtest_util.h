@@ -1,15 +1,17 @@
-// Helpers shared by the riglink tests: element lists and comparison to the
-// decimals a figure is quoted with.
+// Helpers shared by the riglink tests: element lists, stored and solved
+// models, and comparison to the decimals a figure is quoted with.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
+#include <source_location>
 #include <utility>
 #include <vector>
 
 #include "mechdll5.h"
+#include "rigmodel.h"
 
 namespace rigtest {
 
@@ -31,6 +33,28 @@ inline ::testing::AssertionResult Near(double actual, double quoted, int decimal
   if (std::fabs(actual - quoted) <= tol) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << actual << " does not round to " << quoted << " ("
                                        << decimals << " decimals)";
+}
+
+// Each {actual, quoted} figure must round to its quoted value.
+inline void ExpectQuoted(std::initializer_list<std::pair<double, double>> figures, int decimals,
+                         std::source_location at = std::source_location::current()) {
+  const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "quoted here");
+  int k = 0;
+  for (const auto& [actual, quoted] : figures)
+    EXPECT_TRUE(Near(actual, quoted, decimals)) << "figure " << k++;
+}
+
+// A model with the table filled and the list stored; Solved also solves it.
+inline riglink::RigModel Stored(const std::vector<TMechElemSpec>& list, double target) {
+  riglink::RigModel m;
+  EXPECT_EQ(m.Init(), 1);
+  EXPECT_EQ(m.SetArrayElems(list.data(), static_cast<int32_t>(list.size()), target, 0), 1);
+  return m;
+}
+inline riglink::RigModel Solved(const std::vector<TMechElemSpec>& list, double target) {
+  riglink::RigModel m = Stored(list, target);
+  EXPECT_EQ(m.Calculate(), 1);
+  return m;
 }
 
 // The worked columns.

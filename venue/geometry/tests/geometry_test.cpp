@@ -82,50 +82,32 @@ TEST(Intersection, PointFormMatchesRealForm) {
     EXPECT_EQ(n.y, 2.0);
 }
 
-TEST(Intersection, ParallelLinesGiveThirdOrFourthPoint) {
-    // Coinciding: the third point.
-    Point2D n = Cross(0, 0, 1, 1, 2, 2, 3, 3);
-    EXPECT_EQ(n.x, 2.0);
-    EXPECT_EQ(n.y, 2.0);
-    // Distinct parallels: the fourth point.
-    n = Cross(0, 0, 1, 1, 0, 1, 1, 2);
-    EXPECT_EQ(n.x, 1.0);
-    EXPECT_EQ(n.y, 2.0);
-    // Horizontal parallels 1e-13 apart coincide within the tolerance.
-    n = Cross(0, 0, 5, 0, 7, 1e-13, 9, 1e-13);
-    EXPECT_EQ(n.x, 7.0);
-    EXPECT_EQ(n.y, 1e-13);
-}
-
-TEST(Intersection, ToleranceOnTheDeterminantIsAbsolute) {
-    // Directions (1e-7, 0) and (1e-6, 1e-6) cross at 45 degrees, but their
-    // determinant 1e-13 is below the tolerance: taken as distinct parallels.
-    Point2D n = Cross(0, 0, 1e-7, 0, 0, 1, 1e-6, 1 + 1e-6);
-    EXPECT_EQ(n.x, 1e-6);
-    EXPECT_EQ(n.y, 1 + 1e-6);
-    // A determinant of 1e-7 is a crossing: (0, 0).
-    n = Cross(0, 0, 1e-7, 0, 0, 1, 0, 2);
-    EXPECT_EQ(n.x, 0.0);
-    EXPECT_EQ(n.y, 0.0);
-}
-
-TEST(Intersection, ZeroLengthSegments) {
-    // First segment a point: parallel to everything and "on" it: third point.
-    Point2D n = Cross(5, 5, 5, 5, 0, 0, 1, 0);
-    EXPECT_EQ(n.x, 0.0);
-    EXPECT_EQ(n.y, 0.0);
-    // Second segment a point on the first line: that point.
-    n = Cross(0, 0, 2, 2, 1, 1, 1, 1);
-    EXPECT_EQ(n.x, 1.0);
-    EXPECT_EQ(n.y, 1.0);
-    // Second segment a point off the first line: the fourth point, the same.
-    n = Cross(0, 0, 2, 2, 1, 0, 1, 0);
-    EXPECT_EQ(n.x, 1.0);
-    EXPECT_EQ(n.y, 0.0);
-    // Both points.
-    n = Cross(3, 4, 3, 4, 6, 8, 6, 8);
-    EXPECT_EQ(n.x, 6.0);
-    EXPECT_EQ(n.y, 8.0);
+// Parallels (within the absolute tolerance on the determinant) and point
+// segments: coinciding lines give the third point, distinct ones the fourth.
+TEST(Intersection, ParallelAndZeroLengthSegments) {
+    const struct {
+        const char* what;
+        double v[8];
+        double x, y;
+    } cases[] = {
+        {"coinciding", {0, 0, 1, 1, 2, 2, 3, 3}, 2.0, 2.0},
+        {"distinct parallels", {0, 0, 1, 1, 0, 1, 1, 2}, 1.0, 2.0},
+        {"horizontals 1e-13 apart coincide", {0, 0, 5, 0, 7, 1e-13, 9, 1e-13}, 7.0, 1e-13},
+        // 45 degrees apart, but the determinant 1e-13 is below the tolerance.
+        {"determinant 1e-13", {0, 0, 1e-7, 0, 0, 1, 1e-6, 1 + 1e-6}, 1e-6, 1 + 1e-6},
+        {"determinant 1e-7 crosses", {0, 0, 1e-7, 0, 0, 1, 0, 2}, 0.0, 0.0},
+        {"first a point", {5, 5, 5, 5, 0, 0, 1, 0}, 0.0, 0.0},
+        {"second a point on the line", {0, 0, 2, 2, 1, 1, 1, 1}, 1.0, 1.0},
+        {"second a point off the line", {0, 0, 2, 2, 1, 0, 1, 0}, 1.0, 0.0},
+        {"both points", {3, 4, 3, 4, 6, 8, 6, 8}, 6.0, 8.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const double* v = c.v;
+        const Point2D n = Cross(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+        EXPECT_EQ(n.x, c.x);
+        EXPECT_EQ(n.y, c.y);
+    }
 }
 
 TEST(Intersection, NonFiniteInputGivesNoPoint) {
@@ -142,78 +124,57 @@ TEST(Intersection, NonFiniteInputGivesNoPoint) {
     EXPECT_TRUE(std::isnan(n.x) && std::isnan(n.y));
 }
 
-TEST(QuadrantOfAngle, BoundsBelongToTheUpperQuadrant) {
-    EXPECT_EQ(Quadrant(0.0), 1);
-    EXPECT_EQ(Quadrant(-0.0), 1);
-    EXPECT_EQ(Quadrant(89.999999), 1);
-    EXPECT_EQ(Quadrant(90.0), 2);
-    EXPECT_EQ(Quadrant(179.5), 2);
-    EXPECT_EQ(Quadrant(180.0), 3);
-    EXPECT_EQ(Quadrant(269.9), 3);
-    EXPECT_EQ(Quadrant(270.0), 4);
-    EXPECT_EQ(Quadrant(359.999999), 4);
-    EXPECT_EQ(Quadrant(360.0), 1);
+// Bounds belong to the upper quadrant; outside the circle is 0.
+TEST(QuadrantOfAngle, Table) {
+    const struct {
+        double angle;
+        int quadrant;
+    } cases[] = {{0.0, 1},         {-0.0, 1},     {89.999999, 1}, {90.0, 2},  {179.5, 2},
+                 {180.0, 3},       {269.9, 3},    {270.0, 4},     {359.999999, 4},
+                 {360.0, 1},       {-0.5, 0},     {-1e-300, 0},   {360.00000001, 0},
+                 {400.0, 0},       {kNaN, 0},     {kInf, 0},      {-kInf, 0}};
+    for (const auto& c : cases) EXPECT_EQ(Quadrant(c.angle), c.quadrant) << c.angle;
 }
 
-TEST(QuadrantOfAngle, OutsideTheCircleIsZero) {
-    EXPECT_EQ(Quadrant(-0.5), 0);
-    EXPECT_EQ(Quadrant(-1e-300), 0);
-    EXPECT_EQ(Quadrant(360.00000001), 0);
-    EXPECT_EQ(Quadrant(400.0), 0);
-    EXPECT_EQ(Quadrant(kNaN), 0);
-    EXPECT_EQ(Quadrant(kInf), 0);
-    EXPECT_EQ(Quadrant(-kInf), 0);
-}
-
-TEST(Projection, AxisDirectionsAreExact) {
-    Point2D p = ProjectPoint(Point2D{0, 0}, 90.0, 2.0);
-    EXPECT_EQ(p.x, 0.0);
-    EXPECT_EQ(p.y, 2.0);
-    p = ProjectPoint(Point2D{1, 1}, 0.0, 3.0);
-    EXPECT_EQ(p.x, 4.0);
-    EXPECT_EQ(p.y, 1.0);
-    p = ProjectPoint(Point2D{0, 0}, 180.0, 1.0);
-    EXPECT_EQ(p.x, -1.0);
-    EXPECT_EQ(p.y, 0.0);
-    p = ProjectPoint(Point2D{0, 0}, 270.0, 1.0);
-    EXPECT_EQ(p.x, 0.0);
-    EXPECT_EQ(p.y, -1.0);
-    p = ProjectPoint(Point2D{2, 3}, 360.0, 1.0);
+// Axis directions are exact; an angle outside the circle stays put.
+TEST(Projection, ExactCases) {
+    const struct {
+        Point2D from;
+        double angle, distance;
+        Point2D to;
+    } cases[] = {
+        {{0, 0}, 90.0, 2.0, {0, 2}},  {{1, 1}, 0.0, 3.0, {4, 1}},   {{0, 0}, 180.0, 1.0, {-1, 0}},
+        {{0, 0}, 270.0, 1.0, {0, -1}}, {{0, 0}, 400.0, 2.0, {0, 0}}, {{5, 6}, -10.0, 2.0, {5, 6}},
+        {{5, 6}, kNaN, 2.0, {5, 6}},
+    };
+    for (const auto& c : cases) {
+        const Point2D p = ProjectPoint(c.from, c.angle, c.distance);
+        EXPECT_EQ(p.x, c.to.x) << c.angle;
+        EXPECT_EQ(p.y, c.to.y) << c.angle;
+    }
+    const Point2D p = ProjectPoint(Point2D{2, 3}, 360.0, 1.0);
     EXPECT_NEAR(p.x, 3.0, 1e-15);
     EXPECT_NEAR(p.y, 3.0, 1e-15);
 }
 
 TEST(Projection, EachQuadrantAnticlockwiseFromX) {
     const double r3 = std::sqrt(3.0);
+    const struct {
+        double x0, y0, angle, distance, x, y;
+    } cases[] = {{0, 0, 30.0, 2.0, r3, 1.0},
+                 {10, 20, 135.0, std::sqrt(2.0), 9.0, 21.0},
+                 {0, 0, 210.0, 2.0, -r3, -1.0},
+                 {0, 0, 300.0, 2.0, 1.0, -r3}};
     double x = 0, y = 0;
-    ProjectPoint(0, 0, 30.0, 2.0, x, y);
-    EXPECT_NEAR(x, r3, 1e-14);
-    EXPECT_NEAR(y, 1.0, 1e-14);
-    ProjectPoint(10, 20, 135.0, std::sqrt(2.0), x, y);
-    EXPECT_NEAR(x, 9.0, 1e-14);
-    EXPECT_NEAR(y, 21.0, 1e-14);
-    ProjectPoint(0, 0, 210.0, 2.0, x, y);
-    EXPECT_NEAR(x, -r3, 1e-14);
-    EXPECT_NEAR(y, -1.0, 1e-14);
-    ProjectPoint(0, 0, 300.0, 2.0, x, y);
-    EXPECT_NEAR(x, 1.0, 1e-14);
-    EXPECT_NEAR(y, -r3, 1e-14);
+    for (const auto& c : cases) {
+        ProjectPoint(c.x0, c.y0, c.angle, c.distance, x, y);
+        EXPECT_NEAR(x, c.x, 1e-14) << c.angle;
+        EXPECT_NEAR(y, c.y, 1e-14) << c.angle;
+    }
     // A negative distance walks the other way.
     ProjectPoint(0, 0, 0.0, -2.0, x, y);
     EXPECT_EQ(x, -2.0);
     EXPECT_EQ(y, 0.0);
-}
-
-TEST(Projection, AngleOutsideTheCircleStaysPut) {
-    Point2D p = ProjectPoint(Point2D{0, 0}, 400.0, 2.0);
-    EXPECT_EQ(p.x, 0.0);
-    EXPECT_EQ(p.y, 0.0);
-    p = ProjectPoint(Point2D{5, 6}, -10.0, 2.0);
-    EXPECT_EQ(p.x, 5.0);
-    EXPECT_EQ(p.y, 6.0);
-    p = ProjectPoint(Point2D{5, 6}, kNaN, 2.0);
-    EXPECT_EQ(p.x, 5.0);
-    EXPECT_EQ(p.y, 6.0);
 }
 
 TEST(Projection, NaNDistanceGivesNaN) {

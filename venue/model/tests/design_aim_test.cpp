@@ -9,20 +9,16 @@
 #include "model/venue.h"
 #include "venue_test_util.h"
 
+using venue_test::ExpectAngles;
 using venue_test::FlatFloor;
 
 namespace {
 
 constexpr double kDeg = 180.0 / 3.14159265358979323846;
 
-class DesignAim : public ::testing::Test {
-protected:
-    void SetUp() override { InitAllowedAngles(); }
-    TSplay splay;
-    TVenue v;
-};
-
 }  // namespace
+
+using DesignAim = venue_test::VenueTest;
 
 TEST_F(DesignAim, DispatchByRigModeTypeCountAndMode) {
     struct Case {
@@ -106,13 +102,10 @@ TEST_F(DesignAim, TopAngleAimsAtPlaneTwoAndPlaneThree) {
 }
 
 TEST_F(DesignAim, QuarterDegreeRoundingHalvesToEven) {
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(14.036), 14.0);
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(14.13), 14.25);
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(0.125), 0.0);   // 0.5 steps -> 0
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(0.375), 0.5);   // 1.5 steps -> 2
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(0.625), 0.5);   // 2.5 steps -> 2
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(-0.375), -0.5);
-    EXPECT_EQ(TVenue::RoundToQuarterDegree(0.0), 0.0);
+    // 0.125, 0.375, 0.625: 0.5, 1.5, 2.5 steps, to 0, 2, 2 steps.
+    const double cases[][2] = {{14.036, 14.0}, {14.13, 14.25}, {0.125, 0.0}, {0.375, 0.5},
+                               {0.625, 0.5},   {-0.375, -0.5}, {0.0, 0.0}};
+    for (const auto& c : cases) EXPECT_EQ(TVenue::RoundToQuarterDegree(c[0]), c[1]) << c[0];
 }
 
 TEST_F(DesignAim, NoCoverageStopSkipsTheFlownSearchesAndKeepsTheAngles) {
@@ -143,8 +136,7 @@ TEST_F(DesignAim, AimAtCoverageStartFromTheBottomOfAnElkaArray) {
     v.SetVenueData(d);
     const double aim = 90.0 - std::atan2(10.0, 6.0 + 0.142 + 0.08 - 1.4) * kDeg;
     EXPECT_NEAR(splay.Angle[0], aim - 40.0 - 10.75, 1e-5);
-    EXPECT_EQ(splay.Angle[1], 20.0);
-    EXPECT_EQ(splay.Angle[2], 20.0);
+    ExpectAngles(splay, 1, {20.0, 20.0});
 
     // A coverage start at the array's foot: straight down, 90 degrees.
     d.NumBoxes1 = 1;

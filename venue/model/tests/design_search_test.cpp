@@ -9,25 +9,16 @@
 #include "model/venue.h"
 #include "venue_test_util.h"
 
+using venue_test::ExpectAngles;
+using venue_test::ExpectIndexes;
 using venue_test::FlatFloor;
 using venue_test::kArvoFlown;
 using venue_test::SetUpRecorder;
 
-namespace {
-
-class DesignSearch : public ::testing::Test {
-protected:
-    void SetUp() override { InitAllowedAngles(); }
-    TSplay splay;
-    TVenue v;
-};
-
-}  // namespace
+using DesignSearch = venue_test::VenueTest;
 
 TEST_F(DesignSearch, HobaJunctionTakesTheNearestAllowedAngleFirstOnTies) {
-    VenueData d = FlatFloor(splay, "MIXHobaBexa", 2, 3);
-    d.AutoDesign = false;
-    v.SetVenueData(d);
+    v.SetVenueData(Manual("MIXHobaBexa", 2, 3));
     // 1.875 is as near to 3.75 as to 0: the earlier entry wins.
     const struct {
         double t, junction;
@@ -48,30 +39,24 @@ TEST_F(DesignSearch, HobaJunctionWithSplayHobaGivesTheRestToTheSubwoofers) {
     // subwoofers grow one step (2.5) each while splays 1 and 2 lie above
     // the junction: tilt of element 3 = 2.5 + 2.5 - 7.5 = -2.5, so the top
     // angle becomes 10 - (-2.5) = 12.5.
-    VenueData d = FlatFloor(splay, "MIXHobaBexa", 3, 3);
-    d.AutoDesign = false;
+    VenueData d = Manual("MIXHobaBexa", 3, 3);
     d.SplayHoba = true;
     v.SetVenueData(d);
     splay.Angle[0] = 10.0;
     v.SpiralHobaJunction(3);
     EXPECT_EQ(AllowedAngles.ChosenIndex, 3);
-    EXPECT_EQ(splay.Angle[3], -7.5);
-    EXPECT_EQ(splay.Angle[1], 2.5);
-    EXPECT_EQ(splay.Angle[2], 2.5);
-    EXPECT_EQ(splay.ChoiceIndex[1], 1);
-    EXPECT_EQ(splay.ChoiceIndex[2], 1);
+    ExpectAngles(splay, 1, {2.5, 2.5, -7.5});
+    ExpectIndexes(splay, 1, {1, 1});
     EXPECT_DOUBLE_EQ(splay.Angle[0], 12.5);
 }
 
 TEST_F(DesignSearch, SmoothingEvensOutNeighbouringSteps) {
-    VenueData d = FlatFloor(splay, "Arvo", 3);
-    d.AutoDesign = false;
+    VenueData d = Manual("Arvo", 3);
     v.SetVenueData(d);
     splay.ChoiceIndex[1] = 0;
     splay.ChoiceIndex[2] = 3;
     v.SpiralSmoothing();
-    EXPECT_EQ(splay.ChoiceIndex[1], 1);
-    EXPECT_EQ(splay.ChoiceIndex[2], 2);
+    ExpectIndexes(splay, 1, {1, 2});
     EXPECT_EQ(splay.Angle[1], kArvoFlown[1]);
     EXPECT_EQ(splay.Angle[2], kArvoFlown[2]);
 
@@ -82,20 +67,15 @@ TEST_F(DesignSearch, SmoothingEvensOutNeighbouringSteps) {
     splay.ChoiceIndex[2] = 0;
     splay.ChoiceIndex[3] = 4;
     v.SpiralSmoothing();
-    EXPECT_EQ(splay.ChoiceIndex[1], 0);
-    EXPECT_EQ(splay.ChoiceIndex[2], 1);
-    EXPECT_EQ(splay.ChoiceIndex[3], 3);
+    ExpectIndexes(splay, 1, {0, 1, 3});
     EXPECT_EQ(splay.Angle[3], kArvoFlown[3]);
 }
 
 TEST_F(DesignSearch, SmoothingLeavesEightEntryTablesAlone) {
-    VenueData d = FlatFloor(splay, "Bexa", 3);
-    d.AutoDesign = false;
-    v.SetVenueData(d);
+    v.SetVenueData(Manual("Bexa", 3));
     splay.ChoiceIndex[2] = 3;
     v.SpiralSmoothing();
-    EXPECT_EQ(splay.ChoiceIndex[1], 0);
-    EXPECT_EQ(splay.ChoiceIndex[2], 3);
+    ExpectIndexes(splay, 1, {0, 3});
 }
 
 TEST_F(DesignSearch, SpiralOutOfReachEndsWithEveryStepAtItsCap) {
@@ -109,10 +89,8 @@ TEST_F(DesignSearch, SpiralOutOfReachEndsWithEveryStepAtItsCap) {
     d.CoverageStart = 0.0;
     v.SetVenueData(d);
     EXPECT_EQ(splay.Angle[0], 10.75);
-    EXPECT_EQ(splay.ChoiceIndex[1], 6);
-    EXPECT_EQ(splay.ChoiceIndex[2], 6);
-    EXPECT_EQ(splay.Angle[1], 7.5);
-    EXPECT_EQ(splay.Angle[2], 7.5);
+    ExpectIndexes(splay, 1, {6, 6});
+    ExpectAngles(splay, 1, {7.5, 7.5});
 }
 
 TEST_F(DesignSearch, SpiralKeepsAFirstStepThatReachesTheTarget) {
@@ -121,9 +99,7 @@ TEST_F(DesignSearch, SpiralKeepsAFirstStepThatReachesTheTarget) {
     VenueData d = FlatFloor(splay, "Arvo", 3);
     d.CoverageStart = 38.0;
     v.SetVenueData(d);
-    EXPECT_EQ(splay.Angle[0], 8.0);
-    EXPECT_EQ(splay.Angle[1], 0.0);
-    EXPECT_EQ(splay.Angle[2], 1.0);
+    ExpectAngles(splay, 0, {8.0, 0.0, 1.0});
     EXPECT_EQ(splay.ChoiceIndex[2], 1);
 }
 
@@ -137,8 +113,7 @@ TEST_F(DesignSearch, SpiralTakesBackTheStepChangedWhenAPassWraps) {
     SetUpRecorder rec;
     rec.Attach(v);
     v.SetVenueData(d);
-    EXPECT_EQ(splay.Angle[0], 8.0);
-    EXPECT_EQ(splay.Angle[1], 0.0);
+    ExpectAngles(splay, 0, {8.0, 0.0});
     EXPECT_EQ(splay.ChoiceIndex[1], 0);
     EXPECT_EQ(splay.Angle[2], 1.0);
     EXPECT_EQ(splay.ChoiceIndex[2], 1);
@@ -213,8 +188,7 @@ TEST_F(DesignSearch, ShortArrayEndsOnTheTableOrTheTarget) {
     d.ArrayHeight = 8.0;
     d.CoverageStart = 38.0;
     v.SetVenueData(d);
-    EXPECT_EQ(splay.Angle[0], 8.0);
-    EXPECT_EQ(splay.Angle[1], 1.0);
+    ExpectAngles(splay, 0, {8.0, 1.0});
 
     // A single cabinet keeps only its top angle.
     d.NumBoxes1 = 1;
@@ -227,9 +201,7 @@ TEST_F(DesignSearch, HungJunctionTakesTheLargestStepBelowTheTopAngle) {
     // "MIXRuddArvo" with a top angle of 8: the junction takes the largest
     // subwoofer step not above it (7.5), the top angle starts again from 0
     // and climbs in quarters until the junction's tilt reaches 8 again.
-    VenueData d = FlatFloor(splay, "MIXRuddArvo", 2, 4);
-    d.AutoDesign = false;
-    v.SetVenueData(d);
+    v.SetVenueData(Manual("MIXRuddArvo", 2, 4));
     splay.Angle[0] = 8.0;
     v.SpiralHungJunction(2);
     EXPECT_EQ(splay.ChoiceIndex[2], 6);
@@ -252,9 +224,7 @@ TEST_F(DesignSearch, NothingBelowTheFirstRaisedSplayKeepsTheTopAngle) {
     // replaced by a table step; the downfills join at 12.75 and 20.
     VenueData d = FlatFloor(splay, "MIXArvoGiraF", 1, 2);
     v.SetVenueData(d);
-    EXPECT_EQ(splay.Angle[0], 8.0);
-    EXPECT_EQ(splay.Angle[1], 12.75);
-    EXPECT_EQ(splay.Angle[2], 20.0);
+    ExpectAngles(splay, 0, {8.0, 12.75, 20.0});
 
     // The minimum-curve search of a mix with one cabinet of the first model.
     // The aim takes the height of the cabinet the set-up left current, the
@@ -271,8 +241,7 @@ TEST_F(DesignSearch, HobaJunctionOfASingleSubwooferGoesToTheTopAngle) {
     // One subwoofer over compact cabinets, wanted angle 10 beyond the last
     // allowed angle: the junction takes -7.5 and the top angle the rest,
     // 17.5, so the junction's tilt is the wanted 10.
-    VenueData d = FlatFloor(splay, "MIXHobaBexa", 1, 3);
-    d.AutoDesign = false;
+    VenueData d = Manual("MIXHobaBexa", 1, 3);
     d.SplayHoba = true;
     v.SetVenueData(d);
     splay.Angle[0] = 10.0;

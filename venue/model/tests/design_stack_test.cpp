@@ -7,26 +7,25 @@
 #include "model/venue.h"
 #include "venue_test_util.h"
 
+using venue_test::ExpectAngles;
+using venue_test::ExpectIndexes;
 using venue_test::FlatFloor;
 using venue_test::kArvoStacked;
 using venue_test::SetUpRecorder;
 
+using DesignStack = venue_test::VenueTest;
+
 namespace {
 
-class DesignStack : public ::testing::Test {
-protected:
-    void SetUp() override { InitAllowedAngles(); }
-    TSplay splay;
-    TVenue v;
-
-    VenueData Stacked(const char* type, int n1, int n2 = 0, int n3 = 0) {
-        VenueData d = FlatFloor(splay, type, n1, n2, n3);
-        d.RigMode = 2;
-        d.PickOption = 6;
-        d.ArrayHeight = 1.0;
-        return d;
-    }
-};
+// A far target 100 m up on a balcony 10 m out: no search reaches it.
+void HighBalcony(VenueData& d) {
+    d.Plane1Length = 5.0;
+    d.Plane3Distance = 10.0;
+    d.Plane3Length = 10.0;
+    d.Plane3Height = 5.0;
+    d.Plane3Elevation = 100.0;
+    d.CoverageStop = 15.0;
+}
 
 }  // namespace
 
@@ -34,14 +33,9 @@ TEST_F(DesignStack, IvorElkaFlownHangsTheDownfillsAtFixedSplays) {
     // Three subwoofers and two mini downfills: splay 3 joins the first
     // downfill at its bottom-face angle (10), the subwoofer splays are the
     // subwoofer's only step (0), the second downfill takes its 20.
-    VenueData d = FlatFloor(splay, "MIXIvorElka", 3, 2);
-    v.SetVenueData(d);
+    v.SetVenueData(FlatFloor(splay, "MIXIvorElka", 3, 2));
     EXPECT_EQ(v.LastDesign, TDesignRoutine::ElkaFlown);
-    EXPECT_EQ(splay.Angle[1], 0.0);
-    EXPECT_EQ(splay.Angle[2], 0.0);
-    EXPECT_EQ(splay.Angle[3], 10.0);
-    EXPECT_EQ(splay.Angle[4], 20.0);
-    EXPECT_EQ(splay.Angle[5], 20.0);
+    ExpectAngles(splay, 1, {0.0, 0.0, 10.0, 20.0, 20.0});
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(splay.ChoiceIndex[k], 0);
 }
 
@@ -50,8 +44,7 @@ TEST_F(DesignStack, ElkaStackGivesEverySplayTwentyAboveTheBar) {
     d.CoverageStart = 2.0;
     v.SetVenueData(d);
     EXPECT_EQ(v.LastDesign, TDesignRoutine::ElkaStack);
-    EXPECT_EQ(splay.Angle[0], 20.0);
-    EXPECT_EQ(splay.Angle[1], 20.0);
+    ExpectAngles(splay, 0, {20.0, 20.0});
     // The last cabinet stands on the bar: one of its holes' tilts, 9..20.
     EXPECT_GE(splay.Angle[2], 9.0);
     EXPECT_LE(splay.Angle[2], 20.0);
@@ -77,11 +70,9 @@ TEST_F(DesignStack, ArvoStackOfEightStartsAtElementSixAndEndsAtTheThirdStep) {
 TEST_F(DesignStack, DoviElkaStackJoinsTheDownfills) {
     // Two mini downfills under three mini cabinets: element 2 takes the
     // downfill's join angle 10.75, element 3 the fixed 20.
-    VenueData d = Stacked("MIXDoviElka", 3, 2);
-    v.SetVenueData(d);
-    EXPECT_EQ(splay.Angle[2], 10.75);
+    v.SetVenueData(Stacked("MIXDoviElka", 3, 2));
+    ExpectAngles(splay, 2, {10.75, 20.0});
     EXPECT_EQ(splay.ChoiceIndex[2], 0);
-    EXPECT_EQ(splay.Angle[3], 20.0);
     EXPECT_GE(splay.ChoiceIndex[0], 2);
     EXPECT_GE(splay.ChoiceIndex[1], 2);
 }
@@ -92,8 +83,7 @@ TEST_F(DesignStack, OneFirstModelCabinetHasNothingToRaise) {
     VenueData d = Stacked("MIXDoviElka", 1, 2);
     ASSERT_NO_THROW(v.SetVenueData(d));
     EXPECT_EQ(v.LastDesign, TDesignRoutine::GroundStack);
-    EXPECT_EQ(splay.Angle[0], 10.75);
-    EXPECT_EQ(splay.Angle[1], 20.0);
+    ExpectAngles(splay, 0, {10.75, 20.0});
 }
 
 TEST_F(DesignStack, IvorDoviElkaReturnsToItsStartAfterEachPass) {
@@ -105,12 +95,7 @@ TEST_F(DesignStack, IvorDoviElkaReturnsToItsStartAfterEachPass) {
     // 6, 7, 7 and that of element 2 lags one pass; the search ends when
     // element 2 reaches index 7 in pass 9.
     VenueData d = Stacked("MIXIvorDoviElka", 2, 3, 1);
-    d.Plane1Length = 5.0;
-    d.Plane3Distance = 10.0;
-    d.Plane3Length = 10.0;
-    d.Plane3Height = 5.0;
-    d.Plane3Elevation = 100.0;
-    d.CoverageStop = 15.0;
+    HighBalcony(d);
     SetUpRecorder rec;
     rec.Attach(v);
     v.SetVenueData(d);
@@ -120,8 +105,7 @@ TEST_F(DesignStack, IvorDoviElkaReturnsToItsStartAfterEachPass) {
     for (int i = 0; i < 18; ++i) EXPECT_EQ(rec.ChangedAngle(4 + i), expected[i]) << "step " << i;
     EXPECT_EQ(rec.ChangedAngle(4 + 18), 0);  // the minimum step of element 0
     auto& a = static_cast<TIvorDoviElkaArray&>(*v.LSArray);
-    EXPECT_EQ(splay.ChoiceIndex[3], 7);
-    EXPECT_EQ(splay.ChoiceIndex[2], 7);
+    ExpectIndexes(splay, 2, {7, 7});
     EXPECT_EQ(splay.Angle[3], a.DoviBox->SplayAngles[7]);
     EXPECT_EQ(splay.Angle[2], a.DoviBox->SplayAngles[7]);
     EXPECT_EQ(splay.ChoiceIndex[0], 2);
@@ -131,12 +115,7 @@ TEST_F(DesignStack, IvorDoviWithOneDoviEndsWhenNothingChanges) {
     // Start element NumBoxes1 - 1 lies above the watched element NumBoxes1:
     // the search raises the subwoofer splay to its cap and stops there.
     VenueData d = Stacked("MIXIvorDovi", 2, 1);
-    d.CoverageStop = 15.0;
-    d.Plane1Length = 5.0;
-    d.Plane3Distance = 10.0;
-    d.Plane3Length = 10.0;
-    d.Plane3Height = 5.0;
-    d.Plane3Elevation = 100.0;
+    HighBalcony(d);
     const std::uint64_t before = v.SetUpCount;
     ASSERT_NO_THROW(v.SetVenueData(d));
     EXPECT_LT(v.SetUpCount - before, 20u);
@@ -162,9 +141,7 @@ TEST_F(DesignStack, GroundStackTakesBackTheStepThatWrappedThePass) {
     EXPECT_EQ(rec.ChangedAngle(3), 0);
     EXPECT_EQ(rec.ChangedAngle(4), 0);  // the step on splay 0 taken back
     EXPECT_EQ(rec.Lists[4].Angle[0], 0.0);
-    EXPECT_EQ(splay.Angle[2], 10.0);
-    EXPECT_EQ(splay.Angle[1], 2.0);
-    EXPECT_EQ(splay.Angle[0], 2.0);
+    ExpectAngles(splay, 0, {2.0, 2.0, 10.0});
     EXPECT_EQ(splay.ChoiceIndex[2], 0);
 }
 

@@ -16,14 +16,9 @@ namespace {
 
 constexpr double kRad = 3.14159265358979323846 / 180.0;
 
-class VenueModel : public ::testing::Test {
-protected:
-    void SetUp() override { InitAllowedAngles(); }
-    TSplay splay;
-    TVenue v;
-};
-
 }  // namespace
+
+using VenueModel = venue_test::VenueTest;
 
 TEST_F(VenueModel, StartsWithAnArvoArrayAndItsOwnSplayList) {
     ASSERT_NE(v.LSArray, nullptr);
@@ -39,20 +34,17 @@ TEST_F(VenueModel, StartsWithAnArvoArrayAndItsOwnSplayList) {
 }
 
 TEST_F(VenueModel, ArrayTypeChoosesClassAndDownfillFactor) {
-    v.SetArrayType("");
-    EXPECT_EQ(v.ArrayType, "Arvo");
-    EXPECT_EQ(v.LSArray->TypeCode, 0);
-    EXPECT_EQ(v.DownfillFactor, 2.0);
-
     const struct {
         const char* name;
         int code;
         double factor;
-    } cases[] = {{"MIXArvoGiraF", 11, 3.0}, {"Bexa", 1, 2.0},        {"MIXDoviElka", 13, 3.0},
-                 {"MIXIvorDoviElka", 17, 2.0}, {"MIXBexaCadri", 18, 3.0}, {"Hoba", 5, 2.0}};
+        const char* stored = nullptr;  // when not the name given
+    } cases[] = {{"", 0, 2.0, "Arvo"},         {"MIXArvoGiraF", 11, 3.0}, {"Bexa", 1, 2.0},
+                 {"MIXDoviElka", 13, 3.0},     {"MIXIvorDoviElka", 17, 2.0},
+                 {"MIXBexaCadri", 18, 3.0},    {"Hoba", 5, 2.0}};
     for (const auto& c : cases) {
         v.SetArrayType(c.name);
-        EXPECT_EQ(v.ArrayType, c.name);
+        EXPECT_EQ(v.ArrayType, c.stored ? c.stored : c.name);
         EXPECT_EQ(v.LSArray->TypeCode, c.code) << c.name;
         EXPECT_EQ(v.DownfillFactor, c.factor) << c.name;
     }
@@ -81,8 +73,7 @@ TEST_F(VenueModel, UnknownArrayTypeIsRefusedAndChangesNothing) {
 }
 
 TEST_F(VenueModel, PlaneLinesOfThreePlanes) {
-    VenueData d = FlatFloor(splay, "Arvo", 6);
-    d.AutoDesign = false;
+    VenueData d = Manual("Arvo", 6);
     d.Plane1Length = 20.0;
     d.Plane1Height = 2.0;
     d.Plane2Length = 30.0;
@@ -114,8 +105,7 @@ TEST_F(VenueModel, PlaneLinesOfThreePlanes) {
 }
 
 TEST_F(VenueModel, MissingPlanesReadBackAsZero) {
-    VenueData d = FlatFloor(splay, "Arvo", 6);
-    d.AutoDesign = false;
+    VenueData d = Manual("Arvo", 6);
     d.Plane2Length = 30.0;
     d.Plane2Height = 3.0;
     v.SetVenueData(d);
@@ -145,11 +135,8 @@ TEST_F(VenueModel, MissingPlanesReadBackAsZero) {
 }
 
 TEST_F(VenueModel, HandsOverValuesAndKeepsManualAnglesWithoutDesign) {
-    VenueData d = FlatFloor(splay, "Arvo", 3);
-    d.AutoDesign = false;
-    splay.Angle[0] = 2.0;
-    splay.Angle[1] = 3.0;
-    splay.Angle[2] = 4.0;
+    VenueData d = Manual("Arvo", 3);
+    SetAngles({2.0, 3.0, 4.0});
     v.SetVenueData(d);
     EXPECT_EQ(v.Splay, &splay);
     EXPECT_EQ(v.LSArray->Splay, &splay);
@@ -188,8 +175,7 @@ TEST_F(VenueModel, TopHeightOfAFlownGrid) {
     // Top angle 5 degrees, full-size grid: plate 0.125 + gap 0.01 lifted by
     // cos 5, the grid's 1.054 length by sin 5, and with the rear link points
     // the 0.2404 shift back by sin 5.
-    VenueData d = FlatFloor(splay, "Arvo", 1);
-    d.AutoDesign = false;
+    VenueData d = Manual("Arvo", 1);
     splay.Angle[0] = 5.0;
     v.SetVenueData(d);
     const double c = std::cos(5 * kRad), s = std::sin(5 * kRad);
@@ -207,23 +193,16 @@ TEST_F(VenueModel, TopHeightOfAStack) {
     // Two full-size cabinets at tilt 2 on a 1 m stage: four half heights
     // (0.2485) at cos 2 above the stage, plus plate and gap twice (under the
     // column and on top of the top cabinet).
-    VenueData d = FlatFloor(splay, "Arvo", 2);
+    VenueData d = Stacked("Arvo", 2);
     d.AutoDesign = false;
-    d.RigMode = 2;
-    d.PickOption = 6;
-    d.ArrayHeight = 1.0;
-    splay.Angle[0] = 0.0;
-    splay.Angle[1] = 2.0;
+    SetAngles({0.0, 2.0});
     v.SetVenueData(d);
     EXPECT_NEAR(v.TopHeight, 1.0 + 4 * 0.2485 * std::cos(2 * kRad) + 2 * 0.135, 1e-12);
 }
 
 TEST_F(VenueModel, BottomFaceAngleSumsTheArraysOwnSplays) {
-    VenueData d = FlatFloor(splay, "Arvo", 3);
-    d.AutoDesign = false;
-    splay.Angle[0] = 2.0;
-    splay.Angle[1] = 1.0;
-    splay.Angle[2] = 3.0;
+    VenueData d = Manual("Arvo", 3);
+    SetAngles({2.0, 1.0, 3.0});
     splay.Angle[3] = 50.0;  // past the last cabinet
     v.SetVenueData(d);
     v.UpdateArrayAngles();
@@ -241,8 +220,7 @@ TEST_F(VenueModel, BottomFaceAngleSumsTheArraysOwnSplays) {
     d.ArrayType = "Elka";
     d.NumBoxes1 = 2;
     d.NumBoxes2 = 0;
-    splay.Angle[0] = 1.0;
-    splay.Angle[1] = 20.0;
+    SetAngles({1.0, 20.0});
     v.SetVenueData(d);
     v.UpdateArrayAngles();
     EXPECT_DOUBLE_EQ(v.LSArray->LastBoxFaceAngle, 21.0 + 10.0 + 1.0);
@@ -251,9 +229,7 @@ TEST_F(VenueModel, BottomFaceAngleSumsTheArraysOwnSplays) {
 TEST_F(VenueModel, ClearSplayKeepsTheTopAngle) {
     for (int i = 0; i <= 40; ++i) splay.Angle[i] = 3.5;
     for (int i = 0; i <= 39; ++i) splay.ChoiceIndex[i] = 4;
-    VenueData d = FlatFloor(splay, "Arvo", 3);
-    d.AutoDesign = false;
-    v.SetVenueData(d);
+    v.SetVenueData(Manual("Arvo", 3));
     v.ClearSplay();
     EXPECT_EQ(splay.Angle[0], 3.5);
     EXPECT_EQ(splay.ChoiceIndex[0], 4);
@@ -265,8 +241,7 @@ TEST_F(VenueModel, ClearSplayKeepsTheTopAngle) {
 }
 
 TEST_F(VenueModel, MatchSubArrayBuildsALinkedHobaArray) {
-    VenueData d = FlatFloor(splay, "MIXArvoGiraF", 4, 1);
-    v.SetVenueData(d);
+    v.SetVenueData(FlatFloor(splay, "MIXArvoGiraF", 4, 1));
     v.MatchSubArray(0, splay, 6, 9.0);
     EXPECT_EQ(v.ArrayType, "Hoba");
     EXPECT_EQ(v.LSArray->TypeCode, 5);
@@ -281,10 +256,8 @@ TEST_F(VenueModel, MatchSubArrayBuildsALinkedHobaArray) {
 }
 
 TEST_F(VenueModel, LowestHeightIsTheLastFrontBottomCorner) {
-    VenueData d = FlatFloor(splay, "Arvo", 2);
-    d.AutoDesign = false;
-    splay.Angle[0] = 0.0;
-    splay.Angle[1] = 0.0;
+    VenueData d = Manual("Arvo", 2);
+    SetAngles({0.0, 0.0});
     v.SetVenueData(d);
     v.CalcLowestHeight();
     EXPECT_NEAR(v.LowestHeight, 8.0 - 2 * 0.497, 1e-12);

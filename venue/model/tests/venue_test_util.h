@@ -1,6 +1,10 @@
 #pragma once
 // Venues and helpers shared by the venue tests.
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -34,6 +38,55 @@ inline VenueData FlatFloor(TSplay& splay, const std::string& type, int n1, int n
         .Splay = &splay,
         .ArrayType = type,
     };
+}
+
+// A fresh venue and splay list with the allowed angles reset.
+class VenueTest : public ::testing::Test {
+protected:
+    void SetUp() override { InitAllowedAngles(); }
+    // The flat floor with the design off: the splay list stays as the test sets it.
+    VenueData Manual(const std::string& type, int n1, int n2 = 0) {
+        VenueData d = FlatFloor(splay, type, n1, n2);
+        d.AutoDesign = false;
+        return d;
+    }
+    // The flat floor with the array stacked on a 1 m stage.
+    VenueData Stacked(const std::string& type, int n1, int n2 = 0, int n3 = 0) {
+        VenueData d = FlatFloor(splay, type, n1, n2, n3);
+        d.RigMode = 2;
+        d.PickOption = 6;
+        d.ArrayHeight = 1.0;
+        return d;
+    }
+    // Splay angles 0, 1, ... set by hand.
+    void SetAngles(std::initializer_list<double> angles) {
+        int k = 0;
+        for (double a : angles) splay.Angle[k++] = a;
+    }
+    TSplay splay;
+    TVenue v;
+};
+
+// Splay angles first, first + 1, ... are exactly `angles`.
+inline void ExpectAngles(const TSplay& s, int first, std::initializer_list<double> angles,
+                         std::source_location at = std::source_location::current()) {
+    const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "checked here");
+    int k = first;
+    for (double a : angles) {
+        EXPECT_EQ(s.Angle[k], a) << "splay " << k;
+        ++k;
+    }
+}
+
+// Choice indexes first, first + 1, ... are exactly `indexes`.
+inline void ExpectIndexes(const TSplay& s, int first, std::initializer_list<int> indexes,
+                          std::source_location at = std::source_location::current()) {
+    const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "checked here");
+    int k = first;
+    for (int i : indexes) {
+        EXPECT_EQ(s.ChoiceIndex[k], i) << "index " << k;
+        ++k;
+    }
 }
 
 // The splay list after each array set-up the venue asked for.
