@@ -24,6 +24,7 @@
 #include "core/checked.h"
 #include "core/canvas.h"
 #include "hardware/textlist.h"
+#include "qtapp/services.h"
 
 class QGroupBox;
 class QLabel;
@@ -52,6 +53,9 @@ struct TForm1Environment {
     std::string UserConfigDir;  // the user's settings folder, "/"-ended, or empty
     QStringList Arguments;      // command-line arguments after the program name
     std::function<int32_t()> MechInit;  // the library's initialisation
+    // Dialogs, message boxes, printer, mail, web and help; tests hand a
+    // scripted double (qtapp/scripted_services.h).
+    std::shared_ptr<qtapp::PlatformServices> Services = qtapp::MakeQtServices();
 
     // From the running process: its folder, the user's settings folder, its
     // arguments and the library's mechInit.

@@ -1,13 +1,12 @@
 #include "qtapp/guarded.h"
 
 #include <QLocale>
-#include <QMessageBox>
-#include <QWidget>
 
 #include <clocale>
 #include <exception>
 
 #include "core/errors.h"
+#include "qtapp/services.h"
 
 namespace qtapp {
 namespace {
@@ -15,12 +14,6 @@ namespace {
 ErrorReporter& Reporter() {
     static ErrorReporter reporter;
     return reporter;
-}
-
-void ShowErrorBox(const QString& text) {
-    QString title = QApplication::applicationDisplayName();
-    if (title.isEmpty()) title = QStringLiteral("Error");
-    QMessageBox::critical(QApplication::activeWindow(), title, text);
 }
 
 }  // namespace
@@ -37,7 +30,7 @@ void ReportError(const QString& text) {
         if (Reporter())
             Reporter()(text);
         else
-            ShowErrorBox(text);
+            ProcessServices().ShowError(text);
     } catch (...) {
     }
 }

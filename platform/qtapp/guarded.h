@@ -14,8 +14,9 @@
 
 namespace qtapp {
 
-// Where error texts go.  The default shows a modal error box; tests install
-// a recorder so that nothing blocks.
+// Where error texts go.  The default hands them to the process's platform
+// services (services.h), whose ShowError shows a modal error box; tests
+// install a recorder, or scripted services, so that nothing blocks.
 using ErrorReporter = std::function<void(const QString& text)>;
 // Installs `reporter` (an empty one restores the message box); returns the
 // one it replaces.
