@@ -23,6 +23,7 @@
 #include "core/rounding.h"
 #include "fonts.h"
 #include "hardware/splay.h"
+#include "hardware/units.h"
 #include "mechdll5.h"
 #include "model/venue.h"
 #include "qt/qt_canvas.h"
@@ -506,7 +507,7 @@ void TForm1::ImperialRadClick() {
 }
 
 void TForm1::ConvertEditUnits() {
-    const double factor = FMetric == 1 ? 0.3048 : 3.2808398950131235;
+    const double factor = FMetric == 1 ? units::kMetresPerFoot : units::kFeetPerMetre;
     for (QLineEdit* e : {MaxPickHeight, MinTrimHeight, P1Length, P1Height, CovStart, CovStop,
                          P2Length, P2Height, P2elev, P3Length, P3Height, p3elev, P3dist,
                          ArrayHeight}) {

@@ -5,9 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include "advice/rig_grading.h"
 #include "core/checked.h"
-#include "fonts.h"
 #include "core/numtext.h"
+#include "fonts.h"
+#include "hardware/units.h"
 #include "qtapp/guarded.h"
 
 namespace {
@@ -19,6 +23,10 @@ constexpr int kBevel2Height = 26;
 constexpr int kPanel2Height = 30;
 constexpr int kPanel1Height = 160;
 constexpr int kRowHeight = 18;
+// The caption column and the grid front row.
+constexpr int kCaptionX = 4;
+constexpr int kCaptionWidth = 112;
+constexpr int kGridFrontY = 68;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w,
                   bool bold = false) {
@@ -33,12 +41,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return l;
 }
 
-QString LoadText(double kg, uint8_t metric) {
-    if (metric == 0) return QString::fromStdString(rtl::FormatFixed(kg * 2.2, 5, 2) + " lb");
-    return QString::fromStdString(rtl::FormatFixed(kg, 5, 2) + " kg");
-}
 
 }  // namespace
+
+QColor GradeQColor(advice::RigGrade g) {
+    const advice::GradeRgb c = advice::GradeColour(g);
+    return QColor(c.R, c.G, c.B);
+}
 
 void SetFontColor(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
@@ -78,7 +87,8 @@ Tmechwarn::Tmechwarn(QWidget* owner)
     StaticText7 = MakeLabel(Bevel1, "StaticText7", QStringLiteral("Cabinet Rear links"), 4, 48, 112);
     CRPPlab = MakeLabel(Bevel1, "CRPPlab", QString(), 118, 48, 62);
     SFCRPPlab = MakeLabel(Bevel1, "SFCRPPlab", QString(), 184, 48, 60);
-    StaticText1 = MakeLabel(Bevel1, "StaticText1", QStringLiteral("Grid Front Pick point"), 4, 68, 112);
+    StaticText1 = MakeLabel(Bevel1, "StaticText1", QStringLiteral("Grid Front Pick point"),
+                            kCaptionX, kGridFrontY, kCaptionWidth);
     GFPPlab = MakeLabel(Bevel1, "GFPPlab", QString(), 118, 68, 62);
     SFGFPPlab = MakeLabel(Bevel1, "SFGFPPlab", QString(), 184, 68, 60);
     StaticText3 = MakeLabel(Bevel1, "StaticText3", QStringLiteral("Grid Rear Pick point"), 4, 88, 112);
@@ -114,29 +124,13 @@ Tmechwarn::Tmechwarn(QWidget* owner)
             MakeLabel(Panel1, name.constData(), QString(), 4, 24 + i * kRowHeight, 241);
     }
 
+    LayoutTips();
+
     FHelpOpen = 0;
     Helpbut->setText(QStringLiteral("Help >>"));
     SetClientHeight(188);
-    Advice = {
-        QStringLiteral("Try increasing the Coverage Start position"),
-        QStringLiteral("Try decreasing the Coverage Start position"),
-        QStringLiteral("Try reducing the number of boxes"),
-        QStringLiteral("Try increasing the Coverage Stop position"),
-        QStringLiteral("Try decreasing the Coverage Stop position"),
-        QStringLiteral("Try increasing the Array Height"),
-        QStringLiteral("Try decreasing the Array Height"),
-        QStringLiteral("Center of gravity is not between the grid pick points"),
-        QStringLiteral("The load on the front grid pick point is too high"),
-        QStringLiteral("The load on the rear grid pick point is too high"),
-        QStringLiteral("The load on front cabinet couplings is too high"),
-        QStringLiteral("The load on rear cabinet couplings is too high"),
-        QStringLiteral("Check that cabs are in front position on grid"),
-        QStringLiteral("Check that cabs are on rear position on grid"),
-        QStringLiteral("Check that lift bar is in front position`"),
-        QStringLiteral("Check that lift bar is in rear position"),
-        QStringLiteral("C.O.G is not coincident with any Hole"),
-        QStringLiteral("Adjust grid angle until C.O.G. is between pick points"),
-    };
+    for (std::size_t i = 0; i < Advice.size(); ++i)
+        Advice[i] = QString::fromStdString(advice::AdviceTexts()[i]);
     SetAlphaBlend(200);
     int h = rtl::CheckedAdd(Bevel1->height(), Bevel2->height());
     h = rtl::CheckedAdd(h, Helpbut->height());
@@ -157,38 +151,32 @@ void Tmechwarn::SetClientHeight(int h) {
     setFixedSize(kClientWidth, h);
 }
 
-void Tmechwarn::SetTips(std::initializer_list<int> adviceNumbers) {
-    std::size_t i = 0;
-    for (int n : adviceNumbers) Tips.at(i++)->setText(Advice.at(static_cast<std::size_t>(n)));
-    for (; i < Tips.size(); ++i) Tips[i]->clear();
+void Tmechwarn::ShowTips(const std::array<std::string, 7>& tips) {
+    for (std::size_t i = 0; i < Tips.size(); ++i) Tips[i]->setText(QString::fromStdString(tips[i]));
+    LayoutTips();
 }
 
-void Tmechwarn::SetTipTexts(std::initializer_list<QString> texts) {
-    std::size_t i = 0;
-    for (const QString& t : texts) Tips.at(i++)->setText(t);
-    for (; i < Tips.size(); ++i) Tips[i]->clear();
+void Tmechwarn::LayoutTips() {
+    // Every tip whole: a tip too long for one line wraps, pushes the tips
+    // under it down, and the panel grows to hold them all.
+    constexpr int width = kClientWidth - 8;
+    int y = 4;
+    auto place = [&y](QLabel* l, int gapBelow) {
+        l->setWordWrap(true);
+        const int h = std::max(kRowHeight, l->heightForWidth(width));
+        l->setGeometry(4, y, width, h);
+        y = rtl::CheckedAdd(y, rtl::CheckedAdd(h, gapBelow));
+    };
+    place(StaticText16, 2);
+    for (QLabel* t : Tips) place(t, 0);
+    Panel1->resize(kClientWidth, std::max(kPanel1Height, rtl::CheckedAdd(y, 4)));
 }
 
-void Tmechwarn::ClearTips() {
-    for (QLabel* t : Tips) t->clear();
-}
-
-bool Tmechwarn::AnyRowMarked() const {
-    for (bool m : FMarked)
-        if (m) return true;
-    return false;
-}
-
-QColor Tmechwarn::Grade(double sf) {
-    if (sf >= 7) return GradeGreen;
-    if (sf >= 5) return GradeYellow;
-    return GradeRed;
-}
-
-void Tmechwarn::ShowRowFigures(QLabel* loadLabel, QLabel* sfLabel, const QColor& colour,
+void Tmechwarn::ShowRowFigures(QLabel* loadLabel, QLabel* sfLabel, advice::RigGrade grade,
                                double load, double sf, uint8_t metric) {
+    const QColor colour = GradeQColor(grade);
     SetFontColor(loadLabel, colour);
-    loadLabel->setText(LoadText(load, metric));
+    loadLabel->setText(QString::fromStdString(units::MassText(load, metric != 0, 5, 2)));
     SetBackgroundColor(sfLabel, colour);
     sfLabel->setText(QString::fromStdString(rtl::FormatFixed(sf, 5, 2)));
 }
@@ -198,148 +186,92 @@ void Tmechwarn::ShowWarnings(uint8_t Metric, int PickOption, double FrontPickLoa
                              double RearCouplingForce, double GridFrontSF, double GridRearSF,
                              double CouplingFrontSF, double CouplingRearSF, int BestHole,
                              int RigMode) {
-    if (RigMode == 1) {
-        // The tips panel closed.
-        int h = rtl::CheckedAdd(Bevel1->height(), Panel2->height());
-        SetClientHeight(rtl::CheckedAdd(h, Bevel2->height()));
-        SetAlphaBlend(200);
-        Helpbut->setText(QStringLiteral("Help >>"));
-        FHelpOpen = 0;
-        FMarked.fill(false);
+    advice::RigWarningInput in;
+    in.PickOption = PickOption;
+    in.FrontPickLoad = FrontPickLoad;
+    in.RearPickLoad = RearPickLoad;
+    in.GridFrontSF = GridFrontSF;
+    in.GridRearSF = GridRearSF;
+    in.CouplingFrontSF = CouplingFrontSF;
+    in.CouplingRearSF = CouplingRearSF;
+    in.BestHole = BestHole;
+    in.RigMode = RigMode;
+    const advice::RigWarnings w = advice::ChooseRigWarnings(in);
+    if (w.Layout == advice::WarningLayout::Unchanged) return;
 
-        // Every row back on; a caption a lift-bar call painted red goes
-        // back to the face colour too.
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 StaticText1, StaticText2, StaticText3, StaticText4, StaticText5, StaticText6,
-                 StaticText7, CFPPlab, SFCFPPlab, CRPPlab, SFCRPPlab, GFPPlab, SFGFPPlab, GRPPlab,
-                 SFGRPPlab})
-            w->setVisible(true);
-        StaticText5->setText(QStringLiteral("Cabinet Front links"));
-        StaticText1->setText(QStringLiteral("Grid Front Pick point"));
-        StaticText1->setPalette(QPalette());
-        StaticText1->setAutoFillBackground(false);
+    // The tips panel closed; the next "Help >>" opens it again.
+    int h = rtl::CheckedAdd(Bevel1->height(), Panel2->height());
+    SetClientHeight(rtl::CheckedAdd(h, Bevel2->height()));
+    SetAlphaBlend(200);
+    Helpbut->setText(QStringLiteral("Help >>"));
+    FHelpOpen = 0;
 
-        // The centre of gravity.
-        if (PickOption == 4) {
-            cogposlab->setVisible(false);
-            StaticText8->setVisible(false);
-        } else {
-            cogposlab->setVisible(true);
-            StaticText8->setVisible(true);
-            if (FrontPickLoad < 0 || RearPickLoad < 0) {
-                cogposlab->setText(QStringLiteral("NOT between pick points"));
-                SetFontColor(cogposlab, GradeRed);
-            } else {
-                cogposlab->setText(QStringLiteral("Between pick points OK"));
-                SetFontColor(cogposlab, GradeGreen);
-            }
-        }
-
-        // Grid front pick point: its tips always win.
-        {
-            const double sf = GridFrontSF;
-            QColor c = Grade(sf);
-            if (sf >= 5 && sf < 7) {
-                FMarked[GridFront] = true;
-                SetTips({8, 0, 2, 3, 6, 12});
-            }
-            if (sf >= 7) {
-                FMarked[GridFront] = false;
-                ClearTips();
-            }
-            if (!(sf >= 5) || FrontPickLoad < 0) {
-                c = GradeRed;
-                FMarked[GridFront] = true;
-                if (FrontPickLoad < 0)
-                    SetTips({7, 0, 2, 3, 6, 12, 15});
-                else
-                    SetTips({8, 0, 2, 3, 6, 12});
-            }
-            ShowRowFigures(GFPPlab, SFGFPPlab, c, FrontPickLoad, sf, Metric);
-        }
-
-        // Grid rear pick point: tips only while no row has set them.
-        {
-            const double sf = GridRearSF;
-            QColor c = Grade(sf);
-            if (sf >= 5 && sf < 7 && !AnyRowMarked()) {
-                FMarked[GridRear] = true;
-                SetTips({9, 1, 2, 4, 5, 13});
-            }
-            if (sf >= 7 && !AnyRowMarked()) {
-                FMarked[GridRear] = false;
-                ClearTips();
-            }
-            if (!(sf >= 5) || RearPickLoad < 0) {
-                c = GradeRed;
-                if (!AnyRowMarked()) {
-                    FMarked[GridRear] = true;
-                    if (RearPickLoad < 0)
-                        SetTips({7, 1, 2, 4, 5, 13, 14});
-                    else
-                        SetTips({9, 1, 2, 4, 5, 13});
-                }
-            }
-            ShowRowFigures(GRPPlab, SFGRPPlab, c, RearPickLoad, sf, Metric);
-        }
-
-        // and 7. The weakest cabinet couplings.
-        auto coupling = [this](Row row, double sf, int advice) {
-            if (sf >= 5 && sf < 7 && !AnyRowMarked()) {
-                FMarked[row] = true;
-                SetTipTexts({Advice.at(static_cast<std::size_t>(advice))});
-            }
-            if (sf >= 7 && !AnyRowMarked()) {
-                FMarked[row] = false;
-                ClearTips();
-            }
-            if (!(sf >= 5) && !AnyRowMarked()) {
-                FMarked[row] = true;
-                SetTipTexts({Advice.at(static_cast<std::size_t>(advice)), QStringLiteral("Unsafe")});
-            }
-        };
-        coupling(CabinetFront, CouplingFrontSF, 10);
-        ShowRowFigures(CFPPlab, SFCFPPlab, Grade(CouplingFrontSF), FrontCouplingForce,
-                       CouplingFrontSF, Metric);
-        coupling(CabinetRear, CouplingRearSF, 11);
-        ShowRowFigures(CRPPlab, SFCRPPlab, Grade(CouplingRearSF), RearCouplingForce,
-                       CouplingRearSF, Metric);
-
-        // One-point lift from a lift bar: no grid pick points.
-        if (PickOption == 4) {
-            if (BestHole <= -1) {
-                for (QWidget* w : std::initializer_list<QWidget*>{StaticText3, GFPPlab, GRPPlab,
-                                                                   SFGFPPlab, SFGRPPlab})
-                    w->setVisible(false);
-                StaticText1->setVisible(true);
-                StaticText1->setText(Advice[16]);
-                SetBackgroundColor(StaticText1, GradeRed);
-                Tips[0]->setText(Advice[17]);
-            } else {
-                StaticText1->setPalette(QPalette());
-                StaticText1->setAutoFillBackground(false);
-                for (QWidget* w : std::initializer_list<QWidget*>{
-                         StaticText1, StaticText3, GFPPlab, GRPPlab, SFGFPPlab, SFGRPPlab})
-                    w->setVisible(false);
-            }
-        }
-    } else if (RigMode == 2) {
-        int h = rtl::CheckedAdd(Bevel1->height(), Panel2->height());
-        SetClientHeight(rtl::CheckedAdd(h, Bevel2->height()));
-        SetAlphaBlend(200);
-        Helpbut->setText(QStringLiteral("Help >>"));
-        // The panel is closed, so its flag must say so: the next "Help >>"
-        // opens it again.
-        FHelpOpen = 0;
-        for (QWidget* w : std::initializer_list<QWidget*>{
+    if (w.Layout == advice::WarningLayout::GroundStacked) {
+        for (QWidget* wd : std::initializer_list<QWidget*>{
                  StaticText1, StaticText2, StaticText3, StaticText4, StaticText6, StaticText7,
                  StaticText8, CFPPlab, SFCFPPlab, CRPPlab, SFCRPPlab, GFPPlab, SFGFPPlab, GRPPlab,
                  SFGRPPlab, cogposlab})
-            w->setVisible(false);
+            wd->setVisible(false);
         StaticText5->setVisible(true);
         StaticText5->setText(QStringLiteral("COG in unsafe region"));
-        SetTipTexts({QStringLiteral("Fix Grid to floor "),
-                     QStringLiteral("Reduce allowable horizontal pull/push force")});
+        ShowTips(w.Tips);
+        return;
+    }
+
+    // Every row back on; a caption a lift-bar call painted red and widened
+    // goes back to the face colour and its own column too.
+    for (QWidget* wd : std::initializer_list<QWidget*>{
+             StaticText1, StaticText2, StaticText3, StaticText4, StaticText5, StaticText6,
+             StaticText7, CFPPlab, SFCFPPlab, CRPPlab, SFCRPPlab, GFPPlab, SFGFPPlab, GRPPlab,
+             SFGRPPlab})
+        wd->setVisible(true);
+    StaticText5->setText(QStringLiteral("Cabinet Front links"));
+    StaticText1->setText(QStringLiteral("Grid Front Pick point"));
+    StaticText1->setPalette(QPalette());
+    StaticText1->setAutoFillBackground(false);
+    StaticText1->setGeometry(kCaptionX, kGridFrontY, kCaptionWidth, kRowHeight);
+
+    // The centre of gravity.
+    const bool cogShown = w.Cog != advice::CogLine::Hidden;
+    cogposlab->setVisible(cogShown);
+    StaticText8->setVisible(cogShown);
+    if (w.Cog == advice::CogLine::NotBetween) {
+        cogposlab->setText(QStringLiteral("NOT between pick points"));
+        SetFontColor(cogposlab, GradeRed);
+    } else if (w.Cog == advice::CogLine::Between) {
+        cogposlab->setText(QStringLiteral("Between pick points OK"));
+        SetFontColor(cogposlab, GradeGreen);
+    }
+
+    using advice::WarningRow;
+    auto grade = [&w](WarningRow r) { return w.Rows[static_cast<std::size_t>(r)]; };
+    ShowRowFigures(GFPPlab, SFGFPPlab, grade(WarningRow::GridFront), FrontPickLoad, GridFrontSF,
+                   Metric);
+    ShowRowFigures(GRPPlab, SFGRPPlab, grade(WarningRow::GridRear), RearPickLoad, GridRearSF,
+                   Metric);
+    ShowRowFigures(CFPPlab, SFCFPPlab, grade(WarningRow::CabinetFront), FrontCouplingForce,
+                   CouplingFrontSF, Metric);
+    ShowRowFigures(CRPPlab, SFCRPPlab, grade(WarningRow::CabinetRear), RearCouplingForce,
+                   CouplingRearSF, Metric);
+    ShowTips(w.Tips);
+
+    // One-point lift from a lift bar: no grid pick points.
+    if (!w.GridRowsApply) {
+        if (w.NoUsableHole) {
+            for (QWidget* wd : std::initializer_list<QWidget*>{StaticText3, GFPPlab, GRPPlab,
+                                                                SFGFPPlab, SFGRPPlab})
+                wd->setVisible(false);
+            StaticText1->setVisible(true);
+            StaticText1->setText(Advice[16]);
+            // The row's figures are hidden: the message has the whole row.
+            StaticText1->setGeometry(kCaptionX, kGridFrontY, kClientWidth - 2 * kCaptionX,
+                                     kRowHeight);
+            SetBackgroundColor(StaticText1, GradeRed);
+        } else {
+            for (QWidget* wd : std::initializer_list<QWidget*>{
+                     StaticText1, StaticText3, GFPPlab, GRPPlab, SFGFPPlab, SFGRPPlab})
+                wd->setVisible(false);
+        }
     }
 }
 

@@ -11,16 +11,19 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+
+#include "advice/rig_grading.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 
-// Grade colours, the bounds of the rig's safety level: below 5 red, below 7
-// yellow, from 7 green.
-inline const QColor GradeRed{0xFF, 0x00, 0x00};
-inline const QColor GradeYellow{0xFF, 0xFF, 0x00};
-inline const QColor GradeGreen{0x00, 0x80, 0x00};
+// The colour of a grade (advice/rig_grading.h gives the bounds).
+QColor GradeQColor(advice::RigGrade g);
+inline const QColor GradeRed = GradeQColor(advice::RigGrade::Unsafe);
+inline const QColor GradeYellow = GradeQColor(advice::RigGrade::Caution);
+inline const QColor GradeGreen = GradeQColor(advice::RigGrade::Safe);
 
 class Tmechwarn : public QWidget {
     Q_OBJECT
@@ -70,23 +73,16 @@ public:
     std::array<QString, 18> Advice;
 
 private:
-    enum Row { GridFront, GridRear, CabinetFront, CabinetRear };
-
     void SetAlphaBlend(int value);
     void SetClientHeight(int h);
-    void SetTips(std::initializer_list<int> adviceNumbers);
-    void SetTipTexts(std::initializer_list<QString> texts);
-    void ClearTips();
-    bool AnyRowMarked() const;
-    // The grade colour of a safety factor; a factor that is not a number
-    // counts as unsafe.
-    static QColor Grade(double sf);
-    void ShowRowFigures(QLabel* loadLabel, QLabel* sfLabel, const QColor& colour, double load,
+    // Writes the seven tip lines and lays them out whole.
+    void ShowTips(const std::array<std::string, 7>& tips);
+    void LayoutTips();
+    void ShowRowFigures(QLabel* loadLabel, QLabel* sfLabel, advice::RigGrade grade, double load,
                         double sf, uint8_t metric);
 
     uint8_t FHelpOpen = 0;
     int FAlphaBlendValue = 255;
-    std::array<bool, 4> FMarked{};
 };
 
 // Sets a label's text colour / background colour through its palette.

@@ -12,6 +12,7 @@
 #include "core/checked.h"
 #include "core/numtext.h"
 #include "core/rounding.h"
+#include "hardware/units.h"
 #include "mechwarnform.h"
 #include "model/venue.h"
 #include "qt/qt_canvas.h"
@@ -79,10 +80,7 @@ void TForm1::RedrawWithAngles() {
     DrawVenueInto(image1->width(), image1->height(), true, FSelElement, false);
 
     const bool metric = FMetric != 0;
-    auto length = [metric](double metres) {
-        if (metric) return rtl::FormatFixed(metres, 4, 1) + " m";
-        return rtl::FormatFixed(metres / 0.3048, 4, 1) + " ft";
-    };
+    auto length = [metric](double metres) { return units::LengthText(metres, metric, 4, 1); };
     Label77->setText(Q("Angle bottom of last box with Hor " +
                        rtl::FormatFixed(FReadout->BottomAngle(), 4, 1) + " deg"));
     Label4->setText(Q("Highest point on grid (X) = " + length(FVenue->TopHeight)));
@@ -118,10 +116,7 @@ void TForm1::ShowRiggingLoads() {
     }
 
     const bool metric = FMetric != 0;
-    auto mass = [metric](double kg) {
-        if (metric) return rtl::FormatFixed(kg, 4, 0) + " kg";
-        return rtl::FormatFixed(kg * 2.2, 4, 0) + " lb";
-    };
+    auto mass = [metric](double kg) { return units::MassText(kg, metric, 4, 0); };
     MTOTlab->setText(Q(mass(FReadout->Mass())));
     FFlab->setText(Q(mass(FReadout->FrontPickLoad())));
     FRlab->setText(Q(mass(FReadout->RearPickLoad())));

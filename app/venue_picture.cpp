@@ -6,6 +6,7 @@
 #include "background1.h"
 #include "core/numtext.h"
 #include "core/rounding.h"
+#include "hardware/units.h"
 #include "model/venue.h"
 #if ORANDEL_WITH_VENUE_SECTION
 #include "section/venue_section.h"
@@ -55,10 +56,7 @@ struct Scale {
     int Y(double metres) const { return rtl::Round(y0 - metres * sy); }
 };
 
-std::string Length(double metres, bool metric) {
-    if (metric) return rtl::FormatFixed(metres, 4, 1) + " m";
-    return rtl::FormatFixed(metres / 0.3048, 4, 1) + " ft";
-}
+std::string Length(double metres, bool metric) { return units::LengthText(metres, metric, 4, 1); }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The warnings window: rows, grade colours, tips, units and the help panel.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -266,4 +267,91 @@ TEST(MechWarn, WindowLooks) {
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(w.Advice.size(), 18u);
     EXPECT_EQ(w.Advice[17], "Adjust grid angle until C.O.G. is between pick points");
+}
+
+namespace {
+
+// The room a label's text needs at the label's width: wrapped when the
+// label wraps, on one line when it does not.
+QSize NeededSize(const QLabel* l) {
+    const QFontMetrics fm(l->font());
+    if (l->wordWrap())
+        return fm.boundingRect(QRect(0, 0, l->width(), 1 << 20), Qt::TextWordWrap, l->text()).size();
+    return fm.size(Qt::TextSingleLine, l->text());
+}
+
+// The label's text fits it, and the label lies inside its parent's area.
+void ExpectShownWhole(const QLabel* l, const std::string& what) {
+    const QSize need = NeededSize(l);
+    EXPECT_LE(need.width(), l->width()) << what << ": " << l->text().toStdString();
+    EXPECT_LE(need.height(), l->height()) << what << ": " << l->text().toStdString();
+    const QRect inside(QPoint(0, 0), l->parentWidget()->size());
+    EXPECT_TRUE(inside.contains(l->geometry())) << what << ": " << l->text().toStdString();
+}
+
+}  // namespace
+
+TEST(MechWarn, EveryTipIsShownWhole) {
+    struct Case {
+        const char* name;
+        Rig rig;
+    };
+    auto rig = [](auto change) {
+        Rig r;
+        change(r);
+        return r;
+    };
+    // Between them these rigs show every tip text the window has.
+    const Case cases[] = {
+        {"front caution", rig([](Rig& r) { r.gridFrontSF = 6; })},
+        {"front load negative", rig([](Rig& r) { r.frontLoad = -5; })},
+        {"rear caution", rig([](Rig& r) { r.gridRearSF = 6; })},
+        {"rear load negative", rig([](Rig& r) { r.rearLoad = -5; })},
+        {"front coupling unsafe", rig([](Rig& r) { r.cabFrontSF = 2; })},
+        {"rear coupling caution", rig([](Rig& r) { r.cabRearSF = 6; })},
+        {"lift bar without hole", rig([](Rig& r) {
+             r.pickOption = 4;
+             r.bestHole = -1;
+         })},
+        {"ground-stacked", rig([](Rig& r) { r.rigMode = 2; })},
+    };
+    for (const Case& c : cases) {
+        Tmechwarn w;
+        Show(w, c.rig);
+        w.Helpbut->click();
+        ASSERT_TRUE(w.HelpOpen());
+        ExpectShownWhole(w.StaticText16, c.name);
+        int previousBottom = w.StaticText16->geometry().bottom();
+        for (int i = 1; i <= 7; ++i) {
+            const QLabel* tip = w.Tips[static_cast<std::size_t>(i - 1)];
+            if (tip->text().isEmpty()) continue;
+            ExpectShownWhole(tip, std::string(c.name) + " tip " + std::to_string(i));
+            // Wrapped tips push the next ones down instead of overlapping.
+            EXPECT_GT(tip->geometry().top(), previousBottom) << c.name << " tip " << i;
+            previousBottom = tip->geometry().bottom();
+        }
+        // The open panel lies wholly inside the window.
+        EXPECT_LE(w.Panel1->geometry().bottom() + 1, w.ClientHeight()) << c.name;
+        EXPECT_LE(w.Panel1->geometry().right() + 1, w.width()) << c.name;
+        // and the window's height is the four parts, the panel as tall as
+        // its tips need.
+        EXPECT_EQ(w.ClientHeight(), w.Bevel1->height() + w.Panel2->height() +
+                                        w.Panel1->height() + w.Bevel2->height())
+            << c.name;
+    }
+}
+
+TEST(MechWarn, NoUsableHoleCaptionIsShownWhole) {
+    Tmechwarn w;
+    Rig r;
+    r.pickOption = 4;
+    r.bestHole = -1;
+    Show(w, r);
+    ASSERT_EQ(w.StaticText1->text(), "C.O.G is not coincident with any Hole");
+    ExpectShownWhole(w.StaticText1, "no usable hole");
+    // A later pick-point rig puts the caption back in its own column.
+    r.pickOption = 1;
+    Show(w, r);
+    ExpectShownWhole(w.StaticText1, "grid front caption");
+    EXPECT_LE(w.StaticText1->geometry().right(), w.GFPPlab->geometry().left());
 }

@@ -210,12 +210,21 @@ uint8_t TLoudspeakerArray::TippingCheck(double Front, double Rear) {
     long double mass = TotalMass;
     if (!TotalMassHasGrid_) mass += Grid->Mass;
     if (!(mass > 0.0L) || !std::isfinite(static_cast<double>(mass))) return MECH_LEVEL_UNSAFE;
+    // A push against the stack (none is the bare base) and a column standing
+    // up from its foot.  A pull, an endless push or a column whose head lies
+    // at or below its foot would widen the safe band instead of narrowing
+    // it, so none of them can be graded safe.
+    if (!std::isfinite(TipForce) || TipForce < 0.0) return MECH_LEVEL_UNSAFE;
+    if (!std::isfinite(StackHeight) || !(StackHeight > 0.0)) return MECH_LEVEL_UNSAFE;
     const long double d = static_cast<long double>(TipForce) * StackHeight / (mass * kGravity);
     FrontTipLimit = static_cast<double>(Front - d);
     RearTipLimit = static_cast<double>(Rear + d);
-    // Both edges count as safe; anything that compares with nothing is not.
-    if (CogX > FrontTipLimit) return MECH_LEVEL_UNSAFE;
-    if (CogX >= RearTipLimit) return MECH_LEVEL_SAFE;
+    // The centre of gravity's margins inside both limits.  Both edges count
+    // as safe; a margin that is negative or not a finite number is not.
+    const double toFront = FrontTipLimit - CogX;
+    const double toRear = CogX - RearTipLimit;
+    if (std::isfinite(toFront) && std::isfinite(toRear) && toFront >= 0.0 && toRear >= 0.0)
+        return MECH_LEVEL_SAFE;
     return MECH_LEVEL_UNSAFE;
 }
 

@@ -6,6 +6,7 @@
 #include "core/numtext.h"
 #include "core/rounding.h"
 #include "hardware/grid.h"
+#include "hardware/units.h"
 #include "arrays/riglibrary.h"
 #include "mechdll5.h"
 
@@ -15,8 +16,8 @@ using rtl::CheckedAdd;
 using rtl::CheckedMul;
 using rtl::CheckedSub;
 
-constexpr double kPoundsPerKilogram = 2.2;
-constexpr double kMetresPerFoot = 0.3048;
+using units::kMetresPerFoot;
+using units::kPoundsPerKilogram;
 
 class Report {
 public:

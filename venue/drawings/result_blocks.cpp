@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/numtext.h"
+#include "hardware/units.h"
 #include "drawings/pixels.h"
 #include "model/venue.h"
 
@@ -16,7 +17,7 @@ const rtl::Color kLime = rtl::WinColor(0x00FF00);
 
 std::string Length(double metres, bool metric) {
     if (metric) return rtl::FormatGeneral(metres, 4) + " m";
-    return rtl::FormatGeneral(metres / 0.3048, 4) + " ft";
+    return rtl::FormatGeneral(units::MetresToFeet(metres), 4) + " ft";
 }
 
 // White block with a black frame drawn clockwise from its top-left corner.

@@ -7,13 +7,14 @@
 #include "core/checked.h"
 #include "core/numtext.h"
 #include "core/rounding.h"
+#include "hardware/units.h"
 
 namespace {
 
 namespace col = section_colors;
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr double kFeet = 0.3048;
+constexpr double kFeet = units::kMetresPerFoot;
 // Beyond this many ticks the scale is a grey smear anyway; an absurd venue
 // must not keep the window busy drawing them.
 constexpr int kMaxScaleTicks = 2000;

@@ -87,6 +87,67 @@ TEST_F(ArvoStack, NothingToWeighIsUnsafeAndDividesByNothing) {
     EXPECT_TRUE(std::isfinite(A.FrontTipLimit) && std::isfinite(A.RearTipLimit));
 }
 
+TEST_F(ArvoStack, OnlyAPushOrNoForceCanBeGradedSafe) {
+    // Centre of gravity in the middle of the base.  A push of 100 N shifts
+    // each limit by 100 x 1.491 / (230 x 9.8) = 0.066 m and the stack
+    // stands; 2000 N shifts them by 1.323 m, past each other.  A pull or a
+    // force that is no finite number widens or wipes out the band and is
+    // never safe.
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double force;
+        uint8_t level;
+    } cases[] = {
+        {0.0, 0},    {100.0, 0},  {2000.0, 2}, {-100.0, 2},
+        {-2000.0, 2}, {-inf, 2},  {inf, 2},    {std::numeric_limits<double>::quiet_NaN(), 2},
+    };
+    for (const auto& c : cases) {
+        Stack(c.force);
+        EXPECT_EQ(LevelWithCogAt(0.05), c.level) << c.force;
+    }
+}
+
+TEST_F(ArvoStack, ColumnWithItsHeadBelowItsFootIsUnsafe) {
+    // One cabinet on a bar of 180 degrees: its top face is underneath, the
+    // stack's height is minus one cabinet height and a push would widen the
+    // band.  Upright the same cabinet stands.
+    const struct {
+        double barAngle;
+        double stackHeight;
+        uint8_t level;
+    } cases[] = {{0.0, kArvoHeight, 0}, {180.0, -kArvoHeight, 2}};
+    for (const auto& c : cases) {
+        S.Angle[0] = c.barAngle;
+        A.SetUp(S, 1, 0, 0, 0.0, 100.0);
+        EXPECT_EQ(LevelWithCogAt(0.05), c.level) << c.barAngle;
+        EXPECT_NEAR(A.StackHeight, c.stackHeight, 1e-9) << c.barAngle;
+    }
+}
+
+TEST(Tipping, TwoUprightArvoThroughTheLibraryPushedAndPulled) {
+    // Two Arvo of 127 kg on a 30 kg base reaching 0.5 m forward and 0.4 m
+    // back, centre of gravity at -0.352 m, 0.994 m tall.  100 N: d = 0.036 m,
+    // rear limit -0.364 m, standing.  2000 N: d = 0.714 m, rear limit
+    // +0.314 m, tipping.  A pull is never safe.
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double force;
+        uint8_t level;
+    } cases[] = {{100.0, 0}, {2000.0, 2}, {-2000.0, 2}, {-inf, 2}};
+    for (const auto& c : cases) {
+        TArvoArray a;
+        a.SetRigMode(2);
+        a.Grid->Mass = 30.0;
+        a.Grid->BaseFrontLength = 0.5;
+        a.Grid->BaseRearLength = 0.4;
+        TSplay s;
+        a.SetUp(s, 2, 0, 0, 0.0, c.force);
+        EXPECT_EQ(a.SafetyLevel(), c.level) << c.force;
+        EXPECT_NEAR(a.CogX, -0.352, 1e-12);
+        EXPECT_NEAR(a.TotalMass, 254.0, 1e-12);
+    }
+}
+
 TEST(Tipping, GridMassCountsOnceWhereTheStoredMassHoldsIt) {
     ResetFake();
     TBexaArray a;  // its stacked evaluation stores the grid's mass already

@@ -1,0 +1,17 @@
+#include "hardware/units.h"
+
+#include "core/numtext.h"
+
+namespace units {
+
+std::string LengthText(double metres, bool metric, int precision, int decimals) {
+    return rtl::FormatFixed(ShownLength(metres, metric), precision, decimals) +
+           (metric ? " m" : " ft");
+}
+
+std::string MassText(double kg, bool metric, int precision, int decimals) {
+    return rtl::FormatFixed(ShownMass(kg, metric), precision, decimals) +
+           (metric ? " kg" : " lb");
+}
+
+}  // namespace units
