@@ -125,7 +125,8 @@ void TForm1::ShowRiggingLoads() {
     if (hole >= 0) {
         bestholelab->setText(Q(rtl::IntToStr(hole)));
         double angle = -FReadout->LiftBarAngle();
-        if (FReadout->TypeCode() == 12) angle -= FReadout->TopAngleOffset();
+        if (FReadout->TypeCode() == TypeCodeOf(TArrayType::Elka))
+            angle -= FReadout->TopAngleOffset();
         bestanglab->setText(Q(rtl::FormatGeneral(angle, 3)));
     } else {
         bestholelab->setText(QStringLiteral("NA"));

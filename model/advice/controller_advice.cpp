@@ -4,33 +4,11 @@
 #include <string>
 #include <utility>
 
+#include "arrays/arraytypes.h"
 #include "core/checked.h"
 #include "core/errors.h"
 
 namespace {
-
-// Array type codes, in the order the classes are numbered.
-enum : int {
-    kArvo = 0,
-    kBexa = 1,
-    kRudd = 2,
-    kArvoBexa = 3,
-    kRuddBexa = 4,
-    kHoba = 5,
-    kHobaBexa = 6,
-    kDovi = 7,
-    kRuddArvo = 8,
-    kBexaDovi = 9,
-    kHobaDovi = 10,
-    kGiraFArvo = 11,
-    kElka = 12,
-    kDoviElka = 13,
-    kIvor = 14,
-    kIvorDovi = 15,
-    kIvorElka = 16,
-    kIvorDoviElka = 17,
-    kBexaCadri = 18,
-};
 
 const char* const kSubNoteJumoToKato =
     "Refer to HELP and \"Tesk Line Array Systems Applications Guide\" for controller settings for "
@@ -280,53 +258,55 @@ void SubOnly(ControllerAdvice& a, const char* note) {
 }
 
 void Compose(const ControllerInput& in, ControllerAdvice& a) {
-    switch (in.TypeCode) {
-        case kArvo:
+    // A code beyond the last type stops with "Range check error".
+    const TArrayType type = ArrayTypeOf(in.TypeCode);
+    switch (type) {
+        case TArrayType::Arvo:
             a.ColumnHeading1.clear();
             a.ColumnHeading2.clear();
             a.ControllerNote.clear();
             FullSizePresets(in, in.ElementCount, 1, in.ElementCount, true, Column1(a));
             break;
-        case kBexa:
+        case TArrayType::Bexa:
             a.ColumnHeading1.clear();
             a.ColumnHeading2.clear();
             a.ControllerNote.clear();
             CompactPresets(in, in.ElementCount, in.ElementCount, true, Column1(a));
             if (!Flown(in) && in.ElementCount >= 3) a.ControllerNote = kKatoNote;
             break;
-        case kRudd:
-        case kHoba:
+        case TArrayType::Rudd:
+        case TArrayType::Hoba:
             SubOnly(a, kSubNoteJumoToKato);
             break;
-        case kIvor:
+        case TArrayType::Ivor:
             SubOnly(a, kSubNoteJumoToIvor);
             break;
-        case kBexaCadri:
+        case TArrayType::BexaCadri:
             a.ControllerNote = kCadriNote;
             break;
-        case kArvoBexa:
+        case TArrayType::ArvoBexa:
             a.ColumnHeading1 = "Arvo Cabinets";
             a.ColumnHeading2 = "Bexa Cabinets";
             a.ControllerNote = kMixNote;
             FullSizePresets(in, in.Count1, 1, in.Count1, false, Column1(a));
             Column2(a).Clear();
             break;
-        case kRuddBexa:
-        case kHobaBexa:
-            a.ColumnHeading1 = in.TypeCode == kRuddBexa ? "Rudd Cabinets" : "Hoba Cabinets";
+        case TArrayType::RuddBexa:
+        case TArrayType::HobaBexa:
+            a.ColumnHeading1 = type == TArrayType::RuddBexa ? "Rudd Cabinets" : "Hoba Cabinets";
             a.ColumnHeading2 = "Bexa Cabinets";
             a.ControllerNote = kSubNoteJumoToKato;
             CompactPresets(in, in.Count2, in.ElementCount, false, Column2(a));
             Column1(a).Set(1, "", "");
             break;
-        case kBexaDovi:
+        case TArrayType::BexaDovi:
             a.ColumnHeading1 = "Bexa Cabinets";
             a.ColumnHeading2.clear();
             a.ControllerNote = kMixNote;
             CompactPresets(in, in.Count1, in.Count1, true, Column1(a));
             if (!Flown(in) && in.Count1 >= 3) a.ControllerNote = kKatoNote;
             break;
-        case kRuddArvo:
+        case TArrayType::RuddArvo:
             a.ColumnHeading1 = "Rudd Cabinets";
             a.ColumnHeading2 = "Arvo Cabinets";
             a.ControllerNote = kSubNoteJumoToKato;
@@ -334,38 +314,36 @@ void Compose(const ControllerInput& in, ControllerAdvice& a) {
                             Column2(a));
             Column1(a).Set(1, "", "");
             break;
-        case kGiraFArvo:
+        case TArrayType::ArvoGiraF:
             a.ColumnHeading1 = "Gira Cabinets";
             a.ColumnHeading2 = "Arvo Cabinets";
             a.ControllerNote = kGiraNote;
             FullSizePresets(in, in.Count1, 1, in.Count1, false, Column2(a));
             Column1(a).Set(1, "", "");
             break;
-        case kDovi:
+        case TArrayType::Dovi:
             MiniPresets(in, in.ElementCount, in.ElementCount, in.ElementCount, "Hoba",
                         kModelListShort, a);
             break;
-        case kHobaDovi:
+        case TArrayType::HobaDovi:
             MiniPresets(in, in.Count2, in.ElementCount, in.Count2, "Hoba", kModelListShort, a);
             break;
-        case kIvorDovi:
+        case TArrayType::IvorDovi:
             MiniPresets(in, in.Count2, in.ElementCount, in.Count2, "Ivor", kModelListShort, a);
             break;
-        case kDoviElka:
+        case TArrayType::DoviElka:
             MiniPresets(in, in.ElementCount, in.Count1, in.Count1, "Hoba", kModelListLong, a);
             break;
-        case kIvorDoviElka:
+        case TArrayType::IvorDoviElka:
             MiniPresets(in, rtl::CheckedAdd(in.Count2, in.Count3), rtl::CheckedAdd(in.Count1, in.Count2),
                         in.Count2, "Ivor", kModelListLong, a);
             break;
-        case kElka:
+        case TArrayType::Elka:
             MiniDownfillPresets(in, in.ElementCount, "Hoba", a);
             break;
-        case kIvorElka:
+        case TArrayType::IvorElka:
             MiniDownfillPresets(in, in.Count2, "Ivor", a);
             break;
-        default:
-            throw rtl::RangeError();
     }
 }
 

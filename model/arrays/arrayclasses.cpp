@@ -35,13 +35,13 @@ void TFullSizeArray::SetRigMode(int32_t Mode) { SetRigModeWithCabinet(Mode); }
 
 TArvoArray::TArvoArray() {
     ArvoBox = NewBox<TArvoBox>();
-    TypeCode = 0;
+    TypeCode = TypeCodeOf(TArrayType::Arvo);
     CurrentBox = ArvoBox;
 }
 
 TRuddArray::TRuddArray() {
     RuddBox = NewBox<TRuddBox>();
-    TypeCode = 2;
+    TypeCode = TypeCodeOf(TArrayType::Rudd);
     CurrentBox = RuddBox;
 }
 
@@ -53,7 +53,7 @@ TBexaArray::TBexaArray() {
     BexaGrid = NewGrid<TBexaGrid>();
     LiftBar = NewLiftBar<TLiftBar>();
     BexaGroundStackBar = NewGroundStackBar<TBexaGroundStackBar>();
-    TypeCode = 1;
+    TypeCode = TypeCodeOf(TArrayType::Bexa);
     CurrentBox = BexaBox;
     Grid = BexaGrid;
     GroundStackBar = BexaGroundStackBar;
@@ -76,7 +76,7 @@ THobaARRAY::THobaARRAY() {
     HobaBox = NewBox<THobaBox>();
     HobaGrid = NewGrid<THobaGrid>();
     LiftBar = NewLiftBar<TLiftBar>();
-    TypeCode = 5;
+    TypeCode = TypeCodeOf(TArrayType::Hoba);
     CurrentBox = HobaBox;
     Grid = HobaGrid;
     CurrentLiftBar = LiftBar;
@@ -189,7 +189,7 @@ TDoviArray::TDoviArray() {
     DoviBox = NewBox<TDoviBox>();
     MiniRig = NewMiniRigging(true);
     DoviGroundStackBar = NewGroundStackBar<TDoviGroundStackBar>();
-    TypeCode = 7;
+    TypeCode = TypeCodeOf(TArrayType::Dovi);
     CurrentBox = DoviBox;
     GroundStackBar = DoviGroundStackBar;
 }
@@ -198,7 +198,7 @@ TElkaArray::TElkaArray() {
     ElkaBox = NewBox<TElkaBox>();
     MiniRig = NewMiniRigging(true);
     ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
-    TypeCode = 12;
+    TypeCode = TypeCodeOf(TArrayType::Elka);
     CurrentBox = ElkaBox;
     GroundStackBar = ElkaGroundStackBar;
 }
@@ -207,7 +207,7 @@ TIvorArray::TIvorArray() {
     IvorBox = NewBox<TIvorBox>();
     MiniRig = NewMiniRigging(true);
     ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
-    TypeCode = 14;
+    TypeCode = TypeCodeOf(TArrayType::Ivor);
     CurrentBox = IvorBox;
     GroundStackBar = ElkaGroundStackBar;
 }
@@ -221,7 +221,7 @@ TArvoBexaArray::TArvoBexaArray() {
     BexaBox = NewBox<TBexaBox>();
     ArvoGrid = NewGrid<TArvoGrid>();
     ArvoBexaGrid = NewGrid<TArvoBexaGrid>();
-    TypeCode = 3;
+    TypeCode = TypeCodeOf(TArrayType::ArvoBexa);
     Grid = ArvoGrid;
     // CurrentBox stays the placeholder: SelectCabinet sets it before any
     // geometry runs.
@@ -248,7 +248,7 @@ void TArvoBexaArray::CalcDistances() { TopDownDistances(ModelCountSum(), true, C
 
 TRuddBexaArray::TRuddBexaArray() {
     RuddBox = NewBox<TRuddBox>();
-    TypeCode = 4;
+    TypeCode = TypeCodeOf(TArrayType::RuddBexa);
     ListModels(RuddBox, BexaBox);
 }
 
@@ -258,7 +258,7 @@ TBexaDoviArray::TBexaDoviArray() {
     DoviBox = NewBox<TDoviBox>();
     BexaDoviGrid = NewGrid<TBexaDoviGrid>();
     LiftBar = NewLiftBar<TLiftBar>();
-    TypeCode = 9;
+    TypeCode = TypeCodeOf(TArrayType::BexaDovi);
     Grid = BexaGrid;
     CurrentLiftBar = LiftBar;
     JunctionGap = 0.025;
@@ -280,7 +280,7 @@ THobaDoviArray::THobaDoviArray() {
     HobaBox = NewBox<THobaBox>();
     HobaDoviGrid = NewGrid<THobaDoviGrid>();
     LiftBar = NewLiftBar<TLiftBar>();
-    TypeCode = 10;
+    TypeCode = TypeCodeOf(TArrayType::HobaDovi);
     Grid = HobaGrid;
     CurrentLiftBar = LiftBar;
     JunctionGap = 0.2;
@@ -306,7 +306,7 @@ THobaBexaARRAY::THobaBexaARRAY() {
     HobaBox = NewBox<THobaBox>();
     HobaGrid = NewGrid<THobaGrid>();
     LiftBar = NewLiftBar<TLiftBar>();
-    TypeCode = 6;
+    TypeCode = TypeCodeOf(TArrayType::HobaBexa);
     CurrentBox = HobaBox;
     Grid = HobaGrid;
     CurrentLiftBar = LiftBar;
@@ -350,13 +350,13 @@ void TFullSizePairArray::SetUp(TSplay& ASplay, int32_t ACount1, int32_t ACount2,
 
 TRuddArvoArray::TRuddArvoArray() {
     RuddBox = NewBox<TRuddBox>();
-    TypeCode = 8;
+    TypeCode = TypeCodeOf(TArrayType::RuddArvo);
     ListModels(RuddBox, ArvoBox);
 }
 
 TGiraFArvoArray::TGiraFArvoArray() {
     GiraFBox = NewBox<TGiraFBox>();
-    TypeCode = 11;
+    TypeCode = TypeCodeOf(TArrayType::ArvoGiraF);
     ListModels(ArvoBox, GiraFBox);
 }
 
@@ -400,7 +400,7 @@ TDoviElkaArray::TDoviElkaArray() {
     ElkaBox = NewBox<TElkaBox>();
     MiniRig = NewMiniRigging(true);
     ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
-    TypeCode = 13;
+    TypeCode = TypeCodeOf(TArrayType::DoviElka);
     CurrentBox = DoviBox;
     GroundStackBar = ElkaGroundStackBar;
     ListModels(DoviBox, ElkaBox);
@@ -426,7 +426,7 @@ TBexaCadriArray::TBexaCadriArray() {
     CadriBox = NewBox<TCadriBox>();
     BexaGrid = NewGrid<TBexaGrid>();
     LiftBar = NewLiftBar<TLiftBar>();
-    TypeCode = 18;
+    TypeCode = TypeCodeOf(TArrayType::BexaCadri);
     CurrentBox = BexaBox;
     Grid = BexaGrid;
     CurrentLiftBar = LiftBar;
@@ -438,7 +438,7 @@ TIvorDoviArray::TIvorDoviArray() {
     DoviBox = NewBox<TDoviBox>();
     MiniRig = NewMiniRigging(false);
     DoviGroundStackBar = NewGroundStackBar<TDoviGroundStackBar>();
-    TypeCode = 15;
+    TypeCode = TypeCodeOf(TArrayType::IvorDovi);
     CurrentBox = DoviBox;
     GroundStackBar = DoviGroundStackBar;
     ListModels(IvorBox, DoviBox);
@@ -535,7 +535,7 @@ TIvorElkaArray::TIvorElkaArray() {
     ElkaBox = NewBox<TElkaBox>();
     MiniRig = NewMiniRigging(false);
     ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
-    TypeCode = 16;
+    TypeCode = TypeCodeOf(TArrayType::IvorElka);
     CurrentBox = ElkaBox;
     GroundStackBar = ElkaGroundStackBar;
     ListModels(IvorBox, ElkaBox);
@@ -547,7 +547,7 @@ TIvorDoviElkaArray::TIvorDoviElkaArray() {
     ElkaBox = NewBox<TElkaBox>();
     MiniRig = NewMiniRigging(false);
     ElkaGroundStackBar = NewGroundStackBar<TElkaGroundStackBar>();
-    TypeCode = 17;
+    TypeCode = TypeCodeOf(TArrayType::IvorDoviElka);
     CurrentBox = ElkaBox;
     GroundStackBar = ElkaGroundStackBar;
     ListModels(IvorBox, DoviBox, ElkaBox);

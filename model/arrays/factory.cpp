@@ -7,54 +7,49 @@
 
 namespace {
 
-struct TypeEntry {
-    const char* Name;
-    std::unique_ptr<TLoudspeakerArray> (*Make)();
-};
+using Maker = std::unique_ptr<TLoudspeakerArray> (*)();
 
 template <class T>
 std::unique_ptr<TLoudspeakerArray> Make() {
     return std::make_unique<T>();
 }
 
-// In type-code order.
-constexpr std::array<TypeEntry, 19> kTypes{{
-    {"Arvo", &Make<TArvoArray>},
-    {"Bexa", &Make<TBexaArray>},
-    {"Rudd", &Make<TRuddArray>},
-    {"MIXArvoBexa", &Make<TArvoBexaArray>},
-    {"MIXRuddBexa", &Make<TRuddBexaArray>},
-    {"Hoba", &Make<THobaARRAY>},
-    {"MIXHobaBexa", &Make<THobaBexaARRAY>},
-    {"Dovi", &Make<TDoviArray>},
-    {"MIXRuddArvo", &Make<TRuddArvoArray>},
-    {"MIXBexaDovi", &Make<TBexaDoviArray>},
-    {"MIXHobaDovi", &Make<THobaDoviArray>},
-    {"MIXArvoGiraF", &Make<TGiraFArvoArray>},
-    {"Elka", &Make<TElkaArray>},
-    {"MIXDoviElka", &Make<TDoviElkaArray>},
-    {"Ivor", &Make<TIvorArray>},
-    {"MIXIvorDovi", &Make<TIvorDoviArray>},
-    {"MIXIvorElka", &Make<TIvorElkaArray>},
-    {"MIXIvorDoviElka", &Make<TIvorDoviElkaArray>},
-    {"MIXBexaCadri", &Make<TBexaCadriArray>},
+// The class of each type, in type-code order.
+constexpr std::array<Maker, kArrayTypeCount> kMakers{{
+    &Make<TArvoArray>,
+    &Make<TBexaArray>,
+    &Make<TRuddArray>,
+    &Make<TArvoBexaArray>,
+    &Make<TRuddBexaArray>,
+    &Make<THobaARRAY>,
+    &Make<THobaBexaARRAY>,
+    &Make<TDoviArray>,
+    &Make<TRuddArvoArray>,
+    &Make<TBexaDoviArray>,
+    &Make<THobaDoviArray>,
+    &Make<TGiraFArvoArray>,
+    &Make<TElkaArray>,
+    &Make<TDoviElkaArray>,
+    &Make<TIvorArray>,
+    &Make<TIvorDoviArray>,
+    &Make<TIvorElkaArray>,
+    &Make<TIvorDoviElkaArray>,
+    &Make<TBexaCadriArray>,
 }};
 
 }  // namespace
 
 std::unique_ptr<TLoudspeakerArray> CreateLoudspeakerArray(const std::string& ArrayType) {
-    const std::string& name = ArrayType.empty() ? kTypes[0].Name : ArrayType;
-    for (const TypeEntry& entry : kTypes)
-        if (name == entry.Name) return entry.Make();
-    throw rtl::RuntimeError(0, "Unknown array type \"" + ArrayType + "\"");
+    const std::optional<TArrayType> type = FindArrayType(ArrayType);
+    if (!type) throw rtl::RuntimeError(0, "Unknown array type \"" + ArrayType + "\"");
+    return kMakers[TypeCodeOf(*type)]();
 }
 
 const std::string& ArrayTypeString(uint8_t TypeCode) {
-    static const std::array<std::string, 19> names = [] {
-        std::array<std::string, 19> n;
-        for (std::size_t i = 0; i < kTypes.size(); ++i) n[i] = kTypes[i].Name;
+    static const std::array<std::string, kArrayTypeCount> names = [] {
+        std::array<std::string, kArrayTypeCount> n;
+        for (std::size_t i = 0; i < kArrayTypeCount; ++i) n[i] = kArrayTypes[i].Name;
         return n;
     }();
-    rtl::CheckIndex(TypeCode, 0, 18);
-    return names[TypeCode];
+    return names[TypeCodeOf(ArrayTypeOf(TypeCode))];
 }

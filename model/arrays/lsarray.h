@@ -21,6 +21,7 @@
 #include "hardware/groundstackbar.h"
 #include "hardware/liftbar.h"
 #include "hardware/splay.h"
+#include "arrays/arraytypes.h"
 #include "arrays/riglibrary.h"
 #include "mechdll5.h"
 
@@ -75,7 +76,11 @@ public:
     double DetailMetresPerPixelX = 0.0;
     double DetailMetresPerPixelY = 0.0;
 
-    uint8_t TypeCode = 0;  // 0..18, fixed by the constructor
+    uint8_t TypeCode = 0;  // a TArrayType, fixed by the constructor
+    // The type as the enum and its row of the type table; "Range check
+    // error" for a code beyond the last type.
+    TArrayType ArrayType() const { return ArrayTypeOf(TypeCode); }
+    const TArrayTypeInfo& TypeInfo() const { return ArrayTypeInfo(TypeCode); }
 
     // The splay list in use: the array's own until SetUp hands it the
     // caller's, which stays the caller's.
@@ -665,5 +670,5 @@ public:
 // the empty string means "Arvo".  Any other string: rtl::RuntimeError
 // "Unknown array type "<text>"".
 std::unique_ptr<TLoudspeakerArray> CreateLoudspeakerArray(const std::string& ArrayType);
-// The type string of a type code 0..18; "Range check error" otherwise.
+// The type string of a type code; "Range check error" beyond the last type.
 const std::string& ArrayTypeString(uint8_t TypeCode);

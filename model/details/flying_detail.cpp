@@ -25,7 +25,10 @@ struct WorldPoint {
     double y;
 };
 
-bool IsMiniSubType(int TypeCode) { return TypeCode >= 14 && TypeCode <= 17; }
+// Arrays headed by mini subwoofers.
+bool IsMiniSubType(const TLoudspeakerArray& A) {
+    return A.TypeInfo().Models[0] == TCabinetModel::Ivor;
+}
 
 void SetSolidBrush(rtl::Canvas& C, Color Colour) {
     C.SetBrush(rtl::Brush{Colour, rtl::BrushStyle::Solid});
@@ -140,7 +143,7 @@ public:
         GridRearLink = WorldToPixel({-g.LinkInset - g.LinkSpacing, Tp - g.RearLinkHeight});
         DrawDot(GridRearLink, rtl::colors::Silver);
         // The subwoofer grids have no alternate rear link hole.
-        if (A_.TypeCode != 5 && A_.TypeCode != 6)
+        if (!IsAnyOf(A_.ArrayType(), {TArrayType::Hoba, TArrayType::HobaBexa}))
             DrawDot(WorldToPixel({-g.LinkInset - g.AlternateHoleShift - g.LinkSpacing,
                                   Tp - g.RearLinkHeight}),
                     rtl::colors::Silver);
@@ -186,7 +189,7 @@ public:
         const double G = g.TopGap;
         const double T = Tp + G;
         const double d = kUnit;
-        const int type = A_.TypeCode;
+        const TArrayType type = A_.ArrayType();
         auto pixel = [&](WorldPoint w) { return WorldToPixel(RotatePoint(w, Angle)); };
 
         const double halfStep = (H - Hr) / 2;
@@ -211,12 +214,12 @@ public:
                   rtl::colors::SkyBlue, Angle);
 
         double xR = -g.LinkInset - g.LinkSpacing;
-        if (type == 12) xR += 0.02;
-        if (IsMiniSubType(type)) xR -= 0.185;
+        if (type == TArrayType::Elka) xR += 0.02;
+        if (IsMiniSubType(A_)) xR -= 0.185;
         DrawDot(pixel({xR, T + (D - g.HoleInset) * k + g.HoleInset}), rtl::colors::Silver);
 
         // The mini downfill hangs without a rear link bar.
-        if (!Stacked && type != 12) {
+        if (!Stacked && type != TArrayType::Elka) {
             const double x0 = -g.LinkInset - g.LinkSpacing;
             const double y1 = T + (D - g.HoleInset) * k + d * k;
             const double yG = Tp - g.RearLinkHeight;
@@ -330,7 +333,7 @@ void FitFlyingDetailScale(TLoudspeakerArray& A, bool EqualScale, int32_t Width, 
     const TGrid& g = *A.Grid;
     const TBox& box = *A.CurrentBox;
     // The mini subwoofer arrays are as wide as their cabinet, not their grid.
-    if (IsMiniSubType(A.TypeCode))
+    if (IsMiniSubType(A))
         A.ViewExtentX = 2 * kMargin + box.Depth + ExtraX;
     else
         A.ViewExtentX = g.BaseRearLength + g.BaseFrontLength + 2 * kMargin + ExtraX;
@@ -353,7 +356,7 @@ bool DrawArrayFlyingDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, bool Equal
                            double ExtraY, int32_t ShiftX, int32_t ShiftY,
                            rtl::Point& PickPoint) {
     const TGrid& g = *A.Grid;
-    if (IsMiniSubType(A.TypeCode) && g.PickMode == TGrid::PickFrontRear) ExtraX += 0.5;
+    if (IsMiniSubType(A) && g.PickMode == TGrid::PickFrontRear) ExtraX += 0.5;
     FitFlyingDetailScale(A, EqualScale, Width, Height, ExtraX, ExtraY);
 
     DetailPainter p(A, Canvas, Left, Top);
@@ -362,7 +365,8 @@ bool DrawArrayFlyingDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, bool Equal
     p.ClearFrame(Width, Height);
     p.r = Printing ? Round(0.008 / p.sx) : 2;
     // The mini downfill hangs turned by its bottom face.
-    const double cabinetAngle = A.TypeCode == 12 ? -A.CurrentBox->BottomFaceAngle : 0.0;
+    const double cabinetAngle =
+        A.ArrayType() == TArrayType::Elka ? -A.CurrentBox->BottomFaceAngle : 0.0;
     const double Tp = g.PlateThickness;
     const double G = g.TopGap;
 
@@ -375,7 +379,7 @@ bool DrawArrayFlyingDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, bool Equal
         const int32_t gridPX =
             CheckedAdd(CheckedAdd(OriginX, Round((0.05 + g.BaseRearLength) / p.sx)), ShiftX);
         // The mini downfill hangs 0.02 m further forward.
-        const double inset = A.TypeCode == 12 ? 0.07 : 0.05;
+        const double inset = A.ArrayType() == TArrayType::Elka ? 0.07 : 0.05;
         if (g.PrimaryHolesUsed) {
             p.PX = CheckedAdd(CheckedAdd(OriginX, Round((inset + g.BaseRearLength) / p.sx)), ShiftX);
             p.DrawCabinet(false, cabinetAngle);

@@ -157,7 +157,7 @@ THoleDetailScale FitHoleDetailScale(TLoudspeakerArray& A, bool EqualScale, int32
     A.SelectCabinet(1);
     const TBox& box = *A.CurrentBox;
     // The extents cross the two margins as the layout was tuned with them.
-    if (A.TypeCode == 7) {
+    if (A.ArrayType() == TArrayType::Dovi) {
         A.ViewExtentX = (0.04 + box.LinkDrop) * A.ViewMarginY;
         A.ViewExtentY = 2 * A.ViewMarginX + box.FrontHeight / 2;
     } else {
@@ -182,7 +182,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
                                      int32_t Top, bool /*Metric*/, int32_t /*RigMode*/) {
     THoleDetailScale s = FitHoleDetailScale(A, EqualScale, Width, Height);
     AreaClip clip(Canvas, Left, Top, Width, Height);
-    const int type = A.TypeCode;
+    const TArrayType type = A.ArrayType();
 
     // Clear the area and frame it.
     Canvas.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
@@ -206,7 +206,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     const double linkDrop = box.LinkDrop;
     const double frontHeight = box.FrontHeight;
     int32_t OX, OY;
-    if (type == 7 || type == 12) {
+    if (type == TArrayType::Dovi || type == TArrayType::Elka) {
         OX = CheckedSub(W, Round(0.9 * linkDrop / s.X));
         OY = CheckedSub(H, Round((0.25 * frontHeight - 0.1 * A.ViewMarginX) / s.Y));
     } else {
@@ -218,9 +218,9 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         W = Round(W * 0.33);
         H = Round(H * 0.35);
         s = FitHoleDetailScale(A, EqualScale, W, H);
-        if (type == 0 || type == 7)
+        if (type == TArrayType::Arvo || type == TArrayType::Dovi)
             OX = CheckedAdd(W, Round(0.5 * linkDrop / s.X));
-        else if (type == 1)
+        else if (type == TArrayType::Bexa)
             OX = CheckedAdd(W, Round(0.57 * linkDrop / s.X));
         OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
         r = Round(0.003 / s.Y);
@@ -280,7 +280,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         static constexpr Column kOther[8] = {Column::Near, Column::Middle, Column::Near,
                                              Column::Middle, Column::Near, Column::Middle,
                                              Column::Near, Column::Middle};
-        const Column col = (type == 7 ? kMini : kOther)[cabinetHole - 1];
+        const Column col = (type == TArrayType::Dovi ? kMini : kOther)[cabinetHole - 1];
         label(P[cabinetHole], box.HoleCaptions[cabinetHole - 1], col);
     }
 
@@ -289,7 +289,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     const int32_t r3 = CheckedMul(3, r);
     const int32_t r4 = CheckedMul(4, r);
     std::vector<Point> plate;
-    if (box.SplayCount > 7 && type == 7 && exists(6)) {
+    if (box.SplayCount > 7 && type == TArrayType::Dovi && exists(6)) {
         const int32_t right = CheckedAdd(P[5].x, r3);
         const int32_t left = CheckedSub(P[1].x, r3);
         plate = {{right, Top},
@@ -315,16 +315,20 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
 
     // The bar's three holes: top, grid, middle.
     int m = 26;
-    if (Printing) m = type == 0 ? 31 : type == 1 ? 27 : type == 7 ? 26 : 24;
+    if (Printing)
+        m = type == TArrayType::Arvo   ? 31
+            : type == TArrayType::Bexa ? 27
+            : type == TArrayType::Dovi ? 26
+                                       : 24;
     Point Tp{CheckedSub(P[1].x, CheckedMul(m, r)),
              CheckedAdd(Top, CheckedMul(Printing ? 10 : 4, r))};
     Point Gp{Tp.x, CheckedSub(CheckedAdd(Top, H), CheckedMul(Printing ? 10 : 4, r))};
-    Point Mp{type == 7 ? CheckedAdd(Tp.x, r) : Tp.x, 0};
+    Point Mp{type == TArrayType::Dovi ? CheckedAdd(Tp.x, r) : Tp.x, 0};
     if (!Printing)
         Mp.y = CheckedSub(Gp.y, Tp.y) / 2;
-    else if (type == 0 || type == 7)
+    else if (type == TArrayType::Arvo || type == TArrayType::Dovi)
         Mp.y = CheckedAdd(Tp.y, CheckedMul(11, r));
-    else if (type == 1)
+    else if (type == TArrayType::Bexa)
         Mp.y = CheckedAdd(Tp.y, CheckedMul(7, r));
     else
         Mp.y = static_cast<int32_t>((static_cast<int64_t>(Tp.y) + Gp.y) / 2);
@@ -333,18 +337,19 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     dot(Mp, rtl::colors::Grey);
 
     // The bar: a slot with rounded ends; the mini bar's top corner is cut.
-    const int32_t wr = CheckedMul(type == 7 ? 3 : 2, r);
+    const bool miniBar = type == TArrayType::Dovi;
+    const int32_t wr = CheckedMul(miniBar ? 3 : 2, r);
     const int32_t barTop = CheckedSub(Tp.y, 1);
     const int32_t barBottom = CheckedAdd(Gp.y, 1);
-    const Point rightStart{CheckedAdd(Tp.x, wr), type == 7 ? CheckedAdd(Tp.y, r3) : barTop};
-    const Point topStart = type == 7 ? Point{CheckedAdd(Tp.x, wr), CheckedSub(Tp.y, wr)}
-                                     : Point{CheckedAdd(Tp.x, wr), Tp.y};
+    const Point rightStart{CheckedAdd(Tp.x, wr), miniBar ? CheckedAdd(Tp.y, r3) : barTop};
+    const Point topStart = miniBar ? Point{CheckedAdd(Tp.x, wr), CheckedSub(Tp.y, wr)}
+                                   : Point{CheckedAdd(Tp.x, wr), Tp.y};
     auto drawBar = [&] {
         Canvas.SetPenColor(rtl::colors::Black);
         Canvas.SetPenWidth(outlineWidth);
         clip.Line({CheckedSub(Tp.x, wr), barTop}, {CheckedSub(Tp.x, wr), barBottom});
         clip.Line(rightStart, {CheckedAdd(Tp.x, wr), barBottom});
-        if (type == 7)
+        if (type == TArrayType::Dovi)
             clip.Line(rightStart, {CheckedAdd(Tp.x, CheckedMul(2, r)), Round(Tp.y - 2.5 * r)});
         clip.Arc(CheckedSub(Tp.x, wr), CheckedSub(Tp.y, wr), CheckedAdd(Tp.x, wr),
                  CheckedAdd(Tp.y, wr), topStart, {CheckedSub(Tp.x, wr), Tp.y});
@@ -371,7 +376,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         clip.FloodFill({P[1].x, CheckedAdd(P[1].y, CheckedMul(2, r))}, rtl::colors::White);
     clip.FloodFill({Tp.x, CheckedAdd(Tp.y, CheckedMul(2, r))}, rtl::colors::White);
 
-    if (type == 7) {
+    if (type == TArrayType::Dovi) {
         Canvas.SetFontSize(8);
         clip.Text(Gp.x, CheckedAdd(Gp.y, CheckedMul(15, r)), "Other side mirrored");
     }

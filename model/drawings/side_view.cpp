@@ -53,18 +53,6 @@ struct Element {
     Vec P1, P2, P3, P4;  // front-top, front-bottom, rear-bottom, rear-top
 };
 
-// Type codes whose cabinets differ per element, so that every element
-// selects its own model before it is drawn.
-bool SelectsPerElement(int Code) {
-    switch (Code) {
-        case 3: case 4: case 6: case 9: case 10: case 11: case 13:
-        case 15: case 16: case 17: case 18:
-            return true;
-        default:
-            return false;
-    }
-}
-
 // A pixel whose y is still counted from the vertical origin, which is fixed
 // only once the whole picture is laid out.
 struct Pix {
@@ -154,7 +142,7 @@ private:
     int32_t rigMode_;
     bool printing_;
 
-    int code_ = 0;
+    TArrayType type_ = TArrayType::Arvo;
     int32_t n_ = 0;
     int32_t c1_ = 0;
     // Mini cabinets stacked on their subwoofers (type code 15 on the
@@ -277,7 +265,7 @@ void SideView::Origins() {
     const double Wr = Round(W / 0.1) * 0.1;
     originX_ = Round(0.45 * (Wr / a_.MetresPerPixelX + width_));
 
-    theta_ = code_ == 12 ? a_.Tilt[0] - box.BottomFaceAngle : a_.Tilt[0];
+    theta_ = type_ == TArrayType::Elka ? a_.Tilt[0] - box.BottomFaceAngle : a_.Tilt[0];
     st_ = SinDeg(theta_);
     ct_ = CosDeg(theta_);
     s0_ = SinDeg(a_.Tilt[0]);
@@ -307,7 +295,8 @@ void SideView::Origins() {
         refRY_ = RelY(y);
         cogRefY_ = y;
     } else {
-        const double top0 = code_ == 12 ? a_.Splay->Angle[0] - box.BottomFaceAngle : a_.Splay->Angle[0];
+        const double top0 = type_ == TArrayType::Elka ? a_.Splay->Angle[0] - box.BottomFaceAngle
+                                                      : a_.Splay->Angle[0];
         refRY_ = top0 > 0 ? RelY(R.y) : RelY(E.y);
     }
 
@@ -398,7 +387,7 @@ void SideView::PlumbLine() {
 void SideView::Cabinets() {
     dotR_ = Pixels(a_.CurrentBox->LineWidth);
     Later([this] { c_.SetPenColor(colors::Black); });
-    const bool perElement = SelectsPerElement(code_);
+    const bool perElement = a_.TypeInfo().OwnModelPerElement;
     for (int32_t i = CheckedSub(n_, 1); i >= 0; --i) {
         if (perElement) a_.SelectCabinet(CheckedAdd(i, 1));
         const TBox& box = *a_.CurrentBox;
@@ -407,13 +396,16 @@ void SideView::Cabinets() {
         // Rear link bar.
         bool bar = true;
         if (rigMode_ == 2 && i == 0 && !type15Stacked_) bar = false;
-        if (code_ == 6 && i == c1_) bar = false;
+        if (type_ == TArrayType::HobaBexa && i == c1_) bar = false;
         if (type15Stacked_ && i == c1_) bar = false;
-        if (code_ == 15 && rigMode_ != 2 && i == 0) bar = false;
+        if (type_ == TArrayType::IvorDovi && rigMode_ != 2 && i == 0) bar = false;
         if (bar) {
             Vec Q = e.P4;
             double tb = e.t;
-            if (code_ == 14 || code_ == 16 || code_ == 17 || (code_ == 15 && rigMode_ != 2)) {
+            const bool miniSubBar =
+                IsAnyOf(type_, {TArrayType::Ivor, TArrayType::IvorElka, TArrayType::IvorDoviElka}) ||
+                (type_ == TArrayType::IvorDovi && rigMode_ != 2);
+            if (miniSubBar) {
                 Q.x += box.TopOffset + 0.065;
             } else if (type15Stacked_ && i == 0) {
                 // The mini cabinets' bar, down from the top subwoofer.
@@ -457,30 +449,27 @@ void SideView::FlyingGrid() {
 
     const rtl::Color primary = g.PrimaryHolesUsed ? colors::Red : colors::Grey;
     const rtl::Color alternate = g.AlternateHolesUsed ? colors::Red : colors::Grey;
-    const double L = code_ == 12 ? d : d - box.TopOffset - 0.065;
+    const double L = type_ == TArrayType::Elka ? d : d - box.TopOffset - 0.065;
     const Vec rearLink = A - L * G_;
     Dot(A, primary);
     Dot(rearLink, primary);
-    switch (code_) {
-        case 5: case 6: case 14: case 15: case 16: case 17:
-            break;  // one set of link points only
-        default:
-            Dot(A - g.AlternateHoleShift * G_, alternate);
-            Dot(rearLink - g.AlternateHoleShift * G_, alternate);
+    if (!a_.TypeInfo().SingleGridLinkSet) {
+        Dot(A - g.AlternateHoleShift * G_, alternate);
+        Dot(rearLink - g.AlternateHoleShift * G_, alternate);
     }
     Dot(B + g.FrontPickOffset * G_, colors::Red);
     Dot(B + g.RearPickOffset * G_, colors::Red);
 }
 
 void SideView::Junctions() {
-    switch (code_) {
-        case 3: case 4: case 9:
+    switch (type_) {
+        case TArrayType::ArvoBexa: case TArrayType::RuddBexa: case TArrayType::BexaDovi:
             JunctionPiece();
             break;
-        case 10:
+        case TArrayType::HobaDovi:
             SubToMiniFrame();
             break;
-        case 6:
+        case TArrayType::HobaBexa:
             SubToCompactBracket();
             break;
         default:
@@ -644,10 +633,10 @@ void SideView::GravitySymbol() {
 }
 
 void SideView::Draw() {
-    code_ = a_.TypeCode;
+    type_ = a_.ArrayType();
     n_ = a_.ElementCount;
     c1_ = a_.Count1;
-    type15Stacked_ = code_ == 15 && rigMode_ == 2;
+    type15Stacked_ = type_ == TArrayType::IvorDovi && rigMode_ == 2;
     if (n_ < 1) throw rtl::RangeError();
 
     FitArraySideViewScale(a_, equalScale_, width_, height_);
@@ -662,7 +651,7 @@ void SideView::Draw() {
             FlyingGrid();
             Junctions();
         }
-        if (rigMode_ == 2 && code_ != 15) GroundStackBase();
+        if (rigMode_ == 2 && type_ != TArrayType::IvorDovi) GroundStackBase();
         if (rigMode_ == 1) GridMark();
     }
     GravitySymbol();
@@ -689,7 +678,7 @@ void FitArraySideViewScale(TLoudspeakerArray& Array, bool EqualScale, int32_t Wi
     a.ViewMarginY = 0.5;
     a.ViewMarginX = 0.5;
     a.ViewExtentX = a.ElementDistance[last] + d + 2 * a.ViewMarginX;
-    if (a.TypeCode == 15 && a.RigMode == 2) {
+    if (a.ArrayType() == TArrayType::IvorDovi && a.RigMode == 2) {
         const int32_t c1 = a.Count1;
         a.ViewExtentY = a.ElementHeight[c1] - a.ElementHeight[CheckedSub(c1, 1)] + h + 2 * a.ViewMarginY;
     } else {

@@ -1,5 +1,6 @@
 #include "rig/element_lists.h"
 
+#include "arrays/arraytypes.h"
 #include "core/errors.h"
 
 namespace {
@@ -15,13 +16,6 @@ enum class Pattern {
 
 enum class GridFamily { FullSize, Compact, CompactCadri, Subwoofer, Mini, MiniOneFacing };
 
-enum class LiftBarUse {
-    None,
-    Compact,             // always the compact bar
-    ByGrid,              // compact on the combination grid, else mini
-    ByGridOnOnePoint,    // as ByGrid for a one-point lift; mini for a two-point lift
-};
-
 enum class GroundList { None, OneModel, TwoModels, SubsUnderMinis };
 
 struct TypeData {
@@ -29,62 +23,59 @@ struct TypeData {
     uint8_t a, aLast, d, b, c;
     bool threeModels;
     GridFamily grid;
-    LiftBarUse liftBar;
     GroundList ground;
     bool groundAddsGridMass;
 };
 
 constexpr uint8_t kNone = 0;
 
-// Indexed by the array type code.
-constexpr TypeData kTypes[19] = {
+// The rig side of each array type, in type-code order (the lift bar is a
+// column of the type table).
+constexpr std::array<TypeData, kArrayTypeCount> kTypes{{
     /* 0 Arvo */ {Pattern::OneModel, 0, kNone, kNone, kNone, kNone, false, GridFamily::FullSize,
-                  LiftBarUse::None, GroundList::OneModel, false},
+                  GroundList::OneModel, false},
     /* 1 Bexa */ {Pattern::OneModel, 4, kNone, kNone, kNone, kNone, false, GridFamily::Compact,
-                  LiftBarUse::Compact, GroundList::OneModel, true},
+                  GroundList::OneModel, true},
     /* 2 Rudd */ {Pattern::OneModel, 1, kNone, kNone, kNone, kNone, false, GridFamily::FullSize,
-                  LiftBarUse::None, GroundList::OneModel, false},
+                  GroundList::OneModel, false},
     /* 3 Arvo/Bexa */ {Pattern::Junction, 0, kNone, 15, 4, kNone, false, GridFamily::FullSize,
-                       LiftBarUse::None, GroundList::None, false},
+                       GroundList::None, false},
     /* 4 Rudd/Bexa */ {Pattern::Junction, 1, kNone, 15, 4, kNone, false, GridFamily::FullSize,
-                       LiftBarUse::None, GroundList::None, false},
+                       GroundList::None, false},
     /* 5 Hoba */ {Pattern::OneModel, 5, kNone, kNone, kNone, kNone, false, GridFamily::Subwoofer,
-                  LiftBarUse::Compact, GroundList::None, false},
+                  GroundList::None, false},
     /* 6 Hoba/Bexa */ {Pattern::LastAndJunction, 5, 6, 10, 4, kNone, false, GridFamily::Subwoofer,
-                       LiftBarUse::Compact, GroundList::None, false},
+                       GroundList::None, false},
     /* 7 Dovi */ {Pattern::OneModel, 16, kNone, kNone, kNone, kNone, false, GridFamily::Mini,
-                  LiftBarUse::ByGrid, GroundList::OneModel, true},
+                  GroundList::OneModel, true},
     /* 8 Rudd/Arvo */ {Pattern::TwoModels, 1, kNone, kNone, 0, kNone, false, GridFamily::FullSize,
-                       LiftBarUse::None, GroundList::None, false},
+                       GroundList::None, false},
     /* 9 Bexa/Dovi */ {Pattern::Junction, 4, kNone, 23, 16, kNone, false, GridFamily::Compact,
-                       LiftBarUse::Compact, GroundList::None, false},
+                       GroundList::None, false},
     /* 10 Hoba/Dovi */ {Pattern::LastAndJunction, 5, 6, 24, 16, kNone, false, GridFamily::Subwoofer,
-                        LiftBarUse::Compact, GroundList::None, false},
+                        GroundList::None, false},
     /* 11 Arvo/GiraF */ {Pattern::TwoModels, 0, kNone, kNone, 30, kNone, false, GridFamily::FullSize,
-                         LiftBarUse::None, GroundList::None, false},
+                         GroundList::None, false},
     /* 12 Elka */ {Pattern::OneModel, 31, kNone, kNone, kNone, kNone, false, GridFamily::Mini,
-                   LiftBarUse::ByGrid, GroundList::OneModel, true},
+                   GroundList::OneModel, true},
     /* 13 Dovi/Elka */ {Pattern::TwoModels, 16, kNone, kNone, 31, kNone, false, GridFamily::Mini,
-                        LiftBarUse::ByGrid, GroundList::TwoModels, true},
+                        GroundList::TwoModels, true},
     /* 14 Ivor */ {Pattern::OneModel, 32, kNone, kNone, kNone, kNone, false, GridFamily::Mini,
-                   LiftBarUse::ByGrid, GroundList::OneModel, true},
+                   GroundList::OneModel, true},
     /* 15 Ivor/Dovi */ {Pattern::LastDirect, 32, 33, kNone, 16, kNone, false, GridFamily::MiniOneFacing,
-                        LiftBarUse::ByGridOnOnePoint, GroundList::SubsUnderMinis, false},
+                        GroundList::SubsUnderMinis, false},
     /* 16 Ivor/Elka */ {Pattern::LastDirect, 32, 33, kNone, 31, kNone, false, GridFamily::MiniOneFacing,
-                        LiftBarUse::ByGridOnOnePoint, GroundList::None, false},
+                        GroundList::None, false},
     /* 17 Ivor/Dovi/Elka */ {Pattern::LastDirect, 32, 33, kNone, 16, 31, true, GridFamily::MiniOneFacing,
-                             LiftBarUse::ByGridOnOnePoint, GroundList::None, false},
+                             GroundList::None, false},
     /* 18 Bexa/Cadri */ {Pattern::TwoModels, 4, kNone, kNone, 34, kNone, false, GridFamily::CompactCadri,
-                         LiftBarUse::Compact, GroundList::TwoModels, true},
-};
+                         GroundList::TwoModels, true},
+}};
 
-constexpr int kIvorDoviType = 15;
-constexpr int kBexaDoviType = 9;
+// Refuses a code beyond the last type with "Range check error".
+const TypeData& DataFor(int typeCode) { return kTypes[TypeCodeOf(ArrayTypeOf(typeCode))]; }
 
-const TypeData& DataFor(int typeCode) {
-    rtl::CheckIndex(typeCode, 0, 18);
-    return kTypes[typeCode];
-}
+TLiftBarUse LiftBarUseOf(int typeCode) { return ArrayTypeInfo(typeCode).LiftBar; }
 
 double Splay(const RigListInput& in, long long k) {
     rtl::CheckIndex(k, 0, 40);
@@ -118,19 +109,19 @@ bool IsLiftBarPickMode(int pickMode) { return pickMode == 4 || pickMode == 5; }
 
 }  // namespace
 
-bool HasLiftBar(int typeCode) { return DataFor(typeCode).liftBar != LiftBarUse::None; }
+bool HasLiftBar(int typeCode) { return ArrayTypeInfo(typeCode).HasLiftBar(); }
 
 LiftBarKind LiftBarFor(int typeCode, int pickMode, bool combinationGrid) {
-    const TypeData& t = DataFor(typeCode);
+    const TLiftBarUse use = LiftBarUseOf(typeCode);
     if (!IsLiftBarPickMode(pickMode)) return LiftBarKind::None;
-    switch (t.liftBar) {
-        case LiftBarUse::None:
+    switch (use) {
+        case TLiftBarUse::None:
             return LiftBarKind::None;
-        case LiftBarUse::Compact:
+        case TLiftBarUse::Compact:
             return LiftBarKind::Compact;
-        case LiftBarUse::ByGrid:
+        case TLiftBarUse::ByGrid:
             return combinationGrid ? LiftBarKind::Compact : LiftBarKind::Mini;
-        case LiftBarUse::ByGridOnOnePoint:
+        case TLiftBarUse::ByGridOnOnePoint:
             if (pickMode == 5) return LiftBarKind::Mini;
             return combinationGrid ? LiftBarKind::Compact : LiftBarKind::Mini;
     }
@@ -174,7 +165,7 @@ uint8_t LiftBarElementCode(LiftBarKind kind, int pickMode, int side) {
 bool HasGroundStackedPass(int typeCode, int rigMode) {
     const TypeData& t = DataFor(typeCode);
     if (rigMode == 1 || t.ground == GroundList::None) return false;
-    if (typeCode == kIvorDoviType) return rigMode == 2;
+    if (ArrayTypeOf(typeCode) == TArrayType::IvorDovi) return rigMode == 2;
     return true;
 }
 
@@ -182,7 +173,8 @@ int BuildFlownElementList(const RigListInput& in, RigElementTable& elements) {
     const TypeData& t = DataFor(in.TypeCode);
     // A lift-bar array in a pick mode it does not know has no list that fits
     // its element count; evaluating anything would report a stale model.
-    if (t.liftBar != LiftBarUse::None && in.PickMode != 1 && !IsLiftBarPickMode(in.PickMode))
+    if (LiftBarUseOf(in.TypeCode) != TLiftBarUse::None && in.PickMode != 1 &&
+        !IsLiftBarPickMode(in.PickMode))
         return kNoRigList;
 
     const LiftBarKind bar = LiftBarFor(in.TypeCode, in.PickMode, in.CombinationGrid);
@@ -293,7 +285,9 @@ RigPassPlan PlanRigPass(const RigListInput& in, RigElementTable& elements) {
         plan.Count = count;
         plan.TargetAngle = -Splay(in, 0);
         const bool bar = HasLiftBar(in.TypeCode);
-        plan.LiftBarHole = bar && (in.PickMode == 4 || (in.PickMode == 5 && in.TypeCode == kBexaDoviType));
+        const bool twoPointHole =
+            in.PickMode == 5 && ArrayTypeOf(in.TypeCode) == TArrayType::BexaDovi;
+        plan.LiftBarHole = bar && (in.PickMode == 4 || twoPointHole);
         plan.LiftBarAngles = bar && in.PickMode == 4;
         plan.InternalForces = true;
         return plan;
@@ -302,7 +296,7 @@ RigPassPlan PlanRigPass(const RigListInput& in, RigElementTable& elements) {
     const int count = BuildGroundElementList(in, elements);
     plan.Pass = RigPass::GroundStacked;
     plan.Count = count;
-    if (in.TypeCode == kIvorDoviType) {
+    if (ArrayTypeOf(in.TypeCode) == TArrayType::IvorDovi) {
         // The top mini cabinet heads this list, so the column turns by minus
         // its tilt: the lowest mini's own entry less the splays above it
         // (element c1's tilt in the stacked geometry).  Subwoofers alone

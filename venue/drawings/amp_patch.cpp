@@ -14,6 +14,8 @@ std::string CabPairLabel(int A, int B) { return "Cabs " + rtl::IntToStr(A) + "&"
 
 namespace {
 
+constexpr int Code(TArrayType Type) { return TypeCodeOf(Type); }
+
 const rtl::Color kSkyBlue = rtl::RgbColor(166, 202, 240);
 const rtl::Color kSilver = rtl::RgbColor(192, 192, 192);
 const rtl::Color kWhite = rtl::RgbColor(255, 255, 255);
@@ -413,14 +415,19 @@ void Diagram::MiniBackground(int rack) {
 
 void Diagram::MiniPatch() {
     LayoutMiniRacks();
-    const int typeCode = venue.LSArray->TypeCode;
+    const TArrayType type = venue.LSArray->ArrayType();
     const px n1 = venue.NumBoxes1, n2 = venue.NumBoxes2, n3 = venue.NumBoxes3;
-    switch (typeCode) {
+    switch (type) {
         // The mini cabinets are the second model below the subwoofers or
         // the compact cabinets.
-        case 9: case 10: case 15: case 16: Count = n2; break;
-        case 13: Count = n1 + n2; break;
-        case 17: Count = n2 + n3; break;
+        case TArrayType::BexaDovi:
+        case TArrayType::HobaDovi:
+        case TArrayType::IvorDovi:
+        case TArrayType::IvorElka:
+            Count = n2;
+            break;
+        case TArrayType::DoviElka: Count = n1 + n2; break;
+        case TArrayType::IvorDoviElka: Count = n2 + n3; break;
         default: Count = n1; break;
     }
     const px n = Count;
@@ -534,26 +541,37 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
     c.SetPenColor(kNavy);
     c.SetFontColor(kNavy);
 
+    // No array draws the frame alone.
     const int typeCode = Venue.LSArray ? Venue.LSArray->TypeCode : -1;
     Family family = Family::None;
     switch (typeCode) {
-        case 0: case 1: case 11:
+        case Code(TArrayType::Arvo):
+        case Code(TArrayType::Bexa):
+        case Code(TArrayType::ArvoGiraF):
             family = Family::ThreeWay;
             d.Count = Venue.NumBoxes1;
             break;
-        case 3:
+        case Code(TArrayType::ArvoBexa):
             family = Family::ThreeWay;
             d.Count = SecondModel ? Venue.NumBoxes2 : Venue.NumBoxes1;
             break;
-        case 4: case 6: case 8:
+        case Code(TArrayType::RuddBexa):
+        case Code(TArrayType::HobaBexa):
+        case Code(TArrayType::RuddArvo):
             family = Family::ThreeWay;
             d.Count = Venue.NumBoxes2;
             break;
-        case 9:
+        case Code(TArrayType::BexaDovi):
             family = SecondModel ? Family::Mini : Family::ThreeWay;
             d.Count = Venue.NumBoxes1;
             break;
-        case 7: case 10: case 12: case 13: case 15: case 16: case 17:
+        case Code(TArrayType::Dovi):
+        case Code(TArrayType::HobaDovi):
+        case Code(TArrayType::Elka):
+        case Code(TArrayType::DoviElka):
+        case Code(TArrayType::IvorDovi):
+        case Code(TArrayType::IvorElka):
+        case Code(TArrayType::IvorDoviElka):
             family = Family::Mini;
             break;
         default:
@@ -567,15 +585,16 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
     const std::string active = Rack1 ? "Active" : "Passive";
     std::string title, shownHint, subTitle;
     switch (typeCode) {
-        case 0: case 11:
+        case Code(TArrayType::Arvo):
+        case Code(TArrayType::ArvoGiraF):
             title = "Amplifier patch diagram (rear of Pryce amp shown)";
             shownHint = hint;
             break;
-        case 1:
+        case Code(TArrayType::Bexa):
             title = "Amplifier patch diagram (rear of Nadir amp shown)";
             shownHint = hint;
             break;
-        case 3:
+        case Code(TArrayType::ArvoBexa):
             // The second model of this mix is the compact cabinet.
             if (SecondModel) {
                 title = "Bexa Amplifier patch diagram (rear of Nadir amp shown)";
@@ -586,7 +605,7 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
             }
             shownHint = hint;
             break;
-        case 9:
+        case Code(TArrayType::BexaDovi):
             if (SecondModel) {
                 title = "Dovi Amplifier patch diagram (rear of Oxley/Quarn amp shown)";
                 subTitle = active;
@@ -596,16 +615,23 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
                 subTitle = "Bexa Racks";
             }
             break;
-        case 7: case 10: case 12: case 13: case 15: case 16: case 17:
+        case Code(TArrayType::Dovi):
+        case Code(TArrayType::HobaDovi):
+        case Code(TArrayType::Elka):
+        case Code(TArrayType::DoviElka):
+        case Code(TArrayType::IvorDovi):
+        case Code(TArrayType::IvorElka):
+        case Code(TArrayType::IvorDoviElka):
             title = "Amplifier patch diagram (rear of Oxley/Quarn amp shown)";
             subTitle = active;
             break;
-        case 4: case 6:
+        case Code(TArrayType::RuddBexa):
+        case Code(TArrayType::HobaBexa):
             title = "Amplifier patch diagram (rear of Nadir amp shown)";
             shownHint = hint;
             subTitle = "Bexa Racks";
             break;
-        case 8:
+        case Code(TArrayType::RuddArvo):
             title = "Amplifier patch diagram (rear of Nadir amp shown)";
             shownHint = hint;
             subTitle = "Arvo Racks";

@@ -15,22 +15,6 @@ namespace {
 // Cabinets a splay list describes.
 constexpr px kMaxCabinets = 40;
 
-// Which sheet an array type gets; 0 is the bare frame with its headings.
-int LayoutOf(int typeCode) {
-    switch (typeCode) {
-        case 0: case 1: return 1;
-        case 5: case 14: case 2: return 2;
-        case 6: case 4: case 8: return 3;
-        case 3: return 4;
-        case 11: return 5;
-        case 9: return 6;
-        case 10: return 7;
-        case 7: case 12: case 13: return 8;
-        case 15: case 16: case 17: return 9;
-        default: return 0;
-    }
-}
-
 std::string Fixed(double angle) { return rtl::FormatFixed(angle, 5, 2); }
 
 std::string Num(px v) { return rtl::IntToStr(v); }
@@ -150,8 +134,9 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     const px n2 = Venue.NumBoxes2;
     const px n3 = Venue.NumBoxes3;
     TLoudspeakerArray* array = Venue.LSArray.get();
-    const int typeCode = array ? array->TypeCode : -1;
-    const int layout = array ? LayoutOf(typeCode) : 0;
+    // The sheet of the array's type; 0 is the bare frame with its headings.
+    const int layout = array ? array->TypeInfo().SplayTableLayout : 0;
+    const auto isType = [array](TArrayType t) { return array && array->ArrayType() == t; };
 
     // Area, band and row height.
     c.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
@@ -232,7 +217,8 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     s.AngleCell(1, "ANGLE");
     s.TypeCell(1, "TYPE");
     s.GroupCell(1, "O/P GROUP");
-    const bool passiveActive = typeCode == 7 || typeCode == 12 || typeCode == 13;
+    const bool passiveActive =
+        isType(TArrayType::Dovi) || isType(TArrayType::Elka) || isType(TArrayType::DoviElka);
     s.ChannelCell(1, 1, passiveActive ? "Passive" : "LF");
     s.ChannelCell(2, 1, passiveActive ? "Act LF" : "MF");
     s.ChannelCell(3, 1, passiveActive ? "Act HF" : "HF");
@@ -277,7 +263,7 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
                 const TBox& box = Current(a);
                 if (i == 1) {
                     double grid = splay.Angle[0];
-                    if (layout == 8 && typeCode == 12) grid -= box.BottomFaceAngle;
+                    if (layout == 8 && isType(TArrayType::Elka)) grid -= box.BottomFaceAngle;
                     angle = Fixed(grid);
                 } else if (layout == 5 && box.ModelName == "Gira" && i == n1 + 1) {
                     // The first downfill cabinet hangs at its fixed junction.
@@ -302,8 +288,8 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
                     angle = Current(a).SplayTexts[splay.ChoiceIndex[i - 1]];
                 }
             }
-            const bool mark = (layout == 1 && typeCode == 0) ||
-                              (layout == 2 && typeCode == 2 && !flown) ||
+            const bool mark = (layout == 1 && isType(TArrayType::Arvo)) ||
+                              (layout == 2 && isType(TArrayType::Rudd) && !flown) ||
                               ((layout == 4 || layout == 5) && flown &&
                                Current(a).ModelName == "Arvo");
             if (mark) {

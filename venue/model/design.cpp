@@ -33,10 +33,10 @@ void TVenue::Design() {
     // A design on values that are no numbers would only spread NaN through
     // the splay list: the angles stay as they are.
     if (!DesignInputsFinite()) return;
-    const int code = LSArray->TypeCode;
+    const TArrayType type = LSArray->ArrayType();
     const int hung = rtl::CheckedAdd(NumBoxes1, NumBoxes2);
     if (RigMode == 1) {
-        if (code == 12 || code == 16) {
+        if (IsAnyOf(type, {TArrayType::Elka, TArrayType::IvorElka})) {
             DesignElkaFlown();
             return;
         }
@@ -54,7 +54,7 @@ void TVenue::Design() {
             DesignSpiral();
         }
     } else if (RigMode == 2) {
-        if (code == 12) {
+        if (type == TArrayType::Elka) {
             DesignElkaStack();
         } else {
             DesignGroundStack();
@@ -66,10 +66,10 @@ void TVenue::AimTopCabinet() {
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *Splay;
     ClearSplayFrom(s, 0);
-    const int code = a.TypeCode;
-    if (!In(code, {12, 14, 16})) {
+    const TArrayTypeInfo& type = a.TypeInfo();
+    if (type.AimsTopCabinet) {
         long double reference;
-        if (StartsAtSecondModel(code)) {
+        if (type.AimsFromSecondModel) {
             a.SelectCabinet(0);
             const long double h1 = a.CurrentBox->FrontHeight;
             const int m = a.Count1;
@@ -112,8 +112,10 @@ void TVenue::AimAtCoverageStart() {
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *Splay;
     ClearSplayFrom(s, 0);
-    const int code = a.TypeCode;
-    if (In(code, {15, 16, 17})) a.SelectCabinet(0);
+    const TArrayType type = a.ArrayType();
+    // The mini subwoofers on top of a mix: the aim starts from their cabinet.
+    if (IsAnyOf(type, {TArrayType::IvorDovi, TArrayType::IvorElka, TArrayType::IvorDoviElka}))
+        a.SelectCabinet(0);
     const long double reference =
         ArrayHeight + a.CurrentBox->FrontHeight / 2.0L + a.Grid->PlateThickness;
 
@@ -157,7 +159,7 @@ void TVenue::AimAtCoverageStart() {
     }
 
     if (a.RigMode == 1) {
-        if (code == 16) {
+        if (type == TArrayType::IvorElka) {
             a.SelectCabinet(rtl::CheckedAdd(NumBoxes1, 1));
             s.Angle[0] = static_cast<double>(aim - 2.0L * NumBoxes2 * a.CurrentBox->BottomFaceAngle -
                                              a.CurrentBox->JoinSplay);
@@ -171,12 +173,14 @@ void TVenue::AimAtCoverageStart() {
     } else {
         const long double wedge = a.CurrentBox->BottomFaceAngle;
         const long double join = a.CurrentBox->JoinSplay;
-        if (In(code, {13, 16, 17, 18})) {
+        if (IsAnyOf(type, {TArrayType::DoviElka, TArrayType::IvorElka, TArrayType::IvorDoviElka,
+                           TArrayType::BexaCadri})) {
             aim = aim - 2.0L * rtl::CheckedSub(NumBoxes2, 1) * wedge - join;
-        } else if (code == 12) {
+        } else if (type == TArrayType::Elka) {
             aim = aim - 2.0L * rtl::CheckedSub(NumBoxes1, 1) * wedge - join;
         }
-        if (code == 17) aim = aim - 2.0L * rtl::CheckedSub(NumBoxes3, 1) * wedge - join;
+        if (type == TArrayType::IvorDoviElka)
+            aim = aim - 2.0L * rtl::CheckedSub(NumBoxes3, 1) * wedge - join;
 
         const int n = rtl::CheckedAdd(rtl::CheckedAdd(NumBoxes1, NumBoxes2), NumBoxes3);
         TGroundStackBar& bar = *a.GroundStackBar;
@@ -192,7 +196,7 @@ void TVenue::AimAtCoverageStart() {
     }
     SetUpWithVenueSplay();
 
-    if (code == 16 && RigMode == 1) RayCorrection(seg);
+    if (type == TArrayType::IvorElka && RigMode == 1) RayCorrection(seg);
 }
 
 double TVenue::TraceRayError(const double Seg[4]) const {

@@ -13,12 +13,6 @@
 
 using namespace venue_design;
 
-namespace {
-
-bool IsDownfillMix(int code) { return In(code, {11, 13, 17, 18}); }
-
-}  // namespace
-
 long double TVenue::DepressionTo(int E, double X, double Y) const {
     const TLoudspeakerArray& a = *LSArray;
     return std::atan((static_cast<long double>(a.ElementHeight[E]) - Y) /
@@ -50,10 +44,11 @@ bool TVenue::DownfillTest() {
 void TVenue::SetDownfillSplays() {
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *a.Splay;
-    const int code = a.TypeCode;
     int j0;
     int count;
-    if (code == 17) {
+    // The downfills are the last model: the third one of the three-model
+    // array, else the second.
+    if (a.TypeInfo().ModelCount() == 3) {
         j0 = rtl::CheckedAdd(NumBoxes1, NumBoxes2);
         count = NumBoxes3;
     } else {
@@ -75,11 +70,10 @@ void TVenue::SetDownfillSplays() {
 void TVenue::SpiralHungJunction(int First) {
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *Splay;
-    const int code = a.TypeCode;
     a.SelectCabinet(Inc(NumBoxes1));
     const double t0 = s.Angle[0];
     s.Angle[0] = 0.0;
-    if (t0 <= 0.0 || In(code, {10, 15, 17})) {
+    if (t0 <= 0.0 || a.TypeInfo().Junction == TJunctionDesign::TopAngleBack) {
         s.Angle[0] = t0;
         return;
     }
@@ -174,7 +168,7 @@ void TVenue::TakeBackStep(TSplay& s, int K) {
 
 void TVenue::SpiralMainLoop(int Bottom, int First) {
     TLoudspeakerArray& a = *LSArray;
-    const int code = a.TypeCode;
+    const TArrayTypeInfo& type = a.TypeInfo();
     const int E = LastElement();
     SetUpWithVenueSplay();
     TSplay& s = *a.Splay;
@@ -190,13 +184,13 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
         // No splay lies below the first one the search may raise: the top
         // angle and the junction keep what the aim gave them, and only the
         // fixed splays are put in place.
-        if (code == 15 || code == 17) clearJunction();
-        if (IsDownfillMix(code)) SetDownfillSplays();
+        if (type.HoldsSubJunctionLevel) clearJunction();
+        if (type.SpiralLaysDownfill) SetDownfillSplays();
         return;
     }
 
     StepLimits T;
-    T[0] = In(code, {1, 7, 13, 18}) ? rtl::Round(E / 2.0) : E;
+    T[0] = type.HalvesFirstStepLimit ? rtl::Round(E / 2.0) : E;
     for (int i = 1; i <= 5; ++i) T[i] = rtl::CheckedAdd(E, i);
 
     int k = Bottom;
@@ -235,7 +229,7 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
             k = Bottom;
             a.SelectCabinet(k);
             passes = Inc(passes);
-            if (IsDownfillMix(code) && passes > 10000) stop = true;
+            if (type.SpiralLaysDownfill && passes > 10000) stop = true;
             const int entries = a.CurrentBox->SplayCount;
             int D = 0;
             if (entries == 7) {
@@ -248,10 +242,10 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
             if (passCheck.Repeats(s, T)) stop = true;
         }
 
-        if (code == 15 || code == 17) clearJunction();
+        if (type.HoldsSubJunctionLevel) clearJunction();
 
         bool reached;
-        if (IsDownfillMix(code)) {
+        if (type.SpiralLaysDownfill) {
             SetDownfillSplays();
             reached = DownfillTest();
         } else {
@@ -286,19 +280,21 @@ void TVenue::SpiralSmoothing() {
 
 void TVenue::DesignSpiral() {
     LastDesign = TDesignRoutine::Spiral;
-    const int code = LSArray->TypeCode;
+    const TArrayTypeInfo& type = LSArray->TypeInfo();
     const int E = LastElement();
     int bottom = E;
-    if (In(code, {11, 13, 18})) {
-        bottom = rtl::CheckedSub(NumBoxes1, 1);
-    } else if (code == 17) {
-        bottom = rtl::CheckedSub(rtl::CheckedAdd(NumBoxes1, NumBoxes2), 1);
+    // Over fixed downfills the search works down to the last main cabinet.
+    if (type.SpiralLaysDownfill) {
+        bottom = rtl::CheckedSub(
+            type.ModelCount() == 3 ? rtl::CheckedAdd(NumBoxes1, NumBoxes2) : NumBoxes1, 1);
     }
-    const int first = StartsAtSecondModel(code) ? NumBoxes1 : 0;
+    const int first = type.AimsFromSecondModel ? NumBoxes1 : 0;
 
     AimTopCabinet();
-    if (In(code, {4, 8, 10, 15, 17})) SpiralHungJunction(first);
-    if (code == 6) SpiralHobaJunction(first);
+    if (type.Junction == TJunctionDesign::TableStep ||
+        type.Junction == TJunctionDesign::TopAngleBack)
+        SpiralHungJunction(first);
+    if (type.Junction == TJunctionDesign::AllowedAngle) SpiralHobaJunction(first);
     SpiralMainLoop(bottom, first);
     SpiralSmoothing();
 }

@@ -19,7 +19,7 @@ void TVenue::DesignElkaFlown() {
     for (int k = 1; k <= n; ++k) {
         s.ChoiceIndex[k] = 0;
         a.SelectCabinet(k);
-        if (a.TypeCode == 16 && k == NumBoxes1) {
+        if (a.ArrayType() == TArrayType::IvorElka && k == NumBoxes1) {
             // The first downfill below the subwoofers hangs at its own
             // bottom-face angle.
             a.SelectCabinet(Inc(k));
@@ -49,18 +49,19 @@ void TVenue::DesignGroundStack() {
     AimAtCoverageStart();
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *Splay;
-    const int code = a.TypeCode;
+    const TArrayType type = a.ArrayType();
+    const bool threeModels = type == TArrayType::IvorDoviElka;
 
     // The downfill cabinets at their fixed splays.
-    if (code == 13 || code == 18 || code == 17) {
-        const int m = code == 17 ? NumBoxes2 : NumBoxes1;
+    if (IsAnyOf(type, {TArrayType::DoviElka, TArrayType::BexaCadri, TArrayType::IvorDoviElka})) {
+        const int m = threeModels ? NumBoxes2 : NumBoxes1;
         a.SelectCabinet(Inc(m));
         const int j = rtl::CheckedSub(m, 1);
         s.ChoiceIndex[j] = 0;
         s.Angle[j] = a.CurrentBox->JoinSplay;
         SetUpWithVenueSplay();
         int last;
-        if (code == 17) {
+        if (threeModels) {
             last = rtl::CheckedSub(
                 rtl::CheckedAdd(rtl::CheckedAdd(NumBoxes1, NumBoxes2), NumBoxes3), 2);
         } else {
@@ -70,13 +71,14 @@ void TVenue::DesignGroundStack() {
             s.ChoiceIndex[i] = 0;
             s.Angle[i] = 20.0;
         }
-        if (code == 17) SetUpWithVenueSplay();
+        if (threeModels) SetUpWithVenueSplay();
     }
 
     // Where the search starts and which element it watches.
     int start;
     int limit;
-    if (code == 15 || code == 17) {
+    // Stacked on their subwoofers: the search starts above them.
+    if (IsAnyOf(type, {TArrayType::IvorDovi, TArrayType::IvorDoviElka})) {
         start = rtl::CheckedSub(rtl::CheckedAdd(NumBoxes1, NumBoxes2), 2);
         limit = NumBoxes1;
     } else {

@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the design routines share: type-code tests, the step limits
+// Small pieces the design routines share: the step limits
 // of the searches and the check that ends a search going round for ever.
 
 #include <algorithm>
@@ -15,18 +15,7 @@ namespace venue_design {
 
 inline constexpr long double kDegrees = 57.29577951308232L;  // 180 / pi
 
-inline bool In(int code, std::initializer_list<int> codes) {
-    for (int c : codes)
-        if (c == code) return true;
-    return false;
-}
-
 inline int Inc(int v) { return rtl::CheckedAdd(v, 1); }
-
-// The mixes whose first model (Rudd, Hoba or Ivor cabinets) hangs above the
-// cabinets the top aim and the spiral search work from: both start at the
-// first cabinet of the second model.
-inline bool StartsAtSecondModel(int code) { return In(code, {4, 6, 8, 10, 15, 17}); }
 
 // Splay angles and choice indexes First..39 to 0; angle 40 stays.
 inline void ClearSplayFrom(TSplay& s, int First) {

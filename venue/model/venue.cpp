@@ -11,27 +11,6 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 
-// The array types whose arrays carry a lift bar.
-bool IsLiftBarType(int Code) {
-    switch (Code) {
-        case 0:
-        case 2:
-        case 3:
-        case 4:
-        case 8:
-        case 11:
-            return false;
-        default:
-            return true;
-    }
-}
-
-// The downfill mixes aim their near target further out.
-double DownfillFactorFor(const std::string& AType) {
-    if (AType == "MIXArvoGiraF" || AType == "MIXDoviElka" || AType == "MIXBexaCadri") return 3.0;
-    return 2.0;
-}
-
 }  // namespace
 
 TVenue::TVenue()
@@ -47,7 +26,7 @@ void TVenue::SetArrayType(const std::string& AType) {
 void TVenue::InstallArray(std::unique_ptr<TLoudspeakerArray> AFresh, const std::string& AType) {
     LSArray = std::move(AFresh);
     ArrayType = AType.empty() ? std::string("Arvo") : AType;
-    DownfillFactor = DownfillFactorFor(ArrayType);
+    DownfillFactor = LSArray->TypeInfo().DownfillFactor();
 }
 
 void TVenue::MatchSubArray(uint8_t AMainTypeCode, const TSplay& ASplay, int AMainCount,
@@ -108,7 +87,7 @@ void TVenue::ApplyVenueData(const VenueData& D) {
     a.Grid->AlternateHolesUsed = rear ? 1 : 0;
 
     PickOption = D.PickOption;
-    if (IsLiftBarType(a.TypeCode) && (PickOption == 4 || PickOption == 5)) {
+    if (a.TypeInfo().HasLiftBar() && (PickOption == 4 || PickOption == 5)) {
         a.SetLiftBarOption(LiftBarPosition);
     }
     a.Grid->SetRigMode(PickOption, LiftBarPosition);
@@ -173,7 +152,7 @@ void TVenue::CalcTopHeight() {
         if (a.Tilt[0] >= 0) top += std::sin(t) * g.Length;
         TopHeight = static_cast<double>(top);
     } else if (RigMode == 2) {
-        if (a.TypeCode == 15) {
+        if (a.ArrayType() == TArrayType::IvorDovi) {
             a.SelectCabinet(rtl::CheckedAdd(NumBoxes1, 1));
             const long double t = static_cast<long double>(a.Tilt[NumBoxes1]) * kPi / 180.0L;
             TopHeight = static_cast<double>(a.ElementHeight[NumBoxes1] +
@@ -216,7 +195,7 @@ void TVenue::UpdateArrayAngles() {
     } else {
         a.SelectCabinet(rtl::CheckedSub(NumBoxes1, 1));
     }
-    if (a.TypeCode == 12) {
+    if (a.ArrayType() == TArrayType::Elka) {
         a.LastBoxFaceAngle =
             a.Tilt[rtl::CheckedSub(NumBoxes1, 1)] + a.CurrentBox->BottomFaceAngle + 1.0;
     } else {

@@ -19,33 +19,6 @@ constexpr double kFeet = units::kMetresPerFoot;
 // must not keep the window busy drawing them.
 constexpr int kMaxScaleTicks = 2000;
 
-// Array types whose first model is a subwoofer: their rays are dotted.
-bool CarriesSubwoofers(uint8_t code) {
-    switch (code) {
-        case 2: case 4: case 5: case 6: case 8: case 10: case 14: case 15: case 17:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// Array types that end in downfill cabinets.
-bool EndsInDownfill(uint8_t code) {
-    switch (code) {
-        case 11: case 12: case 13: case 16: case 17: case 18:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// The downfill mixes, whose main cabinets must not throw too far.
-bool IsDownfillMix(uint8_t code) { return code == 11 || code == 13 || code == 18; }
-
-// Types that are never told their coverage start is not met (subwoofers and
-// their kind aim nowhere in particular).
-bool SkipsCoverageWarning(uint8_t code) { return code == 2 || code == 5 || code == 14; }
-
 int ToPixel(double v) {
     if (std::isnan(v)) return 0;
     const double limit = kSectionPixelLimit;
@@ -273,7 +246,7 @@ void SectionPainter::Coverage() {
 void SectionPainter::Rays() {
     TLoudspeakerArray& a = *v_.LSArray;
     const int count = rtl::CheckedAdd(rtl::CheckedAdd(v_.NumBoxes1, v_.NumBoxes2), v_.NumBoxes3);
-    const bool subs = CarriesSubwoofers(a.TypeCode);
+    const bool subs = a.TypeInfo().SubwooferRays;
     for (int i = 0; i < count; ++i) {
         rtl::CheckIndex(i, 0, 140);
         const RayHitResult hit = RayHit(v_, i);
@@ -309,7 +282,7 @@ void SectionPainter::CoverageStartTest(int last) {
 
     double x;
     double y;
-    if (EndsInDownfill(a.TypeCode)) {
+    if (a.TypeInfo().EndsInDownfill) {
         // The bottom edge of a downfill cabinet's beam, 10 degrees under its
         // axis.
         const double slope = -static_cast<double>(
@@ -333,7 +306,7 @@ void SectionPainter::CoverageStartTest(int last) {
         r_.CoverageLineDrawn = true;
     }
 
-    if (v_.CoverageStart + 1.0 < x && !SkipsCoverageWarning(a.TypeCode) && a_.RigMode != 2) {
+    if (v_.CoverageStart + 1.0 < x && !a.TypeInfo().SubwooferOnly() && a_.RigMode != 2) {
         SetFont(c_, 14, col::Navy);
         c_.SetBrush(rtl::Brush{col::Yellow, rtl::BrushStyle::Solid});
         c_.SetPenWidth(2);
@@ -346,7 +319,7 @@ void SectionPainter::CoverageStartTest(int last) {
 
 void SectionPainter::DownfillTest(int count) {
     TLoudspeakerArray& a = *v_.LSArray;
-    if (!IsDownfillMix(a.TypeCode) || a_.RigMode == 2) return;
+    if (!a.TypeInfo().DownfillMix || a_.RigMode == 2) return;
     const int main = v_.NumBoxes1 - 1;
     if (main < 0 || main >= count) return;
     // Once over the limit the warning stays until the throw comes back 2 m

@@ -27,7 +27,11 @@ constexpr double kCurrentVersion = -4.0;
 constexpr int kMaxCabinets = 40;
 constexpr int kPairCount = 40;
 constexpr int kOldestPairCount = 16;
-const char* const kThreeModelType = "MIXIvorDoviElka";
+// The three-model array carries a third cabinet count.
+bool IsThreeModelType(const std::string& AType) {
+    const std::optional<TArrayType> type = FindArrayType(AType);
+    return type && ArrayTypeInfo(*type).ModelCount() == 3;
+}
 // What the number reader skips as blanks: every character up to ' '.
 const std::string kBlanks = [] {
     std::string b;
@@ -162,7 +166,7 @@ FileImage ReadImage(TextFileReader& in) {
         f.FTValue = in.ReadReal();
         if (f.Kind == Layout::Current) f.CombinationGrid = in.ReadBoolean();
         ReadPairs(in, f, kPairCount);
-        if (f.Kind == Layout::Current && f.ArrayType == kThreeModelType && !in.AtEnd()) {
+        if (f.Kind == Layout::Current && IsThreeModelType(f.ArrayType) && !in.AtEnd()) {
             // A 111-line file that an editor ended with an empty line has no
             // third count; only a line with something on it must hold one.
             const std::string extra = in.ReadString();
@@ -330,7 +334,7 @@ std::string VenueFileText(TVenue& v, const std::string& PathForErrors) {
         out.WriteInteger(v.Splay->ChoiceIndex[i]);
     }
     // Line 112: read by this reader only, past the end of the older readers.
-    if (v.ArrayType == kThreeModelType) out.WriteInteger(v.NumBoxes3);
+    if (IsThreeModelType(v.ArrayType)) out.WriteInteger(v.NumBoxes3);
     return out.Contents();
 }
 
