@@ -134,9 +134,10 @@ public:
     double Plane2EarHeight = 0.0;
     double Plane3EarHeight = 0.0;
     std::unique_ptr<TLoudspeakerArray> LSArray;  // the current array, owned
-    int RigMode = 0;
+    // A new venue holds a hand-over the venue and its file would take.
+    int RigMode = 1;
     bool SplayHoba = false;
-    double FTValue = 0.0;
+    double FTValue = 100.0;
     std::string ArrayType;
     double SeatedEarHeight = 1.8;
     bool CombinationGrid = false;  // as read from a venue file

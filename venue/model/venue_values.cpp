@@ -36,25 +36,58 @@ using Member = T TVenue::*;
 
 }  // namespace
 
+namespace {
+
+template <class V>
+void CheckOne(const V& v, double x) {
+    if (!std::isfinite(x)) Refuse(v.Name, Shown(x), "not a finite number");
+    if (v.Kind == VenueValueKind::Force && !(x > 0))
+        Refuse(v.Name, Shown(x), "the push-over force must be above 0");
+}
+
+template <class V>
+void CheckOne(const V& v, int x) {
+    if (v.Kind == VenueValueKind::CabinetCount && x < 0)
+        Refuse(v.Name, std::to_string(x), "a cabinet count cannot be negative");
+    if (v.Kind == VenueValueKind::RigMode && x != 1 && x != 2)
+        Refuse(v.Name, std::to_string(x), "unknown rig mode (1 flown, 2 ground-stacked)");
+}
+
+template <class X>
+void CheckNamed(std::string_view name, X x) {
+    ForEachVenueValue([&](const auto& v) {
+        using T = std::remove_cvref_t<decltype(std::declval<VenueData>().*(v.Data))>;
+        if constexpr (std::is_same_v<T, X>)
+            if (v.Name == name) CheckOne(v, x);
+    });
+}
+
+}  // namespace
+
+void CheckVenueValue(std::string_view Name, double X) { CheckNamed(Name, X); }
+void CheckVenueValue(std::string_view Name, int X) { CheckNamed(Name, X); }
+
+int VenueValueFileLine(std::string_view Name) {
+    for (const VenueValueInfo& v : VenueValueInfos())
+        if (v.Name == Name) return v.FileLine;
+    return 0;
+}
+
 void CheckVenueData(const VenueData& D) {
     int cabinets = 0;
     ForEachVenueValue([&](const auto& v) {
         const auto& x = D.*(v.Data);
         using X = std::remove_cvref_t<decltype(x)>;
-        if constexpr (std::is_same_v<X, double>) {
-            if (!std::isfinite(x)) Refuse(v.Name, Shown(x), "not a finite number");
-            if (v.Kind == VenueValueKind::Force && !(x > 0))
-                Refuse(v.Name, Shown(x), "the push-over force must be above 0");
-        } else if constexpr (std::is_same_v<X, int>) {
-            if (v.Kind == VenueValueKind::CabinetCount) {
-                if (x < 0) Refuse(v.Name, std::to_string(x), "a cabinet count cannot be negative");
-                if (x > kMaxVenueCabinets - cabinets)
-                    Refuse(v.Name, std::to_string(x),
-                           "more cabinets in the array than the " +
-                               std::to_string(kMaxVenueCabinets) + " of the splay list");
-                cabinets += x;
-            } else if (v.Kind == VenueValueKind::RigMode && x != 1 && x != 2) {
-                Refuse(v.Name, std::to_string(x), "unknown rig mode (1 flown, 2 ground-stacked)");
+        if constexpr (std::is_same_v<X, double> || std::is_same_v<X, int>) {
+            CheckOne(v, x);
+            if constexpr (std::is_same_v<X, int>) {
+                if (v.Kind == VenueValueKind::CabinetCount) {
+                    if (x > kMaxVenueCabinets - cabinets)
+                        Refuse(v.Name, std::to_string(x),
+                               "more cabinets in the array than the " +
+                                   std::to_string(kMaxVenueCabinets) + " of the splay list");
+                    cabinets += x;
+                }
             }
         } else if constexpr (std::is_same_v<X, TSplay*>) {
             if (x != nullptr)

@@ -190,6 +190,16 @@ private:
 // array is built.
 void CheckVenueData(const VenueData& D);
 
+// The same checks on one value, found by its name in the list: a number
+// (length or force) or an integer (a cabinet count on its own, the rig
+// mode).  A name the list does not hold, or of another type, passes.
+void CheckVenueValue(std::string_view Name, double X);
+void CheckVenueValue(std::string_view Name, int X);
+
+// The line of the current venue file layout that keeps the value named
+// (0 none; a splay list's first line).
+int VenueValueFileLine(std::string_view Name);
+
 // The refusal of an array set-up that failed with E ("Range check error",
 // "Integer overflow") on values CheckVenueData let through: the array
 // cannot hold its cabinets.  It names the last cabinet count that is not 0.
