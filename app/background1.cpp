@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <filesystem>
+#include <string_view>
 
 #include "core/errors.h"
 #include "core/numtext.h"
@@ -26,6 +27,7 @@
 #include "hardware/units.h"
 #include "mechdll5.h"
 #include "model/venue.h"
+#include "model/venue_values.h"
 #include "qt/qt_canvas.h"
 #include "qtapp/connect.h"
 #include "qtapp/guarded.h"
@@ -508,9 +510,11 @@ void TForm1::ImperialRadClick() {
 
 void TForm1::ConvertEditUnits() {
     const double factor = FMetric == 1 ? units::kMetresPerFoot : units::kFeetPerMetre;
-    for (QLineEdit* e : {MaxPickHeight, MinTrimHeight, P1Length, P1Height, CovStart, CovStop,
-                         P2Length, P2Height, P2elev, P3Length, P3Height, p3elev, P3dist,
-                         ArrayHeight}) {
+    // The typed lengths, in the order the venue value list gives.
+    for (std::string_view name : UnitConversionEdits()) {
+        const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        auto* e = findChild<QLineEdit*>(objectName);
+        if (e == nullptr) throw rtl::RuntimeError(0, "No edit " + std::string(name));
         const double v = ParseEditNumber(e) * factor;
         e->setText(QString::fromStdString(rtl::FormatFixed(v, 5, 1)));
     }

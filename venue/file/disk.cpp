@@ -52,6 +52,25 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// The path a chain of symbolic links ends at (the path itself when it is no
+// link); a relative link is taken from its own folder.  Too many links:
+// "Invalid filename", as the system says for a loop.
+std::string LinkTarget(const std::string& path) {
+    std::string at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat lst {};
+        if (::lstat(at.c_str(), &lst) != 0 || !S_ISLNK(lst.st_mode)) return at;
+        std::vector<char> buf(PATH_MAX + 1);
+        const ssize_t n = ::readlink(at.c_str(), buf.data(), buf.size());
+        if (n < 0) Fail(errno, path, true);
+        if (static_cast<std::size_t>(n) >= buf.size()) Fail(ENAMETOOLONG, path, true);
+        std::string next(buf.data(), static_cast<std::size_t>(n));
+        if (next.empty()) Fail(ENOENT, path, true);
+        at = next.front() == '/' ? next : FolderOf(at) + "/" + next;
+    }
+    Fail(ELOOP, path, true);
+}
+
 mode_t DefaultMode() {
     // The process runs everything on one thread, so reading the umask this
     // way cannot race.
@@ -109,16 +128,9 @@ std::string ReadWholeFile(const std::string& path) {
 void SaveFileAtomically(const std::string& path, std::string_view contents) {
     if (path.empty()) throw InOutError(InOutError::FileNotFound, path);
 
-    // Follow a symbolic link to the file it names.
-    std::string target = path;
-    struct stat lst {};
-    if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-        char* real = ::realpath(path.c_str(), nullptr);
-        if (real) {
-            target = real;
-            std::free(real);
-        }
-    }
+    // Follow a symbolic link to the file it names, also when that file does
+    // not exist yet: the link stays and the file appears where it points.
+    const std::string target = LinkTarget(path);
 
     mode_t mode = 0;
     struct stat st {};

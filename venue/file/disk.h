@@ -35,8 +35,9 @@ std::string ReadWholeFile(const std::string& path);
 // error is thrown.
 // - A target that exists must be a regular file the process may write;
 //   otherwise "File access denied" (a read-only file is not silently replaced).
-// - A symbolic link is followed: the file it names is replaced and the link
-//   stays.
+// - A symbolic link (or a chain of them) is followed: the file it names is
+//   replaced, or created when it does not exist yet, and the link stays.  A
+//   link into a missing folder, or a loop, is "Invalid filename".
 // - The new file gets the old file's permission bits, or the usual ones
 //   (0666 less the umask) when there was none.
 void SaveFileAtomically(const std::string& path, std::string_view contents);

@@ -6,6 +6,7 @@
 #include "core/checked.h"
 #include "hardware/zmath.h"
 #include "model/design_steps.h"
+#include "model/venue_values.h"
 
 namespace {
 
@@ -39,46 +40,46 @@ void TVenue::MatchSubArray(uint8_t AMainTypeCode, const TSplay& ASplay, int AMai
 }
 
 void TVenue::SetVenueData(const VenueData& D) {
-    ApplyVenueData(D);
-    if (AutoDesign) Design();
-    LSArray->CalcControllerSettings();
-    LSArray->CalcMechanics();
-    CalcTopHeight();
+    HandOver(D, true);
 }
 
 void TVenue::ApplyVenueData(const VenueData& D) {
+    HandOver(D, false);
+}
+
+void TVenue::HandOver(const VenueData& D, bool Evaluate) {
+    // All or nothing: the values are checked first, and a failure of the
+    // set-up, the design or the rig evaluation puts back everything the
+    // hand-over changed.
+    CheckVenueData(D);
+    TVenueSnapshot before(*this, D.Splay);
+    try {
+        StoreHandOver(D);
+        if (Evaluate) {
+            if (AutoDesign) Design();
+            LSArray->CalcControllerSettings();
+            LSArray->CalcMechanics();
+            CalcTopHeight();
+        }
+    } catch (const VenueValueError&) {
+        before.Restore();
+        throw;
+    } catch (const rtl::RuntimeError& e) {
+        before.Restore();
+        if (e.code() == rtl::RangeError().code() || e.code() == rtl::OverflowError().code())
+            throw SetUpRefusal(e, D.ArrayType, D.NumBoxes1, D.NumBoxes2, D.NumBoxes3);
+        throw;
+    } catch (...) {
+        before.Restore();
+        throw;
+    }
+}
+
+void TVenue::StoreHandOver(const VenueData& D) {
     // The new array first: an unknown type must leave the venue untouched.
     auto fresh = CreateLoudspeakerArray(D.ArrayType);
 
-    AutoDesign = D.AutoDesign;
-    DesignMode = D.DesignMode;
-    VenueName = D.VenueName;
-    ArrayHeight = D.ArrayHeight;
-    MaxBoxes = D.MaxBoxes;
-    NumBoxes1 = D.NumBoxes1;
-    NumBoxes2 = D.NumBoxes2;
-    NumBoxes3 = D.NumBoxes3;
-    MaxPickHeight = D.MaxPickHeight;
-    MinTrimHeight = D.MinTrimHeight;
-    Plane1Length = D.Plane1Length;
-    Plane1Height = D.Plane1Height;
-    Plane2Length = D.Plane2Length;
-    Plane2Height = D.Plane2Height;
-    Plane2Elevation = D.Plane2Elevation;
-    Plane3Length = D.Plane3Length;
-    Plane3Height = D.Plane3Height;
-    Plane3Distance = D.Plane3Distance;
-    Plane3Elevation = D.Plane3Elevation;
-    CoverageStart = D.CoverageStart;
-    CoverageStop = D.CoverageStop;
-    Plane1EarHeight = D.Plane1EarHeight;
-    Plane2EarHeight = D.Plane2EarHeight;
-    Plane3EarHeight = D.Plane3EarHeight;
-    GridPosition = D.GridPosition;
-    LiftBarPosition = D.LiftBarPosition;
-    SplayHoba = D.SplayHoba;
-    FTValue = D.FTValue;
-
+    StoreVenueValues(*this, D);
     InstallArray(std::move(fresh), D.ArrayType);
 
     TLoudspeakerArray& a = *LSArray;

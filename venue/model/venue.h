@@ -18,9 +18,10 @@
 // Everything the main window hands to the venue in one call.  Callers name
 // each value (designated initialisers, in this order); a value left out takes
 // the default below.  The fields repeat TVenue's of the same names on
-// purpose: ApplyVenueData copies them across one by one, while the main
-// window, the venue file and the section drawing read and write TVenue's
-// own.  A new value needs a field in both and a line in ApplyVenueData.
+// purpose: the hand-over copies them across, while the main window, the
+// venue file and the section drawing read and write TVenue's own.  The list
+// in model/venue_values.h ties the two together: a new value needs a member
+// in both and a line there (a static_assert counts the members).
 struct VenueData {
     std::string VenueName;
     int MaxBoxes = 16;  // carried to the venue file only
@@ -133,9 +134,10 @@ public:
     double Plane2EarHeight = 0.0;
     double Plane3EarHeight = 0.0;
     std::unique_ptr<TLoudspeakerArray> LSArray;  // the current array, owned
-    int RigMode = 0;
+    // A new venue holds a hand-over the venue and its file would take.
+    int RigMode = 1;
     bool SplayHoba = false;
-    double FTValue = 0.0;
+    double FTValue = 100.0;
     std::string ArrayType;
     double SeatedEarHeight = 1.8;
     bool CombinationGrid = false;  // as read from a venue file
@@ -164,12 +166,15 @@ public:
                        double AMainArrayHeight);
 
     // Stores the values, rebuilds and sets up the array, designs when
-    // AutoDesign is set, evaluates the rig and works out TopHeight.  An
-    // unknown array type throws before anything changes.
+    // AutoDesign is set, evaluates the rig and works out TopHeight.  All or
+    // nothing: a value the venue cannot take (see CheckVenueData in
+    // model/venue_values.h), an unknown array type or a set-up that fails
+    // throws an rtl::RuntimeError naming the value, and the venue, its
+    // splay list, D's splay list and the array are as they were.
     void SetVenueData(const VenueData& D);
     // The first half of SetVenueData: stores the values, rebuilds the array,
     // derives the plane lines and sets the array up with the given splay
-    // list; no design, no rig evaluation.
+    // list; no design, no rig evaluation.  All or nothing like SetVenueData.
     void ApplyVenueData(const VenueData& D);
 
     // The listening lines of the planes from the stored plane values.
@@ -216,6 +221,10 @@ public:
 
 private:
     std::unique_ptr<TSplay> OwnSplay_;
+
+    void HandOver(const VenueData& D, bool Evaluate);
+    // Stores the values and sets the new array up (no check, no undo).
+    void StoreHandOver(const VenueData& D);
 
     // SetUp with the venue's splay list and FT value.
     void SetUpWithVenueSplay();

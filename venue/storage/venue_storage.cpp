@@ -1,6 +1,7 @@
 #include "storage/venue_storage.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "hardware/grid.h"
 #include "hardware/splay.h"
 #include "model/venue.h"
+#include "model/venue_values.h"
 
 namespace {
 
@@ -76,6 +78,11 @@ struct FileImage {
     bool CombinationGrid = false;  // current layout only
     int Pairs = 0;
     std::array<double, kPairCount> Angle{};
+    // Where the cabinet counts were read, to name them when the array
+    // refuses them.
+    int Line1 = 0;
+    int Line2 = 0;
+    int Line3 = 0;
     std::array<int, kPairCount> Choice{};
 };
 
@@ -91,6 +98,17 @@ int CheckCount(const TextFileReader& in, int count, int before) {
                                 std::string(rtl::RangeError().what()) + " (" +
                                     Where(in, in.LinesRead()) + ")");
     return count;
+}
+
+// A value on the line just read that the venue would refuse at a hand-over.
+template <class V>
+V CheckValue(const TextFileReader& in, std::string_view name, V value) {
+    try {
+        CheckVenueValue(name, value);
+    } catch (const VenueValueError& e) {
+        throw rtl::RuntimeError(e.code(), std::string(e.what()) + " (" + Where(in, in.LinesRead()) + ")");
+    }
+    return value;
 }
 
 void ReadPlaneValues(TextFileReader& in, FileImage& f) {
@@ -116,6 +134,7 @@ FileImage ReadImage(TextFileReader& in) {
         f.ArrayHeight = version;
         f.MaxBoxes = in.ReadInteger();
         f.NumBoxes1 = CheckCount(in, in.ReadInteger(), 0);
+        f.Line1 = in.LinesRead();
         ReadPlaneValues(in, f);
         f.AutoDesign = in.ReadBoolean();
         ReadPairs(in, f, kOldestPairCount);
@@ -128,12 +147,13 @@ FileImage ReadImage(TextFileReader& in) {
         f.ArrayHeight = in.ReadReal();
         f.MaxBoxes = in.ReadInteger();
         f.NumBoxes1 = CheckCount(in, in.ReadInteger(), 0);
+        f.Line1 = in.LinesRead();
         ReadPlaneValues(in, f);
         f.AutoDesign = in.ReadBoolean();
         f.GridPosition = in.ReadString();
         f.PickOption = in.ReadInteger();
         f.LiftBarPosition = in.ReadInteger();
-        f.RigMode = in.ReadInteger();
+        f.RigMode = CheckValue(in, "RigMode", in.ReadInteger());
         ReadPairs(in, f, kPairCount);
         return f;
     }
@@ -155,15 +175,17 @@ FileImage ReadImage(TextFileReader& in) {
         f.ArrayHeight = in.ReadReal();
         f.MaxBoxes = in.ReadInteger();
         f.NumBoxes1 = CheckCount(in, in.ReadInteger(), 0);
+        f.Line1 = in.LinesRead();
         f.NumBoxes2 = CheckCount(in, in.ReadInteger(), f.NumBoxes1);
+        f.Line2 = in.LinesRead();
         ReadPlaneValues(in, f);
         f.AutoDesign = in.ReadBoolean();
         f.GridPosition = in.ReadString();
         f.PickOption = in.ReadInteger();
         f.LiftBarPosition = in.ReadInteger();
-        f.RigMode = in.ReadInteger();
+        f.RigMode = CheckValue(in, "RigMode", in.ReadInteger());
         f.SplayHoba = in.ReadBoolean();
-        f.FTValue = in.ReadReal();
+        f.FTValue = CheckValue(in, "FTValue", in.ReadReal());
         if (f.Kind == Layout::Current) f.CombinationGrid = in.ReadBoolean();
         ReadPairs(in, f, kPairCount);
         if (f.Kind == Layout::Current && IsThreeModelType(f.ArrayType) && !in.AtEnd()) {
@@ -177,6 +199,7 @@ FileImage ReadImage(TextFileReader& in) {
                                           Where(in, in.LinesRead()));
                 f.HasNumBoxes3 = true;
                 f.NumBoxes3 = CheckCount(in, count, f.NumBoxes1 + f.NumBoxes2);
+                f.Line3 = in.LinesRead();
             }
         }
         return f;
@@ -187,75 +210,6 @@ FileImage ReadImage(TextFileReader& in) {
     throw rtl::RuntimeError(0, "Unknown venue file version " + rtl::FormatGeneral(version) +
                                    " (" + Where(in, 2) + ")");
 }
-
-// Every value of the venue that a load may change, each listed once.
-constexpr double TVenue::*kKeptReals[] = {
-    &TVenue::MarginX,         &TVenue::MarginY,         &TVenue::ExtentY,
-    &TVenue::ExtentX,         &TVenue::ScaleX,          &TVenue::ScaleY,
-    &TVenue::Plane2Slope,     &TVenue::Plane2Intercept, &TVenue::Plane2Angle,
-    &TVenue::Plane1Slope,     &TVenue::Plane1Intercept, &TVenue::Plane1Angle,
-    &TVenue::Plane3Slope,     &TVenue::Plane3Intercept, &TVenue::Plane3Angle,
-    &TVenue::DownfillFactor,  &TVenue::DrawOffset,      &TVenue::ArrayHeight,
-    &TVenue::LowestHeight,    &TVenue::TopHeight,       &TVenue::MaxPickHeight,
-    &TVenue::MinTrimHeight,   &TVenue::Plane1Length,    &TVenue::Plane1Height,
-    &TVenue::Plane2Length,    &TVenue::Plane2Height,    &TVenue::Plane2Elevation,
-    &TVenue::Plane3Length,    &TVenue::Plane3Height,    &TVenue::Plane3Distance,
-    &TVenue::Plane3Elevation, &TVenue::CoverageStart,   &TVenue::CoverageStop,
-    &TVenue::Plane1EarHeight, &TVenue::Plane2EarHeight, &TVenue::Plane3EarHeight,
-    &TVenue::FTValue,         &TVenue::SeatedEarHeight};
-constexpr int TVenue::*kKeptInts[] = {&TVenue::MaxBoxes,   &TVenue::NumBoxes1,
-                                      &TVenue::NumBoxes2,  &TVenue::NumBoxes3,
-                                      &TVenue::PickOption, &TVenue::LiftBarPosition,
-                                      &TVenue::RigMode};
-constexpr bool TVenue::*kKeptFlags[] = {&TVenue::Plane2Present, &TVenue::Plane3Present,
-                                        &TVenue::AutoDesign,    &TVenue::SplayHoba,
-                                        &TVenue::CombinationGrid};
-std::string TVenue::*const kKeptTexts[] = {&TVenue::VenueName, &TVenue::DesignMode,
-                                           &TVenue::GridPosition, &TVenue::ArrayType};
-
-// The venue's values, its splay list and the very array object it holds, so
-// that a failure in the steps after reading can put them all back.
-class VenueSnapshot {
-public:
-    explicit VenueSnapshot(TVenue& v)
-        : venue_(v), splay_(*v.Splay), splayRef_(v.Splay), setUpCount_(v.SetUpCount),
-          lastDesign_(v.LastDesign) {
-        for (std::size_t i = 0; i < std::size(kKeptReals); ++i) reals_[i] = v.*kKeptReals[i];
-        for (std::size_t i = 0; i < std::size(kKeptInts); ++i) ints_[i] = v.*kKeptInts[i];
-        for (std::size_t i = 0; i < std::size(kKeptFlags); ++i) flags_[i] = v.*kKeptFlags[i];
-        for (std::size_t i = 0; i < std::size(kKeptTexts); ++i) texts_[i] = v.*kKeptTexts[i];
-        // Last, once nothing more can fail: the venue is without an array
-        // until Restore or the load puts one in.
-        array_ = std::move(v.LSArray);
-    }
-
-    // Once only.
-    void Restore() {
-        TVenue& v = venue_;
-        v.LSArray = std::move(array_);
-        v.Splay = splayRef_;
-        *v.Splay = splay_;
-        for (std::size_t i = 0; i < std::size(kKeptReals); ++i) v.*kKeptReals[i] = reals_[i];
-        for (std::size_t i = 0; i < std::size(kKeptInts); ++i) v.*kKeptInts[i] = ints_[i];
-        for (std::size_t i = 0; i < std::size(kKeptFlags); ++i) v.*kKeptFlags[i] = flags_[i];
-        for (std::size_t i = 0; i < std::size(kKeptTexts); ++i)
-            v.*kKeptTexts[i] = std::move(texts_[i]);
-        v.SetUpCount = setUpCount_;
-        v.LastDesign = lastDesign_;
-    }
-
-private:
-    TVenue& venue_;
-    std::unique_ptr<TLoudspeakerArray> array_;
-    TSplay splay_;
-    TSplay* splayRef_;
-    std::array<double, std::size(kKeptReals)> reals_{};
-    std::array<int, std::size(kKeptInts)> ints_{};
-    std::array<bool, std::size(kKeptFlags)> flags_{};
-    std::array<std::string, std::size(kKeptTexts)> texts_;
-    std::uint64_t setUpCount_;
-    TDesignRoutine lastDesign_;
-};
 
 // Stores the file's values and runs the steps that follow a read.
 void Apply(TVenue& v, const FileImage& f) {
@@ -310,8 +264,37 @@ void Apply(TVenue& v, const FileImage& f) {
 
 }  // namespace
 
+namespace {
+
+std::string At(const std::string& path, int line) {
+    return " (" + path + (line > 0 ? ", line " + std::to_string(line) : std::string()) + ")";
+}
+
+// The writer refuses what the reader would refuse, and says so before the
+// disk is touched.
+void CheckWritable(const TVenue& v, const std::string& path) {
+    VenueData d = VenueDataOf(v);
+    d.Splay = nullptr;  // the angles are checked as they are written
+    const bool threeModels = v.ArrayType == kThreeModelType;
+    if (!threeModels) d.NumBoxes3 = 0;  // not written
+    try {
+        CheckVenueData(d);
+    } catch (const VenueValueError& e) {
+        const int line = e.Name() == "NumBoxes3" ? 112 : VenueValueFileLine(e.Name());
+        throw rtl::RuntimeError(e.code(), "Cannot write " + std::string(e.what()) + At(path, line));
+    }
+    try {
+        (void)CreateLoudspeakerArray(v.ArrayType);
+    } catch (const rtl::RuntimeError& e) {
+        throw rtl::RuntimeError(e.code(), "Cannot write " + std::string(e.what()) + At(path, 3));
+    }
+}
+
+}  // namespace
+
 std::string VenueFileText(TVenue& v, const std::string& PathForErrors) {
     if (v.ArrayType.empty()) v.ArrayType = "Arvo";
+    CheckWritable(v, PathForErrors);
     TextFileWriter out(PathForErrors);
     out.WriteText(v.VenueName);
     out.WriteReal(kCurrentVersion);
@@ -330,15 +313,32 @@ std::string VenueFileText(TVenue& v, const std::string& PathForErrors) {
     out.WriteReal(v.FTValue);
     out.WriteBoolean(v.LSArray->CombinationGrid);
     for (int i = 0; i < kPairCount; ++i) {
+        if (!std::isfinite(v.Splay->Angle[i]))
+            throw rtl::RuntimeError(rtl::RangeError().code(),
+                                    "Cannot write Splay angle " + std::to_string(i) +
+                                        ": not a finite number" +
+                                        At(PathForErrors, out.LineCount() + 1));
         out.WriteReal(v.Splay->Angle[i]);
         out.WriteInteger(v.Splay->ChoiceIndex[i]);
     }
     // Line 112: read by this reader only, past the end of the older readers.
     if (IsThreeModelType(v.ArrayType)) out.WriteInteger(v.NumBoxes3);
+
+    // The last guard: the file must read back.
+    try {
+        TextFileReader in(PathForErrors, out.Contents());
+        (void)ReadImage(in);
+    } catch (const rtl::RuntimeError& e) {
+        throw rtl::RuntimeError(e.code(), "Cannot write a venue file that would not load: " +
+                                              std::string(e.what()));
+    }
     return out.Contents();
 }
 
 void SaveVenueToFile(TVenue& v, const std::string& AName) {
+    // No name, or a folder without one: there is no file to write.
+    if (AName.empty()) throw rtl::InOutError(rtl::InOutError::PathNotFound);
+    if (AName.back() == '/') throw rtl::InOutError(rtl::InOutError::PathNotFound, AName + ".ven");
     const std::string path = AName + ".ven";
     venuefile::SaveFileAtomically(path, VenueFileText(v, path));
 }
@@ -348,12 +348,24 @@ void LoadVenueFromText(TVenue& v, const std::string& PathForErrors, std::string 
     TextFileReader in(PathForErrors, std::move(Contents));
     const FileImage image = ReadImage(in);
 
-    VenueSnapshot before(v);
+    TVenueSnapshot before(v);
     try {
         Apply(v, image);
     } catch (const rtl::RuntimeError& e) {
         before.Restore();
-        throw rtl::RuntimeError(e.code(), std::string(e.what()) + " (" + PathForErrors + ")");
+        if (e.code() != rtl::RangeError().code() && e.code() != rtl::OverflowError().code())
+            throw rtl::RuntimeError(e.code(), std::string(e.what()) + At(PathForErrors, 0));
+        // Values the file checks let through that the array cannot be set
+        // up with: its cabinet counts.
+        const bool withType =
+            image.Kind == Layout::NoCombinationGrid || image.Kind == Layout::Current;
+        const VenueValueError refusal =
+            SetUpRefusal(e, image.ArrayType, image.NumBoxes1, withType ? image.NumBoxes2 : 0,
+                         image.HasNumBoxes3 ? image.NumBoxes3 : 0);
+        const int line = refusal.Name() == "NumBoxes3"   ? image.Line3
+                         : refusal.Name() == "NumBoxes2" ? image.Line2
+                                                         : image.Line1;
+        throw rtl::RuntimeError(e.code(), std::string(refusal.what()) + At(PathForErrors, line));
     } catch (...) {
         before.Restore();
         throw;

@@ -15,7 +15,9 @@
 // Loading is all or nothing.  The whole file is read and checked first
 // (every line there, every number a finite number, the array type known, the
 // cabinet counts not negative and together within the 40 entries of the
-// splay list); only then does the venue change.  The steps that follow
+// splay list, the push-over force above 0, the rig mode 1 or 2); only then
+// does the venue change.  A count the array then cannot be set up with is
+// named with its line.  The steps that follow
 // (array set-up, rig evaluation, design) run on the venue itself; should one
 // of them fail, every field, the splay list and the very array object the
 // venue held are put back.  Every failure is an rtl::RuntimeError whose text
@@ -28,7 +30,9 @@ class TVenue;
 // Writes the current layout to AName + ".ven" (the extension is always
 // added), replacing an existing file only once the new one is wholly on the
 // disk: on failure the old file is left as it was and the error is thrown.
-// An empty ArrayType is set to "Arvo" in the venue first.
+// A venue the reader would refuse is not written ("Cannot write FTValue =
+// -2000: ... (hall.ven, line 30)"); an empty name, or one ending in "/", is
+// "Invalid filename".  An empty ArrayType is set to "Arvo" in the venue first.
 void SaveVenueToFile(TVenue& Venue, const std::string& AName);
 
 // The bytes SaveVenueToFile writes; `PathForErrors` names the file in an

@@ -167,6 +167,49 @@ TEST(SavingAFile, SymbolicLinkIsFollowed) {
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
+TEST(SavingAFile, DanglingSymbolicLinkGetsItsFileAndStaysALink) {
+    // Each link names a file that does not exist yet: the save creates that
+    // file and leaves the link as it was.
+    TempFolder dir;
+    ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0700), 0);
+    const struct {
+        const char* link;
+        std::string pointsTo;
+        std::string created;
+    } cases[] = {
+        {"absolute.ven", dir / "abs-target.ven", dir / "abs-target.ven"},
+        {"relative.ven", "sub/rel-target.ven", dir / "sub/rel-target.ven"},
+        {"sub/up.ven", "../up-target.ven", dir / "up-target.ven"},
+        {"chain.ven", "absolute.ven", dir / "abs-target.ven"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        ASSERT_EQ(::symlink(c.pointsTo.c_str(), (dir / c.link).c_str()), 0);
+        SaveFileAtomically(dir / c.link, std::string("saved via ") + c.link);
+        EXPECT_EQ(ReadRaw(c.created), std::string("saved via ") + c.link);
+        struct stat st {};
+        ASSERT_EQ(::lstat((dir / c.link).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
+}
+
+TEST(SavingAFile, LinkIntoAMissingFolderOrALoopIsRefused) {
+    TempFolder dir;
+    ASSERT_EQ(::symlink((dir / "gone/target.ven").c_str(), (dir / "missing.ven").c_str()), 0);
+    ASSERT_EQ(::symlink("loop-b.ven", (dir / "loop-a.ven").c_str()), 0);
+    ASSERT_EQ(::symlink("loop-a.ven", (dir / "loop-b.ven").c_str()), 0);
+    for (const char* name : {"missing.ven", "loop-a.ven"}) {
+        SCOPED_TRACE(name);
+        std::string text;
+        EXPECT_EQ(CodeOf(SaveX, dir / name, &text), 3);
+        EXPECT_EQ(text, "Invalid filename (" + (dir / name) + ")");
+        struct stat st {};
+        ASSERT_EQ(::lstat((dir / name).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
+    EXPECT_EQ(Entries(dir.path()), (std::set<std::string>{"loop-a.ven", "loop-b.ven", "missing.ven"}));
+}
+
 TEST(SavingAFile, MissingFolderLeavesNothingBehind) {
     TempFolder dir;
     std::string text;

@@ -47,7 +47,16 @@ TEST_F(DesignAim, DispatchByRigModeTypeCountAndMode) {
         d.RigMode = c.rig;
         d.PickOption = c.rig == 2 ? 6 : 1;
         d.DesignMode = c.mode;
-        v.SetVenueData(d);
+        if (c.rig == 1 || c.rig == 2) {
+            v.SetVenueData(d);
+        } else {
+            // The hand-over refuses other rig modes; the design still
+            // leaves a venue holding one alone.
+            d.RigMode = 1;
+            v.SetVenueData(d);
+            v.RigMode = c.rig;
+            v.Design();
+        }
         EXPECT_EQ(v.LastDesign, c.expected) << c.type << " " << c.rig << " " << c.mode;
     }
 }

@@ -190,7 +190,8 @@ TEST_F(RefusedFile, FailureAfterReadingPutsTheVenueBack) {
     const std::vector<std::string> before = Describe(venue_);
     std::string type = "kept";
     EXPECT_EQ(ErrorOf([&] { LoadVenueFromFile(venue_, dir_ / "good.ven", type); }),
-              "Range check error (" + (dir_ / "good.ven") + ")");
+              "Range check error: MIXArvoBexa array cannot be set up with NumBoxes1 = 6, "
+              "NumBoxes2 = 2 (" + (dir_ / "good.ven") + ", line 7)");
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(Describe(venue_), before);
     EXPECT_EQ(venue_.LSArray.get(), array);
@@ -202,4 +203,25 @@ TEST_F(RefusedFile, FailureAfterReadingPutsTheVenueBack) {
     LoadVenueFromFile(venue_, dir_ / "good.ven", type);
     EXPECT_EQ(type, "MIXArvoBexa");
     EXPECT_EQ(venue_.NumBoxes1, 6);
+}
+
+TEST_F(RefusedFile, ForceAndRigModeTheVenueWouldRefuse) {
+    ExpectEachRefused("FTValue = -2000: the push-over force must be above 0",
+                      {{30, "-2000"}, {30, "-2.00000000000000E+0003"}, {30, "-2000", "layout3.ven"}});
+    ExpectEachRefused("FTValue = 0: the push-over force must be above 0", {{30, " 0.0E+0000"}});
+    ExpectEachRefused("RigMode = 3: unknown rig mode (1 flown, 2 ground-stacked)",
+                      {{28, "3"}, {28, "3", "layout3.ven"}, {26, "3", "layout1_bexa.ven"}});
+    ExpectEachRefused("RigMode = 0: unknown rig mode (1 flown, 2 ground-stacked)",
+                      {{28, "0"}, {26, "0", "layout1_arvo.ven"}});
+}
+
+TEST_F(RefusedFile, CountsTheArrayCannotTakeNameTheirLine) {
+    // Within the splay list, but beyond what the rig evaluation of a hung
+    // array takes.
+    const std::string refused = "Range check error: MIXArvoBexa array cannot be set up with ";
+    std::vector<std::string> lines = Lines(ReadRaw(DataPath("current.ven")));
+    lines[5] = "29";
+    lines[6] = "0";
+    EXPECT_EQ(Refuse(JoinCrLf(lines)), refused + "NumBoxes1 = 29" + Where(6));
+    EXPECT_EQ(Refuse(WithLine(7, "25")), refused + "NumBoxes1 = 6, NumBoxes2 = 25" + Where(7));
 }

@@ -71,12 +71,12 @@ TEST_F(FailedSave, WriteFailingMidway) {
 TEST_F(FailedSave, ValueWithoutAFormStopsBeforeTheDisk) {
     venue_.CoverageStop = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(venue_, dir_ / "hall"); }),
-              "Invalid numeric input (" + (dir_ / "hall.ven") + ", line 20)");
+              "Cannot write CoverageStop = NaN: not a finite number (" + (dir_ / "hall.ven") + ", line 20)");
     ExpectPreviousKept();
     venue_.CoverageStop = 30;
     venue_.Splay->Angle[39] = -std::numeric_limits<double>::infinity();
     EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(venue_, dir_ / "hall"); }),
-              "Invalid numeric input (" + (dir_ / "hall.ven") + ", line 110)");
+              "Cannot write Splay angle 39: not a finite number (" + (dir_ / "hall.ven") + ", line 110)");
     ExpectPreviousKept();
 }
 
@@ -87,4 +87,51 @@ TEST_F(FailedSave, SuccessfulSaveReplacesTheFile) {
     EXPECT_EQ(lines[0], "new design");
     EXPECT_EQ(lines[5], "8");
     EXPECT_EQ(dir_.Entries(), std::set<std::string>{"hall.ven"});
+}
+
+TEST_F(FailedSave, VenueTheReaderWouldRefuseIsNotWritten) {
+    const struct {
+        const char* what;
+        void (*edit)(TVenue&);
+        std::string error;  // before " (path, line N)"
+        int line;
+    } cases[] = {
+        {"41 cabinets", [](TVenue& v) { v.NumBoxes1 = 41; },
+         "NumBoxes1 = 41: more cabinets in the array than the 40 of the splay list", 6},
+        {"-1 cabinets", [](TVenue& v) { v.NumBoxes1 = -1; },
+         "NumBoxes1 = -1: a cabinet count cannot be negative", 6},
+        {"second count over", [](TVenue& v) { v.NumBoxes1 = 30; v.NumBoxes2 = 11; },
+         "NumBoxes2 = 11: more cabinets in the array than the 40 of the splay list", 7},
+        {"third count over",
+         [](TVenue& v) { v.SetArrayType("MIXIvorDoviElka"); v.NumBoxes2 = 30; v.NumBoxes3 = 3; },
+         "NumBoxes3 = 3: more cabinets in the array than the 40 of the splay list", 112},
+        {"NaN height", [](TVenue& v) { v.ArrayHeight = std::numeric_limits<double>::quiet_NaN(); },
+         "ArrayHeight = NaN: not a finite number", 4},
+        {"force -2000", [](TVenue& v) { v.FTValue = -2000; },
+         "FTValue = -2000: the push-over force must be above 0", 30},
+        {"rig mode 3", [](TVenue& v) { v.RigMode = 3; },
+         "RigMode = 3: unknown rig mode (1 flown, 2 ground-stacked)", 28},
+        {"unknown type", [](TVenue& v) { v.ArrayType = "Zeta"; }, "Unknown array type \"Zeta\"", 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TVenue v;
+        v.SetArrayType("Arvo");
+        v.NumBoxes1 = 8;
+        c.edit(v);
+        EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(v, dir_ / "hall"); }),
+                  "Cannot write " + c.error + " (" + (dir_ / "hall.ven") + ", line " +
+                      std::to_string(c.line) + ")");
+        ExpectPreviousKept();
+    }
+    // A count of a model the type does not have is not written, so not refused.
+    venue_.NumBoxes3 = -5;
+    EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(venue_, dir_ / "hall"); }), "");
+}
+
+TEST_F(FailedSave, NoNameIsAnInvalidFilename) {
+    EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(venue_, ""); }), "Invalid filename");
+    EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(venue_, dir_.path() + "/"); }),
+              "Invalid filename (" + dir_.path() + "/.ven)");
+    ExpectPreviousKept();
 }
