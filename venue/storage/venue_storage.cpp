@@ -275,7 +275,7 @@ std::string At(const std::string& path, int line) {
 void CheckWritable(const TVenue& v, const std::string& path) {
     VenueData d = VenueDataOf(v);
     d.Splay = nullptr;  // the angles are checked as they are written
-    const bool threeModels = v.ArrayType == kThreeModelType;
+    const bool threeModels = IsThreeModelType(v.ArrayType);
     if (!threeModels) d.NumBoxes3 = 0;  // not written
     try {
         CheckVenueData(d);
