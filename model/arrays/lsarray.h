@@ -100,6 +100,9 @@ public:
     int32_t Count1 = 0;  // cabinets of the first (top) model of a mixed array
     int32_t Count2 = 0;  // of the second model
     int32_t Count3 = 0;  // of the third model (three-model array only)
+    // The first count last given to SetUp: Count1 of a mixed array, the
+    // element count of a single-model array (which keeps Count1 at 0).
+    int32_t FirstModelCount() const { return Models_[1] != nullptr ? Count1 : ElementCount; }
 
     // Controller advice (written by CalcControllerSettings), entries 1..3.
     TPresetColumn Presets1;

@@ -53,6 +53,23 @@ struct Element {
     Vec P1, P2, P3, P4;  // front-top, front-bottom, rear-bottom, rear-top
 };
 
+// The cabinets that close a column of mini cabinets standing on subwoofers
+// (MIXIvorDovi on the ground) at its top and at its bottom: the top mini
+// cabinet and the bottom subwoofer.  A column without mini cabinets ends in
+// its top subwoofer, one without subwoofers in its bottom mini cabinet, so
+// that the picture is always measured from cabinets that exist.
+struct ColumnEnds {
+    int32_t top = 0;
+    int32_t bottom = 0;
+};
+ColumnEnds MinisOnSubwoofersEnds(const TLoudspeakerArray& A) {
+    const int32_t n = A.ElementCount, c1 = A.Count1;
+    ColumnEnds e;
+    e.top = c1 >= 0 && c1 < n ? c1 : 0;
+    e.bottom = c1 >= 1 && c1 <= n ? c1 - 1 : CheckedSub(n, 1);
+    return e;
+}
+
 // A pixel whose y is still counted from the vertical origin, which is fixed
 // only once the whole picture is laid out.
 struct Pix {
@@ -289,9 +306,10 @@ void SideView::Origins() {
 
     if (type15Stacked_) {
         // Measured from the top of the mini cabinets standing on the subwoofers.
-        a_.SelectCabinet(CheckedAdd(c1_, 1));
+        const int32_t top = MinisOnSubwoofersEnds(a_).top;
+        a_.SelectCabinet(CheckedAdd(top, 1));
         const double h2 = a_.CurrentBox->FrontHeight;
-        const double y = a_.PositionOffset - a_.ElementHeight[c1_] - (h2 / 2) * CosDeg(a_.Tilt[c1_]);
+        const double y = a_.PositionOffset - a_.ElementHeight[top] - (h2 / 2) * CosDeg(a_.Tilt[top]);
         refRY_ = RelY(y);
         cogRefY_ = y;
     } else {
@@ -307,12 +325,39 @@ void SideView::Origins() {
     if (!type15Stacked_) cogRefY_ = corner.y + cogShift_.y;
 }
 
+// The measuring grid steps 0.2 m (half a foot) from line to line, every
+// N-th line labelled in whole metres (feet).  At a scale where those lines
+// would crowd closer than kMinGridGap pixels, or in a picture so long that one
+// direction would need more than kMaxGridLines of them, it steps by N, 10,
+// 10 N, 100, ... times as much instead; the labels stay in metres (feet).  So
+// no array, stage or picture size asks for more than kMaxGridLines + 51
+// vertical and kMaxGridLines + 1 horizontal lines (each a move, a line and at
+// most one label): lines closer than a few pixels show nothing but grey.
+constexpr double kMinGridGap = 4.0;  // pixels
+constexpr int kMaxGridLines = 1000;
+
+// The step in metres, or 0 when no step fits (a scale that is no number).
+double GridStep(double baseStep, int N, double Mpx, double Mpy, double across, double down) {
+    double step = baseStep;
+    for (int k = 0; std::isfinite(step); ++k) {
+        const bool apart = std::fabs(step / Mpx) >= kMinGridGap && std::fabs(step / Mpy) >= kMinGridGap;
+        const bool few = std::fabs(across / step) <= kMaxGridLines && std::fabs(down / step) <= kMaxGridLines;
+        if (apart && few) return step;
+        // 1, N, 10, 10 N, 100, ... times the base step.
+        step = k % 2 == 0 ? step * N : step * 10.0 / N;
+    }
+    return 0.0;
+}
+
 void SideView::MeasuringGrid() {
-    const double step = metric_ ? 0.2 : 0.1524;  // half a foot
+    const double baseStep = metric_ ? 0.2 : 0.1524;  // half a foot
     const int N = metric_ ? 5 : 2;
+    const double labelUnit = N * baseStep;
     const std::string unit = metric_ ? "m" : "ft";
     const double Mpx = a_.MetresPerPixelX, Mpy = a_.MetresPerPixelY;
     const double V = a_.ViewExtentY - a_.ViewMarginX + 1.0;
+    const double step = GridStep(baseStep, N, Mpx, Mpy, width_ * Mpx, V);
+    if (step == 0.0) return;
     const int lastI = Round(width_ * Mpx / step);
     const int lastJ = Round(V / step);
     const int down = Round(V / Mpy);
@@ -328,7 +373,7 @@ void SideView::MeasuringGrid() {
             c_.SetPenWidth(1);
             const int lx = CheckedAdd(gx_, Round(x / Mpx));
             if (i % N == 0) {
-                const int L = Round(x / (N * step));
+                const int L = Round(x / labelUnit);
                 if (L == 0) {
                     c_.SetPenColor(colors::Blue);
                     c_.SetPenWidth(2);
@@ -354,7 +399,7 @@ void SideView::MeasuringGrid() {
             const int ly = CheckedAdd(refY, Round(y / Mpy));
             if (j % N == 0) {
                 c_.SetPenColor(colors::Green);
-                const int L = Round(y / (N * step));
+                const int L = Round(y / labelUnit);
                 c_.SetFontSize(10);
                 c_.SetFontColor(colors::Silver);
                 const std::string text = rtl::IntToStr(L) + unit;
@@ -422,7 +467,8 @@ void SideView::Cabinets() {
         });
         Polygon({e.P1, e.P2, e.P3, e.P4});
 
-        if (type15Stacked_ ? i == c1_ : i == 0) Mark("Y", e.P1, Pixels(box.LineWidth), false);
+        if (type15Stacked_ ? i == MinisOnSubwoofersEnds(a_).top : i == 0)
+            Mark("Y", e.P1, Pixels(box.LineWidth), false);
         if (i == n_ - 1 && rigMode_ == 1) Mark("Z", e.P2, Pixels(box.LineWidth), true);
 
         const int32_t number = i >= c1_ ? CheckedSub(CheckedAdd(i, 1), c1_) : CheckedAdd(i, 1);
@@ -679,8 +725,8 @@ void FitArraySideViewScale(TLoudspeakerArray& Array, bool EqualScale, int32_t Wi
     a.ViewMarginX = 0.5;
     a.ViewExtentX = a.ElementDistance[last] + d + 2 * a.ViewMarginX;
     if (a.ArrayType() == TArrayType::IvorDovi && a.RigMode == 2) {
-        const int32_t c1 = a.Count1;
-        a.ViewExtentY = a.ElementHeight[c1] - a.ElementHeight[CheckedSub(c1, 1)] + h + 2 * a.ViewMarginY;
+        const ColumnEnds ends = MinisOnSubwoofersEnds(a);
+        a.ViewExtentY = a.ElementHeight[ends.top] - a.ElementHeight[ends.bottom] + h + 2 * a.ViewMarginY;
     } else {
         a.ViewExtentY = a.ElementHeight[0] - a.ElementHeight[last] + h + 2 * a.ViewMarginY;
     }

@@ -390,10 +390,10 @@ void Diagram::ThreeWayPatch() {
 
 void Diagram::MiniBackground(int rack) {
     if (rack == 1) {
-        // Chosen by the diagram's own count, so that the background matches
-        // the groups drawn over it also in the mixes, whose first model is
-        // not the mini cabinet.
-        if (Count > 4) {
+        // Four labelled slots when the array's first model counts more than
+        // four cabinets (the subwoofers or compact cabinets of a mix), else
+        // the two of a small rig.
+        if (venue.LSArray->FirstModelCount() > 4) {
             const Labels slots[4] = {{"LF1 Ch2", "Low - A", "HF1 Ch4", "High - A"},
                                      {"LF2 Ch3", "Low - B", "HF2 Ch5", "High - B"},
                                      {"LF2 Ch3", "Low - C", "HF3 Ch6", "High - C"},

@@ -320,8 +320,10 @@ void SectionPainter::CoverageStartTest(int last) {
 void SectionPainter::DownfillTest(int count) {
     TLoudspeakerArray& a = *v_.LSArray;
     if (!a.TypeInfo().DownfillMix || a_.RigMode == 2) return;
-    const int main = v_.NumBoxes1 - 1;
-    if (main < 0 || main >= count) return;
+    // Only a count that names a drawn cabinet has a last main cabinet; the
+    // test comes before the subtraction, which then cannot overflow.
+    if (v_.NumBoxes1 < 1 || v_.NumBoxes1 > count) return;
+    const int main = rtl::CheckedSub(v_.NumBoxes1, 1);
     // Once over the limit the warning stays until the throw comes back 2 m
     // inside it, so that it does not flicker while the user steps.
     const bool tooFar = r_.RayEndX[main] > 20.0 + v_.DrawOffset;

@@ -226,4 +226,98 @@ TEST(SideViewBounds, GravitySymbolOnThePlumbLineWithinTheArray) {
     });
 }
 
+// Subwoofers stacked on the stage with no mini cabinets on them: the picture
+// is fitted to the subwoofers themselves (0.62 m each, 0.5 m margins above
+// and below), whatever the stage height, and the top subwoofer carries "Y".
+// A picture of any stage takes a few hundred drawing calls.
+TEST(SideViewBounds, SubwooferStackWithoutMiniCabinetsFitsItsCabinets) {
+    const struct {
+        int subwoofers;
+        double stage;
+        double extentY;
+    } cases[] = {
+        {1, 1.0, 1.62}, {1, 0.0, 1.62}, {1, -100000.0, 1.62},
+        {2, 1.0, 2.24}, {3, 0.5, 2.86}, {4, 250000.0, 3.48},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::to_string(k.subwoofers) + " on a stage of " + std::to_string(k.stage));
+        auto a = CreateLoudspeakerArray("MIXIvorDovi");
+        try {
+            a->Grid->SetRigMode(TGrid::PickGroundStacked, TGrid::SideRear);
+        } catch (const rtl::AbstractError&) {
+            a->Grid->PickMode = TGrid::PickGroundStacked;
+        }
+        a->SetRigMode(2);
+        TSplay splay;
+        a->SetUp(splay, k.subwoofers, 0, 0, k.stage, 100.0);
+        FitArraySideViewScale(*a, true, 600, 400);
+        EXPECT_NEAR(a->ViewExtentY, k.extentY, 1e-9);
+
+        rtl::RecordingCanvas c(600, 400);
+        DrawArraySideView(*a, c, true, true, 600, 400, true, 2, false, false);
+        EXPECT_LT(c.Ops().size(), 1000u);
+        EXPECT_NE(c.FindText("Y"), nullptr);
+    }
+}
+
+// One full-size cabinet flown (1.751 m by 1.497 m with margins).
+std::unique_ptr<TLoudspeakerArray> OneFlownArvo() {
+    auto a = CreateLoudspeakerArray("Arvo");
+    a->SetRigMode(1);
+    static TSplay splay;
+    a->SetUp(splay, 1, 0, 0, 10.0, 100.0);
+    return a;
+}
+
+// The x of every vertical measuring line drawn in this colour.
+std::vector<int> GridLinesX(const rtl::RecordingCanvas& c, rtl::Color colour) {
+    std::vector<int> xs;
+    for (const auto& s : c.Segments())
+        if (s.from.x == s.to.x && s.from.y != s.to.y && s.pen.color == colour) xs.push_back(s.from.x);
+    return xs;
+}
+
+// In a 600 x 20 strip the scale is 1.497 / 20 = 0.07485 m per pixel, so
+// 0.2 m lines would stand 2.7 pixels apart: the grid steps 1 m (13.4
+// pixels) and labels every fifth line.  The top cabinet's front-top corner
+// is at x = Round(0.45 * (1.1 / 0.07485 + 600)) = 277: 0 m there, 1 m at
+// 277 + 13 = 290, 5 m at 277 + Round(66.80) = 344, -5 m at 277 - 67 = 210;
+// lines reach as far as 277 * 0.07485 + x < 600 * 0.07485, so up to 24 m.
+TEST(SideViewBounds, CrowdedMeasuringLinesStepInWholeMetres) {
+    auto a = OneFlownArvo();
+    rtl::RecordingCanvas c(600, 20);
+    DrawArraySideView(*a, c, true, true, 600, 20, true, 1, false, false);
+    const std::vector<int> silver = GridLinesX(c, colors::Silver);
+    const std::vector<int> lime = GridLinesX(c, colors::Lime);
+    const std::vector<int> blue = GridLinesX(c, colors::Blue);
+    auto has = [](const std::vector<int>& xs, int x) { return std::find(xs.begin(), xs.end(), x) != xs.end(); };
+    EXPECT_TRUE(has(blue, 277));
+    EXPECT_TRUE(has(silver, 290));
+    EXPECT_TRUE(has(lime, 344));
+    EXPECT_TRUE(has(lime, 210));
+    EXPECT_FALSE(has(silver, 280));  // no line 0.2 m on
+    for (const char* label : {"0m", "5m", "20m", "-5m", "-50m"}) EXPECT_NE(c.FindText(label), nullptr) << label;
+    for (const char* label : {"1m", "2m", "25m", "-1m"}) EXPECT_EQ(c.FindText(label), nullptr) << label;
+}
+
+// Pictures far wider than high, or far higher than wide, put a whole
+// stage's worth of metres into the picture: the grid keeps to at most 1000
+// lines each way (two calls a line and a label on every fifth), so the
+// whole drawing stays under 7000 calls.
+TEST(SideViewBounds, LongPicturesKeepTheGridBounded) {
+    const struct {
+        int w, h;
+    } pictures[] = {{100000, 1}, {30000, 3}, {1, 100000}, {3, 40000}};
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(std::to_string(p.w) + " x " + std::to_string(p.h));
+        for (bool metric : {true, false}) {
+            auto a = OneFlownArvo();
+            rtl::RecordingCanvas c(p.w, p.h);
+            DrawArraySideView(*a, c, true, true, p.w, p.h, metric, 1, false, false);
+            EXPECT_LT(c.Ops().size(), 7000u);
+            EXPECT_LE(c.Count(OpKind::LineTo), 2 * 1000u + 60u);
+        }
+    }
+}
+
 }  // namespace

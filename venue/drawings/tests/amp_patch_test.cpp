@@ -321,8 +321,37 @@ TEST(AmpPatch, SubwooferMixPatchesItsMiniCabinets) {
     Diagram d("MIXHobaDovi", 2, 8);
     d.Screen(900, 400, true, false, false, true);
     EXPECT_EQ(MiniTags(d.canvas, 250, 58, 400, 71), (Tags{{{0, 'L'}, "Cabs 5-8"}, {{1, 'R'}, "Cabs 1-4"}}));
-    // The background of eight cabinets has four labelled slots.
-    EXPECT_TRUE(d.Has("Low - D"));
+    // Two subwoofers as the first model: the background has the two slots of
+    // a small rig, both covered by the groups.
+    EXPECT_FALSE(d.Has("Low - D"));
+}
+
+// The active rack's background has four labelled slots when the array's
+// first model counts more than four cabinets, else two; the groups of the
+// mini cabinets are drawn over it.  Screen 900 x 400 as above: rack width
+// 400, unit 71, column 250, rack top 58.
+TEST(AmpPatch, MiniBackgroundFollowsTheFirstModelsCount) {
+    const struct {
+        const char* type;
+        int n1, n2;
+        rtl::Color slot2, slot3;  // left halves
+    } cases[] = {
+        {"MIXBexaDovi", 6, 4, kSilver, kWhite},   // three small-rig panels over four slots
+        {"MIXBexaDovi", 4, 6, kNoHalf, kNoHalf},  // groups 3-6 and 1-2 over two slots
+        {"MIXBexaDovi", 5, 6, kWhite, kWhite},
+        {"MIXHobaDovi", 2, 8, kNoHalf, kNoHalf},
+        {"MIXHobaDovi", 6, 2, kSilver, kWhite},
+        {"MIXIvorDovi", 4, 10, kSky, kNoHalf},
+        {"Dovi", 10, 0, kSky, kWhite},
+        {"Dovi", 4, 0, kSilver, kNoHalf},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::string(k.type) + " " + std::to_string(k.n1) + "/" + std::to_string(k.n2));
+        Diagram d(k.type, k.n1, k.n2);
+        d.Screen(900, 400, true, false, false, true);
+        ExpectHalves(d.canvas, 250, 58, 400, 71, {{2, false, k.slot2}, {3, false, k.slot3}});
+        EXPECT_EQ(d.Has("Low - D"), k.slot3 == kWhite);
+    }
 }
 
 TEST(AmpPatch, TypesWithoutADiagramGetTheFrameOnly) {

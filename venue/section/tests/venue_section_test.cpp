@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -676,6 +677,36 @@ TEST_F(FlatVenue, DownfillMixWarnsWithHysteresis) {
     // Not a downfill mix: no test.
     Build("Arvo", 2, 0);
     EXPECT_FALSE(throwTo(30.0));
+}
+
+// Counts left in the venue by a hand-over that was refused: only a first
+// count that names a drawn cabinet gets the downfill test, and the smallest
+// integer does not overflow on the way.
+TEST_F(FlatVenue, DownfillTestOnlyForAFirstCountThatNamesACabinet) {
+    const struct {
+        int n1, n2, n3;
+        bool warned;
+    } cases[] = {
+        {1, 1, 0, true},
+        {2, 0, 0, true},
+        {INT_MIN, INT_MAX, 2, false},
+        {0, 2, 0, false},
+        {-1, 3, 0, false},
+        {3, -1, 0, false},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::to_string(k.n1) + "/" + std::to_string(k.n2) + "/" + std::to_string(k.n3));
+        Build("MIXArvoGiraF", 1, 1);
+        SetElement(0, 0.0, 0.0, 7.75, -(7.75 - 1.4) / 21.0, 7.75);  // meets 1.4 m at 21 m
+        SetElement(1, 0.0, 0.0, 7.75, -(7.75 - 1.4) / 21.0, 7.75);
+        v.NumBoxes1 = k.n1;
+        v.NumBoxes2 = k.n2;
+        v.NumBoxes3 = k.n3;
+        v.DrawOffset = 0.0;
+        VenueSectionResult r;
+        ASSERT_NO_THROW(r = Draw());
+        EXPECT_EQ(!r.DownfillWarning.empty(), k.warned);
+    }
 }
 
 TEST_F(FlatVenue, RayEndsWithoutRaysAreStillCurrent) {

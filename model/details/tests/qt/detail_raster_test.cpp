@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "core/recording_canvas.h"
@@ -153,4 +154,22 @@ TEST(FlyingDetailRaster, PicturesOfBaseAndLiftBar) {
     DrawArrayFlyingDetailWithLiftBar(*a, a->CurrentLiftBar, page, true, true, 1637, 1052, 1, 40,
                                      true, 1, 0, 0, 0, 0, pick);
     rtl::SaveTestPicture(page.Image(), "flying-detail-Bexa-print");
+}
+
+// The printed report places the hole detail at (0.44, 0.55) of an A4 page,
+// 0.22 of its width by 0.4 of its height; the page's size in pixels follows
+// the printer's resolution.  The layout inside the area only moves with its
+// corner, so a canvas just larger than the area stands in for the page.
+TEST(HoleDetailRaster, PrintedFillsStayInsideAtEveryResolution) {
+    for (int dpi : {96, 150, 200, 300, 600}) {
+        SCOPED_TRACE("dpi " + std::to_string(dpi));
+        const int pageW = static_cast<int>(std::lround(210.0 / 25.4 * dpi));
+        const int pageH = static_cast<int>(std::lround(297.0 / 25.4 * dpi));
+        const int w = static_cast<int>(std::lround(0.22 * pageW));
+        const int h = static_cast<int>(std::lround(0.4 * pageH));
+        // The types with a print placement of their own; the others keep the
+        // screen's offset, which puts them beside an area this narrow.
+        for (const char* type : {"Arvo", "Bexa", "Dovi"})
+            CheckHoleDetail(type, true, w + 20, h + 20, Area{10, 10, w, h}, dpi);
+    }
 }
