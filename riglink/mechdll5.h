@@ -2,7 +2,12 @@
  * Rigging mechanics library: the exported C interface of libriglink.so.
  *
  * The library holds one global model. Call mechInit, then mechSetArrayElems,
- * then mechCalculate, then the queries. No object crosses the boundary: only
+ * then mechCalculate, then the queries.
+ *
+ * It serves one caller at a time: the global model has no lock, so calls from
+ * two threads at once tear each other's results (a list set by one thread is
+ * calculated or queried by another). A program that evaluates rigs on several
+ * threads must serialise the whole sequence, mechInit to the last query. No object crosses the boundary: only
  * doubles, integers, bytes and caller-owned records, written through pointers
  * that the library does not keep.
  *

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <initializer_list>
-#include <source_location>
 #include <utility>
 #include <vector>
 
@@ -35,10 +34,12 @@ inline ::testing::AssertionResult Near(double actual, double quoted, int decimal
                                        << decimals << " decimals)";
 }
 
+// The caller's file and line come from __builtin_FILE / __builtin_LINE:
+// clang 14 with libstdc++ 12 offers no std::source_location.
 // Each {actual, quoted} figure must round to its quoted value.
 inline void ExpectQuoted(std::initializer_list<std::pair<double, double>> figures, int decimals,
-                         std::source_location at = std::source_location::current()) {
-  const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "quoted here");
+                         const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+  const ::testing::ScopedTrace trace(file, line, "quoted here");
   int k = 0;
   for (const auto& [actual, quoted] : figures)
     EXPECT_TRUE(Near(actual, quoted, decimals)) << "figure " << k++;

@@ -1,7 +1,6 @@
 // The design dispatcher and the two aiming steps the searches start from.
 
 #include <cmath>
-#include <limits>
 
 #include "core/checked.h"
 #include "core/rounding.h"
@@ -31,8 +30,10 @@ bool TVenue::DesignInputsFinite() const {
 void TVenue::Design() {
     LastDesign = TDesignRoutine::None;
     // A design on values that are no numbers would only spread NaN through
-    // the splay list: the angles stay as they are.
-    if (!DesignInputsFinite()) return;
+    // the splay list, and without a coverage stop there is no coverage to
+    // design for (the top aim divides by it): for every array type and rig
+    // mode the angles stay as they are.
+    if (!DesignInputsFinite() || CoverageStop == 0.0) return;
     const TArrayType type = LSArray->ArrayType();
     const int hung = rtl::CheckedAdd(NumBoxes1, NumBoxes2);
     if (RigMode == 1) {
@@ -40,9 +41,6 @@ void TVenue::Design() {
             DesignElkaFlown();
             return;
         }
-        // The flown searches aim the top cabinet at the coverage stop and
-        // divide by its distance: without one there is nothing to aim at.
-        if (CoverageStop == 0.0) return;
         if (hung <= 2) {
             DesignShortArray();
         } else if (DesignMode == "MinSpiral") {
@@ -210,20 +208,13 @@ double TVenue::TraceRayError(const double Seg[4]) const {
     const geo::Point2D end = geo::ProjectPoint(start, angle, 1.0);
     const geo::Point2D p3{Seg[0], Seg[1]};
     const geo::Point2D p4{Seg[2], Seg[3]};
-
-    // A ray that runs parallel to the plane line, or meets it only behind
-    // its start, never reaches the audience: it lies beyond the far end of
-    // the plane when it starts above the line (it must turn down), before
-    // its near end when it starts below (it must turn up).
-    const double det = (end.x - start.x) * (p4.y - p3.y) - (end.y - start.y) * (p4.x - p3.x);
+    // The ray and the plane are taken as unbounded lines: a ray that meets
+    // the plane's line only behind its start still has its crossing there,
+    // and one parallel to the plane's line gets the point IntersectionPoint
+    // gives for parallels (the plane's near end when the lines coincide, its
+    // far end otherwise).  Either way the error is a finite number that the
+    // correction can compare with the first one.
     const geo::Point2D hit = geo::IntersectionPoint(start, end, p3, p4);
-    const double ahead = (hit.x - start.x) * (end.x - start.x) + (hit.y - start.y) * (end.y - start.y);
-    if (!geo::NotEqual(0.0, det) || !(ahead > 0.0)) {
-        const double side = (p4.x - p3.x) * (start.y - p3.y) - (p4.y - p3.y) * (start.x - p3.x);
-        if (side > 0.0) return std::numeric_limits<double>::infinity();
-        if (side < 0.0) return -std::numeric_limits<double>::infinity();
-        return std::numeric_limits<double>::quiet_NaN();
-    }
     return hit.x - CoverageStart;
 }
 
@@ -234,13 +225,22 @@ void TVenue::RayCorrection(const double Seg[4]) {
     const double e0 = TraceRayError(Seg);
     if (!(e0 > 0.0) && !(e0 < 0.0)) return;
     const double step = e0 > 0.0 ? 0.1 : -0.1;
+    const double aimed = s.Angle[0];
     for (int iteration = 1; iteration <= 1001; ++iteration) {
         s.Angle[0] = s.Angle[0] + step;
         SetUpWithVenueSplay();
         const double e = TraceRayError(Seg);
-        if (std::fabs(e) < 0.25 || std::fabs(e) > std::fabs(e0)) break;
-        // Past the coverage start every further step only moves the hit
-        // away from it again.
-        if ((e0 > 0.0 && !(e > 0.0)) || (e0 < 0.0 && !(e < 0.0))) break;
+        // Two ways out before the last step: within 0.25 m, or further off
+        // than at the start.  There is no stop for a hit that passes the
+        // coverage start: the steps go on in the same direction until the
+        // hit is further off than at the start, and the angle reached stays.
+        if (std::fabs(e) < 0.25 || std::fabs(e) > std::fabs(e0)) return;
     }
+    // 1001 steps neither reached the coverage start nor moved away from it:
+    // the ray points away from the audience (its line meets the plane behind
+    // the array) and each step only edges that crossing along.  Turning the
+    // array by 100 degrees would hang it upside down, so it keeps the aim at
+    // the coverage start.
+    s.Angle[0] = aimed;
+    SetUpWithVenueSplay();
 }

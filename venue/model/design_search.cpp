@@ -124,7 +124,9 @@ void TVenue::SpiralHobaJunction(int First) {
     s.Angle[First] = AllowedAngles.Angles[lastEntry];
     if (First - 1 < 1) {
         // A single subwoofer has no splay of its own to take up the rest:
-        // the top angle does.
+        // the top angle does.  Raising "splay 1" here would raise the
+        // junction itself and overwrite its last allowed angle (-7.5 by
+        // default); the junction keeps that angle on purpose.
         SetUpWithVenueSplay();
         s.Angle[0] = t - LSArray->Tilt[First];
         return;
@@ -183,7 +185,9 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
     if (Bottom <= First) {
         // No splay lies below the first one the search may raise: the top
         // angle and the junction keep what the aim gave them, and only the
-        // fixed splays are put in place.
+        // fixed splays are put in place.  Running the loop here would raise
+        // index `Bottom` anyway and, with Bottom = 0, write a splay-table
+        // step into the top angle: deliberately not done.
         if (type.HoldsSubJunctionLevel) clearJunction();
         if (type.SpiralLaysDownfill) SetDownfillSplays();
         return;
@@ -238,7 +242,9 @@ void TVenue::SpiralMainLoop(int Bottom, int First) {
                 D = 1;
             }
             LowerStepLimits(T, D);
-            // The search has gone as far as the tables let it.
+            // The search has gone as far as the tables let it.  This holds
+            // for the downfill mixes too: their pass limit of 10000 stays,
+            // but a pass that changes nothing ends the search at once.
             if (passCheck.Repeats(s, T)) stop = true;
         }
 
@@ -306,7 +312,8 @@ void TVenue::DesignMinCurve() {
     TSplay& s = *a.Splay;
     const int last = rtl::CheckedSub(NumBoxes1, 1);
     // With one cabinet of the first model there is no splay below the top
-    // one to raise.
+    // one to raise.  The loop would raise index 0 and so put a splay-table
+    // step into the top angle: deliberately left out.
     if (last < 1) return;
     int k = last;
     const double x = CoverageStart;

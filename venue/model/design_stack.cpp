@@ -117,6 +117,8 @@ void TVenue::DesignGroundStack() {
             const int entries = a.CurrentBox->SplayCount;
             bool highRow = false;
             const int cap = StepCap(T, k, entries, highRow);
+            // Index k is capped before index 1 is tested, so when k is 1 the
+            // test sees the capped index, never one past the table.
             if (cap >= 0 && s.ChoiceIndex[k] > cap) s.ChoiceIndex[k] = cap;
             if (highRow && s.ChoiceIndex[1] > entries - 1) stop = true;
 

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "hardware/grid.h"
 #include "model/venue.h"
@@ -198,32 +201,141 @@ TEST_F(DesignAim, RayCorrectionOfALowIvorElkaArrayStaysNearItsAim) {
     EXPECT_LT(std::fabs(splay.Angle[0] - start), 20.0);
 }
 
-TEST_F(DesignAim, RayCorrectionBringsTheRayOntoTheCoverageStart) {
-    // One Elka under two subwoofers at 15 m.  With the splays still clear,
-    // the traced ray leaves the last element at the top angle + 20 degrees
-    // below the horizontal.  Far coverage starts aim so flat that the ray
-    // first points above the plane (it must turn down until it meets it);
-    // nearer ones hit far beyond the start first.  Either way the
-    // correction ends with the ray's hit within 0.25 m of the start, or
-    // (when a step jumps over it) the ray within one 0.1-degree step of
-    // the line from the last element to the start, without running away.
-    for (double start = 20.0; start <= 140.0; start += 7.0) {
-        VenueData d = FlatFloor(splay, "MIXIvorElka", 2, 1);
-        d.ArrayHeight = 15.0;
-        d.Plane1Length = 200.0;
-        d.CoverageStart = start;
-        d.CoverageStop = 190.0;
+// What one set-up of the ray correction left behind for the trace: the top
+// angle, and position and tilt of the last element.
+struct TraceState {
+    double top, distance, height, tilt;
+};
+
+// The error worked out by hand for a flat floor with its ears at `ear`: the
+// line through the last element, falling at tilt + 20 x (Elka count)
+// degrees, crosses the floor's line at x = -distance + (height - ear) /
+// tan(fall), ahead of the element or behind it.
+double HandError(const TraceState& t, int elkas, double ear, double start) {
+    const double fall = (t.tilt + 20.0 * elkas) / kDeg;
+    return -t.distance + (t.height - ear) / std::tan(fall) - start;
+}
+
+TEST_F(DesignAim, RayCorrectionEndsOnlyWithinReachFurtherOffOrAfter1001Steps) {
+    // Flat floors with 1.4 m ears.  The trace's line counts behind the last
+    // element too, so a ray that points above the floor (far starts) has its
+    // crossing behind the array.  Every step turns the top angle by 0.1 in
+    // the direction of the first error's sign, and the loop ends on the
+    // first step whose hit is within 0.25 m or further off than at first;
+    // after 1001 steps without either the aim comes back.
+    struct Case {
+        double height, start, length;
+        int subs, elkas;
+    };
+    std::vector<Case> cases = {{2.5, 3.0, 50.0, 2, 1}, {2.5, 8.0, 50.0, 1, 1},
+                               {6.0, 60.0, 150.0, 2, 3}, {8.0, 5.0, 50.0, 2, 2},
+                               {4.0, 12.0, 50.0, 3, 2}};
+    for (double start = 20.0; start <= 140.0; start += 7.0) cases.push_back({15.0, start, 200.0, 2, 1});
+    for (const Case& c : cases) {
+        VenueData d = FlatFloor(splay, "MIXIvorElka", c.subs, c.elkas);
+        d.ArrayHeight = c.height;
+        d.Plane1Length = c.length;
+        d.CoverageStart = c.start;
+        d.CoverageStop = c.length - 10.0;
         v.ApplyVenueData(d);
-        const std::uint64_t before = v.SetUpCount;
+        const int last = c.subs + c.elkas - 1;
+        std::vector<TraceState> seen;
+        v.OnSetUp = [&] {
+            const TLoudspeakerArray& a = *v.LSArray;
+            seen.push_back({splay.Angle[0], a.ElementDistance[last], a.ElementHeight[last], a.Tilt[last]});
+        };
         v.AimAtCoverageStart();
-        EXPECT_LT(v.SetUpCount - before, 300u) << start;
-        const TLoudspeakerArray& a = *v.LSArray;
-        const double toStart =
-            std::atan((a.ElementHeight[2] - 1.4) / (start + a.ElementDistance[2])) * kDeg;
-        const double ray = splay.Angle[0] + 20.0;
-        const double hit = -a.ElementDistance[2] +
-                           (a.ElementHeight[2] - 1.4) / std::tan(ray / kDeg);
-        EXPECT_TRUE(std::fabs(hit - start) < 0.25 || std::fabs(ray - toStart) <= 0.1 + 1e-9)
-            << "start " << start << " ray " << ray << " to start " << toStart << " hit " << hit;
+        v.OnSetUp = nullptr;
+        const std::string where = "height " + std::to_string(c.height) + " start " + std::to_string(c.start);
+        ASSERT_GE(seen.size(), 2u) << where;
+        const double e0 = HandError(seen[0], c.elkas, 1.4, c.start);
+        const double step = e0 > 0.0 ? 0.1 : -0.1;
+        std::size_t steps = seen.size() - 1;
+        const bool restored = steps == 1002;
+        if (restored) steps = 1001;
+        ASSERT_LE(steps, 1001u) << where;
+        for (std::size_t i = 1; i <= steps; ++i) {
+            EXPECT_NEAR(seen[i].top - seen[i - 1].top, step, 1e-9) << where << " step " << i;
+            const double e = HandError(seen[i], c.elkas, 1.4, c.start);
+            const bool out = std::fabs(e) < 0.25 || std::fabs(e) > std::fabs(e0);
+            if (i < steps) {
+                EXPECT_FALSE(out) << where << " ended late at step " << i << " error " << e;
+            } else {
+                EXPECT_TRUE(out || steps == 1001) << where << " ended early at step " << i << " error " << e;
+                EXPECT_EQ(restored, !out) << where;
+            }
+        }
+        EXPECT_EQ(splay.Angle[0], restored ? seen[0].top : seen[steps].top) << where;
+    }
+}
+
+TEST_F(DesignAim, RayCorrectionOfALowArrayStopsAfterOneStepAway) {
+    // Two subwoofers over one Elka at 2.5 m, coverage from 3 m.  Reference
+    // point 2.5 + 0.62 / 2 + 0.08 = 2.89, so an aim of 90 - atan2(3, 1.49)
+    // = 26.42 degrees and a top angle of 26.42 - 2 x 10 - 10.75 = -4.34.
+    // The line of the trace crosses the floor behind the array, and the
+    // first 0.1-degree step moves that crossing further off: the
+    // correction ends there (it used to turn on for 157 steps to -20.04).
+    VenueData d = FlatFloor(splay, "MIXIvorElka", 2, 1);
+    d.ArrayHeight = 2.5;
+    d.CoverageStart = 3.0;
+    v.ApplyVenueData(d);
+    const std::uint64_t before = v.SetUpCount;
+    v.AimAtCoverageStart();
+    const double aim = 90.0 - std::atan2(3.0, 2.89 - 1.4) * kDeg;
+    EXPECT_EQ(v.SetUpCount - before, 2u);
+    EXPECT_NEAR(splay.Angle[0], aim - 30.75 - 0.1, 1e-5);
+}
+
+TEST_F(DesignAim, RayCorrectionThatFindsNothingKeepsTheAim) {
+    // Two subwoofers over three Elka at 6 m, coverage from 60 m on a 150 m
+    // floor.  Aim 90 - atan2(60, 6 + 0.31 + 0.08 - 1.4) = 4.754 degrees, top
+    // angle 4.754 - 2 x 3 x 10 - 10.75 = -65.996: the traced ray leaves the
+    // last element 6 degrees above the horizontal and its line meets the
+    // floor 34 m behind the array.  No 0.1-degree step brings that crossing
+    // to the coverage start nor further off; after 1001 steps the array
+    // keeps its aim instead of being turned by 100 degrees.
+    VenueData d = FlatFloor(splay, "MIXIvorElka", 2, 3);
+    d.ArrayHeight = 6.0;
+    d.Plane1Length = 150.0;
+    d.CoverageStart = 60.0;
+    d.CoverageStop = 140.0;
+    v.ApplyVenueData(d);
+    const std::uint64_t before = v.SetUpCount;
+    v.AimAtCoverageStart();
+    const double aim = 90.0 - std::atan2(60.0, 6.39 - 1.4) * kDeg;
+    EXPECT_EQ(v.SetUpCount - before, 1u + 1001u + 1u);
+    EXPECT_NEAR(splay.Angle[0], aim - 70.75, 1e-5);
+}
+
+TEST_F(DesignAim, NoUsableCoverageStopSkipsEveryDesign) {
+    // A coverage stop of 0 or one that is no number: whatever the array
+    // type and rig mode, no design runs and the angles stay.
+    struct Case {
+        const char* type;
+        int rig, n1, n2;
+    };
+    const Case cases[] = {
+        {"Elka", 1, 3, 0},      {"MIXIvorElka", 1, 2, 2}, {"Elka", 2, 3, 0},
+        {"Arvo", 2, 4, 0},      {"MIXDoviElka", 2, 3, 2}, {"Arvo", 1, 6, 0},
+        {"Arvo", 1, 2, 0},
+    };
+    const double stops[] = {0.0, std::nan(""), HUGE_VAL, -HUGE_VAL};
+    for (const Case& c : cases) {
+        for (double stop : stops) {
+            VenueData d = FlatFloor(splay, c.type, c.n1, c.n2);
+            d.RigMode = c.rig;
+            d.PickOption = c.rig == 2 ? 6 : 1;
+            d.ArrayHeight = c.rig == 2 ? 1.0 : 8.0;
+            d.CoverageStop = stop;
+            d.AutoDesign = false;
+            v.ApplyVenueData(d);
+            SetAngles({1.25, 0.5, 3.0, 2.0});
+            splay.ChoiceIndex[1] = 1;
+            v.Design();
+            EXPECT_EQ(v.LastDesign, TDesignRoutine::None) << c.type << " rig " << c.rig << " stop " << stop;
+            ExpectAngles(splay, 0, {1.25, 0.5, 3.0, 2.0});
+            EXPECT_EQ(splay.ChoiceIndex[1], 1) << c.type;
+        }
     }
 }

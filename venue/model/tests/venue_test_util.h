@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -67,10 +66,12 @@ protected:
     TVenue v;
 };
 
+// The caller's file and line come from __builtin_FILE / __builtin_LINE:
+// clang 14 with libstdc++ 12 offers no std::source_location.
 // Splay angles first, first + 1, ... are exactly `angles`.
 inline void ExpectAngles(const TSplay& s, int first, std::initializer_list<double> angles,
-                         std::source_location at = std::source_location::current()) {
-    const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "checked here");
+                         const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    const ::testing::ScopedTrace trace(file, line, "checked here");
     int k = first;
     for (double a : angles) {
         EXPECT_EQ(s.Angle[k], a) << "splay " << k;
@@ -80,8 +81,8 @@ inline void ExpectAngles(const TSplay& s, int first, std::initializer_list<doubl
 
 // Choice indexes first, first + 1, ... are exactly `indexes`.
 inline void ExpectIndexes(const TSplay& s, int first, std::initializer_list<int> indexes,
-                          std::source_location at = std::source_location::current()) {
-    const ::testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "checked here");
+                          const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    const ::testing::ScopedTrace trace(file, line, "checked here");
     int k = first;
     for (int i : indexes) {
         EXPECT_EQ(s.ChoiceIndex[k], i) << "index " << k;
