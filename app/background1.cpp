@@ -23,11 +23,10 @@
 #include "core/numtext.h"
 #include "core/rounding.h"
 #include "fonts.h"
+#include "form_build.h"
 #include "hardware/splay.h"
-#include "hardware/units.h"
 #include "mechdll5.h"
 #include "model/venue.h"
-#include "model/venue_values.h"
 #include "qt/qt_canvas.h"
 #include "qtapp/connect.h"
 #include "qtapp/guarded.h"
@@ -38,54 +37,15 @@
 
 namespace {
 
-constexpr int kToolBarHeight = 40;
-
 // Exit status when the rigging library does not initialise.
 constexpr int kLibraryInitFailed = 3;
 
-template <class W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QToolButton* ToolButton(QWidget* parent, const char* name, const QString& text,
-                        QStyle::StandardPixmap icon) {
-    auto* b = Named(new QToolButton(parent), name);
-    b->setText(text);
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    return b;
-}
-
-QLineEdit* Edit(QWidget* parent, const char* name, const QString& text) {
-    auto* e = Named(new QLineEdit(text, parent), name);
-    e->setFixedWidth(70);
-    return e;
-}
-
-// A small picture for the drawings: a framed logo.
-rtl::Picture LogoPicture(int w, int h, const std::string& name) {
-    rtl::Picture p(w, h, rtl::colors::White, name);
-    for (int x = 0; x < w; ++x) {
-        p.Set(x, 0, rtl::colors::Navy);
-        p.Set(x, h - 1, rtl::colors::Navy);
-    }
-    for (int y = 0; y < h; ++y) {
-        p.Set(0, y, rtl::colors::Navy);
-        p.Set(w - 1, y, rtl::colors::Navy);
-    }
-    return p;
-}
-
-double ParseEditNumber(const QLineEdit* edit) {
-    double v = 0.0;
-    const std::string text = edit->text().toStdString();
-    if (!rtl::TryParseDouble(text, v))
-        throw rtl::RuntimeError(1, "'" + text + "' is not a valid floating point value");
-    return v;
-}
+constexpr formbuild::On<QTimer> kTimerHandlers[] = {
+    {&TForm1::Timer1, &TForm1::Timer1Timer},
+};
+constexpr formbuild::On<QPushButton> kButtonHandlers[] = {
+    {&TForm1::BitBtn3, &TForm1::BitBtn3Click},
+};
 
 }  // namespace
 
@@ -128,6 +88,8 @@ TForm1::~TForm1() {
     FVenue.reset();
 }
 
+// The window, then each area's controls (app/README.md maps the areas to
+// their files).  Children made later lie above earlier ones.
 void TForm1::BuildForm() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orandel 4.1"));
@@ -135,194 +97,38 @@ void TForm1::BuildForm() {
     setFont(WindowFont("Arial", 11));
     resize(824, 751);
 
-    // Tool bar of pages and commands.
-    PagesToolBar = Named(new QWidget(this), "PagesToolBar");
-    LoadTBut = ToolButton(PagesToolBar, "LoadTBut", QStringLiteral("Load"), QStyle::SP_DialogOpenButton);
-    DesignTBut = ToolButton(PagesToolBar, "DesignTBut", QStringLiteral("Design"), QStyle::SP_MediaPlay);
-    VenTBut = ToolButton(PagesToolBar, "VenTBut", QStringLiteral("Venue"), QStyle::SP_DirHomeIcon);
-    ArrayTBut = ToolButton(PagesToolBar, "ArrayTBut", QStringLiteral("Array"), QStyle::SP_FileDialogListView);
-    RigTBut = ToolButton(PagesToolBar, "RigTBut", QStringLiteral("Patch"), QStyle::SP_DriveNetIcon);
-    DevTBut = ToolButton(PagesToolBar, "DevTBut", QStringLiteral("Dev"), QStyle::SP_ComputerIcon);
-    PrintTBut = ToolButton(PagesToolBar, "PrintTBut", QStringLiteral("Print"), QStyle::SP_FileIcon);
-    PrintSUTBut = ToolButton(PagesToolBar, "PrintSUTBut", QStringLiteral("Print Setup"), QStyle::SP_FileDialogDetailedView);
-    SaveTBut = ToolButton(PagesToolBar, "SaveTBut", QStringLiteral("Save"), QStyle::SP_DialogSaveButton);
-    webtbut = ToolButton(PagesToolBar, "webtbut", QStringLiteral("Web"), QStyle::SP_BrowserReload);
-    mailtbut = ToolButton(PagesToolBar, "mailtbut", QStringLiteral("Mail"), QStyle::SP_ArrowForward);
-    HelpTBut = ToolButton(PagesToolBar, "HelpTBut", QStringLiteral("Help"), QStyle::SP_DialogHelpButton);
-    tbauto = ToolButton(PagesToolBar, "tbauto", QStringLiteral("Auto "), QStyle::SP_BrowserReload);
-    tbman = ToolButton(PagesToolBar, "tbman", QStringLiteral("Manual"), QStyle::SP_ArrowUp);
-    tbauto->setCheckable(true);
-    tbman->setCheckable(true);
-    tbauto->setAutoExclusive(true);
-    tbman->setAutoExclusive(true);
-    tbauto->setChecked(true);
-    Image8 = Named(new qtapp::PictureBox(PagesToolBar), "Image8");
-    Image8->setFixedSize(24, 24);
-    Image8->setToolTip(QStringLiteral("Rigging safety"));
+    BuildToolBar();
+    BuildPages();
+    BuildArrayControls();
+    BuildUnits();
+    BuildVenuePage();
+    BuildCabinetChoice();
+    BuildArrayPage();
+    BuildPicture();
 
-    // The picture.
-    Panel1 = Named(new QWidget(this), "Panel1");
-    image1 = Named(new qtapp::PictureBox(Panel1), "image1");
-    image1->setCursor(Qt::CrossCursor);
-
-    // The pages.
-    PageControl1 = Named(new QTabWidget(this), "PageControl1");
-    VenueTab = Named(new QWidget, "VenueTab");
-    ArrayTab = Named(new QWidget, "ArrayTab");
-    ProcessorTab = Named(new QWidget, "ProcessorTab");
-    AmpTab = Named(new QWidget, "AmpTab");
-    DEVTAB = Named(new QWidget, "DEVTAB");
-    PageControl1->addTab(VenueTab, QStringLiteral("Venue"));
-    PageControl1->addTab(ArrayTab, QStringLiteral("Array"));
-    PageControl1->addTab(ProcessorTab, QStringLiteral("Processor"));
-    PageControl1->addTab(AmpTab, QStringLiteral("Amps"));
-    PageControl1->addTab(DEVTAB, QStringLiteral("Dev"));
-
-    // Venue page: the splay grids, the units and the venue values (in
-    // metres until a design starts; the values' own handlers format them).
-    ArvoStrGrid = Named(new QTableWidget(3, 8, VenueTab), "ArvoStrGrid");
-    ArvoStrGrid->setGeometry(4, 4, 420, 96);
-    ArvoStrGrid->verticalHeader()->setVisible(false);
-    BexaStrGrid = Named(new QTableWidget(3, 8, VenueTab), "BexaStrGrid");
-    BexaStrGrid->setGeometry(4, 104, 420, 0);
-    BexaStrGrid->hide();
-    auto* units = Named(new QGroupBox(QStringLiteral("Units"), VenueTab), "UnitsGB");
-    units->setGeometry(430, 4, 170, 64);
-    MetricRad = Named(new QRadioButton(QStringLiteral("m / kg - Metric"), units), "MetricRad");
-    MetricRad->setGeometry(8, 18, 156, 20);
-    ImperialRad = Named(new QRadioButton(QStringLiteral("ft / lb - Imperial"), units), "ImperialRad");
-    ImperialRad->setGeometry(8, 38, 156, 20);
-    MetricRad->setChecked(true);
-
-    struct EditSpec {
-        QLineEdit** edit;
-        const char* name;
-        const char* caption;
-        const char* text;
-    };
-    const EditSpec edits[] = {
-        {&MaxPickHeight, "MaxPickHeight", "Max pick height", "20"},
-        {&MinTrimHeight, "MinTrimHeight", "Min trim height", "3"},
-        {&ArrayHeight, "ArrayHeight", "Array height", "6"},
-        {&CovStart, "CovStart", "Coverage start", "1"},
-        {&CovStop, "CovStop", "Coverage stop", "80"},
-        {&P1Length, "P1Length", "Plane 1 length", "60"},
-        {&P1Height, "P1Height", "Plane 1 height", "0"},
-        {&P2Length, "P2Length", "Plane 2 length", "20"},
-        {&P2Height, "P2Height", "Plane 2 height", "4"},
-        {&P2elev, "P2elev", "Plane 2 elevation", "0"},
-        {&P3Length, "P3Length", "Plane 3 length", "13"},
-        {&P3Height, "P3Height", "Plane 3 height", "0"},
-        {&p3elev, "p3elev", "Plane 3 elevation", "0"},
-        {&P3dist, "P3dist", "Plane 3 distance", "80"},
-    };
-    int i = 0;
-    for (const EditSpec& e : edits) {
-        const int col = i / 5, row = i % 5;
-        auto* caption = new QLabel(QString::fromLatin1(e.caption), VenueTab);
-        caption->setGeometry(610 + col * 190, 4 + row * 24, 100, 20);
-        *e.edit = Edit(VenueTab, e.name, QString::fromLatin1(e.text));
-        (*e.edit)->move(712 + col * 190, 4 + row * 24);
-        ++i;
-    }
-    auto* boxesCaption = new QLabel(QStringLiteral("Cabinets"), VenueTab);
-    boxesCaption->setGeometry(430, 76, 60, 20);
-    NumBoxes = Edit(VenueTab, "NumBoxes", QStringLiteral("10"));
-    NumBoxes->setFixedWidth(40);
-    NumBoxes->move(492, 76);
-    NumBoxes->setReadOnly(true);
-    numbox1updn = Named(new qtapp::UpDown(VenueTab), "numbox1updn");
-    numbox1updn->move(534, 76);
-    numbox1updn->SetRange(1, 40);
-
-    // Array page.
-    arvoGB = Named(new QGroupBox(QStringLiteral("Cabinets"), ArrayTab), "arvoGB");
-    arvoGB->setGeometry(4, 4, 150, 200);
-    BexaGB = Named(new QGroupBox(QStringLiteral("Second model"), ArrayTab), "BexaGB");
-    BexaGB->setGeometry(158, 4, 150, 200);
-    alldovirad = Named(new QRadioButton(QStringLiteral("All Dovi"), arvoGB), "alldovirad");
-    alldovirad->setGeometry(6, 20, 130, 20);
-    allarvoxrad = Named(new QRadioButton(QStringLiteral("All Arvo"), arvoGB), "allarvoxrad");
-    allarvoxrad->setGeometry(6, 42, 130, 20);
-    mixarvoxbexarad = Named(new QRadioButton(QStringLiteral("Arvo + Bexa"), arvoGB), "mixarvoxbexarad");
-    mixarvoxbexarad->setGeometry(6, 64, 130, 20);
-    numhobaed = Named(new QLineEdit(QStringLiteral("10"), BexaGB), "numhobaed");
-    numhobaed->setGeometry(6, 20, 40, 20);
-    numhobaupdn = Named(new qtapp::UpDown(BexaGB), "numhobaupdn");
-    numhobaupdn->move(48, 19);
-    numhobaupdn->SetRange(1, 40);
-    matchhobabut = Named(new QPushButton(QStringLiteral("Match Hoba"), BexaGB), "matchhobabut");
-    matchhobabut->setGeometry(6, 46, 100, 24);
-    UpdateEaseBut = Named(new QPushButton(QStringLiteral("Update"), BexaGB), "UpdateEaseBut");
-    UpdateEaseBut->setGeometry(6, 74, 100, 24);
-
-    Panel7 = Named(new QWidget(ArrayTab), "Panel7");
-    Panel7->setGeometry(312, 4, 250, 260);
-    auto rigLabel = [this](const char* caption, int y) {
-        auto* l = new QLabel(QString::fromLatin1(caption), Panel7);
-        l->setGeometry(4, y, 110, 18);
-    };
-    auto valueLabel = [this](const char* name, int x, int y, int w) {
-        auto* l = Named(new QLabel(Panel7), name);
-        l->setGeometry(x, y, w, 18);
-        return l;
-    };
-    rigLabel("Total Mass  = ", 4);
-    MTOTlab = valueLabel("MTOTlab", 116, 4, 120);
-    rigLabel("Front Pick Load", 24);
-    FFlab = valueLabel("FFlab", 116, 24, 120);
-    rigLabel("Rear Pick Load", 44);
-    FRlab = valueLabel("FRlab", 116, 44, 120);
-    rigLabel("Best lift bar hole", 64);
-    bestholelab = valueLabel("bestholelab", 116, 64, 120);
-    rigLabel("Lift bar angle", 84);
-    bestanglab = valueLabel("bestanglab", 116, 84, 120);
-    Label77 = valueLabel("Label77", 4, 110, 246);
-    Label4 = valueLabel("Label4", 4, 130, 246);
-    Label5 = valueLabel("Label5", 4, 150, 246);
-    Label6 = valueLabel("Label6", 4, 170, 246);
-    gridimg = Named(new qtapp::PictureBox(Panel7), "gridimg");
-    gridimg->setGeometry(4, 194, 240, 60);
-
-    // Patch page.
-    Panel16 = Named(new QWidget(ProcessorTab), "Panel16");
-    Image3 = Named(new qtapp::PictureBox(ProcessorTab), "Image3");
-
-    // Strips over the picture, placed by the paint road.
-    Panel14 = Named(new QWidget(this), "Panel14");
-    Panel14->setGeometry(0, 0, 400, 73);
-    PaintBox2 = Named(new qtapp::PictureBox(Panel14), "PaintBox2");
-    PaintBox2->setGeometry(0, 0, 400, 73);
-    Panel14->hide();
-    Panel22 = Named(new QWidget(this), "Panel22");
-    Panel22->setGeometry(0, 0, 320, 24);
-    showupperrad = Named(new QRadioButton(Panel22), "showupperrad");
-    showupperrad->setGeometry(2, 2, 150, 20);
-    showlowerrad = Named(new QRadioButton(Panel22), "showlowerrad");
-    showlowerrad->setGeometry(160, 2, 150, 20);
-    showupperrad->setChecked(true);
-    Panel22->hide();
-
-    BitBtn3 = Named(new QPushButton(QStringLiteral("Exit"), this), "BitBtn3");
+    BitBtn3 = formbuild::Make<QPushButton>(this, "BitBtn3", "Exit");
     BitBtn3->hide();
-
-    Timer1 = Named(new QTimer(this), "Timer1");
+    Timer1 = formbuild::Named(new QTimer(this), "Timer1");
     Timer1->setInterval(50);
-
-    Image2Picture = LogoPicture(263, 281, "Image2");
-    Image5Picture = LogoPicture(64, 64, "Image5");
 }
 
-void TForm1::ArrangeToolBar() {
-    // The buttons that are shown sit side by side, the lamp after them.
-    int x = 4;
-    for (QToolButton* b : {LoadTBut, SaveTBut, DesignTBut, VenTBut, ArrayTBut, RigTBut, DevTBut,
-                           PrintTBut, PrintSUTBut, webtbut, mailtbut, HelpTBut, tbauto, tbman}) {
-        if (b->isHidden()) continue;
-        b->setGeometry(x, 1, 62, kToolBarHeight - 2);
-        x += 64;
+void TForm1::BuildPages() {
+    PageControl1 = formbuild::Make<QTabWidget>(this, "PageControl1");
+    const struct {
+        QWidget* TForm1::*page;
+        const char* name;
+        const char* caption;
+    } pages[] = {
+        {&TForm1::VenueTab, "VenueTab", "Venue"},
+        {&TForm1::ArrayTab, "ArrayTab", "Array"},
+        {&TForm1::ProcessorTab, "ProcessorTab", "Processor"},
+        {&TForm1::AmpTab, "AmpTab", "Amps"},
+        {&TForm1::DEVTAB, "DEVTAB", "Dev"},
+    };
+    for (const auto& p : pages) {
+        this->*p.page = formbuild::Make<QWidget>(nullptr, p.name);
+        PageControl1->addTab(this->*p.page, formbuild::Text(p.caption));
     }
-    Image8->move(x + 8, (kToolBarHeight - 24) / 2);
 }
 
 int TForm1::DefaultWindowHeight() { return rtl::Round(height() * 0.4); }
@@ -442,8 +248,7 @@ void TForm1::Construct() {
     matchhobabut->setEnabled(true);
     UpdateEaseBut->hide();
     // The unit radios must be connected before the settings are read.
-    qtapp::OnRadioClick(MetricRad, this, [this] { MetricRadClick(); });
-    qtapp::OnRadioClick(ImperialRad, this, [this] { ImperialRadClick(); });
+    ConnectUnits();
     LoadSettings();
     FMixedChoice = 0;
     FBusy1 = 0;
@@ -453,8 +258,8 @@ void TForm1::Construct() {
 }
 
 void TForm1::ConnectHandlers() {
-    connect(Timer1, &QTimer::timeout, this, qtapp::Guarded([this] { Timer1Timer(); }));
-    connect(BitBtn3, &QPushButton::clicked, this, qtapp::Guarded([this] { BitBtn3Click(); }));
+    formbuild::Connect(*this, kTimerHandlers);
+    formbuild::Connect(*this, kButtonHandlers);
     // A page change lays the window out for the new page and paints it.
     connect(PageControl1, &QTabWidget::currentChanged, this,
             qtapp::Guarded([this] { FormPaint(PageControl1); }));
@@ -484,40 +289,6 @@ void TForm1::LoadSettings() {
 void TForm1::SaveSettings() {
     settings::WriteSettingsFile(SettingsPathWritten(), FMetric == 1 ? settings::Units::Metric
                                                                      : settings::Units::Imperial);
-}
-
-// --- units --------------------------------------------------------------------
-
-void TForm1::MetricRadClick() {
-    const bool wasImperial = FMetric == 0;
-    if (MetricRad->isChecked()) FMetric = 1;
-    if (wasImperial) {
-        ConvertEditUnits();
-        if (FNoDesign == 0) Recalculate();
-    }
-    SaveSettings();
-}
-
-void TForm1::ImperialRadClick() {
-    const bool wasMetric = FMetric == 1;
-    if (ImperialRad->isChecked()) FMetric = 0;
-    if (wasMetric) {
-        ConvertEditUnits();
-        if (FNoDesign == 0) Recalculate();
-    }
-    SaveSettings();
-}
-
-void TForm1::ConvertEditUnits() {
-    const double factor = FMetric == 1 ? units::kMetresPerFoot : units::kFeetPerMetre;
-    // The typed lengths, in the order the venue value list gives.
-    for (std::string_view name : UnitConversionEdits()) {
-        const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-        auto* e = findChild<QLineEdit*>(objectName);
-        if (e == nullptr) throw rtl::RuntimeError(0, "No edit " + std::string(name));
-        const double v = ParseEditNumber(e) * factor;
-        e->setText(QString::fromStdString(rtl::FormatFixed(v, 5, 1)));
-    }
 }
 
 // --- start-up and closing ----------------------------------------------------
@@ -554,85 +325,4 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::exit(0);
 }
 
-void TForm1::LoadVenueFromCommandLine(const std::string& path) {
-    throw rtl::RuntimeError(1, "Venue files cannot be opened yet: " + path);
-}
-
-// Filled in by the array controls, the array page and the file roads.
-void TForm1::SetupArrayControls() {}
-void TForm1::UpdateArrayPage() {}
-void TForm1::RefreshControls() {}
-
 void TForm1::SetRigReadout(std::unique_ptr<TRigReadout> readout) { FReadout = std::move(readout); }
-
-// --- layout --------------------------------------------------------------------
-
-void TForm1::ArrangeAligned() {
-    const int w = width();
-    PagesToolBar->setGeometry(0, 0, w, kToolBarHeight);
-    ArrangeToolBar();
-    QRect area(0, kToolBarHeight, w, std::max(0, height() - kToolBarHeight));
-
-    // The order of the platform's alignment: top, bottom, left, then the
-    // client area takes what is left.
-    struct Item {
-        QWidget* widget;
-        TAlign align;
-        int size;
-    };
-    const Item items[] = {{PageControl1, PageControl1Align,
-                           PageControl1Align == TAlign::Left ? FPageControlWidth : FPageControlHeight},
-                          {Panel1, Panel1Align, FPanel1Height}};
-    for (TAlign pass : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Client}) {
-        for (const Item& it : items) {
-            if (it.align != pass) continue;
-            const int size = std::max(0, it.size);
-            switch (pass) {
-            case TAlign::Top: {
-                const int h = std::min(size, area.height());
-                it.widget->setGeometry(area.left(), area.top(), area.width(), h);
-                area.setTop(area.top() + h);
-                break;
-            }
-            case TAlign::Bottom: {
-                const int h = std::min(size, area.height());
-                it.widget->setGeometry(area.left(), area.bottom() + 1 - h, area.width(), h);
-                area.setBottom(area.bottom() - h);
-                break;
-            }
-            case TAlign::Left: {
-                const int wl = std::min(size, area.width());
-                it.widget->setGeometry(area.left(), area.top(), wl, area.height());
-                area.setLeft(area.left() + wl);
-                break;
-            }
-            case TAlign::Client:
-                it.widget->setGeometry(area);
-                break;
-            default:
-                break;
-            }
-        }
-    }
-    image1->setGeometry(0, 0, Panel1->width(), Panel1->height());
-}
-
-void TForm1::resizeEvent(QResizeEvent*) {
-    ArrangeAligned();
-    if (FReady) qtapp::RunGuarded([this] { ScreenResizeExecute(this); });
-}
-
-void TForm1::ScreenResizeExecute(QObject* sender) { FormPaint(sender); }
-
-void TForm1::DrawVenueInto(int width, int height, bool redrawFlags, int selElement,
-                           bool useImage2) {
-    TVenueDrawCall call;
-    call.Width = width;
-    call.Height = height;
-    for (int k = 0; k <= 10; ++k) call.ViewFlags[static_cast<std::size_t>(k)] = FViewFlags[k];
-    if (redrawFlags)
-        for (int k : {1, 3, 4, 5, 7}) call.ViewFlags[static_cast<std::size_t>(k)] = 0;
-    call.SelElement = selElement;
-    call.UseImage2 = useImage2;
-    DrawVenueSection(*this, FVenueImage->Canvas(), call);
-}

@@ -313,14 +313,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildForm();
+    // Building: the window's frame and one builder per area of the window,
+    // each in the area's own file (app/README.md).
+    void BuildForm();           // background1.cpp: the window, pages, timer
+    void BuildPages();          // background1.cpp
+    void BuildToolBar();        // form_units_toolbar.cpp
+    void BuildUnits();          // form_units_toolbar.cpp
+    void BuildArrayControls();  // form_array_controls.cpp
+    void BuildVenuePage();      // form_venue_page.cpp
+    void BuildCabinetChoice();  // form_cabinet_choice.cpp
+    void BuildArrayPage();      // form_array_page.cpp
+    void BuildPicture();        // form_picture.cpp
     void Construct();
+    // The handlers' connections, made once construction is done; the unit
+    // radios' before the settings file is read.
     void ConnectHandlers();
+    void ConnectUnits();
     // Draws the venue section into FVenueImage.
     void DrawVenueInto(int width, int height, bool redrawFlags, int selElement, bool useImage2);
     // Hands the rigging results to the warnings window, places and shows it.
     void ShowWarningsWindow();
     void FillRigResults();
+
+    static constexpr int kToolBarHeight = 40;
 
     TForm1Environment FEnv;
     Tmechwarn* FWarnings = nullptr;

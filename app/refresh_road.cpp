@@ -1,5 +1,6 @@
-// The four routines every change of the main window ends in, and the paint
-// road that lays out and draws the active page.
+// The four routines every change of the main window ends in.  The paint
+// road that lays out and draws the active page is the picture's
+// (form_picture.cpp).
 
 #include <QGroupBox>
 #include <QLabel>
@@ -158,66 +159,4 @@ void TForm1::ShowWarningsWindow() {
     w.raise();
     w.activateWindow();
     w.setFocus();
-}
-
-// --- painting -----------------------------------------------------------------
-
-void TForm1::FormPaint(QObject*) {
-    if (!FVenue) return;
-    using rtl::CheckedAdd;
-    const int page = PageControl1->currentIndex();
-    const double dpiScale = screen() != nullptr ? screen()->logicalDotsPerInch() / 96.0 : 1.0;
-    switch (page) {
-    case 0: {
-        PageControl1Align = TAlign::Bottom;
-        FPageControlHeight = CheckedAdd(ArvoStrGrid->height(), 110);
-        Panel1Align = TAlign::Client;
-        ArrangeAligned();
-        FVenueImage->SetSize(image1->width(), image1->height());
-        // No cabinet is marked on this page.
-        DrawVenueInto(Panel1->width(), Panel1->height(), false, 50, true);
-        image1->SetPicture(FVenueImage->Image());
-        Panel14->hide();
-        SetupArrayControls();
-        if (FNoDesign == 0) ShowRiggingLoads();
-        break;
-    }
-    case 1: {
-        PageControl1Align = TAlign::Left;
-        FPageControlWidth = CheckedAdd(
-            CheckedAdd(CheckedAdd(arvoGB->width(), BexaGB->width()), Panel7->width()), 6);
-        Panel1Align = TAlign::Client;
-        ArrangeAligned();
-        FVenueImage->SetSize(image1->width(), image1->height());
-        if (TLoudspeakerArray* a = FVenue->LSArray.get())
-            a->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(), Panel1->height(),
-                            FMetric != 0, FRigMode, false, FHobaMatched != 0);
-        image1->SetPicture(FVenueImage->Image());
-        FSideViewImage->SetSize(gridimg->width(), gridimg->height());
-        gridimg->SetPicture(FSideViewImage->Image());
-        Panel14->hide();
-        RedrawWithAngles();
-        UpdateArrayPage();
-        break;
-    }
-    case 2: {
-        PageControl1Align = TAlign::Left;
-        FPageControlWidth = rtl::Round(dpiScale * 315);
-        Panel16->setGeometry(0, 0, ProcessorTab->width(), rtl::Round(dpiScale * 160));
-        Image3->setGeometry(0, Panel16->height(), ProcessorTab->width(),
-                            std::max(0, ProcessorTab->height() - Panel16->height()));
-        Panel1Align = TAlign::Client;
-        ArrangeAligned();
-        FVenueImage->SetSize(image1->width(), image1->height());
-        image1->SetPicture(FVenueImage->Image());
-        break;
-    }
-    case 3:
-        Panel1Align = TAlign::Top;
-        FPanel1Height = rtl::Round(height() * 0.25);
-        ArrangeAligned();
-        break;
-    default:
-        break;
-    }
 }

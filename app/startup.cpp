@@ -19,6 +19,12 @@ TForm3* Form3 = nullptr;
 TSurveyForm* SurveyForm = nullptr;
 Tssform* ssform = nullptr;
 
+void NameApplication() {
+    // The name only: a display name set here would be appended by the
+    // platform to every window's caption ("Orandel 4.1 — ...").
+    QApplication::setApplicationName(QStringLiteral("Corvane Audio Orandel 4.1"));
+}
+
 int RunProgram(int argc, char** argv) {
     InitAllowedAngles();
     qtapp::GuardedApplication app(argc, argv);
@@ -31,8 +37,7 @@ int RunProgram(int argc, char** argv) {
     Form2->raise();
     QApplication::processEvents();
 
-    QApplication::setApplicationName(QStringLiteral("Corvane Audio Orandel 4.1"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvane Audio Orandel 4.1"));
+    NameApplication();
 
     std::unique_ptr<TForm1> main;
     std::unique_ptr<Tmechwarn> warnings;

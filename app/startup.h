@@ -19,5 +19,9 @@ extern TForm3* Form3;
 extern TSurveyForm* SurveyForm;
 extern Tssform* ssform;
 
+// The application's title, "Corvane Audio Orandel 4.1"; the windows'
+// captions are shown as they are, nothing appended.
+void NameApplication();
+
 // Runs the whole program; returns its exit status.
 int RunProgram(int argc, char** argv);

@@ -51,9 +51,10 @@ void RoundTo(Decimal& d, int count) {
             --i;
         }
         if (i < 0) {
-            d.digits.insert(d.digits.begin(), '1');
-            d.digits.pop_back();
-            if (d.digits.empty()) d.digits = "1";
+            // All nines: one more digit in front, "999" -> "100" with the
+            // exponent one up.
+            d.digits.assign(static_cast<std::size_t>(std::max(count, 1)), '0');
+            d.digits[0] = '1';
             d.exponent += 1;
         } else {
             d.digits[i] += 1;
@@ -67,8 +68,12 @@ std::string Sign(const Decimal& d) { return (d.negative && !d.digits.empty()) ? 
 std::string Scientific(const Decimal& d) {
     std::string s = Sign(d);
     s += d.digits[0];
-    if (d.digits.size() > 1) s += "." + d.digits.substr(1);
-    s += "E" + std::to_string(d.exponent - 1);
+    if (d.digits.size() > 1) {
+        s += '.';
+        s.append(d.digits, 1, std::string::npos);
+    }
+    s += 'E';
+    s += std::to_string(d.exponent - 1);
     return s;
 }
 
@@ -82,10 +87,11 @@ std::string Plain(const Decimal& d, int decimals) {
         if (d.digits.size() > static_cast<std::size_t>(d.exponent)) frac = d.digits.substr(d.exponent);
     } else {
         intPart = "0";
-        frac = std::string(-d.exponent, '0') + d.digits;
+        frac.assign(static_cast<std::size_t>(-d.exponent), '0');
+        frac += d.digits;
     }
     if (d.digits.empty()) {
-        intPart = "0";
+        intPart.assign(1, '0');
         frac.clear();
     }
     if (decimals >= 0) {

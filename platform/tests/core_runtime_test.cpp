@@ -111,6 +111,25 @@ void ExpectNumberTexts() {
 
 TEST(NumberTexts, GeneralAndFixedFormats) { ExpectNumberTexts(); }
 
+// Rounding that carries through every digit gives one digit more in front,
+// also when no digit of the value is kept.
+TEST(NumberTexts, ACarryThroughAllNinesAddsALeadingOne) {
+    const struct {
+        double v;
+        int precision, digits;
+        const char* text;
+    } cases[] = {
+        {0.06, 4, 1, "0.1"},     {0.96, 4, 1, "1.0"},    {99.96, 4, 1, "100.0"},
+        {-0.96, 4, 1, "-1.0"},   {0.996, 2, -1, "1"},    {0.0996, 2, -1, "0.1"},
+        {999.96, 4, 0, "1000"},
+    };
+    for (const auto& c : cases) {
+        const std::string got =
+            c.digits < 0 ? FormatGeneral(c.v, c.precision) : FormatFixed(c.v, c.precision, c.digits);
+        EXPECT_EQ(got, c.text) << c.v << " " << c.precision << " " << c.digits;
+    }
+}
+
 TEST(NumberTexts, UseAPointUnderACommaLocale) {
     const char* locales[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "C.UTF-8"};
     const char* chosen = nullptr;

@@ -36,7 +36,7 @@ public:
         const double ys[7] = {0.02, 0.015, 0.01, 0.005, 0.0, -0.005, -0.01};
         for (int k = 0; k < 7; ++k) {
             Box.Holes[k] = TBoxHole{k % 2 == 0 ? 0.05 : 0.06, ys[k]};
-            Box.HoleCaptions[k] = "A" + std::to_string(k + 1);
+            Box.HoleCaptions[k] = std::string{'A', static_cast<char>('1' + k)};
         }
         Box.SplayCount = 7;
         Bar.CabinetHole[0] = 3;

@@ -1,0 +1,110 @@
+// The main window's controls as its areas build them: each is found once by
+// its name, is the control the window keeps, sits in its container and
+// shows its caption.  The names are how tests and handlers find controls.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include <functional>
+
+#include "background1.h"
+#include "qtapp/picturebox.h"
+#include "qtapp/updown.h"
+#include "test_support.h"
+
+namespace {
+
+QString Caption(const QWidget* w) {
+    if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    return {};
+}
+
+struct Row {
+    const char* name;
+    std::function<QWidget*(TForm1&)> member;
+    const char* parent;  // object name of the container
+    const char* caption;
+    QRect place;  // empty: placed by the layout, not checked; height -1: its own
+};
+
+#define M(m) [](TForm1& f) -> QWidget* { return f.m; }
+
+const Row kRows[] = {
+    // tool bar and units
+    {"LoadTBut", M(LoadTBut), "PagesToolBar", "Load", {}},
+    {"DesignTBut", M(DesignTBut), "PagesToolBar", "Design", {}},
+    {"RigTBut", M(RigTBut), "PagesToolBar", "Patch", {}},
+    {"PrintSUTBut", M(PrintSUTBut), "PagesToolBar", "Print Setup", {}},
+    {"tbauto", M(tbauto), "PagesToolBar", "Auto ", {}},
+    {"tbman", M(tbman), "PagesToolBar", "Manual", {}},
+    {"Image8", M(Image8), "PagesToolBar", "", {}},
+    {"MetricRad", M(MetricRad), "UnitsGB", "m / kg - Metric", {8, 18, 156, 20}},
+    {"ImperialRad", M(ImperialRad), "UnitsGB", "ft / lb - Imperial", {8, 38, 156, 20}},
+    // venue values and cabinet count
+    {"MaxPickHeight", M(MaxPickHeight), "VenueTab", "20", {712, 4, 70, -1}},
+    {"CovStop", M(CovStop), "VenueTab", "80", {712, 100, 70, -1}},
+    {"P1Length", M(P1Length), "VenueTab", "60", {902, 4, 70, -1}},
+    {"P3dist", M(P3dist), "VenueTab", "80", {1092, 76, 70, -1}},
+    {"NumBoxes", M(NumBoxes), "VenueTab", "10", {492, 76, 40, -1}},
+    {"numbox1updn", M(numbox1updn), "VenueTab", "", {}},
+    {"ArvoStrGrid", M(ArvoStrGrid), "VenueTab", "", {4, 4, 420, 96}},
+    {"BexaStrGrid", M(BexaStrGrid), "VenueTab", "", {4, 104, 420, 0}},
+    // array page
+    {"arvoGB", M(arvoGB), "ArrayTab", "Cabinets", {4, 4, 150, 200}},
+    {"BexaGB", M(BexaGB), "ArrayTab", "Second model", {158, 4, 150, 200}},
+    {"alldovirad", M(alldovirad), "arvoGB", "All Dovi", {6, 20, 130, 20}},
+    {"mixarvoxbexarad", M(mixarvoxbexarad), "arvoGB", "Arvo + Bexa", {6, 64, 130, 20}},
+    {"numhobaed", M(numhobaed), "BexaGB", "10", {6, 20, 40, 20}},
+    {"matchhobabut", M(matchhobabut), "BexaGB", "Match Hoba", {6, 46, 100, 24}},
+    {"UpdateEaseBut", M(UpdateEaseBut), "BexaGB", "Update", {6, 74, 100, 24}},
+    {"Panel7", M(Panel7), "ArrayTab", "", {312, 4, 250, 260}},
+    {"FRlab", M(FRlab), "Panel7", "", {116, 44, 120, 18}},
+    {"bestanglab", M(bestanglab), "Panel7", "", {116, 84, 120, 18}},
+    {"Label6", M(Label6), "Panel7", "", {4, 170, 246, 18}},
+    {"gridimg", M(gridimg), "Panel7", "", {4, 194, 240, 60}},
+    // picture and its strips
+    {"image1", M(image1), "Panel1", "", {}},
+    {"Image3", M(Image3), "ProcessorTab", "", {}},
+    {"PaintBox2", M(PaintBox2), "Panel14", "", {0, 0, 400, 73}},
+    {"showlowerrad", M(showlowerrad), "Panel22", "", {160, 2, 150, 20}},
+    // the window's own
+    {"BitBtn3", M(BitBtn3), "Form1", "Exit", {}},
+};
+
+#undef M
+
+}  // namespace
+
+TEST(FormAreas, EachControlIsFoundOnceByNameInItsContainerWithItsCaption) {
+    ErrorRecorder rec;
+    ScratchDir user, program;
+    TForm1 w(TestEnv(user, program));
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(r.name);
+        const QList<QWidget*> found = w.findChildren<QWidget*>(QString::fromLatin1(r.name));
+        ASSERT_EQ(found.size(), 1);
+        QWidget* c = r.member(w);
+        EXPECT_EQ(found.front(), c);
+        ASSERT_NE(c->parentWidget(), nullptr);
+        EXPECT_EQ(c->parentWidget()->objectName().toStdString(), r.parent);
+        EXPECT_EQ(Caption(c).toStdString(), r.caption);
+        if (r.place.isNull()) continue;
+        EXPECT_EQ(c->x(), r.place.x());
+        EXPECT_EQ(c->y(), r.place.y());
+        EXPECT_EQ(c->width(), r.place.width());
+        if (r.place.height() >= 0) {
+            EXPECT_EQ(c->height(), r.place.height());
+        }
+    }
+    EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+}
