@@ -308,6 +308,7 @@ void TForm1::BuildForm() {
 
     Image2Picture = LogoPicture(263, 281, "Image2");
     Image5Picture = LogoPicture(64, 64, "Image5");
+    BuildDialogButtons();
 }
 
 void TForm1::ArrangeToolBar() {
