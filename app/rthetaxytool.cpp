@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -43,6 +44,17 @@ std::optional<double> ReadEdit(QLineEdit* edit) {
 std::optional<int> RoundToPixel(double v) {
     if (!std::isfinite(v) || std::fabs(v) > 1.0e9) return std::nullopt;
     return static_cast<int>(std::nearbyint(v));
+}
+
+// The single-precision angle of (x, y).  Values single precision cannot hold
+// are scaled first: the angle depends only on their ratio.
+float SingleAngle(double y, double x) {
+    const double m = std::max(std::fabs(x), std::fabs(y));
+    if (m > 1.0e30 || (m > 0.0 && m < 1.0e-30)) {
+        x /= m;
+        y /= m;
+    }
+    return zmath::ArcTan2(static_cast<float>(y), static_cast<float>(x));
 }
 
 }  // namespace
@@ -117,7 +129,7 @@ void TForm3::BitBtn2Click() {
     PointX = *x;
     PointY = *y;
     PointR = std::hypot(PointX, PointY);
-    PointA = zmath::ArcTan2(static_cast<float>(PointY), static_cast<float>(PointX));
+    PointA = SingleAngle(PointY, PointX);
     editR->setText(Shown(PointR));
     editA->setText(Shown(PointA * 180.0 / kPi));
     DrawDiagram();

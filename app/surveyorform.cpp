@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numtext.h"
@@ -48,6 +49,17 @@ QLineEdit* LabelledEdit(QWidget* panel, const char* name, const char* caption, i
     auto* e = Named(new QLineEdit(panel), name);
     e->setGeometry(156, y, 80, 22);
     return e;
+}
+
+// The single-precision angle of (x, y).  Values single precision cannot hold
+// are scaled first: the angle depends only on their ratio.
+float SingleAngle(double y, double x) {
+    const double m = std::max(std::fabs(x), std::fabs(y));
+    if (m > 1.0e30 || (m > 0.0 && m < 1.0e-30)) {
+        x /= m;
+        y /= m;
+    }
+    return zmath::ArcTan2(static_cast<float>(y), static_cast<float>(x));
 }
 
 }  // namespace
@@ -164,8 +176,8 @@ void TSurveyForm::ShowAngle(QLineEdit* edit, double radians) {
 void TSurveyForm::Measure(double x, double y, double& diag, double& angle) const {
     const double dx = x - HorOffset;
     const double dy = y - RefHeight;
-    diag = std::sqrt(dx * dx + dy * dy);
-    angle = zmath::ArcTan2(static_cast<float>(dy), static_cast<float>(dx));
+    diag = std::hypot(dx, dy);
+    angle = SingleAngle(dy, dx);
 }
 
 void TSurveyForm::ShowPlane2() {
