@@ -110,6 +110,7 @@ void TForm1::BuildForm() {
     BitBtn3->hide();
     Timer1 = formbuild::Named(new QTimer(this), "Timer1");
     Timer1->setInterval(50);
+    BuildDialogButtons();
 }
 
 void TForm1::BuildPages() {

@@ -38,6 +38,9 @@ class QToolButton;
 class TSplay;
 class TVenue;
 class Tmechwarn;
+class TForm3;
+class TSurveyForm;
+class Tssform;
 
 namespace qtapp {
 class PictureBox;
@@ -219,6 +222,29 @@ public:
     TAlign Panel1Align = TAlign::Top;
 
     const TForm1Environment& Environment() const { return FEnv; }
+
+    // --- the three dialogs and their venue-page buttons (form_dialogs.cpp) ---
+    // The dialogs are made after this window; it reaches them through these.
+    void SetDialogs(TForm3* calculator, TSurveyForm* survey, Tssform* subStack);
+    void BuildDialogButtons();
+    void ShowCalculatorForm();
+    void BitBtn6Click();  // plane 1 calculator
+    void BitBtn4Click();  // plane 2 calculator
+    void BitBtn5Click();  // plane 3 calculator
+    void TakePlane1Calc();
+    void TakePlane2Calc();
+    void TakePlane3Calc();
+    void BitBtn8Click();     // venue survey
+    void AddsubsButClick();  // sub stack
+    bool Plane1Seated() const;
+    QPushButton* BitBtn6 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* BitBtn5 = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QPushButton* AddsubsBut = nullptr;
+    TForm3* FCalculator = nullptr;
+    TSurveyForm* FSurvey = nullptr;
+    Tssform* FSubStack = nullptr;
 
     // --- controls -------------------------------------------------------
     QWidget* PagesToolBar;

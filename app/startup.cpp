@@ -62,6 +62,7 @@ int RunProgram(int argc, char** argv) {
     SurveyForm = survey.get();
     substack = std::make_unique<Tssform>();
     ssform = substack.get();
+    Form1->SetDialogs(Form3, SurveyForm, ssform);
 
     // Maximised; without a window manager to do that, the whole screen.
     if (QScreen* screen = Form1->screen()) Form1->setGeometry(screen->availableGeometry());

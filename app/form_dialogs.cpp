@@ -1,0 +1,197 @@
+// The main window's side of its three dialogs: the plane calculator buttons
+// and the calculator's take-over, the venue survey and the sub stack, with
+// the buttons of the venue page that open them.
+
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QLineEdit>
+
+#include <string>
+
+#include "background1.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "hardware/units.h"
+#include "model/venue.h"
+#include "qtapp/connect.h"
+#include "rthetaxytool.h"
+#include "substack.h"
+#include "surveyorform.h"
+
+namespace {
+
+// Seated and standing ear heights, metres.
+constexpr double kSeatedEarHeight = 1.4;
+constexpr double kStandingEarHeight = 1.8;
+
+// Modal results of the dialogs.
+constexpr int kResultApply = 1;
+constexpr int kResultRemove = 3;
+
+QPushButton* SmallButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                         int w) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(x, y, w, 22);
+    return b;
+}
+
+double EditNumber(const QLineEdit* edit) {
+    double v = 0.0;
+    const std::string text = edit->text().toStdString();
+    if (!rtl::TryParseDouble(text, v))
+        throw rtl::RuntimeError(1, "'" + text + "' is not a valid floating point value");
+    return v;
+}
+
+}  // namespace
+
+void TForm1::BuildDialogButtons() {
+    // Beside the plane edits of the venue page.
+    const QString calcHint =
+        QStringLiteral("Click to open distance-and-angle to length-and-height calculator");
+    BitBtn6 = SmallButton(VenueTab, "BitBtn6", QStringLiteral("R-A"), 974, 4, 34);
+    BitBtn4 = SmallButton(VenueTab, "BitBtn4", QStringLiteral("R-A"), 974, 52, 34);
+    BitBtn5 = SmallButton(VenueTab, "BitBtn5", QStringLiteral("R-A"), 1164, 4, 34);
+    for (QPushButton* b : {BitBtn6, BitBtn4, BitBtn5}) b->setToolTip(calcHint);
+    BitBtn8 = SmallButton(VenueTab, "BitBtn8", QStringLiteral("... "), 974, 100, 34);
+    BitBtn8->setToolTip(QStringLiteral("Venue Survey"));
+    AddsubsBut = SmallButton(VenueTab, "AddsubsBut", QStringLiteral("Add Subs"), 540, 100, 70);
+    AddsubsBut->hide();  // shown for ground-stacked arrays only
+
+    qtapp::OnButtonClick(BitBtn6, this, [this] { BitBtn6Click(); });
+    qtapp::OnButtonClick(BitBtn4, this, [this] { BitBtn4Click(); });
+    qtapp::OnButtonClick(BitBtn5, this, [this] { BitBtn5Click(); });
+    qtapp::OnButtonClick(BitBtn8, this, [this] { BitBtn8Click(); });
+    qtapp::OnButtonClick(AddsubsBut, this, [this] { AddsubsButClick(); });
+}
+
+void TForm1::SetDialogs(TForm3* calculator, TSurveyForm* survey, Tssform* subStack) {
+    FCalculator = calculator;
+    FSurvey = survey;
+    FSubStack = subStack;
+    if (FCalculator) {
+        // The calculator may outlive this window.
+        QPointer<TForm1> self(this);
+        FCalculator->TakePlane = [self](int plane) {
+            if (!self) return;
+            switch (plane) {
+            case 1: self->TakePlane1Calc(); break;
+            case 2: self->TakePlane2Calc(); break;
+            case 3: self->TakePlane3Calc(); break;
+            default: break;
+            }
+        };
+    }
+}
+
+namespace {
+
+// A stored length into its venue-page edit, in the units the page shows:
+// plain metres before the first design, else 5 digits with 1 decimal.
+void ShowStored(const TForm1& w, QLineEdit* edit, double metres) {
+    std::string text;
+    if (w.FMetric == 1 && w.FNoDesign == 1)
+        text = rtl::FloatToStr(metres);
+    else
+        text = rtl::FormatFixed(w.FMetric == 1 ? metres : metres / units::kMetresPerFoot, 5, 1);
+    edit->setText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+// --- plane calculators ----------------------------------------------------------
+
+void TForm1::ShowCalculatorForm() {
+    if (!FCalculator) return;
+    FCalculator->show();
+    FCalculator->raise();
+}
+
+namespace {
+
+void OpenCalculator(TForm1& w, int plane, QLineEdit* length, QLineEdit* height) {
+    if (!w.FCalculator) return;
+    const double x = EditNumber(length);
+    const double y = EditNumber(height);
+    w.ShowCalculatorForm();
+    w.FCalculator->SetPoint(plane, w.FMetric == 1, x, y);
+}
+
+}  // namespace
+
+void TForm1::BitBtn6Click() { OpenCalculator(*this, 1, P1Length, P1Height); }
+void TForm1::BitBtn4Click() { OpenCalculator(*this, 2, P2Length, P2Height); }
+void TForm1::BitBtn5Click() { OpenCalculator(*this, 3, P3Length, P3Height); }
+
+namespace {
+
+void TakePlane(TForm1& w, double& length, double& height, QLineEdit* lengthEdit,
+               QLineEdit* heightEdit) {
+    if (!w.FCalculator) return;
+    const double factor = w.FMetric == 1 ? 1.0 : units::kMetresPerFoot;
+    length = w.FCalculator->PointX * factor;
+    height = w.FCalculator->PointY * factor;
+    w.Recalculate();
+    ShowStored(w, lengthEdit, length);
+    ShowStored(w, heightEdit, height);
+}
+
+}  // namespace
+
+void TForm1::TakePlane1Calc() { TakePlane(*this, FP1Length, FP1Height, P1Length, P1Height); }
+void TForm1::TakePlane2Calc() { TakePlane(*this, FP2Length, FP2Height, P2Length, P2Height); }
+void TForm1::TakePlane3Calc() { TakePlane(*this, FP3Length, FP3Height, P3Length, P3Height); }
+
+// --- venue survey ---------------------------------------------------------------------
+
+void TForm1::BitBtn8Click() {
+    if (!FSurvey) return;
+    FSurvey->move(x() + (width() - FSurvey->width()) / 2, y() + height() / 4);
+    FSurvey->Setup(FMetric == 1, FP1Length, FP1Height, FP2Length, FP2Height, FP2Elev, FP3Length,
+                   FP3Height, FP3Elev, FP3Dist);
+    if (FSurvey->exec() != kResultApply) return;
+    FSurvey->GetResults(FP1Length, FP1Height, FP2Length, FP2Height, FP2Elev, FP3Length, FP3Height,
+                        FP3Elev, FP3Dist);
+    Recalculate();
+    const struct {
+        QLineEdit* edit;
+        double value;
+    } shown[] = {{P1Length, FP1Length}, {P1Height, FP1Height}, {P2Length, FP2Length},
+                 {P2Height, FP2Height}, {P2elev, FP2Elev},     {P3Length, FP3Length},
+                 {P3Height, FP3Height}, {p3elev, FP3Elev},     {P3dist, FP3Dist}};
+    for (const auto& s : shown) ShowStored(*this, s.edit, s.value);
+}
+
+// --- sub stack -----------------------------------------------------------------------------
+
+bool TForm1::Plane1Seated() const {
+    // The venue page's seated radio of plane 1 when it has one; else the
+    // ear-height choice the venue holds.
+    if (const auto* sit = findChild<QRadioButton*>(QStringLiteral("P1sit"))) return sit->isChecked();
+    const double chosen = FVenue ? FVenue->SeatedEarHeight : kStandingEarHeight;
+    return chosen > 1.35 && chosen < 1.45;
+}
+
+void TForm1::AddsubsButClick() {
+    if (!FSubStack) return;
+    FSubStack->Setup(FMetric == 1, FArrayType == "Arvo");
+    const int result = FSubStack->exec();
+    if (result == kResultApply) {
+        if (FSubStack->OnFloor)
+            FArrayHeight = FSubStack->StackHeight;
+        else
+            FArrayHeight += FSubStack->StackHeight;
+    } else if (result == kResultRemove) {
+        if (FArrayHeight > FSubStack->StackHeight) FArrayHeight -= FSubStack->StackHeight;
+    } else {
+        // Cancelled or closed: the window keeps every value, a custom ear
+        // height included.
+        return;
+    }
+    const double ear = Plane1Seated() ? kSeatedEarHeight : kStandingEarHeight;
+    FP1EarHeight = FArrayHeight < ear ? FArrayHeight : ear;
+    Recalculate();
+    ShowStored(*this, ArrayHeight, FArrayHeight);
+}

@@ -1,0 +1,221 @@
+#include "rthetaxytool.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "core/numtext.h"
+#include "hardware/zmath.h"
+#include "qt/qt_canvas.h"
+#include "qtapp/connect.h"
+#include "qtapp/picturebox.h"
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr int kImageWidth = 153;
+constexpr int kImageHeight = 105;
+constexpr int kMargin = 25;
+
+template <class W>
+W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QString Shown(double v) { return QString::fromStdString(rtl::FormatFixed(v, 5, 1)); }
+
+// The number in an edit; an empty edit first becomes "0".  nullopt for a
+// text that is no number.
+std::optional<double> ReadEdit(QLineEdit* edit) {
+    if (edit->text().isEmpty()) edit->setText(QStringLiteral("0"));
+    double v = 0.0;
+    if (!rtl::TryParseDouble(edit->text().toStdString(), v)) return std::nullopt;
+    return v;
+}
+
+// Nearest integer, halves to even; nullopt when it does not fit an int.
+std::optional<int> RoundToPixel(double v) {
+    if (!std::isfinite(v) || std::fabs(v) > 1.0e9) return std::nullopt;
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// The single-precision angle of (x, y).  Values single precision cannot hold
+// are scaled first: the angle depends only on their ratio.
+float SingleAngle(double y, double x) {
+    const double m = std::max(std::fabs(x), std::fabs(y));
+    if (m > 1.0e30 || (m > 0.0 && m < 1.0e-30)) {
+        x /= m;
+        y /= m;
+    }
+    return zmath::ArcTan2(static_cast<float>(y), static_cast<float>(x));
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+      FImage(std::make_unique<rtl::RasterCanvas>(kImageWidth, kImageHeight)) {
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("Polar to Cartesian"));
+    setFixedSize(153, 221);
+
+    Image1 = Named(new qtapp::PictureBox(this), "Image1");
+    Image1->setGeometry(0, 0, kImageWidth, kImageHeight);
+    struct Row {
+        QLabel** label;
+        const char* labelName;
+        const char* caption;
+        QLineEdit** edit;
+        const char* editName;
+        int x, y;
+    };
+    const Row rows[] = {
+        {&Label1, "Label1", "X", &editX, "editX", 4, 110},
+        {&Label2, "Label2", "Y", &editY, "editY", 4, 136},
+        {&Label3, "Label3", "R", &editR, "editR", 78, 110},
+        {&Label4, "Label4", "A", &editA, "editA", 78, 136},
+    };
+    for (const Row& r : rows) {
+        *r.label = Named(new QLabel(QString::fromLatin1(r.caption), this), r.labelName);
+        (*r.label)->setGeometry(r.x, r.y, 12, 22);
+        *r.edit = Named(new QLineEdit(this), r.editName);
+        (*r.edit)->setGeometry(r.x + 14, r.y, 56, 22);
+    }
+    BitBtn1 = Named(new QPushButton(QStringLiteral("GET X - Y"), this), "BitBtn1");
+    BitBtn1->setGeometry(4, 164, 70, 24);
+    BitBtn2 = Named(new QPushButton(QStringLiteral("GET R - A"), this), "BitBtn2");
+    BitBtn2->setGeometry(78, 164, 70, 24);
+    BitBtn3 = Named(new QPushButton(QStringLiteral("Close and Update"), this), "BitBtn3");
+    BitBtn3->setGeometry(4, 192, 144, 24);
+
+    qtapp::OnButtonClick(BitBtn1, this, [this] { BitBtn1Click(); });
+    qtapp::OnButtonClick(BitBtn2, this, [this] { BitBtn2Click(); });
+    qtapp::OnButtonClick(BitBtn3, this, [this] { BitBtn3Click(); });
+
+    editX->setText(QStringLiteral("10"));
+    editY->setText(QStringLiteral("10"));
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::SetPoint(int plane, bool unitsFlag, double x, double y) {
+    PlaneNumber = plane;
+    UnitsFlag = unitsFlag;
+    PointX = x;
+    PointY = y;
+    editX->setText(Shown(x));
+    editY->setText(Shown(y));
+    BitBtn2Click();
+}
+
+void TForm3::BitBtn2Click() {
+    if (editX->text().isEmpty()) editX->setText(QStringLiteral("0"));
+    if (editY->text().isEmpty()) editY->setText(QStringLiteral("0"));
+    const std::optional<double> x = ReadEdit(editX);
+    const std::optional<double> y = ReadEdit(editY);
+    // A text that is no number leaves every value as it was.
+    if (!x || !y) {
+        DrawBlank();
+        return;
+    }
+    PointX = *x;
+    PointY = *y;
+    PointR = std::hypot(PointX, PointY);
+    PointA = SingleAngle(PointY, PointX);
+    editR->setText(Shown(PointR));
+    editA->setText(Shown(PointA * 180.0 / kPi));
+    DrawDiagram();
+}
+
+void TForm3::BitBtn1Click() {
+    if (editA->text().isEmpty()) editA->setText(QStringLiteral("0"));
+    if (editR->text().isEmpty()) editR->setText(QStringLiteral("0"));
+    const std::optional<double> r = ReadEdit(editR);
+    const std::optional<double> a = ReadEdit(editA);
+    if (!r || !a) {
+        DrawBlank();
+        return;
+    }
+    PointR = *r;
+    PointA = *a * kPi / 180.0;
+    PointY = std::sin(PointA) * PointR;
+    PointX = std::cos(PointA) * PointR;
+    editX->setText(Shown(PointX));
+    editY->setText(Shown(PointY));
+    DrawDiagram();
+}
+
+void TForm3::BitBtn3Click() {
+    if (PlaneNumber >= 1 && PlaneNumber <= 3 && TakePlane) TakePlane(PlaneNumber);
+    hide();
+}
+
+void TForm3::DrawDiagram(rtl::Canvas& canvas, int width, int height) const {
+    const int W = width, H = height;
+    canvas.SetPenColor(rtl::colors::Black);
+    canvas.SetBrushStyle(rtl::BrushStyle::Solid);
+    canvas.SetBrushColor(rtl::colors::White);
+    canvas.FillRect(0, 0, W, H);
+
+    // The triangle needs a run to the right and a rise (or none).
+    if (!(PointX > 0.0) || !(PointY >= 0.0) || !std::isfinite(PointX) || !std::isfinite(PointY))
+        return;
+    double s = (W - kMargin) / PointX;
+    const std::optional<int> rise = RoundToPixel(s * PointY);
+    if (!rise || *rise > H - kMargin) s = (H - kMargin) / PointY;
+    const std::optional<int> sxr = RoundToPixel(s * PointX);
+    const std::optional<int> syr = RoundToPixel(s * PointY);
+    if (!sxr || !syr) return;
+    const int sx = *sxr, sy = *syr;
+    const std::optional<int> oxr = RoundToPixel((W - sx) / 2.0);
+    const std::optional<int> oyr = RoundToPixel((H - sy) / 2.0);
+    const float tanA = zmath::Tan(static_cast<float>(PointA));
+    const std::optional<int> lift = RoundToPixel(tanA * PointX / 2.0 * s);
+    if (!oxr || !oyr || !lift) return;
+    const int ox = *oxr, oy = *oyr;
+    const rtl::Point O{ox, H - oy};
+    const rtl::Point F{ox + sx, H - oy};
+    const rtl::Point P{ox + sx, H - oy - sy};
+
+    canvas.SetPenColor(rtl::colors::Black);
+    canvas.MoveTo(O.x, O.y);
+    canvas.LineTo(P.x, P.y);
+    canvas.SetPenColor(rtl::colors::Blue);
+    canvas.MoveTo(O.x, O.y);
+    canvas.LineTo(F.x, F.y);
+    canvas.LineTo(P.x, P.y);
+
+    canvas.SetFontName("arial");
+    canvas.SetFontSize(6);
+    canvas.SetFontColor(rtl::colors::Black);
+    canvas.TextOut(ox + sx / 2, H - oy + 1, "x");
+    canvas.TextOut(ox + sx + 5, H - oy - sy / 2 - canvas.TextHeight("y") / 2, "y");
+    canvas.TextOut(ox + sx / 2 - canvas.TextWidth("R"), H - oy - *lift - canvas.TextHeight("R"),
+                   "R");
+    canvas.SetFontColor(rtl::colors::Red);
+    canvas.TextOut(ox + sx / 4, H - oy + 1, "A");
+
+    canvas.SetPenColor(rtl::colors::Blue);
+    canvas.SetBrushColor(rtl::colors::Red);
+    canvas.Polygon({O, rtl::Point{ox + sx / 2, H - oy - sy / 2}, rtl::Point{ox + sx / 2, H - oy}});
+}
+
+void TForm3::DrawDiagram() {
+    DrawDiagram(*FImage, kImageWidth, kImageHeight);
+    Image1->SetPicture(FImage->Image());
+}
+
+void TForm3::DrawBlank() {
+    FImage->SetBrushStyle(rtl::BrushStyle::Solid);
+    FImage->SetBrushColor(rtl::colors::White);
+    FImage->FillRect(0, 0, kImageWidth, kImageHeight);
+    Image1->SetPicture(FImage->Image());
+}
