@@ -327,9 +327,12 @@ TEST_F(DesignAim, NoUsableCoverageStopSkipsEveryDesign) {
             d.RigMode = c.rig;
             d.PickOption = c.rig == 2 ? 6 : 1;
             d.ArrayHeight = c.rig == 2 ? 1.0 : 8.0;
-            d.CoverageStop = stop;
+            // The hand-over refuses a stop that is no number, so such a
+            // stop is put into the venue directly, as a caller could.
+            d.CoverageStop = 0.0;
             d.AutoDesign = false;
             v.ApplyVenueData(d);
+            v.CoverageStop = stop;
             SetAngles({1.25, 0.5, 3.0, 2.0});
             splay.ChoiceIndex[1] = 1;
             v.Design();
