@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/numtext.h"
+#include "form_build.h"
 #include "hardware/zmath.h"
 #include "qt/qt_canvas.h"
 #include "qtapp/connect.h"
@@ -23,11 +24,7 @@ constexpr int kImageWidth = 153;
 constexpr int kImageHeight = 105;
 constexpr int kMargin = 25;
 
-template <class W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+using formbuild::Named;
 
 QString Shown(double v) { return QString::fromStdString(rtl::FormatFixed(v, 5, 1)); }
 
@@ -44,17 +41,6 @@ std::optional<double> ReadEdit(QLineEdit* edit) {
 std::optional<int> RoundToPixel(double v) {
     if (!std::isfinite(v) || std::fabs(v) > 1.0e9) return std::nullopt;
     return static_cast<int>(std::nearbyint(v));
-}
-
-// The single-precision angle of (x, y).  Values single precision cannot hold
-// are scaled first: the angle depends only on their ratio.
-float SingleAngle(double y, double x) {
-    const double m = std::max(std::fabs(x), std::fabs(y));
-    if (m > 1.0e30 || (m > 0.0 && m < 1.0e-30)) {
-        x /= m;
-        y /= m;
-    }
-    return zmath::ArcTan2(static_cast<float>(y), static_cast<float>(x));
 }
 
 }  // namespace
@@ -129,7 +115,7 @@ void TForm3::BitBtn2Click() {
     PointX = *x;
     PointY = *y;
     PointR = std::hypot(PointX, PointY);
-    PointA = SingleAngle(PointY, PointX);
+    PointA = zmath::ArcTan2OfDoubles(PointY, PointX);
     editR->setText(Shown(PointR));
     editA->setText(Shown(PointA * 180.0 / kPi));
     DrawDiagram();

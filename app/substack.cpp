@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "core/numtext.h"
+#include "form_build.h"
 #include "qtapp/connect.h"
 #include "qtapp/updown.h"
 
@@ -19,11 +20,7 @@ constexpr double kHobaHeight = 0.49;
 
 constexpr int kMaxSubs = 6;
 
-template <class W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+using formbuild::Named;
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x, int y, int w) {
     auto* b = Named(new QPushButton(QString::fromLatin1(caption), parent), name);

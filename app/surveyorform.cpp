@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/numtext.h"
+#include "form_build.h"
 #include "hardware/units.h"
 #include "hardware/zmath.h"
 #include "qtapp/connect.h"
@@ -25,11 +26,7 @@ struct PlaneDefaults {
 constexpr PlaneDefaults kPlane2Defaults{60.03, -0.02998475654926258, 80.03, 0.02748893571891069};
 constexpr PlaneDefaults kPlane3Defaults{80.03, 0.028745572780346607, 93.27, 0.07620107514207243};
 
-template <class W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+using formbuild::Named;
 
 QWidget* Panel(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h) {
     auto* p = Named(new QWidget(parent), name);
@@ -48,17 +45,6 @@ QLineEdit* LabelledEdit(QWidget* panel, const char* name, const char* caption, i
     auto* e = Named(new QLineEdit(panel), name);
     e->setGeometry(156, y, 80, 22);
     return e;
-}
-
-// The single-precision angle of (x, y).  Values single precision cannot hold
-// are scaled first: the angle depends only on their ratio.
-float SingleAngle(double y, double x) {
-    const double m = std::max(std::fabs(x), std::fabs(y));
-    if (m > 1.0e30 || (m > 0.0 && m < 1.0e-30)) {
-        x /= m;
-        y /= m;
-    }
-    return zmath::ArcTan2(static_cast<float>(y), static_cast<float>(x));
 }
 
 }  // namespace
@@ -176,7 +162,7 @@ void TSurveyForm::Measure(double x, double y, double& diag, double& angle) const
     const double dx = x - HorOffset;
     const double dy = y - RefHeight;
     diag = std::hypot(dx, dy);
-    angle = SingleAngle(dy, dx);
+    angle = zmath::ArcTan2OfDoubles(dy, dx);
 }
 
 void TSurveyForm::ShowPlane2() {

@@ -1,5 +1,6 @@
 #include "hardware/zmath.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -38,6 +39,15 @@ void Randomize() {
     const auto now = system_clock::now().time_since_epoch();
     const auto msOfDay = duration_cast<milliseconds>(now).count() % (24LL * 60 * 60 * 1000);
     std::srand(static_cast<unsigned>(msOfDay));
+}
+
+float ArcTan2OfDoubles(double Y, double X) {
+    const double m = std::max(std::fabs(X), std::fabs(Y));
+    if (m > 1.0e30 || (m > 0.0 && m < 1.0e-30)) {
+        X /= m;
+        Y /= m;
+    }
+    return ArcTan2(static_cast<float>(Y), static_cast<float>(X));
 }
 
 }  // namespace zmath

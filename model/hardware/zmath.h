@@ -9,6 +9,10 @@ namespace zmath {
 // Angle of the point (X, Y) in radians.  Y = 0 with X < 0 gives -pi (not +pi);
 // Y = 0 with X >= 0 gives 0; X = 0 gives +-pi/2 by the sign of Y.
 float ArcTan2(float Y, float X);
+// ArcTan2 of two doubles that single precision may not hold: they are scaled
+// first, since the angle depends only on their ratio (1e300 / 1e300 is 45
+// degrees, not the angle of two infinities).
+float ArcTan2OfDoubles(double Y, double X);
 
 // sin X / cos X in extended precision, rounded to single.  No guard for
 // cos X = 0: the caller gets whatever the quotient is.

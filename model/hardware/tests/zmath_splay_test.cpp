@@ -28,6 +28,22 @@ TEST(ArcTan2, AxesAndQuadrants) {
     for (const auto& c : cases) EXPECT_EQ(ArcTan2(c.y, c.x), c.want) << c.y << ", " << c.x;
 }
 
+// Doubles beyond single precision keep their ratio's angle instead of the
+// angle of two infinities or two zeros.
+TEST(ArcTan2OfDoubles, HugeAndTinyValuesKeepTheirRatio) {
+    const struct {
+        double y, x;
+        float want;
+    } cases[] = {
+        {1e300, 1e300, 0.78539819f},    {-1e300, 1e300, -0.78539819f},
+        {1e-300, -1e-300, 2.3561945f},  {3e200, 0.0, 1.5707964f},
+        {0.0, -1e-200, -3.1415927f},    {1.0, 2.0, 0.46364760f},
+        {0.0, 0.0, 0.0f},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(zmath::ArcTan2OfDoubles(c.y, c.x), c.want) << c.y << ", " << c.x;
+}
+
 TEST(Tan, SineOverCosineInSinglePrecision) {
     EXPECT_EQ(Tan(0.0f), 0.0f);
     EXPECT_EQ(Tan(0.78539819f), 1.0f);
