@@ -7,13 +7,14 @@
 #include "core/numtext.h"
 #include "drawings/pixels.h"
 #include "model/venue.h"
+#include "model/venue_values.h"
 
 using namespace vdraw;
 
 namespace {
 
 // Cabinets a splay list describes.
-constexpr px kMaxCabinets = 40;
+constexpr px kMaxCabinets = kMaxVenueCabinets;
 
 std::string Fixed(double angle) { return rtl::FormatFixed(angle, 5, 2); }
 

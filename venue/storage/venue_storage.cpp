@@ -25,8 +25,6 @@ using venuefile::TextFileReader;
 using venuefile::TextFileWriter;
 
 constexpr double kCurrentVersion = -4.0;
-// The splay list has 40 per-element entries; no array may hold more cabinets.
-constexpr int kMaxCabinets = 40;
 constexpr int kPairCount = 40;
 constexpr int kOldestPairCount = 16;
 // The three-model array carries a third cabinet count.
@@ -93,7 +91,7 @@ std::string Where(const TextFileReader& in, int line) {
 // A cabinet count on the line just read: not negative and, with the counts
 // before it, within the splay list.
 int CheckCount(const TextFileReader& in, int count, int before) {
-    if (count < 0 || count > kMaxCabinets - before)
+    if (count < 0 || count > kMaxVenueCabinets - before)
         throw rtl::RuntimeError(rtl::RangeError().code(),
                                 std::string(rtl::RangeError().what()) + " (" +
                                     Where(in, in.LinesRead()) + ")");
