@@ -24,16 +24,22 @@ cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 900
 
-# The venue file fuzzer, built with clang as the README describes: a Qt-free
+# The venue file and venue hand-over fuzzers, built with clang as the README describes: a Qt-free
 # build of just the fuzz targets, the seed corpus replayed through both the
 # replay test and the fuzzer itself, then one minute of fuzzing.
 fuzz_dir=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORANDEL_WITH_QT=OFF -DORANDEL_WITH_BENCH=OFF
-cmake --build "$fuzz_dir" -j "$(nproc)" --target venue_file_fuzzer venue_file_replay
-ctest --test-dir "$fuzz_dir" --output-on-failure -R '^venue_file_corpus_replay$' --timeout 300
+cmake --build "$fuzz_dir" -j "$(nproc)" --target venue_file_fuzzer venue_file_replay \
+  venue_data_fuzzer venue_data_replay
+ctest --test-dir "$fuzz_dir" --output-on-failure -R '^venue_(file|data)_corpus_replay$' --timeout 300
 "$fuzz_dir"/fuzz/venue_file_fuzzer -runs=0 fuzz/corpus/venue
+"$fuzz_dir"/fuzz/venue_data_fuzzer -runs=0 fuzz/corpus/venue_data
 fuzz_work=$(mktemp -d)
 "$fuzz_dir"/fuzz/venue_file_fuzzer -max_total_time=60 -timeout=10 -dict=fuzz/venue.dict \
   "$fuzz_work" fuzz/corpus/venue
+rm -rf "$fuzz_work"
+# The hand-over, the rig evaluation and the drawings: a shorter run.
+fuzz_work=$(mktemp -d)
+"$fuzz_dir"/fuzz/venue_data_fuzzer -max_total_time=30 -timeout=10 "$fuzz_work" fuzz/corpus/venue_data
 rm -rf "$fuzz_work"

@@ -1,6 +1,7 @@
-// Replays a corpus folder through the same checks as the fuzzer.  Files named
-// "ok_*" must load and files named "bad_*" must be refused; others may do
-// either.
+// Replays a corpus folder through the same checks as a fuzzer.  Files named
+// "ok_*" must be taken and files named "bad_*" must be refused; others may
+// do either.  REPLAY_HEADER and REPLAY_CHECK name the fuzzer's check (the
+// venue file reader's when not given).
 
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "venue_file_fuzz.h"
+#ifndef REPLAY_HEADER
+#define REPLAY_HEADER "venue_file_fuzz.h"
+#define REPLAY_CHECK CheckVenueFileBytes
+#endif
+#include REPLAY_HEADER
 
 int main(int argc, char** argv) {
     int replayed = 0, wrong = 0;
@@ -31,7 +36,7 @@ int main(int argc, char** argv) {
                 continue;
             }
             const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            const bool loaded = CheckVenueFileBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            const bool loaded = REPLAY_CHECK(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             const std::string name = f.filename().string();
             const bool mustLoad = name.rfind("ok_", 0) == 0, mustFail = name.rfind("bad_", 0) == 0;
             if ((mustLoad && !loaded) || (mustFail && loaded)) {

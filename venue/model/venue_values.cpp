@@ -92,10 +92,18 @@ void CheckVenueData(const VenueData& D) {
         } else if constexpr (std::is_same_v<X, TSplay*>) {
             if (x != nullptr)
                 for (int i = 0; i <= 40; ++i)
+                {
                     if (!std::isfinite(x->Angle[i]))
                         throw VenueValueError(std::string(v.Name),
                                               "Splay angle " + std::to_string(i) + " = " +
                                                   Shown(x->Angle[i]) + ": not a finite number");
+                    // No cabinet turns further; angles beyond add up to
+                    // tilts that are no number.
+                    if (std::fabs(x->Angle[i]) > kMaxSplayAngle)
+                        throw VenueValueError(std::string(v.Name),
+                                              "Splay angle " + std::to_string(i) + " = " +
+                                                  Shown(x->Angle[i]) + ": beyond a full turn");
+                }
         }
     });
 }

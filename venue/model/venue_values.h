@@ -36,6 +36,8 @@ enum class VenueValueKind {
 
 // The cabinets of one array together: the splay list has 40 per-cabinet entries.
 inline constexpr int kMaxVenueCabinets = 40;
+// A splay angle of the hand-over lies within a full turn either way (degrees).
+inline constexpr double kMaxSplayAngle = 360.0;
 
 template <class T>
 struct VenueValue {
@@ -184,7 +186,8 @@ private:
 };
 
 // Throws VenueValueError for the first value of D the venue cannot take:
-// a length or a splay angle that is no finite number, a push-over force not
+// a length or a splay angle that is no finite number, a splay angle beyond
+// kMaxSplayAngle either way, a push-over force not
 // above 0, a negative cabinet count or more cabinets than the splay list
 // holds, a rig mode other than 1 and 2.  The array type is checked where the
 // array is built.

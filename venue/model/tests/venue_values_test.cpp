@@ -220,6 +220,11 @@ TEST_F(HandOver, RefusedValueChangesNothingAndIsNamed) {
          "Splay angle 7 = NaN: not a finite number"},
         {"angle 40 inf", [](VenueData&, TSplay& s) { s.Angle[40] = -kInf; },
          "Splay angle 40 = -Inf: not a finite number"},
+        // Angles beyond a full turn add up past the largest number.
+        {"angle beyond a turn", [](VenueData&, TSplay& s) { s.Angle[3] = 360.5; },
+         "Splay angle 3 = 360.5: beyond a full turn"},
+        {"angle largest", [](VenueData&, TSplay& s) { s.Angle[0] = -1.7976931348623157e308; },
+         "Splay angle 0 = -1.79769313486232E308: beyond a full turn"},
         // Values every check passes that the array cannot be set up with.
         {"29 hung", [](VenueData& d, TSplay&) { d.ArrayType = "MIXArvoBexa"; d.NumBoxes1 = 29; },
          "Range check error: MIXArvoBexa array cannot be set up with NumBoxes1 = 29", true},
