@@ -26,7 +26,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 # The venue file and venue hand-over fuzzers, built with clang as the README describes: a Qt-free
 # build of just the fuzz targets, the seed corpus replayed through both the
-# replay test and the fuzzer itself, then one minute of fuzzing.
+# replay test and the fuzzer itself, then a fixed-seed run of each fuzzer, so that
+# every CI run tries the same inputs.
 fuzz_dir=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORANDEL_WITH_QT=OFF -DORANDEL_WITH_BENCH=OFF
@@ -36,10 +37,10 @@ ctest --test-dir "$fuzz_dir" --output-on-failure -R '^venue_(file|data)_corpus_r
 "$fuzz_dir"/fuzz/venue_file_fuzzer -runs=0 fuzz/corpus/venue
 "$fuzz_dir"/fuzz/venue_data_fuzzer -runs=0 fuzz/corpus/venue_data
 fuzz_work=$(mktemp -d)
-"$fuzz_dir"/fuzz/venue_file_fuzzer -max_total_time=60 -timeout=10 -dict=fuzz/venue.dict \
+"$fuzz_dir"/fuzz/venue_file_fuzzer -seed=1 -runs=100000 -max_total_time=120 -timeout=10 -dict=fuzz/venue.dict \
   "$fuzz_work" fuzz/corpus/venue
 rm -rf "$fuzz_work"
 # The hand-over, the rig evaluation and the drawings: a shorter run.
 fuzz_work=$(mktemp -d)
-"$fuzz_dir"/fuzz/venue_data_fuzzer -max_total_time=30 -timeout=10 "$fuzz_work" fuzz/corpus/venue_data
+"$fuzz_dir"/fuzz/venue_data_fuzzer -seed=1 -runs=2000 -max_total_time=120 -timeout=10 "$fuzz_work" fuzz/corpus/venue_data
 rm -rf "$fuzz_work"

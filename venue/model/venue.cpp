@@ -60,6 +60,7 @@ void TVenue::HandOver(const VenueData& D, bool Evaluate) {
             LSArray->CalcControllerSettings();
             LSArray->CalcMechanics();
             CalcTopHeight();
+            CheckFiniteResult();
         }
     } catch (const VenueValueError&) {
         before.Restore();
@@ -73,6 +74,19 @@ void TVenue::HandOver(const VenueData& D, bool Evaluate) {
         before.Restore();
         throw;
     }
+}
+
+void TVenue::CheckFiniteResult() const {
+    // Finite values far enough apart can still carry the design's arithmetic
+    // past the largest number; such a design is refused as a whole rather
+    // than shown, graded or saved.
+    const TLoudspeakerArray& a = *LSArray;
+    bool finite = std::isfinite(TopHeight);
+    for (int i = 0; i < a.ElementCount && i <= 40; ++i)
+        finite = finite && std::isfinite(a.Tilt[i]) && std::isfinite(a.ElementHeight[i]) &&
+                 std::isfinite(a.ElementDistance[i]);
+    if (!finite)
+        throw VenueValueError("", "Range check error: the design gives no finite array for these venue values");
 }
 
 void TVenue::StoreHandOver(const VenueData& D) {

@@ -224,6 +224,8 @@ private:
 
     void HandOver(const VenueData& D, bool Evaluate);
     // Stores the values and sets the new array up (no check, no undo).
+    // Refuses a design whose array geometry or top height is not finite.
+    void CheckFiniteResult() const;
     void StoreHandOver(const VenueData& D);
 
     // SetUp with the venue's splay list and FT value.

@@ -233,6 +233,20 @@ TEST_F(HandOver, RefusedValueChangesNothingAndIsNamed) {
          "Range check error: Hoba array cannot be set up with NumBoxes1 = 0", true},
         {"unknown type", [](VenueData& d, TSplay&) { d.ArrayType = "Zebra"; },
          "Unknown array type \"Zebra\""},
+        // Finite values so far apart that the design's arithmetic runs
+        // past the largest number (found by the hand-over fuzzer).
+        {"design past the largest number", [](VenueData& d, TSplay&) {
+             d.ArrayType = "MIXIvorElka"; d.NumBoxes1 = 7; d.NumBoxes2 = 15; d.NumBoxes3 = 15;
+             d.AutoDesign = true; d.PickOption = 2; d.LiftBarPosition = 2;
+             d.ArrayHeight = 92.52; d.MaxPickHeight = 174.17; d.MinTrimHeight = 23.13;
+             d.Plane1Length = 23.13; d.Plane1Height = 285.34;
+             d.Plane2Length = 92.52; d.Plane2Height = 0; d.Plane2Elevation = 2.55;
+             d.Plane3Length = 6.8316723273562165e-308; d.Plane3Height = -53.76;
+             d.Plane3Distance = 307.2; d.Plane3Elevation = 0;
+             d.CoverageStart = -4.044547373634982e+307; d.CoverageStop = -2.56;
+             d.Plane1EarHeight = 1.2; d.Plane2EarHeight = 133.21; d.Plane3EarHeight = 23.13;
+             d.FTValue = 92.52; },
+         "Range check error: the design gives no finite array for these venue values", true},
     };
     v.SetVenueData(FlatFloor(splay, "Arvo", 8));
     const TSplay good = splay;
