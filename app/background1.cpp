@@ -305,7 +305,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::FormCreate() {
-    const std::string helpPath = FEnv.ProgramDir + "odhelp4.hlp";
+    const std::string helpPath = HelpFilePath();
     std::error_code ec;
     HelpAvailable = std::filesystem::exists(helpPath, ec) ? 1 : 0;
 }

@@ -45,6 +45,7 @@ class Tssform;
 namespace qtapp {
 class PictureBox;
 class UpDown;
+enum class UDBtnType;
 }  // namespace qtapp
 namespace rtl {
 class RasterCanvas;
@@ -333,6 +334,69 @@ public:
     // The small pictures handed to the drawings.
     rtl::Picture Image2Picture;
     rtl::Picture Image5Picture;
+
+    // --- venue value editing, units, design start, tool bar pages, help
+    // (form_venue_page.cpp, form_units_toolbar.cpp) ---
+    qtapp::UpDown* maxpickupdn = nullptr;
+    qtapp::UpDown* mintrimupdn = nullptr;
+    qtapp::UpDown* covstartupdn = nullptr;
+    qtapp::UpDown* covstopupdn = nullptr;
+    qtapp::UpDown* P1Lupdn = nullptr;
+    qtapp::UpDown* P1Hupdn = nullptr;
+    qtapp::UpDown* P2Lupdn = nullptr;
+    qtapp::UpDown* P2Hupdn = nullptr;
+    qtapp::UpDown* P2elevupdn = nullptr;
+    qtapp::UpDown* P3Lupdn = nullptr;
+    qtapp::UpDown* P3Hupdn = nullptr;
+    qtapp::UpDown* P3distupdn = nullptr;
+    qtapp::UpDown* P3elevupdn = nullptr;
+    qtapp::UpDown* arrhupdn = nullptr;
+    QRadioButton* P1sit = nullptr;
+    QRadioButton* P1stand = nullptr;
+    QRadioButton* P1cust = nullptr;
+    QRadioButton* P2sit = nullptr;
+    QRadioButton* P2stand = nullptr;
+    QRadioButton* P2cust = nullptr;
+    QRadioButton* P3sit = nullptr;
+    QRadioButton* P3stand = nullptr;
+    QRadioButton* P3cust = nullptr;
+    QLineEdit* P1custedit = nullptr;
+    QLineEdit* p2custedit = nullptr;
+    QLineEdit* p3custedit = nullptr;
+    qtapp::UpDown* p1custupdn = nullptr;
+    qtapp::UpDown* p2custupdn = nullptr;
+    qtapp::UpDown* P3custupdn = nullptr;
+    // One up/down of a venue value (the table in form_venue_page.cpp).
+    void VenueUpDownClick(qtapp::UpDown* upDown, qtapp::UDBtnType button);
+    void StepArrayHeightClick(qtapp::UDBtnType button);
+    void P1sitClick();  // also P1standClick
+    void P2sitClick();
+    void P3sitClick();
+    void P1custClick();
+    void P2custClick();
+    void P3custClick();
+    void p1custupdnClick(qtapp::UDBtnType button);
+    void p2custupdnClick(qtapp::UDBtnType button);
+    void P3custupdnClick(qtapp::UDBtnType button);
+    void P1sitMouseUp();
+    void UpdateVenueActionExecute();
+    // The change handler of a venue value's edit: the stored value, formatted.
+    void VenueEditChange(QLineEdit* edit);
+    void NumBoxesChange();
+    void DesignTButClick();
+    void tbautoClick();
+    void tbmanClick();
+    void VenTButClick();
+    void ArrayTButClick();
+    void RigTButClick();
+    void BexaStrGridSelectCell(int row);
+    void HelpTButClick();
+    // The help page beside the program.
+    std::string HelpFilePath() const;
+    // Shows the venue page's up/downs and the tool bar's page, help and
+    // design-mode buttons once a design has started.
+    void ShowDesignControls();
+    void VenSetButCursor(bool wait);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -5,14 +5,27 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
 #include <QToolButton>
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <string>
 
 #include "background1.h"
 #include "core/numtext.h"
+#include "core/rounding.h"
 #include "form_build.h"
 #include "hardware/units.h"
+#include "model/venue.h"
 #include "model/venue_values.h"
+#include "qtapp/connect.h"
+#include "qtapp/guarded.h"
 #include "qtapp/picturebox.h"
+#include "qtapp/updown.h"
+#include "venue_steps.h"
 
 namespace {
 
@@ -44,6 +57,13 @@ constexpr QToolButton* TForm1::*kToolBarOrder[] = {
     &TForm1::tbauto,    &TForm1::tbman,
 };
 
+constexpr formbuild::On<QToolButton> kToolHandlers[] = {
+    {&TForm1::DesignTBut, &TForm1::DesignTButClick}, {&TForm1::VenTBut, &TForm1::VenTButClick},
+    {&TForm1::ArrayTBut, &TForm1::ArrayTButClick},   {&TForm1::RigTBut, &TForm1::RigTButClick},
+    {&TForm1::HelpTBut, &TForm1::HelpTButClick},     {&TForm1::tbauto, &TForm1::tbautoClick},
+    {&TForm1::tbman, &TForm1::tbmanClick},
+};
+
 constexpr formbuild::Spec<QRadioButton> kUnitRadios[] = {
     {&TForm1::MetricRad, "MetricRad", "m / kg - Metric", {8, 18, 156, 20}},
     {&TForm1::ImperialRad, "ImperialRad", "ft / lb - Imperial", {8, 38, 156, 20}},
@@ -66,6 +86,10 @@ void TForm1::BuildToolBar() {
     tbauto->setAutoExclusive(true);
     tbman->setAutoExclusive(true);
     tbauto->setChecked(true);
+    for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut}) b->setCheckable(true);
+    // Until a design starts or a venue is loaded only Load and Design lead on.
+    for (QToolButton* b : {HelpTBut, tbauto, tbman}) b->hide();
+    formbuild::Connect(*this, kToolHandlers);
     Image8 = formbuild::Make<qtapp::PictureBox>(PagesToolBar, "Image8");
     Image8->setFixedSize(24, 24);
     Image8->setToolTip(QStringLiteral("Rigging safety"));
@@ -92,23 +116,55 @@ void TForm1::BuildUnits() {
     MetricRad->setChecked(true);
 }
 
-void TForm1::ConnectUnits() { formbuild::Connect(*this, kUnitHandlers); }
+// Made once every area has built its controls, before the settings file is
+// read: the unit radios, and the handlers on controls of other areas.
+void TForm1::ConnectUnits() {
+    formbuild::Connect(*this, kUnitHandlers);
+    qtapp::OnEditChange(NumBoxes, this, [this] { NumBoxesChange(); });
+    QObject::connect(BexaStrGrid, &QTableWidget::currentCellChanged, this,
+                     qtapp::Guarded([this](int row, int, int, int) {
+                         if (row >= 0) BexaStrGridSelectCell(row);
+                     }));
+}
+
+namespace {
+
+// The unit radios back as they were, without running their handlers.
+void CheckUnitRadio(QRadioButton* metric, QRadioButton* imperial, bool isMetric) {
+    const QSignalBlocker m(metric), i(imperial);
+    (isMetric ? metric : imperial)->setChecked(true);
+}
+
+}  // namespace
 
 void TForm1::MetricRadClick() {
-    const bool wasImperial = FMetric == 0;
+    const uint8_t before = FMetric;
     if (MetricRad->isChecked()) FMetric = 1;
-    if (wasImperial) {
-        ConvertEditUnits();
+    if (before == 0) {
+        try {
+            ConvertEditUnits();
+        } catch (...) {
+            // Nothing was converted: the units stay as they were.
+            FMetric = before;
+            CheckUnitRadio(MetricRad, ImperialRad, false);
+            throw;
+        }
         if (FNoDesign == 0) Recalculate();
     }
     SaveSettings();
 }
 
 void TForm1::ImperialRadClick() {
-    const bool wasMetric = FMetric == 1;
+    const uint8_t before = FMetric;
     if (ImperialRad->isChecked()) FMetric = 0;
-    if (wasMetric) {
-        ConvertEditUnits();
+    if (before == 1) {
+        try {
+            ConvertEditUnits();
+        } catch (...) {
+            FMetric = before;
+            CheckUnitRadio(MetricRad, ImperialRad, true);
+            throw;
+        }
         if (FNoDesign == 0) Recalculate();
     }
     SaveSettings();
@@ -116,12 +172,223 @@ void TForm1::ImperialRadClick() {
 
 void TForm1::ConvertEditUnits() {
     const double factor = FMetric == 1 ? units::kMetresPerFoot : units::kFeetPerMetre;
-    // The typed lengths, in the order the venue value list gives.
+    // The typed lengths, in the order the venue value list gives.  All are
+    // read before any is written, so that a text that is no number leaves
+    // every edit as it was.
+    std::array<QLineEdit*, kUnitEditCount> edits{};
+    std::array<double, kUnitEditCount> values{};
+    std::size_t k = 0;
     for (std::string_view name : UnitConversionEdits()) {
         const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
         auto* e = findChild<QLineEdit*>(objectName);
         if (e == nullptr) throw rtl::RuntimeError(0, "No edit " + std::string(name));
-        const double v = formbuild::EditNumber(e) * factor;
-        e->setText(QString::fromStdString(rtl::FormatFixed(v, 5, 1)));
+        edits[k] = e;
+        values[k] = formbuild::EditNumber(e) * factor;
+        ++k;
     }
+    for (std::size_t i = 0; i < kUnitEditCount; ++i)
+        edits[i]->setText(QString::fromStdString(rtl::FormatFixed(values[i], 5, 1)));
+}
+
+// --- design start -----------------------------------------------------------------
+
+namespace {
+
+struct TypedValue {
+    QLineEdit* TForm1::*edit;
+    double TForm1::*value;
+    qtapp::UpDown* TForm1::*upDown;
+    double TForm1::*step;
+    bool notNegative;
+};
+
+// In the order the design start reads them.
+constexpr TypedValue kTypedValues[] = {
+    {&TForm1::MaxPickHeight, &TForm1::FMaxPickHeight, &TForm1::maxpickupdn, &TForm1::FHeightStep, false},
+    {&TForm1::MinTrimHeight, &TForm1::FMinTrimHeight, &TForm1::mintrimupdn, &TForm1::FHeightStep, false},
+    {&TForm1::CovStart, &TForm1::FCovStart, &TForm1::covstartupdn, &TForm1::FCoverageStep, true},
+    {&TForm1::CovStop, &TForm1::FCovStop, &TForm1::covstopupdn, &TForm1::FCoverageStep, false},
+    {&TForm1::P1Length, &TForm1::FP1Length, &TForm1::P1Lupdn, &TForm1::FCoverageStep, false},
+    {&TForm1::P2Length, &TForm1::FP2Length, &TForm1::P2Lupdn, &TForm1::FCoverageStep, false},
+    {&TForm1::P3Length, &TForm1::FP3Length, &TForm1::P3Lupdn, &TForm1::FCoverageStep, false},
+    {&TForm1::P1Height, &TForm1::FP1Height, &TForm1::P1Hupdn, &TForm1::FHeightStep, false},
+    {&TForm1::P2Height, &TForm1::FP2Height, &TForm1::P2Hupdn, &TForm1::FHeightStep, false},
+    {&TForm1::P3Height, &TForm1::FP3Height, &TForm1::P3Hupdn, &TForm1::FHeightStep, false},
+    {&TForm1::P2elev, &TForm1::FP2Elev, &TForm1::P2elevupdn, &TForm1::FHeightStep, false},
+    {&TForm1::P3dist, &TForm1::FP3Dist, &TForm1::P3distupdn, &TForm1::FCoverageStep, false},
+    {&TForm1::p3elev, &TForm1::FP3Elev, &TForm1::P3elevupdn, &TForm1::FHeightStep, false},
+};
+
+double EarHeight(const QRadioButton* sit, const QRadioButton* stand, const QLineEdit* custom) {
+    if (sit->isChecked()) return 1.4;
+    if (stand->isChecked()) return 1.8;
+    return formbuild::EditNumber(custom);
+}
+
+int CountIn(const QLineEdit* edit, int otherwise) {
+    if (edit == nullptr) return otherwise;
+    double v = 0.0;
+    const std::string text = edit->text().toStdString();
+    if (!rtl::TryParseDouble(text, v) || v != std::floor(v) || std::fabs(v) > 1e6)
+        throw rtl::RuntimeError(1, "'" + text + "' is not a valid integer value");
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+void TForm1::DesignTButClick() {
+    const double factor = FMetric == 1 ? 1.0 : units::kMetresPerFoot;
+    for (const TypedValue& t : kTypedValues) {
+        double v = formbuild::EditNumber(this->*t.edit) * factor;
+        if (t.notNegative && v < 0.0) v = 0.0;
+        this->*t.value = v;
+        (this->*t.upDown)->SetPosition(rtl::Round(v / (this->*t.step)));
+    }
+    FP1EarHeight = EarHeight(P1sit, P1stand, P1custedit);
+    FP2EarHeight = EarHeight(P2sit, P2stand, p2custedit);
+    FP3EarHeight = EarHeight(P3sit, P3stand, p3custedit);
+    for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
+    FNumBoxes1 = CountIn(NumBoxes, FNumBoxes1);
+    FNumBoxes2 = CountIn(findChild<QLineEdit*>(QStringLiteral("NUMxaED")), FNumBoxes2);
+    FNumBoxes3 = CountIn(findChild<QLineEdit*>(QStringLiteral("numbox3ed")), FNumBoxes3);
+
+    // Start a little above the height the cabinets need over the minimum trim.
+    const TLoudspeakerArray* array = FVenue->LSArray.get();
+    const double h = array != nullptr && array->CurrentBox != nullptr ? array->CurrentBox->FrontHeight : 0.0;
+    const int code = array != nullptr ? array->TypeCode : 0;
+    const bool single = code == 0 || code == 1 || code == 2 || code == 5 || code == 7;
+    FArrayHeight = (FNumBoxes1 + FNumBoxes2 + (single ? 0 : 3)) * h + FMinTrimHeight;
+    for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
+    FViewFlags[5] = 0;
+    FViewFlags[6] = 0;
+    FViewFlags[8] = 0;
+
+    if (FRigMode == rules::kFlown) {
+        // Lower the array in centimetres until its lowest cabinet is below
+        // the minimum trim, then take the step back.  The array's lowest
+        // point is never above its top, so the search ends once the top has
+        // passed the minimum; a height so large that it would take more
+        // steps than that is refused.
+        const double start = FArrayHeight;
+        const int limit = rules::TrimSearchStepLimit(start, FMinTrimHeight, rules::kTrimSearchStep);
+        const bool reachable = limit > 0 && limit < rules::kMaxTrimSearchSteps;
+        bool below = false;
+        FStatusText = "WAIT - Setting Trim Height to Minimum Trim Height";
+        VenSetButCursor(true);
+        for (int k = 0; reachable && k < limit && !below; ++k) {
+            FArrayHeight -= rules::kTrimSearchStep;
+            Recalculate();
+            below = FVenue->LowestHeight < FMinTrimHeight;
+        }
+        VenSetButCursor(false);
+        if (!below) {
+            FArrayHeight = start;
+            FStatusText = "STARTUP";
+            Recalculate();
+            throw rtl::RuntimeError(
+                0, "The minimum trim height of " + units::LengthText(FMinTrimHeight, FMetric != 0, 5, 1) +
+                       " cannot be reached: the design was not started.");
+        }
+        FArrayHeight += rules::kTrimSearchStep;
+    } else {
+        FArrayHeight = formbuild::EditNumber(ArrayHeight) * factor;
+        Recalculate();
+    }
+
+    FStatusText = "AUTO DESIGNED ARRAY. Edit data by clicking on up/down symbols";
+    Recalculate();
+    arrhupdn->SetPosition(rtl::Round(FArrayHeight / FHeightStep));
+    FNoDesign = 0;
+    SetupArrayControls();
+    RefreshControls();
+    ShowDesignControls();
+    ShowRiggingLoads();
+}
+
+void TForm1::VenSetButCursor(bool wait) {
+    if (wait)
+        DesignTBut->setCursor(Qt::WaitCursor);
+    else
+        DesignTBut->unsetCursor();
+}
+
+// --- automatic or manual design --------------------------------------------------
+
+void TForm1::tbautoClick() {
+    if (tbman->isChecked())
+        FAutoDesign = 0;
+    else if (tbauto->isChecked())
+        FAutoDesign = 1;
+    if (FAutoDesign == 1) {
+        FViewFlags[5] = 0;
+        FShowAngleHandles = 1;
+        FStatusText = "AUTO DESIGNED ARRAY Click on 'Manual' button to switch to manual design mode";
+    } else {
+        FViewFlags[5] = 1;
+        FShowAngleHandles = 0;
+        FStatusText =
+            "MANUAL CALCULATION of splay angles - Position crosshair over blue square at end of ray "
+            "to select or click on cabinet angle in table below";
+    }
+    if (PageControl1->currentWidget() == VenueTab) {
+        if (FSuppressChoice != 1 && FChangingType != 1) Recalculate();
+    } else if (PageControl1->currentWidget() == ArrayTab) {
+        RedrawWithAngles();
+        ShowRiggingLoads();
+        FormPaint(tbauto);
+        UpdateArrayPage();
+    }
+}
+
+void TForm1::tbmanClick() { tbautoClick(); }
+
+// --- tool bar pages -----------------------------------------------------------------
+
+void TForm1::VenTButClick() {
+    VenTBut->setChecked(true);
+    ArrayTBut->setChecked(false);
+    RigTBut->setChecked(false);
+    PageControl1->setCurrentWidget(VenueTab);
+    FormPaint(VenTBut);
+    Panel22->hide();
+    tbauto->show();
+    tbman->show();
+    ArrangeToolBar();
+}
+
+void TForm1::ArrayTButClick() {
+    VenTBut->setChecked(false);
+    ArrayTBut->setChecked(true);
+    RigTBut->setChecked(false);
+    PageControl1->setCurrentWidget(ArrayTab);
+    FormPaint(ArrayTBut);
+    Panel22->hide();
+    tbauto->show();
+    tbman->show();
+    ArrangeToolBar();
+}
+
+void TForm1::RigTButClick() {
+    PageControl1->setCurrentWidget(ProcessorTab);
+    VenTBut->setChecked(false);
+    ArrayTBut->setChecked(false);
+    RigTBut->setChecked(true);
+    SetupArrayControls();
+    if (FNoDesign == 0) ShowRiggingLoads();
+    FormPaint(RigTBut);
+    tbauto->hide();
+    tbman->hide();
+    ArrangeToolBar();
+}
+
+// --- help -----------------------------------------------------------------------
+
+std::string TForm1::HelpFilePath() const { return FEnv.ProgramDir + "odhelp4.html"; }
+
+void TForm1::HelpTButClick() {
+    if (HelpAvailable != 1) return;
+    // The page may have gone since the start: then there is nothing to open.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(HelpFilePath(), ec)) return;
+    FEnv.Services->OpenHelp(QString::fromStdString(HelpFilePath()));
 }

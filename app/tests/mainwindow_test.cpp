@@ -285,12 +285,14 @@ TEST(MainWindow, TypedTextThatIsNoNumberStopsTheConversion) {
     w.ImperialRad->setChecked(true);
     ASSERT_EQ(rec.errors.size(), 1);
     EXPECT_EQ(rec.errors[0], "'abc' is not a valid floating point value");
-    // Converted up to the bad edit, which stays as typed.
-    EXPECT_EQ(w.MaxPickHeight->text(), "65.6");
-    EXPECT_EQ(w.P1Length->text(), "196.9");
+    // All or none: nothing converted, the units stay metric.
+    EXPECT_EQ(w.MaxPickHeight->text(), "20");
+    EXPECT_EQ(w.P1Length->text(), "60");
     EXPECT_EQ(w.P1Height->text(), "abc");
     EXPECT_EQ(w.CovStop->text(), "80");
-    EXPECT_EQ(w.FMetric, 0);
+    EXPECT_EQ(w.FMetric, 1);
+    EXPECT_TRUE(w.MetricRad->isChecked());
+    EXPECT_FALSE(w.ImperialRad->isChecked());
 }
 
 // --- help file and the start-up timer ----------------------------------------------
@@ -298,7 +300,7 @@ TEST(MainWindow, TypedTextThatIsNoNumberStopsTheConversion) {
 TEST(MainWindow, HelpFileBesideTheProgram) {
     ErrorRecorder rec;
     Folders f;
-    WriteFile(f.program.Path("odhelp4.hlp"), "help");
+    WriteFile(f.program.Path("odhelp4.html"), "help");
     TForm1 w(f.Env());
     EXPECT_EQ(w.HelpAvailable, 1);
 }

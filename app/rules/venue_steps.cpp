@@ -1,0 +1,56 @@
+#include "venue_steps.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rules {
+
+double StepTolerance(double step) { return std::fabs(step) * 1e-3; }
+
+namespace {
+
+double CleanZero(double v, double step) { return std::fabs(v) < StepTolerance(step) ? 0.0 : v; }
+
+}  // namespace
+
+bool BelowOneStep(double value, double step) { return value < step - StepTolerance(step); }
+
+double StepValue(double value, double step, int direction, StepFloor floor) {
+    double v = direction > 0 ? value + step : value - step;
+    switch (floor) {
+    case StepFloor::None: break;
+    case StepFloor::ZeroBelowZero:
+        if (v < 0.0) v = 0.0;
+        break;
+    case StepFloor::ZeroBelowOneStep:
+        if (BelowOneStep(v, step)) v = 0.0;
+        break;
+    }
+    return CleanZero(v, step);
+}
+
+double StepArrayHeight(double height, double step, int direction, int rigMode,
+                       double lowestHeight, double plane1EarHeight) {
+    if (direction > 0) return CleanZero(height + step, step);
+    const double tol = StepTolerance(step);
+    const double floor = rigMode == kGroundStacked ? 0.0 : plane1EarHeight;
+    if (!(lowestHeight > floor + tol)) return height;
+    const double v = height - step;
+    if (v < -tol) return height;
+    return CleanZero(std::max(v, 0.0), step);
+}
+
+double Plane1EarHeight(int rigMode, double stageHeight, double chosen) {
+    if (rigMode == kGroundStacked) return std::min(stageHeight, chosen);
+    return chosen;
+}
+
+int TrimSearchStepLimit(double startHeight, double minTrimHeight, double step) {
+    if (!std::isfinite(startHeight) || !std::isfinite(minTrimHeight) || !(step > 0.0)) return 0;
+    const double span = (startHeight - minTrimHeight) / step;
+    if (!(span < kMaxTrimSearchSteps)) return kMaxTrimSearchSteps;
+    // One step past the minimum, and one for the rounding of the span.
+    return std::clamp(static_cast<int>(std::ceil(span)) + 2, 1, kMaxTrimSearchSteps);
+}
+
+}  // namespace rules

@@ -1,0 +1,50 @@
+#pragma once
+// Stepping the venue values by their up/down buttons, the mouse and the
+// design start.  The values are metres held in doubles and stepped by 0.1 or
+// 1.0, so a run of steps drifts by a few units in the last place: 0.1 taken
+// sixty times from 6.0 leaves 4.6e-15, not 0.  Every comparison here allows
+// a thousandth of a step, and no value goes below 0 where 0 is its floor.
+
+#include "array_type.h"
+
+namespace rules {
+
+// The tolerance of a comparison against a multiple of `step`.
+double StepTolerance(double step);
+
+// What a value does after its step.
+enum class StepFloor {
+    None,              // nothing
+    ZeroBelowZero,     // a value below 0 becomes 0
+    ZeroBelowOneStep,  // a value below one step becomes 0
+};
+
+// `value` moved by one `step` up (direction +1) or down (-1), then its floor
+// applied.  A result within the tolerance of 0 is exactly 0.
+double StepValue(double value, double step, int direction, StepFloor floor);
+
+// True when a length stepped down has gone below one step (a plane that is
+// no longer there).
+bool BelowOneStep(double value, double step);
+
+// The array height after one step of its up/down (or of the mouse on the
+// array-height mark).  Up always moves.  Down moves only while the array's
+// lowest point lies above its floor: 0 for a ground stack (rigMode 2), the
+// plane-1 ear height for a flown array; and it never ends below 0.
+double StepArrayHeight(double height, double step, int direction, int rigMode,
+                       double lowestHeight, double plane1EarHeight);
+
+// The plane-1 ear height: the chosen height (seated, standing or custom),
+// but never above the stage a ground stack stands on.
+double Plane1EarHeight(int rigMode, double stageHeight, double chosen);
+
+// The trim search of the design start lowers a flown array by `step` until
+// its lowest cabinet is below the minimum trim height.  The array's lowest
+// point never lies above its top, so the search is over once the top has
+// passed the minimum trim: the number of steps it may take, at least 1,
+// at most kMaxTrimSearchSteps; 0 when the two heights are no finite numbers.
+inline constexpr double kTrimSearchStep = 0.01;
+inline constexpr int kMaxTrimSearchSteps = 5000;
+int TrimSearchStepLimit(double startHeight, double minTrimHeight, double step);
+
+}  // namespace rules
