@@ -244,20 +244,20 @@ std::string State(const TVenue& v, const TSplay* handed) {
 // something to keep.
 void HandOverBaseline(TVenue& v, TSplay& splay) {
     for (int i = 0; i < 8; ++i) splay.Angle[i] = i == 0 ? -1.0 : 2.0;
-    v.SetVenueData(VenueData{
-        .VenueName = "base",
-        .ArrayHeight = 9.0,
-        .NumBoxes1 = 8,
-        .MaxPickHeight = 14.0,
-        .MinTrimHeight = 6.0,
-        .Plane1Length = 40.0,
-        .Plane1Height = 3.0,
-        .CoverageStart = 4.0,
-        .CoverageStop = 38.0,
-        .Plane1EarHeight = 1.2,
-        .Splay = &splay,
-        .ArrayType = "Bexa",
-    });
+    VenueData d;
+    d.VenueName = "base";
+    d.ArrayHeight = 9.0;
+    d.NumBoxes1 = 8;
+    d.MaxPickHeight = 14.0;
+    d.MinTrimHeight = 6.0;
+    d.Plane1Length = 40.0;
+    d.Plane1Height = 3.0;
+    d.CoverageStart = 4.0;
+    d.CoverageStop = 38.0;
+    d.Plane1EarHeight = 1.2;
+    d.Splay = &splay;
+    d.ArrayType = "Bexa";
+    v.SetVenueData(d);
 }
 
 // What a failure report names of the venue.
