@@ -111,6 +111,7 @@ void TForm1::BuildForm() {
     Timer1 = formbuild::Named(new QTimer(this), "Timer1");
     Timer1->setInterval(50);
     BuildDialogButtons();
+    BuildFiles();
 }
 
 void TForm1::BuildPages() {

@@ -18,7 +18,9 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "array_readout.h"
 #include "core/checked.h"
@@ -397,6 +399,43 @@ public:
     // design-mode buttons once a design has started.
     void ShowDesignControls();
     void VenSetButCursor(bool wait);
+    // --- venue files, mail, web and printing (form_files.cpp, form_print.cpp) ---
+    // Every edit of the design ends in MarkModified() (PassValuesToVenue
+    // calls it); save and load clear it, and the close question and the
+    // Support mail ask DesignModified().
+    void MarkModified();
+    bool DesignModified();
+    void LoadTButClick();
+    void SaveTButClick();
+    void mailtbutClick();
+    void webtbutClick();
+    void Label30MouseDown(Qt::MouseButton button);
+    // False keeps the window open.
+    bool FormCloseQuery();
+    void LoadVenueFile(const std::string& fileName);
+    void PrintTButClick();
+    void PrintSUTButClick();
+    // The window fields the venue value list names that the window lacks
+    // (none but the shared splay list).
+    static std::vector<std::string> VenueValuesWithoutWindowField();
+    // The seated (0), standing (1) or custom (2) choice of an ear height.
+    static int EarHeightChoice(double height);
+    // The first-model count at which a right click on "Venue planes" shows
+    // the Support button.
+    static constexpr int kSupportButtonCount = 13;
+    QLabel* Label30 = nullptr;
+    uint8_t FModified = 0;
+    std::string FSavedText;  // the venue file as last saved or loaded
+    // Their helpers.
+    void BuildFiles();
+    bool LoadVenueThreeTimes(const std::string& path);
+    void SelectArrayTypeControl();
+    void ShowLoadedValues();
+    void DesignSaved();
+    bool SaveVenueAs(const std::string& chosen);
+    std::optional<std::string> AskSaveName(const QString& title);
+    void PrintArrayReport();
+    void PrintVenuePage();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

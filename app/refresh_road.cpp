@@ -27,6 +27,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 void TForm1::PassValuesToVenue() {
+    MarkModified();
     FVenue->SetVenueData(VenueData{
         .VenueName = FVenueName,
         .MaxBoxes = FMaxBoxes,

@@ -1,0 +1,141 @@
+// Printing: the printer set-up, the array report (portrait, with a second
+// page for two array types) and the venue page (landscape).  A job that
+// fails half-way is thrown away, never printed in part.
+
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "arrays/lsarray.h"
+#include "background1.h"
+#include "details/hole_detail.h"
+#include "drawings/amp_patch.h"
+#include "drawings/mechanical_report.h"
+#include "drawings/result_blocks.h"
+#include "drawings/splay_table.h"
+#include "model/venue.h"
+#include "print_layout.h"
+#include "qt/qt_canvas.h"
+#include "section/venue_section.h"
+
+namespace {
+
+// Ends a job on every road out: handed over when the drawing finished,
+// else thrown away.
+void FinishJob(qtapp::PlatformServices& services, qtapp::PrintJob& job,
+               const std::function<void(qtapp::PrintJob&)>& draw) {
+    try {
+        draw(job);
+    } catch (...) {
+        job.Abort();
+        throw;
+    }
+    if (!job.End()) services.ShowError(QStringLiteral("The document could not be printed."));
+}
+
+}  // namespace
+
+void TForm1::PrintSUTButClick() {
+    if (const std::optional<int> index = Environment().Services->ChoosePrinter(FPrinterIndex))
+        FPrinterIndex = *index;
+}
+
+void TForm1::PrintTButClick() {
+    SetupArrayControls();
+    if (FNoDesign == 0) ShowRiggingLoads();
+    const int page = PageControl1->currentIndex();
+    if (page == 1 || page == 2) {
+        PrintArrayReport();
+        UpdateArrayPage();
+    } else if (page == 0) {
+        PrintVenuePage();
+    }
+}
+
+void TForm1::PrintArrayReport() {
+    TLoudspeakerArray* array = FVenue->LSArray.get();
+    if (array == nullptr) return;
+    qtapp::PlatformServices& services = *Environment().Services;
+    std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
+        FPrinterIndex, qtapp::PageOrientation::Portrait, QStringLiteral("Array report"));
+    if (!job) return;
+    FinishJob(services, *job, [&](qtapp::PrintJob& j) {
+        rtl::PrinterCanvas& c = j.Canvas();
+        const int PW = j.PageWidth(), PH = j.PageHeight();
+        const rules::ArrayReportLayout L =
+            rules::ArrayReportLayoutFor(array->TypeCode, FRigMode, PW, PH);
+        const bool metric = FMetric != 0;
+        array->DrawSideView(c, true, true, L.SideView.Width, L.SideView.Height, metric, FRigMode,
+                            true, FHobaMatched != 0);
+        DrawSplayTable(*FVenue, c, L.SplayTable.Left, L.SplayTable.Top, L.SplayTable.Width,
+                       L.SplayTable.Height, false, Image2Picture, FRigMode);
+        rtl::Point pick{};
+        const auto flyingDetail = [&](const rules::PrintRect& r) {
+            array->DrawFlyingDetail(c, true, true, r.Width, r.Height, r.Left, r.Top, metric,
+                                    FRigMode, 0.0, 0.0, 0, 0, pick);
+        };
+        flyingDetail(L.FlyingDetail);
+        DrawArrayDimensionsShort(*FVenue, c, L.Dimensions.Left, L.Dimensions.Top,
+                                 L.Dimensions.Width, L.Dimensions.Height, metric, FRigMode);
+        DrawControllerSettings(*FVenue, c, L.Controller.Left, L.Controller.Top, L.Controller.Width,
+                               L.Controller.Height, FRigMode);
+        PrintArrayMechanicalReport(*array, c, L.Mechanical.Left, L.Mechanical.Top,
+                                   L.Mechanical.Width, L.Mechanical.Height, 0, metric);
+        if (L.StackFlyingDetail && L.HoleDetail) {
+            flyingDetail(*L.StackFlyingDetail);
+            const rules::PrintRect& h = *L.HoleDetail;
+            DrawArrayHoleDetail(*array, c, true, true, h.Width, h.Height, h.Left, h.Top, metric,
+                                FRigMode);
+        }
+        const auto patch = [&](const rules::PatchDiagramPlace& d) {
+            DrawAmpPatch(*FVenue, c, d.Area.Left, d.Area.Top, d.Area.Width, d.Area.Height,
+                         d.Flags[0], d.Flags[1], d.Flags[2], d.Flags[3], d.Flags[4]);
+        };
+        for (const rules::PatchDiagramPlace& d : L.PatchDiagrams) patch(d);
+        if (L.ExtraHeader && L.ExtraPatchDiagram) {
+            if (!j.NewPage()) throw rtl::RuntimeError(1, "The printer refused a new page.");
+            DrawPageHeader(*FVenue, c, L.ExtraHeader->Width, L.ExtraHeader->Height);
+            patch(*L.ExtraPatchDiagram);
+        }
+    });
+}
+
+void TForm1::PrintVenuePage() {
+    qtapp::PlatformServices& services = *Environment().Services;
+    // The printed drawing draws wide lines; the flag goes back on every road.
+    FViewFlags[0] = 1;
+    struct Restore {
+        TForm1& w;
+        ~Restore() { w.FViewFlags[0] = 0; }
+    } restore{*this};
+    std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
+        FPrinterIndex, qtapp::PageOrientation::Landscape, QStringLiteral("Venue"));
+    if (!job) return;
+    FinishJob(services, *job, [&](qtapp::PrintJob& j) {
+        VenueSectionArgs a;
+        a.EqualScale = FDrawVenueFlag != 0;
+        a.Width = j.PageWidth();
+        a.Height = j.PageHeight();
+        a.WideLines = true;
+        a.ClearBackground = true;
+        a.ShowPlanes = a.ShowArray = a.ShowCoverage = a.ShowRays = true;
+        a.ShowRayEnds = FViewFlags[5] != 0;
+        a.Unused = a.ShowHelp = a.ShowReadout = false;
+        a.ShowHandles = FShowAngleHandles != 0;
+        a.Selected = FSelElement;
+        a.StatusText = "Printed";
+        a.StartHot = FHotA != 0;
+        a.StopHot = FHotB != 0;
+        a.TopHot = FHotC != 0;
+        a.Picture = &Image5Picture;
+        a.Metric = FMetric != 0;
+        a.ReadoutX = FDrawOffsetX;
+        a.ReadoutY = FDrawOffsetY;
+        a.RigMode = FRigMode;
+        // The marks of the printed drawing are in printer pixels: the
+        // mouse keeps the screen's.
+        DrawVenue(*FVenue, j.Canvas(), a);
+    });
+    // The drawing left the venue's scale at the printer's: the screen
+    // picture is drawn again.
+    FormPaint(PrintTBut);
+}

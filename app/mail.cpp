@@ -1,0 +1,33 @@
+// Mail through the platform services: no shell ever sees a text.
+
+#include "mail.h"
+
+#include "qtapp/services.h"
+
+QString MailRecipient(const QString& RecipientName, const QString& RecipientAddress) {
+    if (RecipientAddress.isEmpty()) return {};
+    // A name with characters that would break the "Name <address>" form is
+    // left out rather than quoted: the address is what delivers.
+    const bool plainName = !RecipientName.isEmpty() && RecipientName != RecipientAddress &&
+                           !RecipientName.contains(QLatin1Char('<')) &&
+                           !RecipientName.contains(QLatin1Char('>')) &&
+                           !RecipientName.contains(QLatin1Char(',')) &&
+                           !RecipientName.contains(QLatin1Char('"'));
+    if (!plainName) return RecipientAddress;
+    return RecipientName.trimmed() + QStringLiteral(" <") + RecipientAddress + QLatin1Char('>');
+}
+
+int SendMail(qtapp::PlatformServices& Services, const QString& Subject, const QString& Body,
+             const QString& AttachmentPath, const QString& SenderName,
+             const QString& SenderAddress, const QString& RecipientName,
+             const QString& RecipientAddress) {
+    static_cast<void>(SenderName);
+    static_cast<void>(SenderAddress);
+    const int result =
+        Services.SendMail(MailRecipient(RecipientName, RecipientAddress), Subject, Body,
+                          AttachmentPath);
+    if (result != 0)
+        Services.ShowError(QStringLiteral("Error sending mail (") + QString::number(result) +
+                           QStringLiteral(")."));
+    return result;
+}

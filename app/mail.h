@@ -1,0 +1,25 @@
+#pragma once
+// Mail: hands one message with at most one attached file to the desktop's
+// mail client, which shows it to the user to send or discard.
+
+#include <QString>
+
+namespace qtapp {
+class PlatformServices;
+}
+
+// Any text may be empty: that item is not given.  The desktop's hand-over
+// knows no sender, so SenderName and SenderAddress only matter for a
+// recipient shown by name.  An empty RecipientAddress sends to nobody (the
+// client asks), whatever RecipientName holds; an empty RecipientName shows
+// the address.  Returns 0 on success, -1 when no mail client could be
+// started, else the hand-over's exit status; any result but 0 is shown as
+// "Error sending mail (N).".
+int SendMail(qtapp::PlatformServices& Services, const QString& Subject, const QString& Body,
+             const QString& AttachmentPath, const QString& SenderName,
+             const QString& SenderAddress, const QString& RecipientName,
+             const QString& RecipientAddress);
+
+// The recipient as the hand-over takes it: the bare address, or
+// "Name <address>" when a different name is given; empty without address.
+QString MailRecipient(const QString& RecipientName, const QString& RecipientAddress);

@@ -1,0 +1,57 @@
+#pragma once
+// Where each drawing of a printed page goes, in device pixels of a page
+// PW wide and PH high.  The printing code walks these places; the tests
+// check them against hand-worked numbers.
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "array_type.h"
+
+namespace rules {
+
+struct PrintRect {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    friend bool operator==(const PrintRect&, const PrintRect&) = default;
+};
+
+// The array types whose amplifier patching is shown as two diagrams side by
+// side, one per rack: 7, 10, 12, 13, 15, 16, 17.  (Code 9 also shows two,
+// but of its two patched models; see PatchDiagramsOfPage.)  The screen and
+// the printed report read this one list.
+bool UsesTwoRackDiagrams(ArrayType type);
+
+// One amplifier patch diagram: its area and the five switches of the
+// diagram drawing, in its order: titles (screen layout), rack 1, rack 2,
+// rack 3, second model.
+struct PatchDiagramPlace {
+    PrintRect Area;
+    std::array<bool, 5> Flags{};
+    friend bool operator==(const PatchDiagramPlace&, const PatchDiagramPlace&) = default;
+};
+
+// The blocks of the first page of the array report.
+struct ArrayReportLayout {
+    PrintRect SideView;      // width and height; drawn from the page's corner
+    PrintRect SplayTable;
+    PrintRect FlyingDetail;
+    PrintRect Dimensions;
+    PrintRect Controller;
+    PrintRect Mechanical;
+    // Ground-stacked only: the narrower flying detail and the hole detail.
+    std::optional<PrintRect> StackFlyingDetail;
+    std::optional<PrintRect> HoleDetail;
+    std::vector<PatchDiagramPlace> PatchDiagrams;  // along the bottom fifth
+    // The extra page's header (the band above y = 0.1 PH) and diagram, for
+    // the types that get one.
+    std::optional<PrintRect> ExtraHeader;
+    std::optional<PatchDiagramPlace> ExtraPatchDiagram;
+};
+
+// Integer places, rounded half to even; "Range check error" for a page of
+// no size.
+ArrayReportLayout ArrayReportLayoutFor(ArrayType type, int rigMode, int pageWidth,
+                                       int pageHeight);
+
+}  // namespace rules

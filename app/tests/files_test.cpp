@@ -1,0 +1,299 @@
+// Venue files, the close question, mail and printing from the window,
+// through scripted platform services (no dialog ever shows).
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <sstream>
+
+#include "background1.h"
+#include "mail.h"
+#include "model/venue.h"
+#include "qtapp/scripted_services.h"
+#include "qtapp/services_qt.h"
+#include "test_support.h"
+
+namespace {
+
+// A venue file of the current layout, written by hand: the numbers in
+// plain decimal form, as any reader takes them.
+std::string VenueFile(const std::string& type, int n1, int n2, double arrayHeight, int rigMode,
+                      const std::string& line7 = "") {
+    std::ostringstream s;
+    auto line = [&s](const std::string& t) { s << t << "\r\n"; };
+    line("Town Hall");
+    line("-4");
+    line(type);
+    line(std::to_string(arrayHeight));
+    line("16");
+    line(std::to_string(n1));
+    line(line7.empty() ? std::to_string(n2) : line7);
+    for (const char* v : {"12", "3.25", "30", "-0.75", "12", "0", "2.5", "8", "3", "20", "4.5",
+                          "3", "41.5", "1.4", "1.8", "1.5"})
+        line(v);
+    line("TRUE");   // auto design
+    line("FRONT");  // grid position
+    line("1");      // pick option
+    line("2");      // lift-bar position
+    line(std::to_string(rigMode));
+    line("FALSE");  // splay hoba
+    line("350");    // push-over force
+    line("FALSE");  // combination grid
+    for (int i = 0; i < 40; ++i) {
+        line(i == 0 ? "2" : i < n1 + n2 ? "1" : "0");
+        line("0");
+    }
+    return s.str();
+}
+
+struct Window {
+    ScratchDir user, program;
+    std::shared_ptr<qtapp::ScriptedServices> services = std::make_shared<qtapp::ScriptedServices>();
+    qtapp::ScopedProcessServices process{services};
+    std::unique_ptr<TForm1> w;
+    Window() {
+        TForm1Environment env = TestEnv(user, program);
+        env.Services = services;
+        w = std::make_unique<TForm1>(env);
+    }
+    void Load(const std::string& path) {
+        services->QueueOpenFile(QString::fromStdString(path));
+        w->LoadTButClick();
+    }
+};
+
+// The design values of a window, for comparing two windows.
+std::vector<double> Values(const TForm1& w) {
+    return {w.FArrayHeight, w.FMaxPickHeight, w.FMinTrimHeight, w.FP1Length, w.FP1Height,
+            w.FP2Length,    w.FP2Height,      w.FP2Elev,        w.FP3Length, w.FP3Height,
+            w.FP3Dist,      w.FP3Elev,        w.FCovStart,      w.FCovStop,  w.FP1EarHeight,
+            w.FP2EarHeight, w.FP3EarHeight,   w.FFTValue,       double(w.FNumBoxes1),
+            double(w.FNumBoxes2), double(w.FRigMode), double(w.FPickOption),
+            double(w.FLiftBarPosition), double(w.FAutoDesign)};
+}
+
+}  // namespace
+
+TEST(VenueFiles, EveryVenueValueHasItsWindowField) {
+    EXPECT_EQ(TForm1::VenueValuesWithoutWindowField(), std::vector<std::string>{"FSplay"});
+}
+
+TEST(VenueFiles, OpenChangeSaveAndLoadIntoAFreshWindow) {
+    Window a;
+    const std::string hall = a.user.Path("hall.ven");
+    WriteFile(hall, VenueFile("Arvo", 8, 0, 9.5, 1));
+    a.Load(hall);
+    TForm1& w = *a.w;
+    EXPECT_EQ(a.services->Errors(), QStringList{});
+    EXPECT_EQ(w.windowTitle(), "hall.ven");
+    EXPECT_EQ(w.FVenueName, "hall.ven");
+    EXPECT_EQ(w.FArrayType, "Arvo");
+    EXPECT_EQ(w.FNumBoxes1, 8);
+    EXPECT_DOUBLE_EQ(w.FArrayHeight, 9.5);
+    EXPECT_DOUBLE_EQ(w.FP1Length, 30.0);
+    EXPECT_DOUBLE_EQ(w.FP1Height, -0.75);
+    EXPECT_DOUBLE_EQ(w.FCovStop, 41.5);
+    EXPECT_DOUBLE_EQ(w.FP3EarHeight, 1.5);
+    EXPECT_DOUBLE_EQ(w.FFTValue, 350.0);
+    EXPECT_EQ(w.FLiftBarPosition, 2);
+    EXPECT_EQ(w.P1Length->text(), "30.0");
+    EXPECT_EQ(w.CovStop->text(), "41.5");
+    EXPECT_EQ(w.FNoDesign, 0);
+    EXPECT_EQ(w.FSuppressChoice, 0);
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.VenueTab);
+    EXPECT_FALSE(w.DesignModified());
+
+    w.FNumBoxes1 = 10;
+    w.Recalculate();
+    EXPECT_TRUE(w.DesignModified());
+    a.services->QueueSaveFile(QString::fromStdString(a.user.Path("new.ven")));
+    w.SaveTButClick();
+    EXPECT_EQ(a.services->Calls().back().args,
+              (QStringList{"Save venue", "Venue files (*.ven)|*.VEN", "ven", QString::fromStdString(a.user.Dir().substr(0, a.user.Dir().size() - 1))}));
+    EXPECT_EQ(w.windowTitle(), "new");
+    EXPECT_EQ(w.FMailFileName, a.user.Path("new.ven"));
+    EXPECT_FALSE(w.DesignModified());
+    const std::string saved = ReadFile(a.user.Path("new.ven"));
+    ASSERT_FALSE(saved.empty());
+
+    Window b;
+    b.Load(a.user.Path("new.ven"));
+    EXPECT_EQ(b.services->Errors(), QStringList{});
+    EXPECT_EQ(Values(*b.w), Values(w));
+    EXPECT_EQ(b.w->FNumBoxes1, 10);
+    b.services->QueueSaveFile(QString::fromStdString(a.user.Path("new")));
+    b.w->SaveTButClick();
+    EXPECT_EQ(ReadFile(a.user.Path("new.ven")), saved);
+}
+
+TEST(VenueFiles, ABrokenFileChangesNothing) {
+    struct Case {
+        const char* what;
+        std::string contents;
+        QString error;
+    };
+    const Case cases[] = {
+        {"no number", VenueFile("Arvo", 8, 0, 9.5, 1, "two"), "Invalid numeric input"},
+        {"unknown type", VenueFile("Zeta", 8, 0, 9.5, 1), "Zeta"},
+        {"cut short", VenueFile("Arvo", 8, 0, 9.5, 1).substr(0, 200), "Read beyond end of file"},
+    };
+    for (const Case& c : cases) {
+        Window a;
+        const std::string good = a.user.Path("good.ven");
+        WriteFile(good, VenueFile("Bexa", 6, 0, 7.0, 1));
+        a.Load(good);
+        TForm1& w = *a.w;
+        const std::vector<double> before = Values(w);
+        const double venueLength = w.FVenue->Plane1Length;
+        const std::string bad = a.user.Path("bad.ven");
+        WriteFile(bad, c.contents);
+        a.services->ClearCalls();
+        a.Load(bad);
+        ASSERT_EQ(a.services->Errors().size(), 1) << c.what;
+        EXPECT_TRUE(a.services->Errors()[0].contains(c.error)) << c.what << ": "
+                                                               << a.services->Errors()[0].toStdString();
+        EXPECT_EQ(Values(w), before) << c.what;
+        EXPECT_EQ(w.FArrayType, "Bexa") << c.what;
+        EXPECT_EQ(w.FVenue->Plane1Length, venueLength) << c.what;
+        EXPECT_EQ(w.windowTitle(), "good.ven") << c.what;
+        EXPECT_EQ(w.FSuppressChoice, 0) << c.what;
+        EXPECT_FALSE(w.DesignModified()) << c.what;
+        // And the window goes on working: a change still recalculates.
+        w.FNumBoxes1 = 7;
+        EXPECT_NO_THROW(w.Recalculate()) << c.what;
+    }
+}
+
+TEST(VenueFiles, CommandLineRoadKeepsTheCaptionWithoutExtension) {
+    Window a;
+    const std::string hall = a.user.Path("hall.ven");
+    WriteFile(hall, VenueFile("Dovi", 6, 0, 8.0, 1));
+    a.w->LoadVenueFromCommandLine(hall);
+    EXPECT_EQ(a.w->windowTitle(), "hall");
+    EXPECT_EQ(a.w->FArrayType, "Dovi");
+    EXPECT_EQ(a.w->FViewFlags[10], 1);
+    EXPECT_EQ(a.services->Kinds(), QStringList{});
+}
+
+TEST(VenueFiles, EarHeightChoice) {
+    const struct {
+        double h;
+        int want;
+    } cases[] = {{1.4, 0}, {1.36, 0}, {1.35, 2}, {1.45, 2}, {1.8, 1}, {1.76, 1}, {1.85, 2}, {1.5, 2}, {0.0, 2}};
+    for (const auto& c : cases) EXPECT_EQ(TForm1::EarHeightChoice(c.h), c.want) << c.h;
+}
+
+TEST(VenueFiles, StackedLoadKeepsPlaneOneEarsBelowTheArray) {
+    const struct {
+        double arrayHeight;
+        double ear;
+    } cases[] = {{1.2, 1.2}, {3.0, 1.4}};
+    for (const auto& c : cases) {
+        Window a;
+        const std::string p = a.user.Path("stack.ven");
+        WriteFile(p, VenueFile("Arvo", 3, 0, c.arrayHeight, 2));
+        a.Load(p);
+        EXPECT_EQ(a.services->Errors(), QStringList{});
+        EXPECT_DOUBLE_EQ(a.w->FP1EarHeight, c.ear) << c.arrayHeight;
+    }
+}
+
+TEST(VenueFiles, CloseQuestion) {
+    using qtapp::Answer;
+    enum class Save { None, Cancel, Good, Fails };
+    struct Case {
+        const char* what;
+        bool modified;
+        std::optional<Answer> answer;
+        Save save;
+        bool closes;
+        bool written;
+    };
+    const Case cases[] = {
+        {"unmodified", false, std::nullopt, Save::None, true, false},
+        {"modified, no", true, Answer::No, Save::None, true, false},
+        {"modified, cancel", true, Answer::Cancel, Save::None, false, false},
+        {"modified, yes, dialog cancelled", true, Answer::Yes, Save::Cancel, true, false},
+        {"modified, yes, saved", true, Answer::Yes, Save::Good, true, true},
+        {"modified, yes, save fails", true, Answer::Yes, Save::Fails, false, false},
+    };
+    for (const Case& c : cases) {
+        Window a;
+        const std::string hall = a.user.Path("hall.ven");
+        WriteFile(hall, VenueFile("Arvo", 8, 0, 9.5, 1));
+        a.Load(hall);
+        if (c.modified) {
+            a.w->FNumBoxes1 = 9;
+            a.w->Recalculate();
+        }
+        a.services->ClearCalls();
+        if (c.answer) a.services->QueueAnswer(*c.answer);
+        const std::string target = a.user.Path("out.ven");
+        if (c.save == Save::Cancel) a.services->QueueSaveFile(std::nullopt);
+        if (c.save == Save::Good) a.services->QueueSaveFile(QString::fromStdString(target));
+        if (c.save == Save::Fails)
+            a.services->QueueSaveFile(QString::fromStdString(a.user.Path("no/such/dir/out.ven")));
+        EXPECT_EQ(a.w->FormCloseQuery(), c.closes) << c.what;
+        EXPECT_EQ(std::filesystem::exists(target), c.written) << c.what;
+        EXPECT_EQ(a.services->Errors().size(), c.save == Save::Fails ? 1 : 0) << c.what;
+        EXPECT_EQ(a.services->Unanswered(), 0) << c.what;
+        EXPECT_EQ(a.services->PendingAnswers(), 0u) << c.what;
+        if (c.answer) {
+            EXPECT_EQ(a.services->Calls().front().args,
+                      (QStringList{"Exit File save check", "Do you want to save the Venue ?", "YesNoCancel"}));
+        }
+    }
+}
+
+TEST(VenueFiles, AnEditTakenBackIsNoChange) {
+    Window a;
+    const std::string hall = a.user.Path("hall.ven");
+    WriteFile(hall, VenueFile("Arvo", 8, 0, 9.5, 1));
+    a.Load(hall);
+    a.w->FNumBoxes1 = 9;
+    a.w->Recalculate();
+    EXPECT_TRUE(a.w->DesignModified());
+    a.w->FNumBoxes1 = 8;
+    a.w->Recalculate();
+    EXPECT_FALSE(a.w->DesignModified());
+    // A closing window that was never designed asks nothing.
+    Window fresh;
+    EXPECT_TRUE(fresh.w->FormCloseQuery());
+    EXPECT_EQ(fresh.services->Kinds(), QStringList{});
+}
+
+TEST(VenueFiles, SupportButtonAppearsOnRightClickAtTheFixedCount) {
+    const struct {
+        int count;
+        Qt::MouseButton button;
+        bool shown;
+    } cases[] = {{TForm1::kSupportButtonCount, Qt::RightButton, true},
+                 {TForm1::kSupportButtonCount, Qt::LeftButton, false},
+                 {TForm1::kSupportButtonCount - 1, Qt::RightButton, false}};
+    for (const auto& c : cases) {
+        Window a;
+        a.w->FNumBoxes1 = c.count;
+        ASSERT_NE(a.w->Label30, nullptr);
+        EXPECT_EQ(a.w->Label30->text(), "Venue planes");
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), c.button, c.button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(a.w->Label30, &press);
+        EXPECT_EQ(!a.w->mailtbut->isHidden(), c.shown) << c.count << " " << int(c.button);
+    }
+}
+
+TEST(VenueFiles, WebButtonOpensTheSite) {
+    Window a;
+    a.services->QueueOpenResult(true);
+    a.w->webtbutClick();
+    ASSERT_EQ(a.services->Calls().size(), 1u);
+    EXPECT_EQ(a.services->Calls()[0].kind, "OpenUrl");
+    EXPECT_TRUE(a.services->Calls()[0].args[0].startsWith("https://"));
+}

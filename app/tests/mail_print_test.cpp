@@ -1,0 +1,209 @@
+// The Support mail through a fake xdg-email that records its arguments,
+// and printing into PDF files.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTabWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <regex>
+
+#include "background1.h"
+#include "mail.h"
+#include "qtapp/scripted_services.h"
+#include "qtapp/services_qt.h"
+#include "test_support.h"
+
+namespace {
+
+// Scripted dialogs, but the real hand-over to xdg-email.
+class RealMailServices : public qtapp::ScriptedServices {
+public:
+    int SendMail(const QString& recipient, const QString& subject, const QString& body,
+                 const QString& attachmentPath) override {
+        return qtapp::QtServices(20000).SendMail(recipient, subject, body, attachmentPath);
+    }
+};
+
+// PATH holds only `dir` while it lives.
+class ScopedPath {
+public:
+    explicit ScopedPath(const std::string& dir) : old_(qgetenv("PATH")) { qputenv("PATH", dir.c_str()); }
+    ~ScopedPath() { qputenv("PATH", old_); }
+
+private:
+    QByteArray old_;
+};
+
+// An xdg-email that writes each argument on a line of its own into `log`
+// and exits with `status`.
+void FakeMailer(const ScratchDir& bin, const std::string& log, int status) {
+    const std::string path = bin.Path("xdg-email");
+    WriteFile(path, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + log +
+                        "'\nexit " + std::to_string(status) + "\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+int PdfPages(const std::string& path) {
+    const std::string pdf = ReadFile(path);
+    const std::regex page("/Type\\s*/Page[^s]");
+    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page),
+                                          std::sregex_iterator()));
+}
+
+std::string Design(const std::string& type, int n1, int n2, int rigMode) {
+    std::string s = "Hall\r\n-4\r\n" + type + "\r\n8\r\n16\r\n" + std::to_string(n1) + "\r\n" +
+                    std::to_string(n2) + "\r\n";
+    for (const char* v : {"12", "3", "30", "0", "12", "0", "2.5", "8", "3", "20", "4.5", "3",
+                          "41.5", "1.4", "1.4", "1.4"})
+        s += std::string(v) + "\r\n";
+    s += "TRUE\r\nFRONT\r\n1\r\n1\r\n" + std::to_string(rigMode) + "\r\nFALSE\r\n350\r\nFALSE\r\n";
+    for (int i = 0; i < 40; ++i) s += std::string(i == 0 ? "2" : i < n1 + n2 ? "1" : "0") + "\r\n0\r\n";
+    return s;
+}
+
+}  // namespace
+
+TEST(Mail, ResultsAndMessages) {
+    const struct {
+        bool mailer;
+        int status;
+        int want;
+        QStringList errors;
+    } cases[] = {
+        {true, 0, 0, {}},
+        {true, 2, 2, {"Error sending mail (2)."}},
+        {false, 0, -1, {"Error sending mail (-1)."}},
+    };
+    for (const auto& c : cases) {
+        ScratchDir bin, out;
+        const std::string log = out.Path("args");
+        if (c.mailer) FakeMailer(bin, log, c.status);
+        ScopedPath path(bin.Path(""));
+        RealMailServices services;
+        EXPECT_EQ(SendMail(services, "S", "B", "", " A Customer", "", "", "x@example.com"), c.want);
+        EXPECT_EQ(services.Errors(), c.errors);
+        if (c.mailer) {
+            EXPECT_EQ(ReadFile(log), "--utf8\n--subject\nS\n--body\nB\nx@example.com\n");
+        }
+    }
+}
+
+TEST(Mail, RecipientForms) {
+    EXPECT_EQ(MailRecipient("", "a@example.com"), "a@example.com");
+    EXPECT_EQ(MailRecipient("a@example.com", "a@example.com"), "a@example.com");
+    EXPECT_EQ(MailRecipient("Ann Lee", "a@example.com"), "Ann Lee <a@example.com>");
+    EXPECT_EQ(MailRecipient("Ann <x>", "a@example.com"), "a@example.com");
+    EXPECT_EQ(MailRecipient("Ann Lee", ""), "");
+}
+
+TEST(Mail, SupportButtonSendsTheSavedFileWhateverItsName) {
+    ScratchDir user, program, bin, out;
+    auto services = std::make_shared<RealMailServices>();
+    qtapp::ScopedProcessServices process(services);
+    TForm1Environment env = TestEnv(user, program);
+    env.Services = services;
+    TForm1 w(env);
+    const std::string hall = user.Path("hall.ven");
+    WriteFile(hall, Design("Arvo", 8, 0, 1));
+    services->QueueOpenFile(QString::fromStdString(hall));
+    w.LoadTButClick();
+    w.FNumBoxes1 = 9;
+    w.Recalculate();
+    const std::string odd = user.Path("my \"big\" $(touch pwned) hall");
+    services->QueueSaveFile(QString::fromStdString(odd));
+    w.SaveTButClick();
+    ASSERT_TRUE(std::filesystem::exists(odd + ".ven"));
+
+    const std::string log = out.Path("args");
+    FakeMailer(bin, log, 0);
+    ScopedPath path(bin.Path(""));
+    w.mailtbutClick();
+    EXPECT_EQ(services->Errors(), QStringList{});
+    EXPECT_EQ(ReadFile(log), "--utf8\n--subject\nOrandel 3.04 file\n--body\nPlease see attached ven file\n"
+                             "--attach\n" + odd + ".ven\nsupport@example.com\n");
+    EXPECT_FALSE(std::filesystem::exists(user.Path("pwned")));
+}
+
+TEST(Mail, NoFileIsSentWhenTheUserSavesNone) {
+    ScratchDir user, program;
+    auto services = std::make_shared<qtapp::ScriptedServices>();
+    qtapp::ScopedProcessServices process(services);
+    TForm1Environment env = TestEnv(user, program);
+    env.Services = services;
+    TForm1 w(env);
+    w.RefreshControls();
+    services->QueueSaveFile(std::nullopt);
+    w.mailtbutClick();
+    EXPECT_EQ(services->Kinds(), QStringList{"SaveFileName"});
+}
+
+TEST(Printing, PagesPerPageAndType) {
+    const struct {
+        const char* type;
+        int n1, n2, rigMode;
+        int tab;
+        const char* orientation;
+        int pages;
+    } cases[] = {
+        {"Arvo", 8, 0, 1, 0, "Landscape", 1},
+        {"Arvo", 8, 0, 1, 1, "Portrait", 1},
+        {"MIXArvoBexa", 6, 2, 1, 1, "Portrait", 2},
+        {"MIXBexaDovi", 4, 4, 1, 2, "Portrait", 2},
+        {"Dovi", 3, 0, 2, 1, "Portrait", 1},
+        {"Elka", 3, 0, 2, 1, "Portrait", 1},
+    };
+    for (const auto& c : cases) {
+        ScratchDir user, program;
+        auto services = std::make_shared<qtapp::ScriptedServices>();
+        qtapp::ScopedProcessServices process(services);
+        TForm1Environment env = TestEnv(user, program);
+        env.Services = services;
+        TForm1 w(env);
+        const std::string f = user.Path("d.ven");
+        WriteFile(f, Design(c.type, c.n1, c.n2, c.rigMode));
+        services->QueueOpenFile(QString::fromStdString(f));
+        w.LoadTButClick();
+        ASSERT_EQ(services->Errors(), QStringList{}) << c.type;
+        w.PageControl1->setCurrentIndex(c.tab);
+        services->ClearCalls();
+        const std::string pdf = user.Path("out.pdf");
+        services->QueuePrintToPdf(QString::fromStdString(pdf));
+        w.PrintTButClick();
+        EXPECT_EQ(services->Errors(), QStringList{}) << c.type;
+        ASSERT_GE(services->Calls().size(), 2u) << c.type;
+        EXPECT_EQ(services->Calls()[0].args[1], c.orientation) << c.type;
+        EXPECT_EQ(services->Kinds().last(), "PrintJob.End") << c.type;
+        EXPECT_EQ(PdfPages(pdf), c.pages) << c.type;
+        EXPECT_EQ(w.FViewFlags[0], 0) << c.type;
+        if (const char* keep = std::getenv("ORANDEL_KEEP_PDF"))
+            std::filesystem::copy_file(pdf, std::string(keep) + "/" + c.type + "-" +
+                                                std::to_string(c.rigMode) + "-" +
+                                                std::to_string(c.tab) + ".pdf",
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+TEST(Printing, RefusedJobOrOtherPagePrintsNothing) {
+    ScratchDir user, program;
+    auto services = std::make_shared<qtapp::ScriptedServices>();
+    qtapp::ScopedProcessServices process(services);
+    TForm1Environment env = TestEnv(user, program);
+    env.Services = services;
+    TForm1 w(env);
+    w.RefreshControls();
+    w.PageControl1->setCurrentIndex(0);
+    services->QueuePrintRefused();
+    w.PrintTButClick();
+    EXPECT_EQ(services->Kinds(), QStringList{"BeginPrint"});
+    EXPECT_EQ(w.FViewFlags[0], 0);
+    services->ClearCalls();
+    w.PageControl1->setCurrentIndex(3);
+    w.PrintTButClick();
+    EXPECT_EQ(services->Kinds(), QStringList{});
+    services->QueuePrinterChoice(2);
+    w.PrintSUTButClick();
+    EXPECT_EQ(w.FPrinterIndex, 2);
+}
