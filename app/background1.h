@@ -383,6 +383,8 @@ public:
     // last applied: the default replaces the user's value only when these change.
     std::string FFTDefaultType;
     int FFTDefaultRigMode = -1;
+    // Runs of the cabinet-choice, count and touring / install handlers.
+    int FCabinetHandlerRuns = 0;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

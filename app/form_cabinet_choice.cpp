@@ -204,6 +204,9 @@ void TForm1::BuildCabinetChoice() {
     numbox3lab->hide();
 
     formbuild::Build(*this, VenueTab, kModeRadios);
+    // The pair is one choice of its own, apart from the page's other radios.
+    tourrad->setAutoExclusive(false);
+    installrad->setAutoExclusive(false);
     tourrad->setChecked(true);
 
     // The handlers, connected now: nothing the construction does checks a
@@ -223,6 +226,7 @@ void TForm1::BuildCabinetChoice() {
 // --- the type radios ---------------------------------------------------------
 
 void TForm1::CabinetChoiceClick(QRadioButton* radio) {
+    ++FCabinetHandlerRuns;
     const ChoiceRow* row = RowOf(*this, radio);
     if (row == nullptr) return;
     const TArrayTypeInfo& info = ArrayTypeInfo(row->type);
@@ -391,6 +395,7 @@ int Step(qtapp::UDBtnType b) { return b == qtapp::UDBtnType::Next ? 1 : -1; }
 }  // namespace
 
 void TForm1::numbox1updnClick(qtapp::UDBtnType button) {
+    ++FCabinetHandlerRuns;
     FBusy1 = 1;
     FNumBoxes1 = rtl::CheckedAdd(FNumBoxes1, Step(button));
     SetBoxLimits();
@@ -408,6 +413,7 @@ void TForm1::numbox1updnClick(qtapp::UDBtnType button) {
 }
 
 void TForm1::numbox2updnClick(qtapp::UDBtnType button) {
+    ++FCabinetHandlerRuns;
     FBusy2 = 1;
     FNumBoxes2 = rtl::CheckedAdd(FNumBoxes2, Step(button));
     SetBoxLimits();
@@ -419,6 +425,7 @@ void TForm1::numbox2updnClick(qtapp::UDBtnType button) {
 }
 
 void TForm1::numbox3updnClick(qtapp::UDBtnType button) {
+    ++FCabinetHandlerRuns;
     FBusy3 = 1;
     struct Clear {
         uint8_t& flag;
@@ -447,7 +454,9 @@ void EnableTouringOnly(TForm1& f, bool on) {
 }  // namespace
 
 void TForm1::installradClick() {
+    ++FCabinetHandlerRuns;
     FInstallMode = 1;
+    tourrad->setChecked(false);
     EnableTouringOnly(*this, false);
     SetBoxLimits();
     if (FNoDesign != 1) {
@@ -457,7 +466,9 @@ void TForm1::installradClick() {
 }
 
 void TForm1::tourradClick() {
+    ++FCabinetHandlerRuns;
     FInstallMode = 0;
+    installrad->setChecked(false);
     EnableTouringOnly(*this, true);
     SetBoxLimits();
     if (FNoDesign != 1) {
