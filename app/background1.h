@@ -28,6 +28,7 @@
 #include "hardware/textlist.h"
 #include "qtapp/services.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -436,6 +437,55 @@ public:
     std::optional<std::string> AskSaveName(const QString& title);
     void PrintArrayReport();
     void PrintVenuePage();
+    // --- cabinet choice, count limits and array controls
+    //     (form_cabinet_choice.cpp, form_array_controls.cpp) ---
+    QTabWidget* boxchoicePC = nullptr;
+    QWidget* Singlets = nullptr;
+    QWidget* Mixedts = nullptr;
+    QRadioButton *allarvorad = nullptr, *allbexarad = nullptr, *AllElkarad = nullptr,
+                 *allruddrad = nullptr, *allivorrad = nullptr;
+    QRadioButton *mixarvobexarad = nullptr, *mixarvogirafrad = nullptr,
+                 *mixBexaCadrirad = nullptr, *mixbexadoviRAD = nullptr, *mixdovielkarad = nullptr,
+                 *mixruddarvorad = nullptr, *mixruddbexarad = nullptr, *mixhobadovirad = nullptr,
+                 *mixivordovirad = nullptr, *MIXIVORELKARAD = nullptr,
+                 *MIXIVORDOVIELKARAD = nullptr;
+    QPushButton *clearsingle = nullptr, *clearmix = nullptr;
+    QLabel* SplayHobalab = nullptr;
+    QCheckBox* SplayHobachk = nullptr;
+    QWidget *Numbox1pan = nullptr, *NumBox2Pan = nullptr, *Numbox3Pan = nullptr;
+    QLineEdit *NUMxaED = nullptr, *numbox3ed = nullptr;
+    qtapp::UpDown *numbox2updn = nullptr, *numbox3updn = nullptr;
+    QLabel *NumBox1Lab = nullptr, *numbox2lab = nullptr, *numbox3lab = nullptr;
+    QLabel *g1lab = nullptr, *g2lab = nullptr, *g3lab = nullptr;
+    QRadioButton *tourrad = nullptr, *installrad = nullptr;
+    QTableWidget* box3strgrid = nullptr;
+
+    // One handler for the 19 type radios: `radio` is the one that became checked.
+    void CabinetChoiceClick(QRadioButton* radio);
+    void SplayHobachkClick();
+    void SetBoxLimits();
+    void ShowOneTypeControls();
+    void ShowTwoTypeControls();
+    void ShowThreeTypeControls();
+    void installradClick();
+    void tourradClick();
+    void numbox1updnClick(qtapp::UDBtnType button);
+    void numbox2updnClick(qtapp::UDBtnType button);
+    void numbox3updnClick(qtapp::UDBtnType button);
+    void matchhobabutClick();
+    void numhobaupdnClick(qtapp::UDBtnType button);
+    void ClearMixedRadios();
+    void ClearSingleRadios();
+    void clearmixClick();
+    void clearsingleClick();
+    void boxchoicePCChange();
+    void ClearSplayGrids(bool grid1, bool grid2, bool grid3);
+    // The array type and rig mode whose push-over test force default was
+    // last applied: the default replaces the user's value only when these change.
+    std::string FFTDefaultType;
+    int FFTDefaultRigMode = -1;
+    // Runs of the cabinet-choice, count and touring / install handlers.
+    int FCabinetHandlerRuns = 0;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,20 +1,320 @@
 // The array controls on the venue page: the splay grids, one row per
-// cabinet, brought into line with the array type by SetupArrayControls.
+// cabinet, their titles and the rigging controls a type allows, brought
+// into line with the array type by SetupArrayControls.
 
+#include <QCheckBox>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "background1.h"
+#include "core/numtext.h"
+#include "core/rounding.h"
 #include "form_build.h"
+#include "hardware/box.h"
+#include "hardware/grid.h"
+#include "hardware/groundstackbar.h"
+#include "hardware/splay.h"
+#include "hardware/units.h"
+#include "model/venue.h"
+#include "qtapp/updown.h"
+#include "type_controls.h"
 
-void TForm1::BuildArrayControls() {
-    ArvoStrGrid = formbuild::Named(new QTableWidget(3, 8, VenueTab), "ArvoStrGrid");
-    ArvoStrGrid->setGeometry(4, 4, 420, 96);
-    ArvoStrGrid->verticalHeader()->setVisible(false);
-    BexaStrGrid = formbuild::Named(new QTableWidget(3, 8, VenueTab), "BexaStrGrid");
-    BexaStrGrid->setGeometry(4, 104, 420, 0);
-    BexaStrGrid->hide();
+namespace {
+
+QTableWidget* MakeGrid(QWidget* parent, const char* name) {
+    auto* g = formbuild::Named(new QTableWidget(3, 2, parent), name);
+    g->verticalHeader()->setVisible(false);
+    g->horizontalHeader()->setVisible(false);
+    return g;
 }
 
-// Filled in with the controls of each array type.
-void TForm1::SetupArrayControls() {}
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = grid->item(row, column)) item->setText(text);
+    else grid->setItem(row, column, new QTableWidgetItem(text));
+}
+
+// The background of a grid or an edit: the window's colour for `role`
+// (Base for an active one, Button for a disabled one).
+void SetBase(const QWidget& form, QWidget* w, QPalette::ColorRole role) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, form.palette().color(role));
+    w->setPalette(p);
+}
+
+// A splay angle as the grids show it: "4.50".
+std::string AngleText(double degrees) { return rtl::FormatFixed(degrees, 5, 2); }
+
+template <class W>
+W* Find(const TForm1& f, const char* name) {
+    return f.findChild<W*>(QString::fromLatin1(name));
+}
+
+void Enable(const TForm1& f, const char* name, bool on) {
+    if (auto* w = Find<QWidget>(f, name)) w->setEnabled(on);
+}
+
+}  // namespace
+
+void TForm1::BuildArrayControls() {
+    ArvoStrGrid = MakeGrid(VenueTab, "ArvoStrGrid");
+    ArvoStrGrid->setGeometry(4, 4, 420, 96);
+    BexaStrGrid = MakeGrid(VenueTab, "BexaStrGrid");
+    BexaStrGrid->setGeometry(4, 104, 420, 0);
+    BexaStrGrid->hide();
+    box3strgrid = MakeGrid(VenueTab, "box3strgrid");
+    box3strgrid->setGeometry(4, 104, 420, 0);
+    box3strgrid->hide();
+    g1lab = formbuild::Make<QLabel>(VenueTab, "g1lab", "Arvo Splay Angles");
+    g1lab->setGeometry(4, 104, 140, 18);
+    g2lab = formbuild::Make<QLabel>(VenueTab, "g2lab");
+    g2lab->setGeometry(146, 104, 140, 18);
+    g3lab = formbuild::Make<QLabel>(VenueTab, "g3lab", "Type 3 Splay Angles");
+    g3lab->setGeometry(288, 104, 140, 18);
+    g3lab->hide();
+}
+
+void TForm1::ClearSplayGrids(bool grid1, bool grid2, bool grid3) {
+    const bool flags[] = {grid1, grid2, grid3};
+    QTableWidget* grids[] = {ArvoStrGrid, BexaStrGrid, box3strgrid};
+    for (int g = 0; g < 3; ++g) {
+        if (!flags[g]) continue;
+        QTableWidget* grid = grids[g];
+        for (int row = 0; row <= 17 && row < grid->rowCount(); ++row)
+            for (int column = 0; column <= 1 && column < grid->columnCount(); ++column)
+                if (QTableWidgetItem* item = grid->item(row, column)) item->setText(QString());
+    }
+}
+
+void TForm1::SetupArrayControls() {
+    const bool metric = FMetric != 0;
+    g2lab->setVisible(true);
+    NumBoxes->setText(Q(rtl::IntToStr(FNumBoxes1)));
+    NUMxaED->setText(Q(rtl::IntToStr(FNumBoxes2)));
+    numbox3ed->setText(Q(rtl::IntToStr(FNumBoxes3)));
+
+    // The empty type string names no type here: no branch, only the tail.
+    const std::optional<TArrayType> type =
+        FArrayType.empty() ? std::nullopt : FindArrayType(FArrayType);
+    if (type) {
+        const rules::TypeControls& c = rules::TypeControlsFor(*type);
+        const int models = c.Grids();
+        const bool designed = FNoDesign == 0;
+
+        // Rigging controls and the fields the type fixes.
+        if (c.ForcesFlown) FRigMode = 1;
+        if (c.FTDefault > 0.0) {
+            // The type's test force replaces the user's only when the type or
+            // the rig mode changed; a recalculation keeps what the user set.
+            if (FFTDefaultType != FArrayType || FFTDefaultRigMode != FRigMode) {
+                FFTValue = c.FTDefault;
+                FFTDefaultType = FArrayType;
+                FFTDefaultRigMode = FRigMode;
+            }
+            if (auto* ft = Find<qtapp::UpDown>(*this, "FTupdn")) ft->SetPosition(rtl::Round(FFTValue));
+        }
+        const bool match = c.MatchAfterDesign && designed;
+        matchhobabut->setEnabled(match);
+        numhobaed->setEnabled(match);
+        numhobaupdn->setEnabled(match);
+        SplayHobalab->setEnabled(c.SplayHoba);
+        SplayHobachk->setEnabled(c.SplayHoba);
+        if (c.SplayHoba) SplayHobachk->setChecked(FSplayHoba != 0);
+        Enable(*this, "stackrad", c.StackRad);
+        Enable(*this, "liftbarrad", c.LiftBarRad);
+        installrad->setEnabled(c.InstallRad);
+        if (c.FrontRearPick != rules::Set::Keep) {
+            if (auto* fr = Find<QRadioButton>(*this, "FandRPPrad")) {
+                fr->setEnabled(c.FrontRearPick != rules::Set::Off);
+                if (c.FrontRearPick == rules::Set::OnChecked) fr->setChecked(true);
+            }
+        }
+        if (c.PickOption >= 0) FPickOption = c.PickOption;
+        if (c.GridFront) FGridPosition = "FRONT";
+        if (c.LiftBarZero) FLiftBarPosition = 0;
+
+        // Captions and the grids in use.
+        QLabel* counts[] = {NumBox1Lab, numbox2lab, numbox3lab};
+        const std::string_view countTexts[] = {c.Count1, c.Count2, c.Count3};
+        for (int k = 0; k < 3; ++k) {
+            if (!countTexts[k].empty()) counts[k]->setText(Q(std::string(countTexts[k])));
+            if (k > 0) counts[k]->setVisible(k < models);
+        }
+        NumBox1Lab->setVisible(true);
+        const bool prefixed = !c.PrefixAfterDesign || designed;
+        if (!c.PrefixAfterDesign || designed) {
+            g1lab->setText(Q(std::string(c.Title1)));
+            g2lab->setText(Q(std::string(c.Title2)));
+            g3lab->setText(Q(std::string(c.Title3)));
+        }
+        if (c.PrefixAfterDesign && designed) {
+            g1lab->setVisible(true);
+            g2lab->setVisible(false);
+        }
+        ArvoStrGrid->setEnabled(true);
+        SetBase(*this, ArvoStrGrid, QPalette::Base);
+        if (models == 1) {
+            BexaStrGrid->hide();
+            box3strgrid->hide();
+            NumBox2Pan->hide();
+            Numbox3Pan->hide();
+            if (c.SecondGridGreyed) {
+                BexaStrGrid->setEnabled(false);
+                SetBase(*this, BexaStrGrid, QPalette::Button);
+            }
+        } else {
+            BexaStrGrid->setEnabled(true);
+            SetBase(*this, BexaStrGrid, QPalette::Base);
+            BexaStrGrid->show();
+            NumBox2Pan->show();
+            if (models == 2) {
+                box3strgrid->hide();
+                Numbox3Pan->hide();
+                g3lab->hide();
+            } else {
+                Numbox3Pan->show();
+                box3strgrid->setEnabled(true);
+                g3lab->show();
+            }
+        }
+        ClearSplayGrids(true, true, true);
+        if (models == 3) box3strgrid->show();
+
+        // The rows: one per cabinet of each model.
+        QTableWidget* grids[] = {ArvoStrGrid, BexaStrGrid, box3strgrid};
+        const int n[] = {FNumBoxes1, FNumBoxes2, FNumBoxes3};
+        const QFontMetrics widthOn[] = {QFontMetrics(ArvoStrGrid->font()),
+                                        QFontMetrics(BexaStrGrid->font()),
+                                        QFontMetrics(BexaStrGrid->font())};
+        for (int g = 0; g < models; ++g) {
+            QTableWidget* grid = grids[g];
+            grid->setColumnCount(2);
+            grid->setRowCount(std::max(0, n[g]));
+            grid->setColumnWidth(0, widthOn[g].horizontalAdvance(
+                                        Q(std::string(c.Width[static_cast<std::size_t>(g)]))));
+            const int rowHeight = QFontMetrics(grid->font()).height();
+            for (int r = 0; r < grid->rowCount(); ++r) grid->setRowHeight(r, rowHeight);
+        }
+
+        TLoudspeakerArray* array = FVenue ? FVenue->LSArray.get() : nullptr;
+        const TSplay& splay = *FSplay;
+        auto label = [&](int g, int number) {
+            if (g == 0 && !prefixed) return rtl::IntToStr(number);
+            return std::string(c.Prefix[static_cast<std::size_t>(g)]) + rtl::IntToStr(number);
+        };
+        auto box = [&]() -> const TBox& {
+            if (array == nullptr || array->CurrentBox == nullptr)
+                throw rtl::RuntimeError(1, "no array");
+            return *array->CurrentBox;
+        };
+        auto select = [&](int element) {
+            if (models > 1 && array != nullptr) array->SelectCabinet(element);
+        };
+        // Element e's splay step, read from the cabinet of element `from` (1-based).
+        auto step = [&](int e, int from) {
+            select(from);
+            return box().SplayTexts[splay.ChoiceIndex[e]];
+        };
+        auto junction = [&](int from) {
+            if (array != nullptr) array->SelectCabinet(from);
+            return AngleText(box().JoinSplay);
+        };
+        auto stackText = [&] {
+            if (array == nullptr || array->GroundStackBar == nullptr)
+                throw rtl::RuntimeError(1, "no array");
+            return array->GroundStackBar->CurrentValueText();
+        };
+        auto put = [&](int g, int r, const std::string& l, const std::string& v) {
+            SetCell(grids[g], r, 0, Q(l));
+            SetCell(grids[g], r, 1, Q(v));
+        };
+
+        using R = rules::GridRows;
+        const bool flownRows = c.Rows == R::SingleFlownOnly || c.Rows == R::Mix ||
+                               (FRigMode == 1 && (c.Rows == R::Single || c.Rows == R::MixStackable));
+        const bool stackRows = FRigMode == 2 && (c.Rows == R::Single || c.Rows == R::MixStackable);
+        const int n1 = FNumBoxes1, n2 = FNumBoxes2;
+        if (flownRows) {
+            for (int r = 0; r < n1; ++r) {
+                if (r == 0) {
+                    const double offset = c.TopLessOffset ? box().BottomFaceAngle : 0.0;
+                    put(0, 0, "1 Grid", AngleText(splay.Angle[0] - offset));
+                } else {
+                    put(0, r, label(0, r + 1), step(r, r + 1));
+                }
+            }
+            const int starts[] = {0, n1, n1 + n2};
+            for (int g = 1; g < models; ++g) {
+                const int first = starts[g];
+                const rules::FirstRowOfModel top = g == 1 ? c.Row0Grid2 : c.Row0Grid3;
+                for (int r = 0; r < n[g]; ++r) {
+                    const int e = first + r;
+                    std::string value;
+                    if (r > 0) {
+                        value = step(e, e + 1);
+                    } else {
+                        using F = rules::FirstRowOfModel;
+                        switch (top) {
+                            case F::Step: value = step(e, e + 1); break;
+                            // The joint under the upper model is set with the
+                            // upper model's steps: its labels are those.
+                            case F::StepOfAbove: value = step(e, e); break;
+                            case F::Junction: value = junction(e + 1); break;
+                            case F::AllowedAngle:
+                                value = rtl::FormatGeneral(
+                                    AllowedAngles.Angles[AllowedAngles.ChosenIndex]);
+                                break;
+                            case F::Zero: value = "0"; break;
+                            case F::SplayAngle: value = AngleText(splay.Angle[e]); break;
+                        }
+                    }
+                    put(g, r, label(g, r + 1), value);
+                }
+            }
+        } else if (stackRows) {
+            if (c.Rows == R::Single) {
+                for (int r = 0; r + 1 < n1; ++r) put(0, r, label(0, r + 1), step(r, r + 1));
+                if (n1 >= 1) put(0, n1 - 1, rtl::IntToStr(n1) + " Grid", stackText());
+            } else {
+                for (int r = 0; r + 1 < n1; ++r) put(0, r, label(0, r + 1), step(r, r + 1));
+                if (n1 >= 1) put(0, n1 - 1, label(0, n1), junction(n1 + 1));
+                for (int r = 0; r + 1 < n2; ++r)
+                    put(1, r, label(1, r + 1), step(n1 + r, n1 + r + 1));
+                if (n2 >= 1) put(1, n2 - 1, label(1, n2), stackText());
+            }
+        }
+    }
+
+    // Tail: the height captions of the rig mode and the lengths in the
+    // chosen units.
+    const bool flown = FRigMode == 1;
+    if (auto* l = Find<QLabel>(*this, "Label22"))
+        l->setText(flown ? QStringLiteral("Array Height") : QStringLiteral("Stage Height"));
+    if (auto* l = Find<QLabel>(*this, "Label2"))
+        l->setText(flown ? QStringLiteral("Max Pick") : QStringLiteral("Top Box"));
+    Enable(*this, "Label3", flown);
+    Enable(*this, "mintrimupdn", flown);
+    MinTrimHeight->setEnabled(flown);
+    SetBase(*this, MinTrimHeight, flown ? QPalette::Base : QPalette::Button);
+    if (auto* r = Find<QRadioButton>(*this, "flyrad")) r->setChecked(flown);
+    if (auto* r = Find<QRadioButton>(*this, "stackrad")) r->setChecked(!flown);
+    AddsubsBut->setVisible(!flown);
+    const std::pair<QLineEdit*, double> lengths[] = {
+        {MaxPickHeight, FMaxPickHeight}, {MinTrimHeight, FMinTrimHeight}, {CovStart, FCovStart},
+        {CovStop, FCovStop},             {P1Length, FP1Length},           {P2Length, FP2Length},
+        {P3Length, FP3Length},           {P1Height, FP1Height},           {P2Height, FP2Height},
+        {P3Height, FP3Height},           {P3dist, FP3Dist},               {P2elev, FP2Elev},
+        {p3elev, FP3Elev},               {ArrayHeight, FArrayHeight},
+    };
+    for (const auto& [edit, metres] : lengths)
+        edit->setText(Q(rtl::FormatFixed(units::ShownLength(metres, metric), 4, 1)));
+    NumBoxes->setText(Q(rtl::IntToStr(FNumBoxes1)));
+    NUMxaED->setText(Q(rtl::IntToStr(FNumBoxes2)));
+    numbox3ed->setText(Q(rtl::IntToStr(FNumBoxes3)));
+}

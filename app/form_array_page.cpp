@@ -22,22 +22,8 @@ constexpr Spec<QGroupBox> kGroups[] = {
     {&TForm1::BexaGB, "BexaGB", "Second model", {158, 4, 150, 200}},
 };
 
-// In arvoGB.
-constexpr Spec<QRadioButton> kModelRadios[] = {
-    {&TForm1::alldovirad, "alldovirad", "All Dovi", {6, 20, 130, 20}},
-    {&TForm1::allarvoxrad, "allarvoxrad", "All Arvo", {6, 42, 130, 20}},
-    {&TForm1::mixarvoxbexarad, "mixarvoxbexarad", "Arvo + Bexa", {6, 64, 130, 20}},
-};
-
 // In BexaGB.
-constexpr Spec<QLineEdit> kHobaEdits[] = {
-    {&TForm1::numhobaed, "numhobaed", "10", {6, 20, 40, 20}},
-};
-constexpr Spec<qtapp::UpDown> kHobaUpDowns[] = {
-    {&TForm1::numhobaupdn, "numhobaupdn", nullptr, {48, 19}},
-};
 constexpr Spec<QPushButton> kHobaButtons[] = {
-    {&TForm1::matchhobabut, "matchhobabut", "Match Hoba", {6, 46, 100, 24}},
     {&TForm1::UpdateEaseBut, "UpdateEaseBut", "Update", {6, 74, 100, 24}},
 };
 
@@ -69,10 +55,6 @@ constexpr Spec<qtapp::PictureBox> kResultPictures[] = {
 
 void TForm1::BuildArrayPage() {
     formbuild::Build(*this, ArrayTab, kGroups);
-    formbuild::Build(*this, arvoGB, kModelRadios);
-    formbuild::Build(*this, BexaGB, kHobaEdits);
-    formbuild::Build(*this, BexaGB, kHobaUpDowns);
-    numhobaupdn->SetRange(1, 40);
     formbuild::Build(*this, BexaGB, kHobaButtons);
 
     Panel7 = formbuild::Make<QWidget>(ArrayTab, "Panel7");

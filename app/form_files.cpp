@@ -257,21 +257,23 @@ void TForm1::LoadTButClick() {
         FVenueName = FileNameOnly(path);
         setWindowTitle(Q(FVenueName));
         FVenue->VenueName = FVenueName;
-        DesignSaved();
     }
     RefreshControls();
     PageControl1->setCurrentWidget(VenueTab);
     FormPaint(LoadTBut);
+    // Taken as saved only once the window's controls have settled the
+    // values their array type fixes.
+    if (chosen && !chosen->isEmpty()) DesignSaved();
 }
 
 void TForm1::LoadVenueFromCommandLine(const std::string& path) {
     if (!LoadVenueThreeTimes(path)) return;
     FMailFileName = path;
-    DesignSaved();
     RefreshControls();
     PageControl1->setCurrentWidget(VenueTab);
     FViewFlags[10] = 1;
     FormPaint(Timer1);
+    DesignSaved();
 }
 
 bool TForm1::LoadVenueThreeTimes(const std::string& path) {
@@ -433,8 +435,9 @@ void TForm1::RefreshControls() {
     for (int i = 0; i < PageControl1->count(); ++i) PageControl1->setTabVisible(i, false);
 
     const std::optional<TArrayType> t = FindArrayType(FArrayType.empty() ? "Arvo" : FArrayType);
-    const int code = t ? TypeCodeOf(*t) : 0;
-    const bool hobaMatch = code <= 2 && FRigMode == 1;
+    // A Hoba sub array matches only a flown Arvo, Bexa or Rudd main array.
+    const bool hobaMatch =
+        (!t || IsAnyOf(*t, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd})) && FRigMode == 1;
     matchhobabut->setEnabled(hobaMatch);
     numhobaed->setEnabled(hobaMatch);
     numhobaupdn->setEnabled(hobaMatch);

@@ -62,7 +62,7 @@ void TForm1::PrintArrayReport() {
         rtl::PrinterCanvas& c = j.Canvas();
         const int PW = j.PageWidth(), PH = j.PageHeight();
         const rules::ArrayReportLayout L =
-            rules::ArrayReportLayoutFor(array->TypeCode, FRigMode, PW, PH);
+            rules::ArrayReportLayoutFor(array->ArrayType(), FRigMode, PW, PH);
         const bool metric = FMetric != 0;
         array->DrawSideView(c, true, true, L.SideView.Width, L.SideView.Height, metric, FRigMode,
                             true, FHobaMatched != 0);

@@ -255,8 +255,10 @@ void TForm1::DesignTButClick() {
     // Start a little above the height the cabinets need over the minimum trim.
     const TLoudspeakerArray* array = FVenue->LSArray.get();
     const double h = array != nullptr && array->CurrentBox != nullptr ? array->CurrentBox->FrontHeight : 0.0;
-    const int code = array != nullptr ? array->TypeCode : 0;
-    const bool single = code == 0 || code == 1 || code == 2 || code == 5 || code == 7;
+    // The plain single-model arrays start without room for a second model.
+    const bool single = array == nullptr ||
+                        IsAnyOf(array->ArrayType(), {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd,
+                                                     TArrayType::Hoba, TArrayType::Dovi});
     FArrayHeight = (FNumBoxes1 + FNumBoxes2 + (single ? 0 : 3)) * h + FMinTrimHeight;
     for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
     FViewFlags[5] = 0;

@@ -78,8 +78,9 @@ bool WithinRanges(const BoxCounts& c, const BoxLimits& l) {
 }  // namespace
 
 std::optional<BoxLimits> BoxLimitsFor(ArrayType type, int rigMode, bool install) {
-    if (type >= kLimits.size()) return std::nullopt;
-    const TypeLimits& t = kLimits[type];
+    const std::size_t code = TypeCodeOf(type);
+    if (code >= kLimits.size()) return std::nullopt;
+    const TypeLimits& t = kLimits[code];
     const bool stacked = rigMode == kGroundStacked;
     BoxLimits l;
     l.Max1 = stacked ? t.Max1Stacked : install ? t.Max1Install : t.Max1Touring;

@@ -102,7 +102,7 @@ TEST(VenueFiles, OpenChangeSaveAndLoadIntoAFreshWindow) {
     EXPECT_DOUBLE_EQ(w.FCovStop, 41.5);
     EXPECT_DOUBLE_EQ(w.FP3EarHeight, 1.5);
     EXPECT_DOUBLE_EQ(w.FFTValue, 350.0);
-    EXPECT_EQ(w.FLiftBarPosition, 2);
+    EXPECT_EQ(w.FLiftBarPosition, 0);  // an Arvo has no lift bar: its controls set 0
     EXPECT_EQ(w.P1Length->text(), "30.0");
     EXPECT_EQ(w.CovStop->text(), "41.5");
     EXPECT_EQ(w.FNoDesign, 0);

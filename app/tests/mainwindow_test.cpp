@@ -58,12 +58,12 @@ TEST(MainWindow, ConstructionDefaults) {
         FIELD(FP3EarHeight, 0.0), FIELD(FP3Dist, 80.0), FIELD(FP3Elev, 0.0), FIELD(FP2Elev, 0.0),
         FIELD(FCovStart, 1.0), FIELD(FCovStop, 80.0), FIELD(FAutoDesign, 1), FIELD(FNumBoxes1, 10),
         FIELD(FNumBoxes2, 0), FIELD(FNumBoxes3, 0), FIELD(FMaxBoxes, 16), FIELD(FPickOption, 1),
-        FIELD(FLiftBarPosition, 2), FIELD(FHotA, 0), FIELD(FHotB, 0), FIELD(FHotC, 0),
+        FIELD(FLiftBarPosition, 0), FIELD(FHotA, 0), FIELD(FHotB, 0), FIELD(FHotC, 0),
         FIELD(FShowAngleHandles, 1), FIELD(FSelElement, 0), FIELD(FHeightStep, 0.1),
         FIELD(FCoverageStep, 1.0), FIELD(FMetric, 1), FIELD(FPrinterIndex, -1),
         FIELD(FShowWarnings, 1), FIELD(FPatchRow, 1), FIELD(FDrawOffsetX, 0), FIELD(FDrawOffsetY, 0),
         FIELD(FRigMode, 1), FIELD(FGridView, 1), FIELD(FChangingType, 0), FIELD(FSplayHoba, 1),
-        FIELD(FFTValue, 200.0), FIELD(FSuppressChoice, 0), FIELD(FHobaMatched, 0),
+        FIELD(FFTValue, 550.0), FIELD(FSuppressChoice, 0), FIELD(FHobaMatched, 0),
         FIELD(FNumHoba, 10), FIELD(FCombinationGrid, 0), FIELD(FMixedChoice, 0),
         FIELD(FInstallMode, 0), FIELD(FBusy1, 0), FIELD(FBusy2, 0), FIELD(FBusy3, 0),
         FIELD(HelpAvailable, 0),
@@ -129,8 +129,8 @@ TEST(MainWindow, ConstructionDefaults) {
     EXPECT_EQ(w.ImageList1.size(), 13);
     EXPECT_EQ(w.Timer1->interval(), 50);
     EXPECT_TRUE(w.Timer1->isActive());
-    EXPECT_EQ(w.ArrayHeight->text(), "6");
-    EXPECT_EQ(w.P1Length->text(), "60");
+    EXPECT_EQ(w.ArrayHeight->text(), "6.0");
+    EXPECT_EQ(w.P1Length->text(), "60.0");
     // The picture was drawn once and is as large as the paint box.
     EXPECT_GT(w.FVenueImage->Width(), 1);
     // Every control a test or a later handler looks for is found by name.
@@ -209,7 +209,7 @@ TEST_P(StartupSettings, UnitsAfterStart) {
             EXPECT_EQ(w.FP1Length, 60.0);
             EXPECT_EQ(ReadFile(f.UserIni()), "1\r\nYANK\r\n");
         } else {
-            EXPECT_EQ(w.P1Length->text(), "60") << c.name;
+            EXPECT_EQ(w.P1Length->text(), "60.0") << c.name;
             // Nothing changed, so nothing is written: a file in the user's
             // folder keeps its bytes and none appears there otherwise.
             if (inUserFolder)
@@ -286,10 +286,10 @@ TEST(MainWindow, TypedTextThatIsNoNumberStopsTheConversion) {
     ASSERT_EQ(rec.errors.size(), 1);
     EXPECT_EQ(rec.errors[0], "'abc' is not a valid floating point value");
     // All or none: nothing converted, the units stay metric.
-    EXPECT_EQ(w.MaxPickHeight->text(), "20");
-    EXPECT_EQ(w.P1Length->text(), "60");
+    EXPECT_EQ(w.MaxPickHeight->text(), "20.0");
+    EXPECT_EQ(w.P1Length->text(), "60.0");
     EXPECT_EQ(w.P1Height->text(), "abc");
-    EXPECT_EQ(w.CovStop->text(), "80");
+    EXPECT_EQ(w.CovStop->text(), "80.0");
     EXPECT_EQ(w.FMetric, 1);
     EXPECT_TRUE(w.MetricRad->isChecked());
     EXPECT_FALSE(w.ImperialRad->isChecked());
