@@ -60,8 +60,9 @@ const Row kRows[] = {
     {"ArvoStrGrid", M(ArvoStrGrid), "VenueTab", "", {4, 4, 420, 96}},
     {"BexaStrGrid", M(BexaStrGrid), "VenueTab", "", {4, 104, 420, 0}},
     // array page
-    {"arvoGB", M(arvoGB), "ArrayTab", "Cabinets", {4, 4, 150, 200}},
-    {"BexaGB", M(BexaGB), "ArrayTab", "Second model", {158, 4, 150, 200}},
+    // captions by the array type: the first box holds the "Arvo" rows
+    {"arvoGB", M(arvoGB), "ArrayTab", "Arvo", {4, 4, 150, 500}},
+    {"BexaGB", M(BexaGB), "ArrayTab", "", {158, 4, 150, 540}},
     {"alldovirad", M(alldovirad), "arvoGB", "All Dovi", {6, 20, 130, 20}},
     {"mixarvoxbexarad", M(mixarvoxbexarad), "arvoGB", "Arvo + Bexa", {6, 64, 130, 20}},
     {"numhobaed", M(numhobaed), "BexaGB", "10", {6, 20, 40, 20}},
