@@ -17,6 +17,7 @@
 
 #include "arrays/lsarray.h"
 #include "background1.h"
+#include "core/errors.h"
 #include "core/numtext.h"
 #include "core/rounding.h"
 #include "details/hole_detail.h"
@@ -311,6 +312,7 @@ void TForm1::flyradClick() {
     tbauto->setChecked(true);
     if (QWidget* panel = Find<QWidget>(this, "Panel10")) panel->setToolTip(QString());
     FRigMode = 1;
+    if (!FVenue || !FVenue->LSArray) throw rtl::RuntimeError(1, "No loudspeaker array");
     TLoudspeakerArray& a = *FVenue->LSArray;
     if (a.CurrentBox == nullptr) throw rtl::RuntimeError(1, "The array has no current cabinet");
     FArrayHeight = FNumBoxes1 * a.CurrentBox->FrontHeight + 4.0;

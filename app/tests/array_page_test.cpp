@@ -500,3 +500,41 @@ TEST(ArrayPage, OneValueRiggingChoices) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every type in both rig modes: the page fills without an error, every
+// shown list can be chosen from by hand, flown lists are money green and a
+// stack shows exactly one sky-blue list, the bar's.
+TEST(ArrayPage, EveryTypeInBothRigModes) {
+    const char* types[] = {"Arvo", "Bexa", "Rudd", "MIXArvoBexa", "MIXRuddBexa", "Hoba", "MIXHobaBexa",
+                           "Dovi", "MIXRuddArvo", "MIXBexaDovi", "MIXHobaDovi", "MIXArvoGiraF", "Elka",
+                           "MIXDoviElka", "Ivor", "MIXIvorDovi", "MIXIvorElka", "MIXIvorDoviElka",
+                           "MIXBexaCadri"};
+    Window t;
+    for (const char* type : types)
+        for (int rigMode : {F, S}) {
+            SCOPED_TRACE(std::string(type) + (rigMode == F ? " flown" : " stacked"));
+            const bool mixed = std::string(type).rfind("MIX", 0) == 0;
+            const bool three = std::string(type) == "MIXIvorDoviElka";
+            t.Array(type, rigMode, 3, mixed ? 2 : 0, three ? 2 : 0);
+            int shown = 0, skyBlue = 0;
+            for (QComboBox* c : t.w->findChildren<QComboBox*>()) {
+                if (c->isHidden()) continue;
+                ++shown;
+                EXPECT_TRUE(c->isEnabled()) << c->objectName().toStdString();
+                const QColor base = Base(c->lineEdit());
+                if (base == kSkyBlue) ++skyBlue;
+                const bool inFirst = c->parentWidget() == t.w->arvoGB;
+                if (rigMode == F && (inFirst || !three)) {
+                    EXPECT_EQ(base, kMoneyGreen) << c->objectName().toStdString();
+                }
+            }
+            EXPECT_EQ(shown, (mixed ? 5 : 3) + (three ? 2 : 0) - 1);
+            EXPECT_EQ(skyBlue, rigMode == S ? 1 : 0);
+            EXPECT_EQ(!t.w->FTedit->isEnabled(), rigMode == F);
+        }
+    EXPECT_TRUE(t.rec.errors.isEmpty()) << t.rec.errors.join("\n").toStdString();
+}
+
+}  // namespace
