@@ -44,8 +44,8 @@ constexpr Spec<QWidget> kPanels[] = {
 // In RigPanel.
 constexpr Spec<QLabel> kLabels[] = {
     {&TForm1::Label62, "Label62", "FT", {4, 166, 30, 20}},
-    {&TForm1::splaycomlab, "splaycomlab", nullptr, {4, 268, 246, 18}},
-    {&TForm1::Label76, "Label76", nullptr, {4, 288, 246, 18}},
+    {&TForm1::splaycomlab, "splaycomlab", nullptr, {4, 268, 246, 34}},
+    {&TForm1::Label76, "Label76", nullptr, {4, 304, 246, 18}},
 };
 constexpr Spec<QLineEdit> kEdits[] = {
     {&TForm1::FTedit, "FTedit", nullptr, {36, 166, 50, 20}},
@@ -147,7 +147,7 @@ W* Find(QObject* form, const char* name) {
 
 void TForm1::BuildRigging() {
     RigPanel = formbuild::Make<QWidget>(ArrayTab, "RigPanel");
-    RigPanel->setGeometry(312, 268, 250, 310);
+    RigPanel->setGeometry(312, 268, 250, 326);
     auto* modePanel = formbuild::Make<QWidget>(RigPanel, "RigModePanel");
     modePanel->setGeometry(0, 0, 250, 24);
     auto* gridPanel = formbuild::Make<QWidget>(RigPanel, "GridPosPanel");
@@ -169,6 +169,7 @@ void TForm1::BuildRigging() {
     formbuild::Build(*this, RigPanel, kChecks);
     formbuild::Build(*this, RigPanel, kButtons);
 
+    splaycomlab->setWordWrap(true);
     FTedit->setReadOnly(true);
     FTupdn->SetRange(100, 1000);
     FTupdn->SetIncrement(50);
