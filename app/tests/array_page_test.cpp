@@ -3,10 +3,12 @@
 // and the rigging options.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -535,6 +537,69 @@ TEST(ArrayPage, EveryTypeInBothRigModes) {
             EXPECT_EQ(!t.w->FTedit->isEnabled(), rigMode == F);
         }
     EXPECT_TRUE(t.rec.errors.isEmpty()) << t.rec.errors.join("\n").toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ArrayPage, ReadoutsInEitherUnitSystem) {
+    const struct {
+        uint8_t metric;
+        int rigMode;
+        const char *mass, *front, *top, *y;
+    } cases[] = {
+        {1, F, "100 kg", "40 kg", "Highest point on grid (X) = 6.1 m",
+         "Height of top Cab front edge (Y) = 5.0 m"},
+        {0, F, "220 lb", "88 lb", "Highest point on grid (X) = 20.0 ft",
+         "Height of top Cab front edge (Y) = 16.4 ft"},
+        // Stacked, Y reads the highest point.
+        {1, S, "100 kg", "40 kg", "Highest point on grid (X) = 6.1 m",
+         "Height of top Cab front edge (Y) = 6.1 m"},
+    };
+    Window t;
+    auto s = std::make_shared<ReadoutState>();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.top);
+        t.Array("Bexa", c.rigMode, 4, 0, 0);
+        t.w->SetRigReadout(std::make_unique<FakeReadout>(s));
+        t.w->FNoDesign = 0;
+        t.w->FMetric = c.metric;
+        t.w->FVenue->TopHeight = 6.096;   // 20.0 ft
+        t.w->FVenue->ArrayHeight = 5.0;   // 16.4 ft
+        t.w->UpdateArrayPage();
+        EXPECT_EQ(t.w->MTOTlab->text().toStdString(), c.mass);
+        EXPECT_EQ(t.w->FFlab->text().toStdString(), c.front);
+        EXPECT_EQ(t.w->Label4->text().toStdString(), c.top);
+        EXPECT_EQ(t.w->Label5->text().toStdString(), c.y);
+    }
+}
+
+TEST(ArrayPage, FocusOnAListOrTheTopAngleMarksItsRow) {
+    Window t;
+    t.Array("Bexa", F, 5, 0, 0);
+    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    const struct {
+        QWidget* control;
+        const char* label;
+    } cases[] = {
+        {t.List("ComboBox2"), "BexaRowLab2"},
+        {t.List("ComboBox4")->lineEdit(), "BexaRowLab4"},
+        {t.w->A0Cedit, "BexaRowLab0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        QLabel* mine = t.w->BexaGB->findChild<QLabel*>(c.label);
+        QLabel* other = t.w->BexaGB->findChild<QLabel*>("BexaRowLab1");
+        QFocusEvent in(QEvent::FocusIn);
+        QCoreApplication::sendEvent(c.control, &in);
+        EXPECT_EQ(mine->palette().color(QPalette::WindowText), highlight);
+        EXPECT_EQ(other->palette().color(QPalette::WindowText), text);
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(c.control, &out);
+        EXPECT_EQ(mine->palette().color(QPalette::WindowText), text);
+    }
 }
 
 }  // namespace
