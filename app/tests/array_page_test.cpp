@@ -25,6 +25,7 @@
 #include "hardware/groundstackbar.h"
 #include "hardware/splay.h"
 #include "model/venue.h"
+#include "qtapp/picturebox.h"
 #include "qtapp/updown.h"
 #include "test_support.h"
 
@@ -479,9 +480,12 @@ TEST(ArrayPage, OneValueRiggingChoices) {
     t.w->GridrearradClick();
     EXPECT_EQ(t.w->FGridPosition, "REAR");
     EXPECT_TRUE(t.w->Gridrearrad->isChecked());
+    ASSERT_NE(t.w->gridfrontimg->Picture(), t.w->gridrearimg->Picture());
+    EXPECT_EQ(t.w->gridposimg->Picture(), t.w->gridrearimg->Picture());
     t.w->GridfrontradClick();
     EXPECT_EQ(t.w->FGridPosition, "FRONT");
     EXPECT_TRUE(t.w->Gridfrontrad->isChecked());
+    EXPECT_EQ(t.w->gridposimg->Picture(), t.w->gridfrontimg->Picture());
     t.w->KelvarCB->setChecked(true);
     EXPECT_EQ(t.w->FCombinationGrid, 1);
     t.w->lbfradClick();
@@ -599,6 +603,36 @@ TEST(ArrayPage, FocusOnAListOrTheTopAngleMarksItsRow) {
         QFocusEvent out(QEvent::FocusOut);
         QCoreApplication::sendEvent(c.control, &out);
         EXPECT_EQ(mine->palette().color(QPalette::WindowText), text);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ArrayPage, EachRowControlCarriesItsTagInItsBox) {
+    const struct {
+        const char* name;
+        const char* box;
+        int tag;
+    } cases[] = {
+        {"A0ed", "arvoGB", 100},       {"A0sp", "arvoGB", 100},       {"A1com", "arvoGB", 101},
+        {"A2com", "arvoGB", 102},      {"a3com", "arvoGB", 103},      {"a15com", "arvoGB", 115},
+        {"ComboBox20", "arvoGB", 116}, {"ComboBox23", "arvoGB", 119}, {"ComboBox26", "arvoGB", 120},
+        {"ComboBox27", "arvoGB", 121}, {"A0Cedit", "BexaGB", 100},    {"A0lsp", "BexaGB", 100},
+        {"ComboBox1", "BexaGB", 101},  {"ComboBox15", "BexaGB", 115}, {"ComboBox19", "BexaGB", 116},
+        {"ComboBox18", "BexaGB", 117}, {"ComboBox17", "BexaGB", 118}, {"ComboBox16", "BexaGB", 119},
+        {"ComboBox24", "BexaGB", 120}, {"ComboBox25", "BexaGB", 121}, {"ComboBox28", "BexaGB", 122},
+        {"ComboBox29", "BexaGB", 123},
+    };
+    Window t;
+    EXPECT_EQ(t.w->findChildren<QComboBox*>().size(), 44);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QList<QWidget*> found = t.w->findChildren<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_EQ(found.size(), 1);
+        EXPECT_EQ(found.front()->parentWidget()->objectName().toStdString(), c.box);
+        EXPECT_EQ(found.front()->property("Tag").toInt(), c.tag);
     }
 }
 
