@@ -205,9 +205,8 @@ QGroupBox* BoxOf(QObject* w) {
     return nullptr;
 }
 
-std::string SplayLabels(const TBox& box, TTextList& into) {
+void SplayLabels(const TBox& box, TTextList& into) {
     for (int j = 0; j < box.SplayCount; ++j) into.Add(box.SplayTexts[j]);
-    return {};
 }
 
 QStringList Items(const TTextList& l) {
