@@ -29,6 +29,7 @@
 #include "qtapp/services.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -486,6 +487,80 @@ public:
     int FFTDefaultRigMode = -1;
     // Runs of the cabinet-choice, count and touring / install handlers.
     int FCabinetHandlerRuns = 0;
+    // --- array page rows, splay angle entry and rigging options (arraypage) ---
+    // The rows of the two cabinet boxes: row k's controls carry 100 + k in
+    // their "Tag" property.  Lists: arvoGB rows 1..21, BexaGB rows 1..23.
+    std::array<QComboBox*, 21> ArvoLists{};
+    std::array<QComboBox*, 23> BexaLists{};
+    std::array<QLabel*, 22> ArvoRowLabels{};
+    std::array<QLabel*, 24> BexaRowLabels{};
+    QLineEdit* A0ed = nullptr;
+    qtapp::UpDown* A0sp = nullptr;
+    QLineEdit* A0Cedit = nullptr;
+    qtapp::UpDown* A0lsp = nullptr;
+    QLabel* splaycomlab = nullptr;
+    QLabel* Label76 = nullptr;
+    QLabel* fflabh = nullptr;
+    QLabel* frlabh = nullptr;
+    QLabel* nearholelab = nullptr;
+    QLabel* ActAng = nullptr;
+    // The rigging options.
+    QWidget* RigPanel = nullptr;
+    QRadioButton* flyrad = nullptr;
+    QRadioButton* stackrad = nullptr;
+    QRadioButton* Gridfrontrad = nullptr;
+    QRadioButton* Gridrearrad = nullptr;
+    qtapp::PictureBox* gridposimg = nullptr;
+    qtapp::PictureBox* gridfrontimg = nullptr;
+    qtapp::PictureBox* gridrearimg = nullptr;
+    QWidget* pickpanel = nullptr;
+    QLabel* StaticText5 = nullptr;
+    QRadioButton* FandRPPrad = nullptr;
+    QRadioButton* liftbarrad = nullptr;
+    QWidget* Panel18 = nullptr;
+    QRadioButton* lb1prad = nullptr;
+    QRadioButton* Lbshacklerad = nullptr;
+    QWidget* Panel19 = nullptr;
+    QRadioButton* lbfrad = nullptr;
+    QRadioButton* lbrrad = nullptr;
+    QLabel* Label62 = nullptr;
+    QLineEdit* FTedit = nullptr;
+    qtapp::UpDown* FTupdn = nullptr;
+    QCheckBox* KelvarCB = nullptr;
+    QWidget* Panel12 = nullptr;
+    QRadioButton* GVallrad = nullptr;
+    QRadioButton* GVdetailrad = nullptr;
+    QPushButton* ApplyAngBut = nullptr;
+    // Runs of the lists' change handler (the user's choices only).
+    int ArrayListChoices = 0;
+
+    void arraycombochangeExecute(QObject* sender);
+    void A0spClick(qtapp::UDBtnType button);
+    void HighlightArrayrowExecute(QObject* sender);
+    void unhighlightrowExecute(QObject* sender);
+    // Hands the state to the venue, draws the side view, fills the array
+    // page and shows the loads (these only when `loads`).
+    void RedrawRig(bool loads = true);
+    void flyradClick();
+    void stackradClick();
+    void GridfrontradClick();
+    void GridrearradClick();
+    void FandRPPradClick();
+    void liftbarradClick();
+    void lb1pradClick();
+    void LbshackleradClick();
+    void lbfradClick();
+    void lbrradClick();
+    void KelvarCBClick();
+    void FTupdnClick(qtapp::UDBtnType button);
+    void GVallradClick();
+    void GVdetailradClick();
+    void ApplyAngButClick();
+    // The array's side view into image1; the grid or hole detail into gridimg.
+    void DrawRigSideView();
+    void DrawGridDetail(int gridView);
+    void BuildArrayRows();
+    void BuildRigging();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

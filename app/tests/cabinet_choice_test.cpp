@@ -414,9 +414,11 @@ TEST(ArrayControls, TailOnlyForAnUnknownTypeAndLengthsInFeet) {
     Folders f;
     TForm1 w(f.Env());
     const QString title = w.g1lab->text();
+    // Ground-stacked through the stack radio, on a 6 m stage.
+    w.stackrad->setChecked(true);
+    w.FArrayHeight = 6.0;
     w.FArrayType = "Nonsense";
     w.FMetric = 0;
-    w.FRigMode = 2;
     w.SetupArrayControls();
     EXPECT_EQ(w.g1lab->text(), title);
     EXPECT_EQ(w.ArrayHeight->text(), "19.7");

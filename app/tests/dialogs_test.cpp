@@ -186,7 +186,9 @@ TEST(SubStack, MainWindowAppliesTheChoice) {
     for (const auto& r : rows) {
         Window f;
         f.SetPlane1Seated(r.seated);
-        f.w->FRigMode = 2;
+        // Ground-stacked as the user makes it: through the stack radio.
+        f.w->stackrad->setChecked(true);
+        ASSERT_EQ(f.w->FRigMode, 2);
         f.w->FArrayHeight = r.arrayBefore;
         f.w->FP1EarHeight = r.earBefore;
         for (int i = 1; i < r.subs; ++i) f.subs->UpDown1->Press(qtapp::UDBtnType::Next);

@@ -60,8 +60,9 @@ const Row kRows[] = {
     {"ArvoStrGrid", M(ArvoStrGrid), "VenueTab", "", {4, 4, 420, 96}},
     {"BexaStrGrid", M(BexaStrGrid), "VenueTab", "", {4, 104, 420, 0}},
     // array page
-    {"arvoGB", M(arvoGB), "ArrayTab", "Cabinets", {4, 4, 150, 200}},
-    {"BexaGB", M(BexaGB), "ArrayTab", "Second model", {158, 4, 150, 200}},
+    // captions by the array type: the first box holds the "Arvo" rows
+    {"arvoGB", M(arvoGB), "ArrayTab", "Arvo", {4, 4, 150, 500}},
+    {"BexaGB", M(BexaGB), "ArrayTab", "", {158, 4, 150, 540}},
     {"alldovirad", M(alldovirad), "Singlets", "Dovi", {4, 44, 70, 20}},
     {"allarvoxrad", M(allarvoxrad), "Singlets", "Hoba", {80, 24, 70, 20}},
     {"mixarvoxbexarad", M(mixarvoxbexarad), "Mixedts", "Hoba Bexa", {106, 64, 100, 20}},
