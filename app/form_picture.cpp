@@ -220,7 +220,7 @@ void TForm1::ScrollPage(QWidget* page) {
                      PageControl1->height() - PageControl1->tabBar()->sizeHint().height() - 4);
     const rules::ScrollPlan plan =
         rules::PlanScroll({view.width(), view.height()},
-                          {content.right() + 1 + 4, content.bottom() + 1 + 4}, kScrollBarThickness);
+                          {content.right() + 1, content.bottom() + 1}, kScrollBarThickness);
     h->setGeometry(0, plan.Visible.Height, plan.Visible.Width, kScrollBarThickness);
     v->setGeometry(plan.Visible.Width, 0, kScrollBarThickness, plan.Visible.Height);
     h->setRange(0, plan.Range.Width);

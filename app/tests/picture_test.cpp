@@ -363,3 +363,54 @@ TEST(Picture, PatchPageSettingsAndDiagramChoice) {
 }
 
 }  // namespace
+
+namespace {
+
+bool HasInk(const QImage& img) {
+    for (int y = 0; y < img.height(); y += 3)
+        for (int x = 0; x < img.width(); x += 3)
+            if (img.pixelColor(x, y) != QColor(Qt::white)) return true;
+    return false;
+}
+
+}  // namespace
+
+// Each page of a flown and of a stacked design, at the design size and at
+// the smallest window, written into the build folder for a person to look
+// at; every page's picture is drawn at the picture's size.
+TEST(Screenshot, PicturePagesFlownAndStacked) {
+    for (int rigMode : {1, 2}) {
+        for (QSize size : {QSize(1200, 800), QSize(640, 480)}) {
+            Window win;
+            TForm1& w = *win;
+            w.resize(size);
+            w.show();
+            for (int k = 1; k <= 4; ++k) w.FViewFlags[k] = 1;
+            w.FViewFlags[8] = 0;
+            w.FRigMode = rigMode;
+            if (rigMode == 2) {
+                w.FArrayHeight = 1.0;
+                w.FNumBoxes1 = 6;
+            }
+            w.FStatusText = rigMode == 1 ? "FLOWN" : "STACKED";
+            w.Recalculate();
+            for (int page : {0, 1, 2, 3}) {
+                SCOPED_TRACE(testing::Message() << rigMode << " " << size.width() << " page " << page);
+                w.PageControl1->setCurrentIndex(page);
+                for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+                if (page <= 2) {
+                    const QImage img = w.image1->Picture();
+                    EXPECT_EQ(img.size(), w.image1->size());
+                    EXPECT_TRUE(HasInk(img));
+                }
+                const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-page%1-%2-%3.png")
+                                         .arg(page)
+                                         .arg(rigMode == 1 ? "flown" : "stacked")
+                                         .arg(size.width());
+                EXPECT_TRUE(w.grab().save(path));
+            }
+            w.hide();
+            EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+        }
+    }
+}
