@@ -20,6 +20,7 @@
 #include "background1.h"
 #include "hardware/box.h"
 #include "hardware/grid.h"
+#include "hardware/groundstackbar.h"
 #include "hardware/splay.h"
 #include "model/venue.h"
 #include "qtapp/picturebox.h"
@@ -172,6 +173,28 @@ TEST(Picture, HobaBexaJointStopsAtTheEndsOfTheAllowedAngles) {
     // The right button leaves the status of the last left click.
     EXPECT_EQ(w.FStatusText, "CABINET 5 Splay Increased");
     InitAllowedAngles();
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, StackedBottomCabinetStepsThroughTheBarsHolesAndStopsAtTheEnds) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    w.FRigMode = 2;
+    w.FArrayHeight = 1.0;
+    w.FNumBoxes1 = 6;
+    w.Recalculate();
+    const TArvoGroundStackBar bar;  // the full-size cabinet's bar, 12 holes
+    ASSERT_EQ(bar.HoleCount, 12);
+    w.FSelElement = 5;  // the cabinet on the bar
+    for (int k = 0; k < 14; ++k) w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FSplay->Angle[5], bar.Angles[11]);
+    EXPECT_EQ(w.FStatusText, "CABINET 6 Splay Increased");
+    for (int k = 0; k < 14; ++k) w.Image1MouseDown(Qt::RightButton);
+    EXPECT_EQ(w.FSplay->Angle[5], bar.Angles[0]);
+    EXPECT_EQ(w.FStatusText, "CABINET 6    Splay Decreased");
+    w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FSplay->Angle[5], bar.Angles[1]);
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
 }
 
