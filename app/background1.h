@@ -562,6 +562,49 @@ public:
     void BuildArrayRows();
     void BuildRigging();
 
+    // --- picture: paint road, page layout, mouse and key editing (form_picture.cpp) ---
+    void FillInfoLabels();
+    // The venue section's pointer and keyboard editing.  `buttons` are the
+    // mouse buttons held during the move.
+    void Image1MouseMove(Qt::MouseButtons buttons, int X, int Y);
+    void Image1MouseDown(Qt::MouseButton button);
+    void FormKeyDown(int key);
+    void ArvoStrGridSelectCell(int row);
+    void SelectGridRow(QTableWidget* grid, int row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // How often the paint road ran (FormPaint and the picture redraws); the
+    // paint events of the widgets never run it.
+    int PaintRoadRuns() const { return FPaintRoadRuns; }
+    QLabel* headA = nullptr;
+    QLabel* headB = nullptr;
+    QLabel* StaticText1 = nullptr;
+    QLabel* StaticText2 = nullptr;
+    QLabel* StaticText3 = nullptr;
+    QLabel* H1com = nullptr;
+    QLabel* H2com = nullptr;
+    QLabel* H3com = nullptr;
+    QLabel* StaticText1b = nullptr;
+    QLabel* StaticText2b = nullptr;
+    QLabel* StaticText3b = nullptr;
+    QLabel* h1comb = nullptr;
+    QLabel* h2comb = nullptr;
+    QLabel* h3comb = nullptr;
+    QLabel* contnote = nullptr;
+
+private:
+    // Redraws the venue section into FVenueImage and copies it to image1;
+    // a flag of 0 or 1 replaces that view flag, -1 keeps it.
+    void RedrawPicture(const std::array<int, 11>& flags, bool useImage2, bool sizeImage);
+    // One step of the selected cabinet's angle (+1 up, -1 down).
+    void StepSelectedAngle(int direction, bool key);
+    // The array height stepped by the mouse (+1 up, -1 down).
+    void StepArrayHeightByMouse(int direction);
+    // Scroll bars for a page whose controls do not fit it.
+    void ScrollPage(QWidget* page);
+    void ShiftPage(QWidget* page, QPoint to);
+    int FPaintRoadRuns = 0;
+
+public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

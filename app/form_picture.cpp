@@ -2,11 +2,17 @@
 // patch diagram, the strips laid over it, the layout of the window around
 // it for the active page, and its painting.
 
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QGroupBox>
 
 #include <algorithm>
 
@@ -18,7 +24,19 @@
 #include "qt/qt_canvas.h"
 #include "qtapp/guarded.h"
 #include "qtapp/picturebox.h"
+#include "qtapp/updown.h"
 #include "venue_picture.h"
+
+#include "array_height.h"
+#include "arrays/arraytypes.h"
+#include "details/hole_detail.h"
+#include "drawings/amp_patch.h"
+#include "drawings/splay_table.h"
+#include "hardware/box.h"
+#include "hardware/grid.h"
+#include "hardware/groundstackbar.h"
+#include "picture_layout.h"
+#include "splay_steps.h"
 
 namespace {
 
@@ -37,6 +55,26 @@ constexpr Spec<QWidget> kPatchPanels[] = {
 };
 constexpr Spec<qtapp::PictureBox> kPatchPictures[] = {
     {&TForm1::Image3, "Image3", nullptr, {}},
+};
+
+// The controller settings over the patch page's table: the upper model's
+// rows (A), the lower model's (B), the note.
+constexpr Spec<QLabel> kSettingsLabels[] = {
+    {&TForm1::headA, "headA", nullptr, {4, 2, 300, 16}},
+    {&TForm1::StaticText1, "StaticText1", nullptr, {4, 18, 110, 16}},
+    {&TForm1::H1com, "H1com", nullptr, {116, 18, 190, 16}},
+    {&TForm1::StaticText2, "StaticText2", nullptr, {4, 34, 110, 16}},
+    {&TForm1::H2com, "H2com", nullptr, {116, 34, 190, 16}},
+    {&TForm1::StaticText3, "StaticText3", nullptr, {4, 50, 110, 16}},
+    {&TForm1::H3com, "H3com", nullptr, {116, 50, 190, 16}},
+    {&TForm1::headB, "headB", nullptr, {4, 68, 300, 16}},
+    {&TForm1::StaticText1b, "StaticText1b", nullptr, {4, 84, 110, 16}},
+    {&TForm1::h1comb, "h1comb", nullptr, {116, 84, 190, 16}},
+    {&TForm1::StaticText2b, "StaticText2b", nullptr, {4, 100, 110, 16}},
+    {&TForm1::h2comb, "h2comb", nullptr, {116, 100, 190, 16}},
+    {&TForm1::StaticText3b, "StaticText3b", nullptr, {4, 116, 110, 16}},
+    {&TForm1::h3comb, "h3comb", nullptr, {116, 116, 190, 16}},
+    {&TForm1::contnote, "contnote", nullptr, {4, 134, 300, 24}},
 };
 
 // The strips over the picture, placed by the paint road.
@@ -75,6 +113,8 @@ void TForm1::BuildPicture() {
 
     formbuild::Build(*this, ProcessorTab, kPatchPanels);
     formbuild::Build(*this, ProcessorTab, kPatchPictures);
+    formbuild::Build(*this, Panel16, kSettingsLabels);
+    contnote->setWordWrap(true);
 
     formbuild::Build(*this, this, kStrips);
     formbuild::Build(*this, Panel14, kStripPictures);
@@ -85,58 +125,125 @@ void TForm1::BuildPicture() {
 
     Image2Picture = LogoPicture(263, 281, "Image2");
     Image5Picture = LogoPicture(64, 64, "Image5");
+
+    // The pointer on the picture and the arrow keys on the window and the
+    // splay grids edit the array; a row chosen in the first grid selects
+    // its cabinet.
+    image1->setMouseTracking(true);
+    image1->installEventFilter(this);
+    installEventFilter(this);
+    for (QTableWidget* g : {ArvoStrGrid, BexaStrGrid}) g->installEventFilter(this);
+    connect(ArvoStrGrid, &QTableWidget::currentCellChanged, this,
+            qtapp::Guarded([this](int row, int, int, int) {
+                if (FReady && row >= 0) ArvoStrGridSelectCell(row);
+            }));
 }
 
 // --- layout --------------------------------------------------------------------
+
+namespace {
+
+rules::Dock ToDock(TAlign a) {
+    switch (a) {
+    case TAlign::Top: return rules::Dock::Top;
+    case TAlign::Bottom: return rules::Dock::Bottom;
+    case TAlign::Left: return rules::Dock::Left;
+    case TAlign::Client: return rules::Dock::Client;
+    default: return rules::Dock::None;
+    }
+}
+
+TAlign ToAlign(rules::Dock d, TAlign keep) {
+    switch (d) {
+    case rules::Dock::Top: return TAlign::Top;
+    case rules::Dock::Bottom: return TAlign::Bottom;
+    case rules::Dock::Left: return TAlign::Left;
+    case rules::Dock::Client: return TAlign::Client;
+    default: return keep;
+    }
+}
+
+constexpr int kScrollBarThickness = 16;
+const char* const kScrollOffset = "scrollOffset";
+
+QScrollBar* PageBar(QWidget* page, Qt::Orientation o) {
+    const QString name = page->objectName() + (o == Qt::Horizontal ? "HScroll" : "VScroll");
+    return page->findChild<QScrollBar*>(name, Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
 
 void TForm1::ArrangeAligned() {
     const int w = width();
     PagesToolBar->setGeometry(0, 0, w, kToolBarHeight);
     ArrangeToolBar();
-    QRect area(0, kToolBarHeight, w, std::max(0, height() - kToolBarHeight));
+    const rules::Box area{0, kToolBarHeight, w, std::max(0, height() - kToolBarHeight)};
+    const std::vector<rules::Box> boxes = rules::DockLayout(
+        area, {{ToDock(PageControl1Align),
+                PageControl1Align == TAlign::Left ? FPageControlWidth : FPageControlHeight},
+               {ToDock(Panel1Align), FPanel1Height}});
+    if (PageControl1Align != TAlign::Custom)
+        PageControl1->setGeometry(boxes[0].Left, boxes[0].Top, boxes[0].Width, boxes[0].Height);
+    if (Panel1Align != TAlign::Custom)
+        Panel1->setGeometry(boxes[1].Left, boxes[1].Top, boxes[1].Width, boxes[1].Height);
+    image1->setGeometry(0, 0, Panel1->width(), Panel1->height());
+    for (QWidget* page : {VenueTab, ArrayTab, ProcessorTab, AmpTab, DEVTAB}) ScrollPage(page);
+}
 
-    // The order of the platform's alignment: top, bottom, left, then the
-    // client area takes what is left.
-    struct Item {
-        QWidget* widget;
-        TAlign align;
-        int size;
-    };
-    const Item items[] = {{PageControl1, PageControl1Align,
-                           PageControl1Align == TAlign::Left ? FPageControlWidth : FPageControlHeight},
-                          {Panel1, Panel1Align, FPanel1Height}};
-    for (TAlign pass : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Client}) {
-        for (const Item& it : items) {
-            if (it.align != pass) continue;
-            const int size = std::max(0, it.size);
-            switch (pass) {
-            case TAlign::Top: {
-                const int h = std::min(size, area.height());
-                it.widget->setGeometry(area.left(), area.top(), area.width(), h);
-                area.setTop(area.top() + h);
-                break;
-            }
-            case TAlign::Bottom: {
-                const int h = std::min(size, area.height());
-                it.widget->setGeometry(area.left(), area.bottom() + 1 - h, area.width(), h);
-                area.setBottom(area.bottom() - h);
-                break;
-            }
-            case TAlign::Left: {
-                const int wl = std::min(size, area.width());
-                it.widget->setGeometry(area.left(), area.top(), wl, area.height());
-                area.setLeft(area.left() + wl);
-                break;
-            }
-            case TAlign::Client:
-                it.widget->setGeometry(area);
-                break;
-            default:
-                break;
-            }
+// A page whose controls reach past what the page control shows gets scroll
+// bars along its right and bottom edges; scrolling moves the page's controls.
+void TForm1::ScrollPage(QWidget* page) {
+    QScrollBar* h = PageBar(page, Qt::Horizontal);
+    QScrollBar* v = PageBar(page, Qt::Vertical);
+    if (h == nullptr) {
+        h = formbuild::Named(new QScrollBar(Qt::Horizontal, page),
+                             (page->objectName() + "HScroll").toStdString().c_str());
+        v = formbuild::Named(new QScrollBar(Qt::Vertical, page),
+                             (page->objectName() + "VScroll").toStdString().c_str());
+        for (QScrollBar* b : {h, v}) {
+            b->hide();
+            connect(b, &QScrollBar::valueChanged, this, qtapp::Guarded([this, page, h, v] {
+                        ShiftPage(page, QPoint(h->value(), v->value()));
+                    }));
         }
     }
-    image1->setGeometry(0, 0, Panel1->width(), Panel1->height());
+    const QPoint offset = page->property(kScrollOffset).toPoint();
+    // The controls' extent as placed, without the scrolling.
+    QRect content;
+    for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c != h && c != v && !c->isHidden()) content |= c->geometry().translated(offset);
+    // The page's own size is known once the page control laid it out; before
+    // that, the page control's less its tabs and frame.
+    QSize view = page->size();
+    if (!PageControl1->isVisible())
+        view = QSize(PageControl1->width() - 4,
+                     PageControl1->height() - PageControl1->tabBar()->sizeHint().height() - 4);
+    const rules::ScrollPlan plan =
+        rules::PlanScroll({view.width(), view.height()},
+                          {content.right() + 1, content.bottom() + 1}, kScrollBarThickness);
+    h->setGeometry(0, plan.Visible.Height, plan.Visible.Width, kScrollBarThickness);
+    v->setGeometry(plan.Visible.Width, 0, kScrollBarThickness, plan.Visible.Height);
+    h->setRange(0, plan.Range.Width);
+    v->setRange(0, plan.Range.Height);
+    h->setPageStep(std::max(1, plan.Visible.Width));
+    v->setPageStep(std::max(1, plan.Visible.Height));
+    h->setVisible(plan.Horizontal);
+    v->setVisible(plan.Vertical);
+    h->raise();
+    v->raise();
+    // A range that shrank has moved the values already; a page without bars
+    // shows its controls where they were placed.
+    ShiftPage(page, QPoint(plan.Horizontal ? h->value() : 0, plan.Vertical ? v->value() : 0));
+}
+
+void TForm1::ShiftPage(QWidget* page, QPoint to) {
+    const QPoint from = page->property(kScrollOffset).toPoint();
+    if (from == to) return;
+    QScrollBar* h = PageBar(page, Qt::Horizontal);
+    QScrollBar* v = PageBar(page, Qt::Vertical);
+    for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c != h && c != v) c->move(c->pos() + from - to);
+    page->setProperty(kScrollOffset, to);
 }
 
 void TForm1::resizeEvent(QResizeEvent*) {
@@ -159,18 +266,62 @@ void TForm1::DrawVenueInto(int width, int height, bool redrawFlags, int selEleme
     DrawVenueSection(*this, FVenueImage->Canvas(), call);
 }
 
+void TForm1::RedrawPicture(const std::array<int, 11>& flags, bool useImage2, bool sizeImage) {
+    ++FPaintRoadRuns;
+    if (sizeImage) FVenueImage->SetSize(image1->width(), image1->height());
+    TVenueDrawCall call;
+    call.Width = Panel1->width();
+    call.Height = Panel1->height();
+    for (int k = 0; k <= 10; ++k) {
+        const int f = flags[static_cast<std::size_t>(k)];
+        call.ViewFlags[static_cast<std::size_t>(k)] = f >= 0 ? static_cast<uint8_t>(f) : FViewFlags[k];
+    }
+    call.SelElement = FSelElement;
+    call.UseImage2 = useImage2;
+    DrawVenueSection(*this, FVenueImage->Canvas(), call);
+    image1->SetPicture(FVenueImage->Image());
+}
+
 // --- painting -----------------------------------------------------------------
+
+namespace {
+
+// The amplifier row pictures copied into the rack strip: a rack row with
+// its number.
+QImage RowPicture(int row, QSize size) {
+    QImage img(std::max(1, size.width()), std::max(1, size.height()), QImage::Format_RGB32);
+    img.fill(QColor(0xF0, 0xF0, 0xF0));
+    QPainter p(&img);
+    p.setPen(QColor(0x00, 0x00, 0x80));
+    for (int k = 0; k < 3; ++k) {
+        const QRect r(4 + k * (img.width() - 8) / 3, 4, (img.width() - 8) / 3 - 4, img.height() - 8);
+        p.fillRect(r, k + 1 == row ? QColor(0xC0, 0xFF, 0xC0) : QColor(0xFF, 0xFF, 0xFF));
+        p.drawRect(r);
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("Row %1").arg(k + 1));
+    }
+    return img;
+}
+
+}  // namespace
 
 void TForm1::FormPaint(QObject*) {
     if (!FVenue) return;
-    using rtl::CheckedAdd;
+    ++FPaintRoadRuns;
     const int page = PageControl1->currentIndex();
-    const double dpiScale = screen() != nullptr ? screen()->logicalDotsPerInch() / 96.0 : 1.0;
+    const double dpi = screen() != nullptr ? screen()->logicalDotsPerInch() : 96.0;
+    const rules::PageDock dock = rules::PageDockFor(
+        page, dpi,
+        {ArvoStrGrid->height(),
+         rtl::CheckedAdd(rtl::CheckedAdd(arvoGB->width(), BexaGB->width()), Panel7->width()),
+         height()});
+    PageControl1Align = ToAlign(dock.PageAlign, PageControl1Align);
+    if (dock.PageAlign == rules::Dock::Left) FPageControlWidth = dock.PageSize;
+    if (dock.PageAlign == rules::Dock::Bottom) FPageControlHeight = dock.PageSize;
+    Panel1Align = ToAlign(dock.PictureAlign, Panel1Align);
+    if (dock.PictureAlign == rules::Dock::Top) FPanel1Height = dock.PictureSize;
+    TLoudspeakerArray* array = FVenue->LSArray.get();
     switch (page) {
     case 0: {
-        PageControl1Align = TAlign::Bottom;
-        FPageControlHeight = CheckedAdd(ArvoStrGrid->height(), 110);
-        Panel1Align = TAlign::Client;
         ArrangeAligned();
         FVenueImage->SetSize(image1->width(), image1->height());
         // No cabinet is marked on this page.
@@ -182,17 +333,16 @@ void TForm1::FormPaint(QObject*) {
         break;
     }
     case 1: {
-        PageControl1Align = TAlign::Left;
-        FPageControlWidth = CheckedAdd(
-            CheckedAdd(CheckedAdd(arvoGB->width(), BexaGB->width()), Panel7->width()), 6);
-        Panel1Align = TAlign::Client;
         ArrangeAligned();
         FVenueImage->SetSize(image1->width(), image1->height());
-        if (TLoudspeakerArray* a = FVenue->LSArray.get())
-            a->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(), Panel1->height(),
-                            FMetric != 0, FRigMode, false, FHobaMatched != 0);
+        if (array != nullptr)
+            array->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(),
+                                Panel1->height(), FMetric != 0, FRigMode, false, FHobaMatched != 0);
         image1->SetPicture(FVenueImage->Image());
         FSideViewImage->SetSize(gridimg->width(), gridimg->height());
+        if (array != nullptr)
+            DrawArrayHoleDetail(*array, FSideViewImage->Canvas(), true, false, gridimg->width(),
+                                gridimg->height(), 0, 0, FMetric != 0, FRigMode);
         gridimg->SetPicture(FSideViewImage->Image());
         Panel14->hide();
         RedrawWithAngles();
@@ -200,23 +350,349 @@ void TForm1::FormPaint(QObject*) {
         break;
     }
     case 2: {
-        PageControl1Align = TAlign::Left;
-        FPageControlWidth = rtl::Round(dpiScale * 315);
-        Panel16->setGeometry(0, 0, ProcessorTab->width(), rtl::Round(dpiScale * 160));
+        ArrangeAligned();
+        Panel16->setGeometry(0, 0, ProcessorTab->width(), dock.PatchPanelHeight);
         Image3->setGeometry(0, Panel16->height(), ProcessorTab->width(),
                             std::max(0, ProcessorTab->height() - Panel16->height()));
-        Panel1Align = TAlign::Client;
-        ArrangeAligned();
+        FillInfoLabels();
+        const int code = array != nullptr ? array->TypeCode : 0;
+        const TArrayType type = ArrayTypeOf(code);
+        if (type == TArrayType::ArvoBexa || type == TArrayType::BexaDovi) {
+            showupperrad->setText(type == TArrayType::ArvoBexa ? "Arvo Patching Diag"
+                                                               : "Bexa Patching Diag");
+            showlowerrad->setText(type == TArrayType::ArvoBexa ? "Bexa Patching Diag"
+                                                               : "Dovi Patching Diag");
+            Panel22->show();
+            Panel22->raise();
+        } else {
+            Panel22->hide();
+        }
+        const bool upperOfBexaDovi = type == TArrayType::BexaDovi && showupperrad->isChecked();
+        const bool rackStrip =
+            IsAnyOf(type, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::ArvoBexa,
+                           TArrayType::RuddBexa, TArrayType::HobaBexa, TArrayType::RuddArvo,
+                           TArrayType::ArvoGiraF}) ||
+            upperOfBexaDovi;
+        if (rackStrip) {
+            using rtl::CheckedAdd;
+            using rtl::CheckedSub;
+            const int spare = CheckedSub(CheckedSub(width(), PageControl1->width()), 313);
+            Panel14->move(CheckedAdd(CheckedAdd(spare / 2, PageControl1->width()), 2),
+                          CheckedAdd(PageControl1->y(), 20));
+            Panel14->setEnabled(true);
+            Panel14->resize(std::max(0, PageControl1->width() - 2), 89);
+            PaintBox2->resize(Panel14->size());
+            Panel14->show();
+            Panel14->raise();
+        }
+        // The angle table.
+        TOffscreenImage table;
+        table.SetSize(Image3->width(), Image3->height());
+        DrawSplayTable(*FVenue, table.Canvas(), 0, 0, Image3->width(), Image3->height(), true,
+                       Image2Picture, FRigMode);
+        Image3->SetPicture(table.Image());
+        if (IsAnyOf(type, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::ArvoBexa,
+                           TArrayType::ArvoGiraF}) ||
+            upperOfBexaDovi) {
+            if (FPatchRow >= 1 && FPatchRow <= 3)
+                PaintBox2->SetPicture(RowPicture(FPatchRow, PaintBox2->size()));
+        }
+        // The patch diagram over the whole picture, or two half-height ones.
         FVenueImage->SetSize(image1->width(), image1->height());
+        rtl::Canvas& c = FVenueImage->Canvas();
+        const int W = image1->width();
+        const int H = image1->height();
+        const bool lower = showlowerrad->isChecked();
+        if (PatchInTwoDiagrams(type) || (type == TArrayType::BexaDovi && lower)) {
+            const bool second = type == TArrayType::BexaDovi;
+            DrawAmpPatch(*FVenue, c, 0, 0, W, H / 2, true, false, true, false, second);
+            DrawAmpPatch(*FVenue, c, 0, H / 2, W, H / 2, true, true, false, false, second);
+        } else {
+            DrawAmpPatch(*FVenue, c, 0, 0, W, H, true, true, false, false, lower);
+        }
         image1->SetPicture(FVenueImage->Image());
         break;
     }
     case 3:
-        Panel1Align = TAlign::Top;
-        FPanel1Height = rtl::Round(height() * 0.25);
         ArrangeAligned();
         break;
     default:
         break;
     }
+}
+
+void TForm1::FillInfoLabels() {
+    TLoudspeakerArray* a = FVenue ? FVenue->LSArray.get() : nullptr;
+    if (a == nullptr) return;
+    auto q = [](const std::string& t) { return QString::fromStdString(t); };
+    QLabel* const names[] = {StaticText1, StaticText2, StaticText3,
+                             StaticText1b, StaticText2b, StaticText3b};
+    QLabel* const comments[] = {H1com, H2com, H3com, h1comb, h2comb, h3comb};
+    for (int k = 1; k <= 3; ++k) {
+        names[k - 1]->setText(q(a->Presets1[k]));
+        comments[k - 1]->setText(q(" - " + a->PresetEQ1[k]));
+        names[k + 2]->setText(q(a->Presets2[k]));
+        comments[k + 2]->setText(q(" - " + a->PresetEQ2[k]));
+    }
+    contnote->setEnabled(true);
+    contnote->setText(q(a->ControllerNote));
+    // A row shows only with its setting name; its comment goes with it.
+    for (int k = 0; k < 6; ++k) {
+        const bool shown = !names[k]->text().isEmpty();
+        names[k]->setVisible(shown);
+        comments[k]->setVisible(shown);
+    }
+    headA->setText(q(a->ColumnHeading1));
+    headB->setText(q(a->ColumnHeading2));
+}
+
+// --- mouse and key editing ------------------------------------------------------
+
+namespace {
+
+std::string CabinetNumber(int s) { return std::to_string(rtl::CheckedAdd(s, 1)); }
+
+// Steps an up/down of the venue page by one, when the page has it; a step
+// down only from a position above 0.
+void StepUpDown(TForm1& f, const char* name, int direction) {
+    auto* u = f.findChild<qtapp::UpDown*>(QString::fromLatin1(name));
+    if (u == nullptr) return;
+    if (direction > 0)
+        u->SetPosition(rtl::CheckedAdd(u->Position(), 1));
+    else if (u->Position() > 0)
+        u->SetPosition(u->Position() - 1);
+}
+
+constexpr std::array<int, 11> kKeepFlags = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+// The key and grid redraw: no clearing, no planes, the array, no coverage,
+// no rays.
+constexpr std::array<int, 11> kSelectionFlags = {-1, 0, 1, 0, 0, -1, -1, -1, -1, -1, 0};
+
+}  // namespace
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (!FReady) return QWidget::eventFilter(watched, event);
+    if (watched == image1) {
+        if (event->type() == QEvent::MouseMove) {
+            auto* m = static_cast<QMouseEvent*>(event);
+            const QPoint p = m->position().toPoint();
+            qtapp::RunGuarded([&] { Image1MouseMove(m->buttons(), p.x(), p.y()); });
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* m = static_cast<QMouseEvent*>(event);
+            qtapp::RunGuarded([&] { Image1MouseDown(m->button()); });
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress &&
+        (watched == this || watched == ArvoStrGrid || watched == BexaStrGrid)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||
+            key == Qt::Key_Right) {
+            qtapp::RunGuarded([&] { FormKeyDown(key); });
+            // The grids move their own row as well.
+            return watched == this;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::SelectGridRow(QTableWidget* grid, int row) {
+    if (grid == nullptr || row < 0 || row > grid->rowCount() - 1) return;
+    grid->setCurrentCell(row, std::max(0, grid->currentColumn()));
+}
+
+void TForm1::Image1MouseMove(Qt::MouseButtons buttons, int X, int Y) {
+    if (FNoDesign == 1 || PageControl1->currentIndex() != 0) return;
+    FViewFlags[9] = 1;
+    // The readout follows the pointer.
+    const int keepX = FDrawOffsetX, keepY = FDrawOffsetY;
+    auto redraw = [&] {
+        FDrawOffsetX = X;
+        FDrawOffsetY = Y;
+        RedrawPicture(kKeepFlags, false, false);
+        FDrawOffsetX = keepX;
+        FDrawOffsetY = keepY;
+    };
+    redraw();
+    if (buttons & Qt::LeftButton) return;
+
+    const int count = std::clamp(rtl::CheckedAdd(FNumBoxes1, FNumBoxes2), 0, 141);
+    std::array<rules::MarkPoint, 141> points{};
+    for (int i = 0; i < count; ++i) points[static_cast<std::size_t>(i)] = {FHotPoints[i].x, FHotPoints[i].y};
+    const rules::MarkHit hit = rules::MarkAt(X, Y, {FHotPointA.x, FHotPointA.y},
+                                             {FHotPointB.x, FHotPointB.y},
+                                             {FHotPointC.x, FHotPointC.y}, points.data(), count);
+    switch (hit.Kind) {
+    case rules::MarkKind::CoverageStart:
+        FHotA = 1, FHotB = 0, FHotC = 0;
+        FStatusText = "Cov start selected";
+        FSelElement = -1;
+        break;
+    case rules::MarkKind::CoverageStop:
+        FHotA = 0, FHotB = 1, FHotC = 0;
+        FStatusText = "Cov Stop Selected";
+        FSelElement = -1;
+        break;
+    case rules::MarkKind::ArrayHeight:
+        FHotA = 0, FHotB = 0, FHotC = 1;
+        FStatusText = "Array Height Selected";
+        FSelElement = -1;
+        break;
+    case rules::MarkKind::Cabinet:
+        FSelElement = hit.Cabinet;
+        FHotC = 0;
+        FStatusText = FAutoDesign == 1
+                          ? "AUTO-CALCULATED CABINET " + CabinetNumber(hit.Cabinet) + " selected"
+                          : "CABINET " + CabinetNumber(hit.Cabinet) +
+                                " selected - First position cursor in top half of screen then use "
+                                "left and right mouse buttons to increase/decrease splay angles";
+        break;
+    case rules::MarkKind::None:
+        break;
+    }
+    redraw();
+
+    const int s = FSelElement;
+    if (FArrayType == "Arvo" || FArrayType == "Rudd") {
+        SelectGridRow(ArvoStrGrid, s);
+    } else if (FArrayType == "Bexa" || FArrayType == "Hoba") {
+        SelectGridRow(BexaStrGrid, s);
+    } else if (FArrayType == "MIXArvoBexa" || FArrayType == "MIXRuddBexa") {
+        if (s >= 0 && s <= FNumBoxes1 - 1)
+            SelectGridRow(ArvoStrGrid, s);
+        else
+            SelectGridRow(BexaStrGrid, s - FNumBoxes1);
+    }
+}
+
+void TForm1::StepArrayHeightByMouse(int direction) {
+    const rules::ArrayHeightStep r =
+        rules::StepArrayHeight(FArrayHeight, FHeightStep, direction, FRigMode, FVenue->LowestHeight,
+                               FP1EarHeight, Plane1Seated());
+    if (r.Moved) {
+        FArrayHeight = r.ArrayHeight;
+        StepUpDown(*this, "arrhupdn", direction);
+    }
+    FP1EarHeight = r.P1EarHeight;
+}
+
+void TForm1::StepSelectedAngle(int direction, bool key) {
+    const int s = FSelElement;
+    TLoudspeakerArray* a = FVenue->LSArray.get();
+    if (a == nullptr || s < 0) return;
+    const bool up = direction > 0;
+    const std::string increased = "CABINET " + CabinetNumber(s) + " Splay Increased";
+    const std::string decreased = "CABINET " + CabinetNumber(s) + "    Splay Decreased";
+    TSplay& splay = *FSplay;
+    switch (rules::ClickTargetFor(static_cast<rules::ArrayType>(a->TypeCode), FRigMode, s,
+                                  FNumBoxes1, direction, key)) {
+    case rules::ClickTarget::Nothing:
+        // The fixed Hoba-Dovi joint still answers a raise of the mouse.
+        if (!key && up && s > 0) FStatusText = increased;
+        return;
+    case rules::ClickTarget::GridAngle:
+        splay.Angle[0] = rules::StepGridAngle(splay.Angle[0], direction);
+        FStatusText = up ? "GRID angle Increased" : "GRID angle Decreased";
+        return;
+    case rules::ClickTarget::AllowedAngle:
+        AllowedAngles.ChosenIndex =
+            rules::StepIndex(AllowedAngles.ChosenIndex, direction, AllowedAngles.Count);
+        splay.Angle[s] = AllowedAngles.Angles[AllowedAngles.ChosenIndex];
+        if (!key && up) FStatusText = increased;
+        return;
+    case rules::ClickTarget::GroundStackHole: {
+        TGroundStackBar* bar = a->GroundStackBar;
+        if (bar == nullptr) return;
+        a->SelectCabinet(s);
+        const int next = bar->CurrentIndex + (up ? 1 : -1);
+        if (next > bar->HoleCount - 1)
+            bar->SelectLastHole(splay, FNumBoxes1);
+        else if (next < 0)
+            bar->SelectFirstHole(splay, FNumBoxes1);
+        else {
+            bar->CurrentIndex = next;
+            splay.Angle[s] = bar->Angles[next];
+        }
+        break;
+    }
+    case rules::ClickTarget::SplayStep: {
+        a->SelectCabinet(s);
+        const TBox* box = a->CurrentBox;
+        if (box == nullptr) return;
+        const int index = rules::StepIndex(splay.ChoiceIndex[s], direction, box->SplayCount);
+        splay.ChoiceIndex[s] = index;
+        splay.Angle[s] = box->SplayAngles[index];
+        break;
+    }
+    }
+    if (!key)
+        FStatusText = up ? increased : decreased;
+    else if (!up)
+        FStatusText = decreased;
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton button) {
+    if (PageControl1->currentIndex() != 0) return;
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    const bool left = button == Qt::LeftButton;
+    if (FAutoDesign == 0) {
+        // Left lowers the array height and raises the angle; right the
+        // other way round.
+        if (FHotC != 0) StepArrayHeightByMouse(left ? -1 : +1);
+        StepSelectedAngle(left ? +1 : -1, false);
+    } else {
+        const int direction = left ? -1 : +1;
+        auto coverage = [&](double& value, const char* upDown) {
+            value += direction * FCoverageStep;
+            StepUpDown(*this, upDown, direction);
+            if (direction < 0 && value < 0) value = 0;
+        };
+        if (FHotA != 0) coverage(FCovStart, "covstartupdn");
+        if (FHotB != 0) coverage(FCovStop, "covstopupdn");
+        if (FHotC != 0) StepArrayHeightByMouse(direction);
+    }
+    Recalculate();
+}
+
+void TForm1::FormKeyDown(int key) {
+    if (PageControl1->currentIndex() != 0) return;
+    switch (key) {
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        int s = FSelElement;
+        if (key == Qt::Key_Down)
+            s = std::min(rtl::CheckedAdd(s, 1), rtl::CheckedAdd(FNumBoxes1, FNumBoxes2) - 1);
+        else
+            s = std::max(s - 1, 0);
+        FSelElement = s;
+        FStatusText = FAutoDesign == 1
+                          ? "AUTO-CALCULATED - CABINET " + CabinetNumber(s) + " selected"
+                          : "CABINET " + CabinetNumber(s) +
+                                " selected use left/right arrow keys to change angle";
+        RedrawPicture(kSelectionFlags, true, true);
+        break;
+    }
+    case Qt::Key_Left:
+        StepSelectedAngle(+1, true);
+        Recalculate();
+        break;
+    case Qt::Key_Right:
+        StepSelectedAngle(-1, true);
+        Recalculate();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::ArvoStrGridSelectCell(int row) {
+    FSelElement = row;
+    FStatusText = FAutoDesign == 1
+                      ? "AUTO-CALCULATED CABINET " + CabinetNumber(row) + " selected"
+                      : "CABINET " + CabinetNumber(row) +
+                            " selected - First position cursor in top half of screen then use left "
+                            "and right mouse buttons to increase/decrease splay angles";
+    RedrawPicture(kSelectionFlags, true, true);
 }

@@ -8,21 +8,6 @@
 
 namespace rules {
 
-bool UsesTwoRackDiagrams(ArrayType type) {
-    switch (type) {
-        case type::Dovi:
-        case type::HobaDovi:
-        case type::Elka:
-        case type::DoviElka:
-        case type::IvorDovi:
-        case type::IvorElka:
-        case type::IvorDoviElka:
-            return true;
-        default:
-            return false;
-    }
-}
-
 namespace {
 
 // Round() reports a value beyond the integers as "Integer overflow".
@@ -54,7 +39,7 @@ ArrayReportLayout ArrayReportLayoutFor(ArrayType type, int rigMode, int PW, int 
     const int top = Part(0.8, PH), height = Part(0.2, PH);
     const int full = CheckedSub(PW, 10);
     const int half = rtl::Round((PW - 10.0) * 0.5);
-    if (UsesTwoRackDiagrams(type)) {
+    if (PatchInTwoDiagrams(type)) {
         L.PatchDiagrams = {{{0, top, half, height}, Flags(false, false, true, false, false)},
                            {{half, top, half, height}, Flags(false, true, false, false, false)}};
     } else if (type == type::BexaDovi) {

@@ -16,12 +16,6 @@ struct PrintRect {
     friend bool operator==(const PrintRect&, const PrintRect&) = default;
 };
 
-// The array types whose amplifier patching is shown as two diagrams side by
-// side, one per rack: 7, 10, 12, 13, 15, 16, 17.  (Code 9 also shows two,
-// but of its two patched models; see PatchDiagramsOfPage.)  The screen and
-// the printed report read this one list.
-bool UsesTwoRackDiagrams(ArrayType type);
-
 // One amplifier patch diagram: its area and the five switches of the
 // diagram drawing, in its order: titles (screen layout), rack 1, rack 2,
 // rack 3, second model.

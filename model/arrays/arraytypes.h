@@ -223,3 +223,13 @@ constexpr bool IsAnyOf(TArrayType Type, std::initializer_list<TArrayType> Types)
         if (t == Type) return true;
     return false;
 }
+
+// The amplifier patch of the mini-cabinet families is two diagrams, the
+// passive rack and the active rack: one above the other on the screen, side
+// by side on paper.  Every other type draws one diagram.  The window and the
+// printed report both read this one list.
+constexpr bool PatchInTwoDiagrams(TArrayType Type) {
+    using T = TArrayType;
+    return IsAnyOf(Type, {T::Dovi, T::HobaDovi, T::Elka, T::DoviElka, T::IvorDovi, T::IvorElka,
+                          T::IvorDoviElka});
+}

@@ -85,13 +85,6 @@ TEST(PrintLayout, PatchDiagramsPerType) {
     }
 }
 
-TEST(PrintLayout, TwoRackDiagramList) {
-    for (int t = 0; t < type::kCount; ++t) {
-        const bool want = t == 7 || t == 10 || t == 12 || t == 13 || t == 15 || t == 16 || t == 17;
-        EXPECT_EQ(rules::UsesTwoRackDiagrams(static_cast<rules::ArrayType>(t)), want) << t;
-    }
-}
-
 TEST(PrintLayout, ExtraPageForTwoTypes) {
     struct Case {
         rules::ArrayType type;

@@ -190,4 +190,15 @@ TEST(ArrayTypes, TableMatchesTheClasses) {
     }
 }
 
+// The mini-cabinet families (type codes 7, 10, 12, 13, 15, 16, 17) patch in
+// two diagrams; the Bexa-with-Dovi mix (9) has its own choice, and the mini
+// subwoofers alone (14) one diagram.
+TEST(ArrayTypes, TwoPatchDiagramsForTheMiniCabinetFamilies) {
+    const bool two[kArrayTypeCount] = {false, false, false, false, false, false, false,
+                                       true,  false, false, true,  false, true,  true,
+                                       false, true,  true,  true,  false};
+    for (std::size_t code = 0; code < kArrayTypeCount; ++code)
+        EXPECT_EQ(PatchInTwoDiagrams(ArrayTypeOf(static_cast<int>(code))), two[code]) << code;
+}
+
 }  // namespace

@@ -1,0 +1,441 @@
+// The main picture: the layout per page, painting that only copies, and the
+// editing of the array with the mouse, the arrow keys and the first grid.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "arrays/lsarray.h"
+#include "background1.h"
+#include "hardware/box.h"
+#include "hardware/grid.h"
+#include "hardware/groundstackbar.h"
+#include "hardware/splay.h"
+#include "model/venue.h"
+#include "qtapp/picturebox.h"
+#include "test_support.h"
+
+namespace {
+
+struct Window {
+    ScratchDir user, program;
+    ErrorRecorder rec;
+    std::unique_ptr<TForm1> w;
+    Window() {
+        InitAllowedAngles();
+        w = std::make_unique<TForm1>(TestEnv(user, program));
+        w->resize(1000, 700);
+        w->FNoDesign = 0;
+        w->FormPaint(w.get());
+    }
+    TForm1& operator*() { return *w; }
+    TForm1* operator->() { return w.get(); }
+};
+
+// Every control's place, size and visibility, to tell whether anything
+// changed.  The window's controls are the named ones (Qt's own parts of a
+// control are polished by the first grab of a hidden page).
+std::vector<std::string> WidgetStates(TForm1& w) {
+    std::vector<std::string> states;
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+        if (c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;
+        const QRect g = c->geometry();
+        states.push_back(std::string(c->metaObject()->className()) + "/" +
+                         c->objectName().toStdString() + " " + std::to_string(g.x()) + "," +
+                         std::to_string(g.y()) + " " + std::to_string(g.width()) + "x" +
+                         std::to_string(g.height()) + (c->isVisible() ? " shown" : " hidden"));
+    }
+    return states;
+}
+
+TEST(Picture, HoverHitsAMarkFromTwoPixelsButNotFromThree) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    for (int k : {1, 2, 3, 4}) w.FViewFlags[k] = 1;  // planes, array, coverage, rays
+    w.Image1MouseMove(Qt::NoButton, 0, 0);  // marks written by the last drawing
+    const rtl::Point a = w.FHotPointA, b = w.FHotPointB, c = w.FHotPointC, cab = w.FHotPoints[3];
+    const struct {
+        rtl::Point mark;
+        int dx, dy;
+        const char* status;  // nullptr: nothing hit, the status stays
+        int selected;
+    } cases[] = {
+        {a, 2, 0, "Cov start selected", -1},
+        {a, -2, 2, "Cov start selected", -1},
+        {a, 3, 0, nullptr, -1},
+        {a, 0, -3, nullptr, -1},
+        {b, 0, 2, "Cov Stop Selected", -1},
+        {b, 3, 3, nullptr, -1},
+        {c, 2, -2, "Array Height Selected", -1},
+        {cab, 2, 1, "CABINET 4 selected - First position cursor in top half of screen then use "
+                    "left and right mouse buttons to increase/decrease splay angles", 3},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.mark.x << "," << k.mark.y << " +" << k.dx << "," << k.dy);
+        // No cabinet selected before: a selected cabinet's mark is drawn
+        // where the pointer is, so it would answer every move.
+        w.FStatusText = "before";
+        w.FSelElement = -1;
+        w.Image1MouseMove(Qt::NoButton, k.mark.x + k.dx, k.mark.y + k.dy);
+        EXPECT_EQ(w.FStatusText, k.status ? k.status : "before");
+        EXPECT_EQ(w.FSelElement, k.selected);
+    }
+    // Dragging with the left button changes no selection.
+    w.FSelElement = 7;
+    w.Image1MouseMove(Qt::LeftButton, a.x, a.y);
+    EXPECT_EQ(w.FSelElement, 7);
+    // In automatic design a cabinet says so.
+    w.FAutoDesign = 1;
+    w.Image1MouseMove(Qt::NoButton, cab.x, cab.y);
+    EXPECT_EQ(w.FStatusText, "AUTO-CALCULATED CABINET 4 selected");
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, EachClickMovesTheGridAngleByAQuarterDegree) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    w.FSelElement = 0;
+    w.FHotC = 0;
+    const struct {
+        Qt::MouseButton button;
+        double change;
+        const char* status;
+    } clicks[] = {{Qt::LeftButton, 0.25, "GRID angle Increased"},
+                  {Qt::LeftButton, 0.25, "GRID angle Increased"},
+                  {Qt::RightButton, -0.25, "GRID angle Decreased"},
+                  {Qt::MiddleButton, 0.0, "GRID angle Decreased"}};
+    for (const auto& c : clicks) {
+        const double before = w.FSplay->Angle[0];
+        w.Image1MouseDown(c.button);
+        EXPECT_EQ(w.FSplay->Angle[0], before + c.change);
+        EXPECT_EQ(w.FStatusText, c.status);
+    }
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, SplayIndexStopsAtBothEndsOfTheCabinetsTable) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    w.FSelElement = 3;
+    TLoudspeakerArray& a = *w.FVenue->LSArray;
+    a.SelectCabinet(3);
+    const int count = a.CurrentBox->SplayCount;
+    ASSERT_GT(count, 2);
+    const double first = a.CurrentBox->SplayAngles[0];
+    const double last = a.CurrentBox->SplayAngles[count - 1];
+    w.FSplay->ChoiceIndex[3] = 0;
+    w.Image1MouseDown(Qt::RightButton);
+    EXPECT_EQ(w.FSplay->ChoiceIndex[3], 0);
+    EXPECT_EQ(w.FSplay->Angle[3], first);
+    EXPECT_EQ(w.FStatusText, "CABINET 4    Splay Decreased");
+    for (int k = 0; k < count + 2; ++k) w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FSplay->ChoiceIndex[3], count - 1);
+    EXPECT_EQ(w.FSplay->Angle[3], last);
+    EXPECT_EQ(w.FStatusText, "CABINET 4 Splay Increased");
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, HobaBexaJointStopsAtTheEndsOfTheAllowedAngles) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    w.FArrayType = "MIXHobaBexa";
+    w.FNumBoxes1 = 4;
+    w.FNumBoxes2 = 6;
+    w.Recalculate();
+    ASSERT_EQ(w.FVenue->LSArray->TypeCode, 6);
+    w.FSelElement = 4;
+    // The table at start: 3.75, 0, -3.75, -7.5 with entry 1 chosen.
+    const struct {
+        Qt::MouseButton button;
+        int index;
+        double angle;
+    } clicks[] = {{Qt::LeftButton, 2, -3.75}, {Qt::LeftButton, 3, -7.5}, {Qt::LeftButton, 3, -7.5},
+                  {Qt::RightButton, 2, -3.75}, {Qt::RightButton, 1, 0.0}, {Qt::RightButton, 0, 3.75},
+                  {Qt::RightButton, 0, 3.75}};
+    for (const auto& c : clicks) {
+        w.Image1MouseDown(c.button);
+        EXPECT_EQ(AllowedAngles.ChosenIndex, c.index);
+        EXPECT_EQ(w.FSplay->Angle[4], c.angle);
+    }
+    // The right button leaves the status of the last left click.
+    EXPECT_EQ(w.FStatusText, "CABINET 5 Splay Increased");
+    InitAllowedAngles();
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, StackedBottomCabinetStepsThroughTheBarsHolesAndStopsAtTheEnds) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    w.FRigMode = 2;
+    w.FArrayHeight = 1.0;
+    w.FNumBoxes1 = 6;
+    w.Recalculate();
+    const TArvoGroundStackBar bar;  // the full-size cabinet's bar, 12 holes
+    ASSERT_EQ(bar.HoleCount, 12);
+    w.FSelElement = 5;  // the cabinet on the bar
+    for (int k = 0; k < 14; ++k) w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FSplay->Angle[5], bar.Angles[11]);
+    EXPECT_EQ(w.FStatusText, "CABINET 6 Splay Increased");
+    for (int k = 0; k < 14; ++k) w.Image1MouseDown(Qt::RightButton);
+    EXPECT_EQ(w.FSplay->Angle[5], bar.Angles[0]);
+    EXPECT_EQ(w.FStatusText, "CABINET 6    Splay Decreased");
+    w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FSplay->Angle[5], bar.Angles[1]);
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, ArrowKeysMoveTheSelectionAndChangeAngles) {
+    Window win;
+    TForm1& w = *win;
+    auto press = [&](int key) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&w, &e);
+    };
+    const struct {
+        int auto_, from, key, to;
+        const char* status;
+    } moves[] = {
+        {1, 0, Qt::Key_Down, 1, "AUTO-CALCULATED - CABINET 2 selected"},
+        {1, 9, Qt::Key_Down, 9, "AUTO-CALCULATED - CABINET 10 selected"},  // 10 cabinets
+        {0, 0, Qt::Key_Up, 0, "CABINET 1 selected use left/right arrow keys to change angle"},
+        {0, 5, Qt::Key_Up, 4, "CABINET 5 selected use left/right arrow keys to change angle"},
+    };
+    for (const auto& m : moves) {
+        SCOPED_TRACE(m.status);
+        w.FAutoDesign = static_cast<uint8_t>(m.auto_);
+        w.FSelElement = m.from;
+        press(m.key);
+        EXPECT_EQ(w.FSelElement, m.to);
+        EXPECT_EQ(w.FStatusText, m.status);
+    }
+    w.FAutoDesign = 0;
+    w.FSelElement = 0;
+    double before = w.FSplay->Angle[0];
+    press(Qt::Key_Left);
+    EXPECT_EQ(w.FSplay->Angle[0], before + 0.25);
+    EXPECT_EQ(w.FStatusText, "GRID angle Increased");
+    // A cabinet: the left key leaves the status, the right key says so.
+    w.FSelElement = 3;
+    w.FSplay->ChoiceIndex[3] = 1;
+    w.FStatusText = "before";
+    press(Qt::Key_Left);
+    EXPECT_EQ(w.FSplay->ChoiceIndex[3], 2);
+    EXPECT_EQ(w.FStatusText, "before");
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    EXPECT_EQ(w.FSplay->ChoiceIndex[3], 0);
+    EXPECT_EQ(w.FStatusText, "CABINET 4    Splay Decreased");
+    // Not on another page.
+    w.PageControl1->setCurrentIndex(1);
+    w.FSelElement = 3;
+    press(Qt::Key_Down);
+    EXPECT_EQ(w.FSelElement, 3);
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, AutomaticDesignClicksMoveCoverageAndArrayHeight) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 1;
+    w.FHotA = 1;
+    w.FCovStart = 1.0;
+    w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FCovStart, 0.0);
+    w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FCovStart, 0.0);  // never below 0
+    w.Image1MouseDown(Qt::RightButton);
+    EXPECT_EQ(w.FCovStart, 1.0);
+    w.FHotA = 0;
+    w.FHotB = 1;
+    const double stop = w.FCovStop;
+    w.Image1MouseDown(Qt::RightButton);
+    EXPECT_EQ(w.FCovStop, stop + 1.0);
+    w.FHotB = 0;
+    // The array-height mark: lowered only while the array clears the ears.
+    w.FHotC = 1;
+    w.FArrayHeight = 6.0;
+    w.FVenue->LowestHeight = 1.0;  // below the 1.8 m ears
+    w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_EQ(w.FArrayHeight, 6.0);
+    w.Image1MouseDown(Qt::RightButton);
+    EXPECT_NEAR(w.FArrayHeight, 6.1, 1e-12);
+    w.FVenue->LowestHeight = 3.0;
+    w.Image1MouseDown(Qt::LeftButton);
+    EXPECT_NEAR(w.FArrayHeight, 6.0, 1e-12);
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, GridRowSelectsItsCabinet) {
+    Window win;
+    TForm1& w = *win;
+    w.FAutoDesign = 0;
+    ASSERT_GT(w.ArvoStrGrid->rowCount(), 2);
+    w.ArvoStrGrid->setCurrentCell(2, 0);
+    EXPECT_EQ(w.FSelElement, 2);
+    EXPECT_EQ(w.FStatusText, "CABINET 3 selected - First position cursor in top half of screen then "
+                             "use left and right mouse buttons to increase/decrease splay angles");
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, PaintingOnlyCopiesThePictures) {
+    Window win;
+    TForm1& w = *win;
+    w.show();
+    QApplication::processEvents();
+    for (int page : {0, 1, 2, 3}) {
+        SCOPED_TRACE(page);
+        w.PageControl1->setCurrentIndex(page);
+        QApplication::processEvents();
+        const int runs = w.PaintRoadRuns();
+        const qint64 picture = w.image1->Picture().cacheKey();
+        const auto before = WidgetStates(w);
+        w.repaint();
+        w.image1->repaint();
+        (void)w.grab();
+        EXPECT_EQ(w.PaintRoadRuns(), runs);
+        const auto after = WidgetStates(w);
+        ASSERT_EQ(after.size(), before.size());
+        for (std::size_t k = 0; k < after.size(); ++k) EXPECT_EQ(after[k], before[k]);
+        EXPECT_EQ(w.image1->Picture().cacheKey(), picture);
+    }
+    w.hide();
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, SmallWindowScrollsThePageSoEveryControlIsReachable) {
+    Window win;
+    TForm1& w = *win;
+    w.show();
+    w.resize(640, 480);
+    QApplication::processEvents();
+    w.FormPaint(&w);
+    auto* h = w.VenueTab->findChild<QScrollBar*>("VenueTabHScroll");
+    ASSERT_NE(h, nullptr);
+    EXPECT_TRUE(h->isVisible());
+    const int placed = w.P3dist->x();
+    h->setValue(h->maximum());
+    // The last plane column now lies inside what the page shows.
+    EXPECT_LE(w.P3dist->geometry().right(), h->width());
+    EXPECT_EQ(w.P3dist->x(), placed - h->maximum());
+    h->setValue(0);
+    EXPECT_EQ(w.P3dist->x(), placed);
+    // A window wider than the venue page's columns needs no bars.
+    w.resize(1700, 1000);
+    QApplication::processEvents();
+    w.FormPaint(&w);
+    EXPECT_FALSE(h->isVisible());
+    w.hide();
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+TEST(Picture, PatchPageSettingsAndDiagramChoice) {
+    Window win;
+    TForm1& w = *win;
+    w.PageControl1->setCurrentIndex(2);
+    EXPECT_EQ(w.PageControl1Align, TAlign::Left);
+    EXPECT_EQ(w.Panel16->height(), 160);  // 96 dpi offscreen
+    TLoudspeakerArray& a = *w.FVenue->LSArray;
+    a.Presets1[2] = "";
+    a.PresetEQ1[2] = "orphan";
+    a.Presets1[1] = "P-ONE";
+    a.PresetEQ1[1] = "flat";
+    w.FillInfoLabels();
+    EXPECT_EQ(w.StaticText1->text(), "P-ONE");
+    EXPECT_EQ(w.H1com->text(), " - flat");
+    EXPECT_FALSE(w.StaticText1->isHidden());
+    EXPECT_TRUE(w.StaticText2->isHidden());
+    EXPECT_TRUE(w.H2com->isHidden());
+
+    // Bexa with Dovi: the rack strip only with the upper model's diagram.
+    w.FArrayType = "MIXBexaDovi";
+    w.FNumBoxes1 = 4;
+    w.FNumBoxes2 = 4;
+    w.PassValuesToVenue();
+    ASSERT_EQ(w.FVenue->LSArray->TypeCode, 9);
+    w.Panel14->hide();
+    w.showupperrad->setChecked(true);
+    w.FormPaint(&w);
+    EXPECT_FALSE(w.Panel22->isHidden());
+    EXPECT_EQ(w.showupperrad->text(), "Bexa Patching Diag");
+    EXPECT_EQ(w.showlowerrad->text(), "Dovi Patching Diag");
+    EXPECT_FALSE(w.Panel14->isHidden());
+    w.Panel14->hide();
+    w.showlowerrad->setChecked(true);
+    w.FormPaint(&w);
+    EXPECT_TRUE(w.Panel14->isHidden());
+    w.FArrayType = "Arvo";
+    w.FNumBoxes2 = 0;
+    w.PassValuesToVenue();
+    w.FormPaint(&w);
+    EXPECT_TRUE(w.Panel22->isHidden());
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+bool HasInk(const QImage& img) {
+    for (int y = 0; y < img.height(); y += 3)
+        for (int x = 0; x < img.width(); x += 3)
+            if (img.pixelColor(x, y) != QColor(Qt::white)) return true;
+    return false;
+}
+
+}  // namespace
+
+// Each page of a flown and of a stacked design, at the design size and at
+// the smallest window, written into the build folder for a person to look
+// at; every page's picture is drawn at the picture's size.
+TEST(Screenshot, PicturePagesFlownAndStacked) {
+    for (int rigMode : {1, 2}) {
+        for (QSize size : {QSize(1200, 800), QSize(640, 480)}) {
+            Window win;
+            TForm1& w = *win;
+            w.resize(size);
+            w.show();
+            for (int k = 1; k <= 4; ++k) w.FViewFlags[k] = 1;
+            w.FViewFlags[8] = 0;
+            w.FRigMode = rigMode;
+            if (rigMode == 2) {
+                w.FArrayHeight = 1.0;
+                w.FNumBoxes1 = 6;
+            }
+            w.FStatusText = rigMode == 1 ? "FLOWN" : "STACKED";
+            w.Recalculate();
+            for (int page : {0, 1, 2, 3}) {
+                SCOPED_TRACE(testing::Message() << rigMode << " " << size.width() << " page " << page);
+                w.PageControl1->setCurrentIndex(page);
+                for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+                if (page <= 2) {
+                    const QImage img = w.image1->Picture();
+                    EXPECT_EQ(img.size(), w.image1->size());
+                    EXPECT_TRUE(HasInk(img));
+                }
+                const QString path = QStringLiteral(APP_TEST_OUTPUT_DIR "/orandel3-page%1-%2-%3.png")
+                                         .arg(page)
+                                         .arg(rigMode == 1 ? "flown" : "stacked")
+                                         .arg(size.width());
+                EXPECT_TRUE(w.grab().save(path));
+            }
+            w.hide();
+            EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+        }
+    }
+}
