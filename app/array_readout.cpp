@@ -1,8 +1,8 @@
-#include "array_readout.h"
+#include "app/array_readout.h"
 
-#include "arrays/lsarray.h"
-#include "hardware/box.h"
-#include "core/errors.h"
+#include "model/arrays/lsarray.h"
+#include "model/hardware/box.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "background1.h"
+#include "app/background1.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,21 +19,21 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "fonts.h"
-#include "form_build.h"
-#include "hardware/splay.h"
-#include "mechdll5.h"
-#include "model/venue.h"
-#include "qt/qt_canvas.h"
-#include "qtapp/connect.h"
-#include "qtapp/guarded.h"
-#include "qtapp/picturebox.h"
-#include "qtapp/updown.h"
-#include "settings.h"
-#include "venue_picture.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "app/fonts.h"
+#include "app/form_build.h"
+#include "model/hardware/splay.h"
+#include "riglink/mechdll5.h"
+#include "venue/model/venue.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
+#include "app/settings.h"
+#include "app/venue_picture.h"
 
 namespace {
 

@@ -22,11 +22,11 @@
 #include <string>
 #include <vector>
 
-#include "array_readout.h"
-#include "core/checked.h"
-#include "core/canvas.h"
-#include "hardware/textlist.h"
-#include "qtapp/services.h"
+#include "app/array_readout.h"
+#include "platform/core/checked.h"
+#include "platform/core/canvas.h"
+#include "model/hardware/textlist.h"
+#include "platform/qtapp/services.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "qt/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 // `pixels`: the character height in pixels (the layout's negative font
 // height).

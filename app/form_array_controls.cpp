@@ -11,18 +11,18 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "background1.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "form_build.h"
-#include "hardware/box.h"
-#include "hardware/grid.h"
-#include "hardware/groundstackbar.h"
-#include "hardware/splay.h"
-#include "hardware/units.h"
-#include "model/venue.h"
-#include "qtapp/updown.h"
-#include "type_controls.h"
+#include "app/background1.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "app/form_build.h"
+#include "model/hardware/box.h"
+#include "model/hardware/grid.h"
+#include "model/hardware/groundstackbar.h"
+#include "model/hardware/splay.h"
+#include "model/hardware/units.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/updown.h"
+#include "app/rules/type_controls.h"
 
 namespace {
 

@@ -35,12 +35,12 @@
 #include <string>
 #include <type_traits>
 
-#include "background1.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "qtapp/connect.h"
-#include "qtapp/guarded.h"
-#include "qtapp/updown.h"
+#include "app/background1.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/updown.h"
 
 namespace formbuild {
 

@@ -11,16 +11,16 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "background1.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "count_limits.h"
-#include "form_build.h"
-#include "hardware/box.h"
-#include "model/venue.h"
-#include "qtapp/connect.h"
-#include "qtapp/updown.h"
+#include "app/background1.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "app/rules/count_limits.h"
+#include "app/form_build.h"
+#include "model/hardware/box.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/updown.h"
 
 namespace {
 

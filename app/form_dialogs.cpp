@@ -9,15 +9,15 @@
 
 #include <string>
 
-#include "background1.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "hardware/units.h"
-#include "model/venue.h"
-#include "qtapp/connect.h"
-#include "rthetaxytool.h"
-#include "substack.h"
-#include "surveyorform.h"
+#include "app/background1.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "model/hardware/units.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/connect.h"
+#include "app/rthetaxytool.h"
+#include "app/substack.h"
+#include "app/surveyorform.h"
 
 namespace {
 

@@ -5,17 +5,17 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "arrays/lsarray.h"
-#include "background1.h"
-#include "details/hole_detail.h"
-#include "drawings/amp_patch.h"
-#include "drawings/mechanical_report.h"
-#include "drawings/result_blocks.h"
-#include "drawings/splay_table.h"
-#include "model/venue.h"
-#include "print_layout.h"
-#include "qt/qt_canvas.h"
-#include "section/venue_section.h"
+#include "model/arrays/lsarray.h"
+#include "app/background1.h"
+#include "model/details/hole_detail.h"
+#include "venue/drawings/amp_patch.h"
+#include "model/drawings/mechanical_report.h"
+#include "venue/drawings/result_blocks.h"
+#include "venue/drawings/splay_table.h"
+#include "venue/model/venue.h"
+#include "app/rules/print_layout.h"
+#include "platform/qt/qt_canvas.h"
+#include "venue/section/venue_section.h"
 
 namespace {
 

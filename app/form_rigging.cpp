@@ -15,20 +15,20 @@
 
 #include <initializer_list>
 
-#include "arrays/lsarray.h"
-#include "background1.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "details/hole_detail.h"
-#include "form_build.h"
-#include "hardware/box.h"
-#include "hardware/splay.h"
-#include "model/venue.h"
-#include "qt/qt_canvas.h"
-#include "qtapp/connect.h"
-#include "qtapp/picturebox.h"
-#include "qtapp/updown.h"
+#include "model/arrays/lsarray.h"
+#include "app/background1.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "model/details/hole_detail.h"
+#include "app/form_build.h"
+#include "model/hardware/box.h"
+#include "model/hardware/splay.h"
+#include "venue/model/venue.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
 
 namespace {
 

@@ -14,18 +14,18 @@
 #include <filesystem>
 #include <string>
 
-#include "background1.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "form_build.h"
-#include "hardware/units.h"
-#include "model/venue.h"
-#include "model/venue_values.h"
-#include "qtapp/connect.h"
-#include "qtapp/guarded.h"
-#include "qtapp/picturebox.h"
-#include "qtapp/updown.h"
-#include "venue_steps.h"
+#include "app/background1.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "app/form_build.h"
+#include "model/hardware/units.h"
+#include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
+#include "app/rules/venue_steps.h"
 
 namespace {
 

@@ -12,15 +12,15 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "background1.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "form_build.h"
-#include "hardware/units.h"
-#include "model/venue.h"
-#include "qtapp/connect.h"
-#include "qtapp/updown.h"
-#include "venue_steps.h"
+#include "app/background1.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "app/form_build.h"
+#include "model/hardware/units.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/updown.h"
+#include "app/rules/venue_steps.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Mail through the platform services: no shell ever sees a text.
 
-#include "mail.h"
+#include "app/mail.h"
 
-#include "qtapp/services.h"
+#include "platform/qtapp/services.h"
 
 QString MailRecipient(const QString& RecipientName, const QString& RecipientAddress) {
     if (RecipientAddress.isEmpty()) return {};

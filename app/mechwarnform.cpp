@@ -1,4 +1,4 @@
-#include "mechwarnform.h"
+#include "app/mechwarnform.h"
 
 #include <QFont>
 #include <QFrame>
@@ -7,12 +7,12 @@
 
 #include <algorithm>
 
-#include "advice/rig_grading.h"
-#include "core/checked.h"
-#include "core/numtext.h"
-#include "fonts.h"
-#include "hardware/units.h"
-#include "qtapp/guarded.h"
+#include "model/advice/rig_grading.h"
+#include "platform/core/checked.h"
+#include "platform/core/numtext.h"
+#include "app/fonts.h"
+#include "model/hardware/units.h"
+#include "platform/qtapp/guarded.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string>
 
-#include "advice/rig_grading.h"
+#include "model/advice/rig_grading.h"
 
 class QFrame;
 class QLabel;

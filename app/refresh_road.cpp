@@ -9,16 +9,16 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "background1.h"
-#include "core/checked.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "hardware/units.h"
-#include "mechwarnform.h"
-#include "model/venue.h"
-#include "qt/qt_canvas.h"
-#include "qtapp/picturebox.h"
-#include "venue_picture.h"
+#include "app/background1.h"
+#include "platform/core/checked.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "model/hardware/units.h"
+#include "app/mechwarnform.h"
+#include "venue/model/venue.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/picturebox.h"
+#include "app/venue_picture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "rthetaxytool.h"
+#include "app/rthetaxytool.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,12 +10,12 @@
 #include <optional>
 #include <string>
 
-#include "core/numtext.h"
-#include "form_build.h"
-#include "hardware/zmath.h"
-#include "qt/qt_canvas.h"
-#include "qtapp/connect.h"
-#include "qtapp/picturebox.h"
+#include "platform/core/numtext.h"
+#include "app/form_build.h"
+#include "model/hardware/zmath.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/picturebox.h"
 
 namespace {
 

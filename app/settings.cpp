@@ -1,4 +1,4 @@
-#include "settings.h"
+#include "app/settings.h"
 
 #include <cctype>
 #include <cerrno>
@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/errors.h"
-#include "file/disk.h"
+#include "platform/core/errors.h"
+#include "venue/file/disk.h"
 
 namespace settings {
 namespace {

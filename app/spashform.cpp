@@ -1,4 +1,4 @@
-#include "spashform.h"
+#include "app/spashform.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -8,10 +8,10 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "core/checked.h"
-#include "fonts.h"
-#include "core/rounding.h"
-#include "qtapp/guarded.h"
+#include "platform/core/checked.h"
+#include "app/fonts.h"
+#include "platform/core/rounding.h"
+#include "platform/qtapp/guarded.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QScreen>
 
-#include "background1.h"
-#include "hardware/grid.h"
-#include "mechwarnform.h"
-#include "qtapp/guarded.h"
-#include "rthetaxytool.h"
-#include "spashform.h"
-#include "substack.h"
-#include "surveyorform.h"
+#include "app/background1.h"
+#include "model/hardware/grid.h"
+#include "app/mechwarnform.h"
+#include "platform/qtapp/guarded.h"
+#include "app/rthetaxytool.h"
+#include "app/spashform.h"
+#include "app/substack.h"
+#include "app/surveyorform.h"
 
 TForm2* Form2 = nullptr;
 TForm1* Form1 = nullptr;

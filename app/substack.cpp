@@ -1,14 +1,14 @@
-#include "substack.h"
+#include "app/substack.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/numtext.h"
-#include "form_build.h"
-#include "qtapp/connect.h"
-#include "qtapp/updown.h"
+#include "platform/core/numtext.h"
+#include "app/form_build.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/updown.h"
 
 namespace {
 

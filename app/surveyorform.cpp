@@ -1,4 +1,4 @@
-#include "surveyorform.h"
+#include "app/surveyorform.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/numtext.h"
-#include "form_build.h"
-#include "hardware/units.h"
-#include "hardware/zmath.h"
-#include "qtapp/connect.h"
+#include "platform/core/numtext.h"
+#include "app/form_build.h"
+#include "model/hardware/units.h"
+#include "model/hardware/zmath.h"
+#include "platform/qtapp/connect.h"
 
 namespace {
 

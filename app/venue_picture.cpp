@@ -1,8 +1,8 @@
-#include "venue_picture.h"
+#include "app/venue_picture.h"
 
-#include "background1.h"
-#include "model/venue.h"
-#include "section/venue_section.h"
+#include "app/background1.h"
+#include "venue/model/venue.h"
+#include "venue/section/venue_section.h"
 
 void DrawVenueSection(TForm1& f, rtl::Canvas& c, const TVenueDrawCall& call) {
     const auto flag = [&call](int i) { return call.ViewFlags[static_cast<std::size_t>(i)] != 0; };

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 class TForm1;
 

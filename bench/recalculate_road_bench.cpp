@@ -17,15 +17,15 @@
 #include <memory>
 #include <string>
 
-#include "arrays/lsarray.h"
-#include "background1.h"
-#include "mechdll5.h"
-#include "mechwarnform.h"
-#include "model/venue.h"
-#include "qt/qt_canvas.h"
-#include "qtapp/guarded.h"
-#include "qtapp/picturebox.h"
-#include "venue_picture.h"
+#include "model/arrays/lsarray.h"
+#include "app/background1.h"
+#include "riglink/mechdll5.h"
+#include "app/mechwarnform.h"
+#include "venue/model/venue.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/picturebox.h"
+#include "app/venue_picture.h"
 
 namespace {
 

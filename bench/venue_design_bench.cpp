@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "hardware/splay.h"
-#include "model/venue.h"
+#include "model/hardware/splay.h"
+#include "venue/model/venue.h"
 
 namespace {
 

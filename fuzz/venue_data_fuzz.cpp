@@ -1,4 +1,4 @@
-#include "venue_data_fuzz.h"
+#include "fuzz/venue_data_fuzz.h"
 
 #include <bit>
 #include <cfloat>
@@ -11,17 +11,17 @@
 #include <type_traits>
 #include <vector>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "core/recording_canvas.h"
-#include "details/hole_detail.h"
-#include "drawings/amp_patch.h"
-#include "drawings/mechanical_report.h"
-#include "drawings/result_blocks.h"
-#include "drawings/splay_table.h"
-#include "model/venue.h"
-#include "model/venue_values.h"
-#include "section/venue_section.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "platform/core/recording_canvas.h"
+#include "model/details/hole_detail.h"
+#include "venue/drawings/amp_patch.h"
+#include "model/drawings/mechanical_report.h"
+#include "venue/drawings/result_blocks.h"
+#include "venue/drawings/splay_table.h"
+#include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
+#include "venue/section/venue_section.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "venue_file_fuzz.h"
+#include "fuzz/venue_file_fuzz.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "file/text_values.h"
-#include "model/venue.h"
-#include "storage/venue_storage.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "venue/file/text_values.h"
+#include "venue/model/venue.h"
+#include "venue/storage/venue_storage.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // libFuzzer entry point.
-#include "venue_file_fuzz.h"
+#include "fuzz/venue_file_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     (void)CheckVenueFileBytes(Data, Size);

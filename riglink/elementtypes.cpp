@@ -1,6 +1,6 @@
 // The element-type table: the design data of every rigging element the library
 // knows, by type code. Lever lengths are derived from the points by Init.
-#include "rigmodel.h"
+#include "riglink/rigmodel.h"
 
 namespace riglink {
 namespace {

@@ -1,7 +1,7 @@
 // The exported functions: thin wrappers over the one model of the library.
-#include "mechdll5.h"
+#include "riglink/mechdll5.h"
 
-#include "rigmodel.h"
+#include "riglink/rigmodel.h"
 
 namespace {
 

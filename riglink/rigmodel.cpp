@@ -1,7 +1,8 @@
 // Statics of a hung column: each element hangs from the one above, the column
 // is chained in one side-view frame, and every link is checked against its
 // strength. Loads are in kilogram-force, so masses are used as forces.
-#include "rigmodel.h"
+#include "riglink/rigmodel.h"
+#include "riglink/safety_bounds.h"
 
 #include <cmath>
 #include <limits>
@@ -13,8 +14,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kLinkShare = 0.6;       // share of a load taken by one link
 constexpr double kWeakStart = 1.0e12;    // start value of the weakest-element search
-constexpr double kUnsafeBelow = 5.0;
-constexpr double kCautionBelow = 7.0;
 constexpr double kHoleTolerance = 2.5;   // degrees
 constexpr double kNoHole = 10000.0;      // degrees, larger than any difference
 

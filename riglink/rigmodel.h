@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "mechdll5.h"
+#include "riglink/mechdll5.h"
 
 namespace riglink {
 

@@ -1,8 +1,8 @@
-#include "array_height.h"
+#include "app/rules/array_height.h"
 
 #include <algorithm>
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

@@ -1,4 +1,4 @@
-#include "array_page.h"
+#include "app/rules/array_page.h"
 
 #include <cmath>
 #include <initializer_list>

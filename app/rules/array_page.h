@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

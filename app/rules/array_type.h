@@ -5,7 +5,7 @@
 // "MIXArvoGiraF", "Elka", "MIXDoviElka", "Ivor", "MIXIvorDovi",
 // "MIXIvorElka", "MIXIvorDoviElka", "MIXBexaCadri".
 
-#include "arrays/arraytypes.h"
+#include "model/arrays/arraytypes.h"
 
 namespace rules {
 

@@ -1,4 +1,4 @@
-#include "count_limits.h"
+#include "app/rules/count_limits.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

@@ -1,9 +1,9 @@
-#include "picture_layout.h"
+#include "app/rules/picture_layout.h"
 
 #include <algorithm>
 
-#include "core/checked.h"
-#include "core/rounding.h"
+#include "platform/core/checked.h"
+#include "platform/core/rounding.h"
 
 namespace rules {
 

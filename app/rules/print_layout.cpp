@@ -1,10 +1,10 @@
 // The printed page's places, as fractions of the page.
 
-#include "print_layout.h"
+#include "app/rules/print_layout.h"
 
-#include "core/checked.h"
-#include "core/errors.h"
-#include "core/rounding.h"
+#include "platform/core/checked.h"
+#include "platform/core/errors.h"
+#include "platform/core/rounding.h"
 
 namespace rules {
 

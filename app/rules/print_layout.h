@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

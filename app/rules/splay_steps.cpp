@@ -1,4 +1,4 @@
-#include "splay_steps.h"
+#include "app/rules/splay_steps.h"
 
 #include <initializer_list>
 

@@ -5,7 +5,7 @@
 // top cabinet, whose angle is the grid (top) angle.  Cabinets are selected
 // in the array by their number counted from 1 at the top.
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

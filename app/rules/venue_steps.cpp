@@ -1,4 +1,4 @@
-#include "venue_steps.h"
+#include "app/rules/venue_steps.h"
 
 #include <algorithm>
 #include <cmath>

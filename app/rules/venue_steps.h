@@ -5,7 +5,7 @@
 // sixty times from 6.0 leaves 4.6e-15, not 0.  Every comparison here allows
 // a thousandth of a step, and no value goes below 0 where 0 is its floor.
 
-#include "array_type.h"
+#include "app/rules/array_type.h"
 
 namespace rules {
 

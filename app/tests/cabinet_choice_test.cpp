@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "background1.h"
-#include "hardware/splay.h"
-#include "qtapp/updown.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "model/hardware/splay.h"
+#include "platform/qtapp/updown.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

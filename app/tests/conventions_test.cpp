@@ -16,12 +16,12 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "core/errors.h"
-#include "qtapp/connect.h"
-#include "qtapp/guarded.h"
-#include "qtapp/updown.h"
-#include "spashform.h"
-#include "test_support.h"
+#include "platform/core/errors.h"
+#include "platform/qtapp/connect.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/updown.h"
+#include "app/spashform.h"
+#include "app/tests/test_support.h"
 
 TEST(Guarded, ErrorsInHandlersAreShownAndTheProgramGoesOn) {
     ErrorRecorder rec;

@@ -16,14 +16,14 @@
 #include <string>
 #include <vector>
 
-#include "background1.h"
-#include "core/recording_canvas.h"
-#include "qtapp/picturebox.h"
-#include "qtapp/updown.h"
-#include "rthetaxytool.h"
-#include "substack.h"
-#include "surveyorform.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "platform/core/recording_canvas.h"
+#include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
+#include "app/rthetaxytool.h"
+#include "app/substack.h"
+#include "app/surveyorform.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

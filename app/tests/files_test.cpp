@@ -13,12 +13,12 @@
 #include <regex>
 #include <sstream>
 
-#include "background1.h"
-#include "mail.h"
-#include "model/venue.h"
-#include "qtapp/scripted_services.h"
-#include "qtapp/services_qt.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "app/mail.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/scripted_services.h"
+#include "platform/qtapp/services_qt.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 
 #include <functional>
 
-#include "background1.h"
-#include "qtapp/picturebox.h"
-#include "qtapp/updown.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

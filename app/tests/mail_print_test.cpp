@@ -10,11 +10,11 @@
 #include <memory>
 #include <regex>
 
-#include "background1.h"
-#include "mail.h"
-#include "qtapp/scripted_services.h"
-#include "qtapp/services_qt.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "app/mail.h"
+#include "platform/qtapp/scripted_services.h"
+#include "platform/qtapp/services_qt.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

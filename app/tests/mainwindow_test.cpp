@@ -14,13 +14,13 @@
 
 #include <memory>
 
-#include "background1.h"
-#include "hardware/splay.h"
-#include "mechdll5.h"
-#include "model/venue.h"
-#include "qtapp/picturebox.h"
-#include "qtapp/updown.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "model/hardware/splay.h"
+#include "riglink/mechdll5.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
+#include "app/tests/test_support.h"
 
 namespace {
 
@@ -359,11 +359,11 @@ TEST(MainWindow, ResizeLaysOutTheVenuePage) {
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
 }
 
-#include "mechwarnform.h"
-#include "rthetaxytool.h"
-#include "spashform.h"
-#include "substack.h"
-#include "surveyorform.h"
+#include "app/mechwarnform.h"
+#include "app/rthetaxytool.h"
+#include "app/spashform.h"
+#include "app/substack.h"
+#include "app/surveyorform.h"
 
 TEST(MainWindow, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
     ErrorRecorder rec;

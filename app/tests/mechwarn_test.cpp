@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "mechwarnform.h"
+#include "app/mechwarnform.h"
 
 namespace {
 

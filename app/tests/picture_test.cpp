@@ -16,15 +16,15 @@
 #include <utility>
 #include <vector>
 
-#include "arrays/lsarray.h"
-#include "background1.h"
-#include "hardware/box.h"
-#include "hardware/grid.h"
-#include "hardware/groundstackbar.h"
-#include "hardware/splay.h"
-#include "model/venue.h"
-#include "qtapp/picturebox.h"
-#include "test_support.h"
+#include "model/arrays/lsarray.h"
+#include "app/background1.h"
+#include "model/hardware/box.h"
+#include "model/hardware/grid.h"
+#include "model/hardware/groundstackbar.h"
+#include "model/hardware/splay.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/picturebox.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 
 #include <memory>
 
-#include "arrays/lsarray.h"
-#include "background1.h"
-#include "mechdll5.h"
-#include "mechwarnform.h"
-#include "model/venue.h"
-#include "qtapp/picturebox.h"
-#include "test_support.h"
+#include "model/arrays/lsarray.h"
+#include "app/background1.h"
+#include "riglink/mechdll5.h"
+#include "app/mechwarnform.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/picturebox.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include "background1.h"
-#include "mechdll5.h"
-#include "mechwarnform.h"
-#include "qtapp/picturebox.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "riglink/mechdll5.h"
+#include "app/mechwarnform.h"
+#include "platform/qtapp/picturebox.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "background1.h"
-#include "qtapp/scripted_services.h"
-#include "qtapp/services_qt.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "platform/qtapp/scripted_services.h"
+#include "platform/qtapp/services_qt.h"
+#include "app/tests/test_support.h"
 
 TEST(WindowServices, TheDesktopServicesUnlessTheWindowIsGivenOthers) {
     ScratchDir user, program;

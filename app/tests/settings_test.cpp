@@ -3,9 +3,9 @@
 
 #include <sys/stat.h>
 
-#include "core/errors.h"
-#include "settings.h"
-#include "test_support.h"
+#include "platform/core/errors.h"
+#include "app/settings.h"
+#include "app/tests/test_support.h"
 
 using settings::ParseSettings;
 using settings::Units;

@@ -4,8 +4,8 @@
 
 #include <QGuiApplication>
 
-#include "startup.h"
-#include "test_support.h"
+#include "app/startup.h"
+#include "app/tests/test_support.h"
 
 TEST(Startup, TheApplicationIsNamedAndNoDisplayNameIsAppendedToCaptions) {
     const QString before = QCoreApplication::applicationName();

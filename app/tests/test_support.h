@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "background1.h"
-#include "mechdll5.h"
-#include "qtapp/guarded.h"
+#include "app/background1.h"
+#include "riglink/mechdll5.h"
+#include "platform/qtapp/guarded.h"
 
 class ScratchDir {
 public:

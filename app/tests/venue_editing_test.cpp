@@ -9,11 +9,11 @@
 
 #include <memory>
 
-#include "background1.h"
-#include "model/venue.h"
-#include "qtapp/scripted_services.h"
-#include "qtapp/updown.h"
-#include "test_support.h"
+#include "app/background1.h"
+#include "venue/model/venue.h"
+#include "platform/qtapp/scripted_services.h"
+#include "platform/qtapp/updown.h"
+#include "app/tests/test_support.h"
 
 namespace {
 

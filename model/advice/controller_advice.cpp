@@ -1,12 +1,12 @@
-#include "advice/controller_advice.h"
+#include "model/advice/controller_advice.h"
 
 #include <cstddef>
 #include <string>
 #include <utility>
 
-#include "arrays/arraytypes.h"
-#include "core/checked.h"
-#include "core/errors.h"
+#include "model/arrays/arraytypes.h"
+#include "platform/core/checked.h"
+#include "platform/core/errors.h"
 
 namespace {
 

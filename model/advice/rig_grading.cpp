@@ -1,4 +1,4 @@
-#include "advice/rig_grading.h"
+#include "model/advice/rig_grading.h"
 
 #include <initializer_list>
 

@@ -9,12 +9,14 @@
 #include <cstdint>
 #include <string>
 
+#include "riglink/safety_bounds.h"
+
 namespace advice {
 
 enum class RigGrade : uint8_t { Safe = 0, Caution = 1, Unsafe = 2 };
 
-inline constexpr double kUnsafeBelow = 5.0;
-inline constexpr double kCautionBelow = 7.0;
+using riglink::kCautionBelow;
+using riglink::kUnsafeBelow;
 
 constexpr RigGrade GradeOfSafetyFactor(double sf) {
     if (sf >= kCautionBelow) return RigGrade::Safe;

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "arrays/lsarray.h"
-#include "arrays/trig.h"
-#include "core/errors.h"
+#include "model/arrays/lsarray.h"
+#include "model/arrays/trig.h"
+#include "platform/core/errors.h"
 
 using rtl::CheckedAdd;
 using rtl::CheckedSub;

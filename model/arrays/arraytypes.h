@@ -17,7 +17,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 // In type-code order; the numbers are those of TLoudspeakerArray::TypeCode.
 enum class TArrayType : uint8_t {

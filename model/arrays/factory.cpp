@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // element geometry.  Geometry is carried in long double and rounded to double
 // where a table entry is stored.
 
-#include "arrays/lsarray.h"
+#include "model/arrays/lsarray.h"
 
-#include "details/flying_detail.h"
-#include "drawings/side_view.h"
+#include "model/details/flying_detail.h"
+#include "model/drawings/side_view.h"
 
 #include <cmath>
 
-#include "arrays/trig.h"
-#include "core/errors.h"
+#include "model/arrays/trig.h"
+#include "platform/core/errors.h"
 
 using rtl::CheckedAdd;
 using rtl::CheckedSub;

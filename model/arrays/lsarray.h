@@ -15,15 +15,15 @@
 #include <string>
 #include <vector>
 
-#include "core/checked.h"
-#include "hardware/box.h"
-#include "hardware/grid.h"
-#include "hardware/groundstackbar.h"
-#include "hardware/liftbar.h"
-#include "hardware/splay.h"
-#include "arrays/arraytypes.h"
-#include "arrays/riglibrary.h"
-#include "mechdll5.h"
+#include "platform/core/checked.h"
+#include "model/hardware/box.h"
+#include "model/hardware/grid.h"
+#include "model/hardware/groundstackbar.h"
+#include "model/hardware/liftbar.h"
+#include "model/hardware/splay.h"
+#include "model/arrays/arraytypes.h"
+#include "model/arrays/riglibrary.h"
+#include "riglink/mechdll5.h"
 
 namespace rtl {
 class Canvas;

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <string>
 
-#include "advice/controller_advice.h"
-#include "arrays/lsarray.h"
-#include "arrays/trig.h"
-#include "core/errors.h"
-#include "rig/element_lists.h"
+#include "model/advice/controller_advice.h"
+#include "model/arrays/lsarray.h"
+#include "model/arrays/trig.h"
+#include "platform/core/errors.h"
+#include "model/rig/element_lists.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "arrays/riglibrary.h"
+#include "model/arrays/riglibrary.h"
 
 const TRigLibrary& RealRigLibrary() {
     static const TRigLibrary real = {

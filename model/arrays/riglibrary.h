@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "mechdll5.h"
+#include "riglink/mechdll5.h"
 
 struct TRigLibrary {
     int32_t (*Init)();

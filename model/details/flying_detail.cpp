@@ -1,12 +1,12 @@
-#include "details/flying_detail.h"
+#include "model/details/flying_detail.h"
 
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
 #include <vector>
 
-#include "core/checked.h"
-#include "core/rounding.h"
+#include "platform/core/checked.h"
+#include "platform/core/rounding.h"
 
 using rtl::CheckedAdd;
 using rtl::CheckedMul;

@@ -10,8 +10,8 @@
 
 #include <cstdint>
 
-#include "arrays/lsarray.h"
-#include "core/canvas.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/canvas.h"
 
 // Sets both view margins to 0.05 m, selects element 1's cabinet, sets the
 // view extents and DetailMetresPerPixelX/Y (with EqualScale both take the

@@ -1,12 +1,12 @@
-#include "details/hole_detail.h"
+#include "model/details/hole_detail.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "core/checked.h"
-#include "core/rounding.h"
+#include "platform/core/checked.h"
+#include "platform/core/rounding.h"
 
 using rtl::CheckedAdd;
 using rtl::CheckedMul;

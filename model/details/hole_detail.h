@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "arrays/lsarray.h"
-#include "core/canvas.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/canvas.h"
 
 // Metres per pixel of the hole detail.
 struct THoleDetailScale {

@@ -1,14 +1,14 @@
-#include "drawings/mechanical_report.h"
+#include "model/drawings/mechanical_report.h"
 
-#include "arrays/lsarray.h"
-#include "core/canvas.h"
-#include "core/checked.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "hardware/grid.h"
-#include "hardware/units.h"
-#include "arrays/riglibrary.h"
-#include "mechdll5.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/canvas.h"
+#include "platform/core/checked.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "model/hardware/grid.h"
+#include "model/hardware/units.h"
+#include "model/arrays/riglibrary.h"
+#include "riglink/mechdll5.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "drawings/side_view.h"
+#include "model/drawings/side_view.h"
 
 #include <algorithm>
 #include <climits>
@@ -8,16 +8,16 @@
 #include <utility>
 #include <vector>
 
-#include "arrays/lsarray.h"
-#include "core/canvas.h"
-#include "core/checked.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "hardware/box.h"
-#include "hardware/grid.h"
-#include "arrays/riglibrary.h"
-#include "mechdll5.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/canvas.h"
+#include "platform/core/checked.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "model/hardware/box.h"
+#include "model/hardware/grid.h"
+#include "model/arrays/riglibrary.h"
+#include "riglink/mechdll5.h"
 
 namespace {
 

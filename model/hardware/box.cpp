@@ -1,9 +1,9 @@
-#include "hardware/box.h"
+#include "model/hardware/box.h"
 
 #include <cmath>
 #include <initializer_list>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "core/checked.h"
+#include "platform/core/checked.h"
 
 // One hole of a cabinet's rear link bar (metres).
 struct TBoxHole {

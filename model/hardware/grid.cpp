@@ -1,6 +1,6 @@
-#include "hardware/grid.h"
+#include "model/hardware/grid.h"
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/checked.h"
+#include "platform/core/checked.h"
 
 class TGrid {
 public:

@@ -1,6 +1,6 @@
-#include "hardware/groundstackbar.h"
+#include "model/hardware/groundstackbar.h"
 
-#include "core/numtext.h"
+#include "platform/core/numtext.h"
 
 std::string TGroundStackBar::FormatValue(double Value) { return rtl::FormatFixed(Value, 5, 2); }
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "core/checked.h"
-#include "hardware/splay.h"
-#include "hardware/textlist.h"
+#include "platform/core/checked.h"
+#include "model/hardware/splay.h"
+#include "model/hardware/textlist.h"
 
 class TGroundStackBar {
 public:

@@ -1,4 +1,4 @@
-#include "hardware/liftbar.h"
+#include "model/hardware/liftbar.h"
 
 TLiftBar::TLiftBar() {
     HolePitch = 0.0406;

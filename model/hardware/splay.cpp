@@ -1,4 +1,4 @@
-#include "hardware/splay.h"
+#include "model/hardware/splay.h"
 
 void TSplay::SetAngles(const TSplayAngles& Angles) { Angle = Angles; }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/checked.h"
+#include "platform/core/checked.h"
 
 // The 41 angles handed over in one block (element 0 is the top element).
 using TSplayAngles = rtl::CheckedArray<double, 0, 40>;

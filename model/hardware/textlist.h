@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/checked.h"
+#include "platform/core/checked.h"
 
 class TTextList {
 public:

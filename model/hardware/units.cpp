@@ -1,6 +1,6 @@
-#include "hardware/units.h"
+#include "model/hardware/units.h"
 
-#include "core/numtext.h"
+#include "platform/core/numtext.h"
 
 namespace units {
 

@@ -1,4 +1,4 @@
-#include "hardware/zmath.h"
+#include "model/hardware/zmath.h"
 
 #include <algorithm>
 #include <chrono>

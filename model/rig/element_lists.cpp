@@ -1,7 +1,7 @@
-#include "rig/element_lists.h"
+#include "model/rig/element_lists.h"
 
-#include "arrays/arraytypes.h"
-#include "core/errors.h"
+#include "model/arrays/arraytypes.h"
+#include "platform/core/errors.h"
 
 namespace {
 

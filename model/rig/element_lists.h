@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/checked.h"
+#include "platform/core/checked.h"
 
 // One element of the column: the library's element-type code and the angle
 // relative to the element above, in the library's sign (positive lifts the

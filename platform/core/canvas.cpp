@@ -1,10 +1,10 @@
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace rtl {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "errors.h"
+#include "platform/core/errors.h"
 
 namespace rtl {
 

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "platform/core/errors.h"
 
 namespace rtl {
 

@@ -1,4 +1,4 @@
-#include "numtext.h"
+#include "platform/core/numtext.h"
 
 #include <algorithm>
 #include <charconv>

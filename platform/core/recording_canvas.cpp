@@ -1,4 +1,4 @@
-#include "core/recording_canvas.h"
+#include "platform/core/recording_canvas.h"
 
 #include <cstdint>
 #include <cstdlib>

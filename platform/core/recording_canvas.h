@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 namespace rtl {
 

@@ -1,8 +1,8 @@
-#include "rounding.h"
+#include "platform/core/rounding.h"
 
 #include <cmath>
 
-#include "errors.h"
+#include "platform/core/errors.h"
 
 namespace rtl {
 

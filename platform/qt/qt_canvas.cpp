@@ -1,4 +1,4 @@
-#include "qt/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace rtl {
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 namespace rtl {
 

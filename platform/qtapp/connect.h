@@ -13,8 +13,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "qtapp/guarded.h"
-#include "qtapp/updown.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/updown.h"
 
 namespace qtapp {
 

@@ -1,12 +1,12 @@
-#include "qtapp/guarded.h"
+#include "platform/qtapp/guarded.h"
 
 #include <QLocale>
 
 #include <clocale>
 #include <exception>
 
-#include "core/errors.h"
-#include "qtapp/services.h"
+#include "platform/core/errors.h"
+#include "platform/qtapp/services.h"
 
 namespace qtapp {
 namespace {

@@ -1,4 +1,4 @@
-#include "qtapp/picturebox.h"
+#include "platform/qtapp/picturebox.h"
 
 #include <QPainter>
 

@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "qtapp/services.h"
-#include "qtapp/services_qt.h"
+#include "platform/qtapp/services.h"
+#include "platform/qtapp/services_qt.h"
 
 namespace qtapp {
 

@@ -1,6 +1,6 @@
-#include "qtapp/services.h"
+#include "platform/qtapp/services.h"
 
-#include "qt/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace qtapp {
 

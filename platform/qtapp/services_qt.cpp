@@ -1,4 +1,4 @@
-#include "qtapp/services_qt.h"
+#include "platform/qtapp/services_qt.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>
@@ -18,7 +18,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "qt/qt_canvas.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace qtapp {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "qtapp/services.h"
+#include "platform/qtapp/services.h"
 
 namespace qtapp {
 

@@ -1,4 +1,4 @@
-#include "qtapp/updown.h"
+#include "platform/qtapp/updown.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/errors.h"
-#include "qtapp/guarded.h"
+#include "platform/core/errors.h"
+#include "platform/qtapp/guarded.h"
 
 namespace qtapp {
 namespace {

@@ -1,9 +1,9 @@
 // The abstract canvas's state and the recording canvas used by drawing tests.
 #include <gtest/gtest.h>
 
-#include "core/canvas.h"
-#include "core/errors.h"
-#include "core/recording_canvas.h"
+#include "platform/core/canvas.h"
+#include "platform/core/errors.h"
+#include "platform/core/recording_canvas.h"
 
 namespace rtl {
 namespace {

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "core/checked.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
+#include "platform/core/checked.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
 
 using namespace rtl;
 

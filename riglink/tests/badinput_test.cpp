@@ -8,8 +8,8 @@
 #include <limits>
 #include <memory>
 
-#include "rigmodel.h"
-#include "rigtest_util.h"
+#include "riglink/rigmodel.h"
+#include "riglink/tests/rigtest_util.h"
 
 using riglink::RigModel;
 

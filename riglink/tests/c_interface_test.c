@@ -4,7 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "mechdll5.h"
+#include "riglink/mechdll5.h"
 
 static int failures = 0;
 

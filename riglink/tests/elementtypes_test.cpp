@@ -6,8 +6,8 @@
 #include <cmath>
 #include <set>
 
-#include "rigmodel.h"
-#include "rigtest_util.h"
+#include "riglink/rigmodel.h"
+#include "riglink/tests/rigtest_util.h"
 
 using riglink::RigModel;
 using riglink::TMechElement;

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "mechdll5.h"
-#include "rigtest_util.h"
+#include "riglink/mechdll5.h"
+#include "riglink/tests/rigtest_util.h"
 
 using rigtest::ExpectQuoted;
 using rigtest::Near;

@@ -5,7 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "mechdll5.h"
+#include "riglink/mechdll5.h"
 
 int main(void) {
   TMechElemSpec elems[5];

@@ -1,4 +1,4 @@
 /* Stands in for the best-hole routine with "no usable hole". */
-#include "mechdll5.h"
+#include "riglink/mechdll5.h"
 
 int32_t mechLiftBarBestHole(void) { return -1; }

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "rigmodel.h"
-#include "rigtest_util.h"
+#include "riglink/rigmodel.h"
+#include "riglink/tests/rigtest_util.h"
 
 using riglink::RigModel;
 using rigtest::ExpectQuoted;

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "mechdll5.h"
-#include "rigmodel.h"
+#include "riglink/mechdll5.h"
+#include "riglink/rigmodel.h"
 
 namespace rigtest {
 

@@ -1,12 +1,12 @@
-#include "drawings/amp_patch.h"
+#include "venue/drawings/amp_patch.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
-#include "core/numtext.h"
-#include "drawings/pixels.h"
-#include "model/venue.h"
+#include "platform/core/numtext.h"
+#include "venue/drawings/pixels.h"
+#include "venue/model/venue.h"
 
 using namespace vdraw;
 

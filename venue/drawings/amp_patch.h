@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 class TVenue;
 

@@ -1,4 +1,4 @@
-#include "drawings/logo.h"
+#include "venue/drawings/logo.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "drawings/pixels.h"
+#include "venue/drawings/pixels.h"
 
 #include <cmath>
 #include <vector>

@@ -12,7 +12,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 namespace vdraw {
 

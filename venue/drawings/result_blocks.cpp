@@ -1,11 +1,11 @@
-#include "drawings/result_blocks.h"
+#include "venue/drawings/result_blocks.h"
 
 #include <string>
 
-#include "core/numtext.h"
-#include "hardware/units.h"
-#include "drawings/pixels.h"
-#include "model/venue.h"
+#include "platform/core/numtext.h"
+#include "model/hardware/units.h"
+#include "venue/drawings/pixels.h"
+#include "venue/model/venue.h"
 
 using namespace vdraw;
 

@@ -4,7 +4,7 @@
 // controller settings. They read the venue and its array and change only
 // the canvas's font, pen and brush.
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 class TVenue;
 

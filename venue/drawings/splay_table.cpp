@@ -1,13 +1,13 @@
-#include "drawings/splay_table.h"
+#include "venue/drawings/splay_table.h"
 
 #include <algorithm>
 #include <string>
 
-#include "core/checked.h"
-#include "core/numtext.h"
-#include "drawings/pixels.h"
-#include "model/venue.h"
-#include "model/venue_values.h"
+#include "platform/core/checked.h"
+#include "platform/core/numtext.h"
+#include "venue/drawings/pixels.h"
+#include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
 
 using namespace vdraw;
 

@@ -5,7 +5,7 @@
 // table). On paper a band above the tables carries the caller's logo and
 // the venue name.
 
-#include "core/canvas.h"
+#include "platform/core/canvas.h"
 
 class TVenue;
 

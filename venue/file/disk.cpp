@@ -1,4 +1,4 @@
-#include "file/disk.h"
+#include "venue/file/disk.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

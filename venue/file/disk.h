@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace venuefile {
 

@@ -1,12 +1,12 @@
-#include "file/text_file.h"
+#include "venue/file/text_file.h"
 
 #include <cmath>
 #include <utility>
 
-#include "core/errors.h"
-#include "file/disk.h"
-#include "file/text_values.h"
-#include "file/windows1252.h"
+#include "platform/core/errors.h"
+#include "venue/file/disk.h"
+#include "venue/file/text_values.h"
+#include "venue/file/windows1252.h"
 
 namespace venuefile {
 

@@ -1,4 +1,4 @@
-#include "file/text_values.h"
+#include "venue/file/text_values.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <system_error>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace venuefile {
 

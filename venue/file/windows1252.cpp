@@ -1,4 +1,4 @@
-#include "file/windows1252.h"
+#include "venue/file/windows1252.h"
 
 #include <cstdint>
 

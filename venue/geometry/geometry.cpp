@@ -1,4 +1,4 @@
-#include "geometry/geometry.h"
+#include "venue/geometry/geometry.h"
 
 #include <cmath>
 #include <stdexcept>

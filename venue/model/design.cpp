@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "core/checked.h"
-#include "core/rounding.h"
-#include "geometry/geometry.h"
-#include "hardware/zmath.h"
-#include "model/design_steps.h"
-#include "model/venue.h"
+#include "platform/core/checked.h"
+#include "platform/core/rounding.h"
+#include "venue/geometry/geometry.h"
+#include "model/hardware/zmath.h"
+#include "venue/model/design_steps.h"
+#include "venue/model/venue.h"
 
 using namespace venue_design;
 

@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-#include "core/checked.h"
-#include "core/rounding.h"
-#include "hardware/grid.h"
-#include "model/design_steps.h"
-#include "model/venue.h"
+#include "platform/core/checked.h"
+#include "platform/core/rounding.h"
+#include "model/hardware/grid.h"
+#include "venue/model/design_steps.h"
+#include "venue/model/venue.h"
 
 using namespace venue_design;
 

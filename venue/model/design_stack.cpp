@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "core/checked.h"
-#include "model/design_steps.h"
-#include "model/venue.h"
+#include "platform/core/checked.h"
+#include "venue/model/design_steps.h"
+#include "venue/model/venue.h"
 
 using namespace venue_design;
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <utility>
 
-#include "core/checked.h"
-#include "hardware/splay.h"
+#include "platform/core/checked.h"
+#include "model/hardware/splay.h"
 
 namespace venue_design {
 

@@ -1,12 +1,12 @@
-#include "model/venue.h"
+#include "venue/model/venue.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "core/checked.h"
-#include "hardware/zmath.h"
-#include "model/design_steps.h"
-#include "model/venue_values.h"
+#include "platform/core/checked.h"
+#include "model/hardware/zmath.h"
+#include "venue/model/design_steps.h"
+#include "venue/model/venue_values.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "arrays/lsarray.h"
-#include "hardware/splay.h"
+#include "model/arrays/lsarray.h"
+#include "model/hardware/splay.h"
 
 // Everything the main window hands to the venue in one call.  Callers name
 // each value (designated initialisers, in this order); a value left out takes

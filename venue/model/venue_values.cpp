@@ -1,11 +1,11 @@
-#include "model/venue_values.h"
+#include "venue/model/venue_values.h"
 
 #include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <type_traits>
 
-#include "core/numtext.h"
+#include "platform/core/numtext.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <tuple>
 #include <utility>
 
-#include "core/errors.h"
-#include "model/venue.h"
+#include "platform/core/errors.h"
+#include "venue/model/venue.h"
 
 // What a value is, for conversion and checking.
 enum class VenueValueKind {

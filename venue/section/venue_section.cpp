@@ -1,13 +1,13 @@
-#include "section/venue_section.h"
+#include "venue/section/venue_section.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "core/checked.h"
-#include "core/numtext.h"
-#include "core/rounding.h"
-#include "hardware/units.h"
+#include "platform/core/checked.h"
+#include "platform/core/numtext.h"
+#include "platform/core/rounding.h"
+#include "model/hardware/units.h"
 
 namespace {
 

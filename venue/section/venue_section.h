@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "core/canvas.h"
-#include "model/venue.h"
+#include "platform/core/canvas.h"
+#include "venue/model/venue.h"
 
 // Colours of the section, as the Windows colour values 0x00BBGGRR they
 // were chosen as.

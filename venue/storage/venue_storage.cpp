@@ -1,4 +1,4 @@
-#include "storage/venue_storage.h"
+#include "venue/storage/venue_storage.h"
 
 #include <array>
 #include <cmath>
@@ -7,17 +7,17 @@
 #include <memory>
 #include <utility>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "core/numtext.h"
-#include "file/disk.h"
-#include "file/text_file.h"
-#include "file/text_values.h"
-#include "file/windows1252.h"
-#include "hardware/grid.h"
-#include "hardware/splay.h"
-#include "model/venue.h"
-#include "model/venue_values.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "platform/core/numtext.h"
+#include "venue/file/disk.h"
+#include "venue/file/text_file.h"
+#include "venue/file/text_values.h"
+#include "venue/file/windows1252.h"
+#include "model/hardware/grid.h"
+#include "model/hardware/splay.h"
+#include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The array-height step of the up/down and of the mouse.
 #include <gtest/gtest.h>
 
-#include "array_height.h"
-#include "array_type.h"
-#include "core/errors.h"
+#include "app/rules/array_height.h"
+#include "app/rules/array_type.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // bar's level colour.
 #include <gtest/gtest.h>
 
-#include "array_page.h"
+#include "app/rules/array_page.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "count_limits.h"
+#include "app/rules/count_limits.h"
 
 namespace {
 

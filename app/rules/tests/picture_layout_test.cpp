@@ -1,8 +1,8 @@
 // The main window's docking, page sizes, dpi scaling and page scrolling.
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
-#include "picture_layout.h"
+#include "platform/core/errors.h"
+#include "app/rules/picture_layout.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "print_layout.h"
+#include "app/rules/print_layout.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Splay-angle steps of the array page, the mouse and the arrow keys.
 #include <gtest/gtest.h>
 
-#include "splay_steps.h"
+#include "app/rules/splay_steps.h"
 
 namespace {
 

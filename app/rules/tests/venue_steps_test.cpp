@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "venue_steps.h"
+#include "app/rules/venue_steps.h"
 
 namespace {
 

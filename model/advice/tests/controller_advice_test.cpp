@@ -5,8 +5,8 @@
 #include <climits>
 #include <string>
 
-#include "advice/controller_advice.h"
-#include "core/errors.h"
+#include "model/advice/controller_advice.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "advice/rig_grading.h"
+#include "model/advice/rig_grading.h"
 
 namespace {
 

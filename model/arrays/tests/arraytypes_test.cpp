@@ -6,9 +6,9 @@
 #include <set>
 #include <string>
 
-#include "arrays/arraytypes.h"
-#include "arrays/lsarray.h"
-#include "core/errors.h"
+#include "model/arrays/arraytypes.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <typeindex>
 #include <typeinfo>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <climits>
 #include <cmath>
 
-#include "arrays/lsarray.h"
-#include "arrays/trig.h"
-#include "core/errors.h"
-#include "splay_of.h"
+#include "model/arrays/lsarray.h"
+#include "model/arrays/trig.h"
+#include "platform/core/errors.h"
+#include "model/arrays/tests/splay_of.h"
 
 namespace {
 

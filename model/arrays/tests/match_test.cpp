@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "splay_of.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "model/arrays/tests/splay_of.h"
 
 namespace {
 

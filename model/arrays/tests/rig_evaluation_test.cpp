@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "rig_fake.h"
-#include "splay_of.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "model/arrays/tests/rig_fake.h"
+#include "model/arrays/tests/splay_of.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "rig_fake.h"
+#include "model/arrays/tests/rig_fake.h"
 
 namespace {
 

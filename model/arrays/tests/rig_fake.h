@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "arrays/riglibrary.h"
+#include "model/arrays/riglibrary.h"
 
 struct RigFake {
     std::vector<std::string> Calls;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "arrays/lsarray.h"
+#include "model/arrays/lsarray.h"
 
 namespace {
 

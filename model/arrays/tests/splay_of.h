@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "hardware/splay.h"
+#include "model/hardware/splay.h"
 
 inline TSplay SplayOf(std::initializer_list<double> angles) {
     TSplay s;

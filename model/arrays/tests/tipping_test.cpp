@@ -9,9 +9,9 @@
 #include <cmath>
 #include <limits>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "rig_fake.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "model/arrays/tests/rig_fake.h"
 
 namespace {
 

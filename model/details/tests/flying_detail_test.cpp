@@ -10,9 +10,9 @@
 #include <cmath>
 #include <vector>
 
-#include "core/errors.h"
-#include "core/recording_canvas.h"
-#include "details/flying_detail.h"
+#include "platform/core/errors.h"
+#include "platform/core/recording_canvas.h"
+#include "model/details/flying_detail.h"
 
 using rtl::CanvasOp;
 using rtl::OpKind;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/recording_canvas.h"
-#include "details/hole_detail.h"
+#include "platform/core/recording_canvas.h"
+#include "model/details/hole_detail.h"
 
 using rtl::CanvasOp;
 using rtl::OpKind;

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "arrays/lsarray.h"
-#include "core/recording_canvas.h"
-#include "drawings/mechanical_report.h"
-#include "mechdll5.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/recording_canvas.h"
+#include "model/drawings/mechanical_report.h"
+#include "riglink/mechdll5.h"
 
 namespace {
 

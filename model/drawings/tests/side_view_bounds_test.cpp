@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "core/recording_canvas.h"
-#include "drawings/side_view.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "platform/core/recording_canvas.h"
+#include "model/drawings/side_view.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "core/errors.h"
-#include "hardware/box.h"
+#include "platform/core/errors.h"
+#include "model/hardware/box.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "core/errors.h"
-#include "hardware/grid.h"
+#include "platform/core/errors.h"
+#include "model/hardware/grid.h"
 
 // Must stay the first test of this file: it sees the table as the program
 // starts, before any test touches it.

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.h"
-#include "hardware/groundstackbar.h"
+#include "platform/core/errors.h"
+#include "model/hardware/groundstackbar.h"
 
 namespace {
 

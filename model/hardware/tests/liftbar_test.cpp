@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "hardware/liftbar.h"
+#include "model/hardware/liftbar.h"
 
 TEST(TLiftBar, CompactBarIsPickedAtTheRear) {
     TLiftBar b;

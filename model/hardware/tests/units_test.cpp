@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "hardware/units.h"
+#include "model/hardware/units.h"
 
 namespace {
 

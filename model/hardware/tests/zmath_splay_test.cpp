@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "core/errors.h"
-#include "hardware/splay.h"
-#include "hardware/zmath.h"
+#include "platform/core/errors.h"
+#include "model/hardware/splay.h"
+#include "model/hardware/zmath.h"
 
 using zmath::ArcTan2;
 using zmath::Tan;

@@ -1,4 +1,4 @@
-#include "rig/element_lists.h"
+#include "model/rig/element_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/errors.h"
+#include "platform/core/errors.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <initializer_list>
 
-#include "core/errors.h"
-#include "qt/qt_canvas.h"
+#include "platform/core/errors.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace rtl {
 namespace {

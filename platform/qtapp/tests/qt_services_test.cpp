@@ -19,10 +19,10 @@
 
 #include <functional>
 
-#include "qt/qt_canvas.h"
-#include "qtapp/contact.h"
-#include "qtapp/services_qt.h"
-#include "services_test_support.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/contact.h"
+#include "platform/qtapp/services_qt.h"
+#include "platform/qtapp/tests/services_test_support.h"
 
 using qtapp::Answer;
 using qtapp::AskButtons;

@@ -5,11 +5,11 @@
 #include <functional>
 #include <stdexcept>
 
-#include "core/errors.h"
-#include "qt/qt_canvas.h"
-#include "qtapp/guarded.h"
-#include "qtapp/scripted_services.h"
-#include "services_test_support.h"
+#include "platform/core/errors.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/guarded.h"
+#include "platform/qtapp/scripted_services.h"
+#include "platform/qtapp/tests/services_test_support.h"
 
 using qtapp::Answer;
 using qtapp::AskButtons;

@@ -12,8 +12,8 @@
 #include <tuple>
 #include <vector>
 
-#include "drawing_test_util.h"
-#include "drawings/amp_patch.h"
+#include "venue/drawings/tests/drawing_test_util.h"
+#include "venue/drawings/amp_patch.h"
 
 using drawtest::SetUpVenue;
 

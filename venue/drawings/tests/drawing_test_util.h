@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/recording_canvas.h"
-#include "model/venue.h"
+#include "platform/core/recording_canvas.h"
+#include "venue/model/venue.h"
 
 namespace drawtest {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "drawings/pixels.h"
+#include "venue/drawings/pixels.h"
 
 using namespace vdraw;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing_test_util.h"
-#include "drawings/result_blocks.h"
+#include "venue/drawings/tests/drawing_test_util.h"
+#include "venue/drawings/result_blocks.h"
 
 using drawtest::SetUpVenue;
 

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/errors.h"
-#include "drawing_test_util.h"
-#include "drawings/logo.h"
-#include "drawings/splay_table.h"
+#include "platform/core/errors.h"
+#include "venue/drawings/tests/drawing_test_util.h"
+#include "venue/drawings/logo.h"
+#include "venue/drawings/splay_table.h"
 
 using drawtest::SetUpVenue;
 

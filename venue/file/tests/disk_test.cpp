@@ -15,8 +15,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/errors.h"
-#include "file/disk.h"
+#include "platform/core/errors.h"
+#include "venue/file/disk.h"
 
 using namespace venuefile;
 

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/errors.h"
-#include "file/text_file.h"
+#include "platform/core/errors.h"
+#include "venue/file/text_file.h"
 
 using namespace venuefile;
 

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "core/errors.h"
-#include "file/text_values.h"
+#include "platform/core/errors.h"
+#include "venue/file/text_values.h"
 
 using namespace venuefile;
 

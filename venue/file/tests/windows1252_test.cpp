@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "file/windows1252.h"
+#include "venue/file/windows1252.h"
 
 using namespace venuefile;
 

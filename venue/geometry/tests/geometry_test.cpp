@@ -4,7 +4,7 @@
 #include <limits>
 #include <numbers>
 
-#include "geometry/geometry.h"
+#include "venue/geometry/geometry.h"
 
 using namespace geo;
 

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "hardware/grid.h"
-#include "model/venue.h"
+#include "model/hardware/grid.h"
+#include "venue/model/venue.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "hardware/grid.h"
-#include "model/venue.h"
-#include "venue_test_util.h"
+#include "model/hardware/grid.h"
+#include "venue/model/venue.h"
+#include "venue/model/tests/venue_test_util.h"
 
 using venue_test::ExpectAngles;
 using venue_test::ExpectIndexes;

@@ -11,9 +11,9 @@
 #include <sstream>
 #include <string>
 
-#include "hardware/grid.h"
-#include "model/venue.h"
-#include "venue_test_util.h"
+#include "model/hardware/grid.h"
+#include "venue/model/venue.h"
+#include "venue/model/tests/venue_test_util.h"
 
 namespace {
 

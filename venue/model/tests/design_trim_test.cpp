@@ -9,9 +9,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "hardware/grid.h"
-#include "model/venue.h"
-#include "venue_test_util.h"
+#include "model/hardware/grid.h"
+#include "venue/model/venue.h"
+#include "venue/model/tests/venue_test_util.h"
 
 using venue_test::FlatFloor;
 

@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "core/errors.h"
-#include "hardware/grid.h"
-#include "model/venue.h"
-#include "venue_test_util.h"
+#include "platform/core/errors.h"
+#include "model/hardware/grid.h"
+#include "venue/model/venue.h"
+#include "venue/model/tests/venue_test_util.h"
 
 using venue_test::FlatFloor;
 

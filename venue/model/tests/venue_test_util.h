@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "hardware/grid.h"
-#include "hardware/splay.h"
-#include "model/venue.h"
+#include "model/hardware/grid.h"
+#include "model/hardware/splay.h"
+#include "venue/model/venue.h"
 
 namespace venue_test {
 

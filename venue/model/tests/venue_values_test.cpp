@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.h"
-#include "model/venue.h"
-#include "model/venue_values.h"
-#include "venue_test_util.h"
+#include "platform/core/errors.h"
+#include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
+#include "venue/model/tests/venue_test_util.h"
 
 using venue_test::FlatFloor;
 

@@ -13,10 +13,10 @@
 #include <limits>
 #include <utility>
 
-#include "core/checked.h"
-#include "core/errors.h"
-#include "core/recording_canvas.h"
-#include "section/venue_section.h"
+#include "platform/core/checked.h"
+#include "platform/core/errors.h"
+#include "platform/core/recording_canvas.h"
+#include "venue/section/venue_section.h"
 
 namespace {
 

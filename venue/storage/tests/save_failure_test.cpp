@@ -10,8 +10,8 @@
 #include <csignal>
 #include <limits>
 
-#include "storage/venue_storage.h"
-#include "storage_test_util.h"
+#include "venue/storage/venue_storage.h"
+#include "venue/storage/tests/storage_test_util.h"
 
 using namespace storage_test;
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.h"
-#include "model/venue.h"
+#include "platform/core/errors.h"
+#include "venue/model/venue.h"
 
 namespace storage_test {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "storage/venue_storage.h"
-#include "storage_test_util.h"
+#include "venue/storage/venue_storage.h"
+#include "venue/storage/tests/storage_test_util.h"
 
 using namespace storage_test;
 

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <string>
 
-#include "core/recording_canvas.h"
-#include "details/flying_detail.h"
-#include "details/hole_detail.h"
-#include "qt/qt_canvas.h"
+#include "platform/core/recording_canvas.h"
+#include "model/details/flying_detail.h"
+#include "model/details/hole_detail.h"
+#include "platform/qt/qt_canvas.h"
 
 using rtl::Point;
 

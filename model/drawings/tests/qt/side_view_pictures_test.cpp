@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "arrays/lsarray.h"
-#include "core/errors.h"
-#include "drawings/side_view.h"
-#include "qt/qt_canvas.h"
+#include "model/arrays/lsarray.h"
+#include "platform/core/errors.h"
+#include "model/drawings/side_view.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace {
 

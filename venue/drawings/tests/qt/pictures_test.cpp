@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "../drawing_test_util.h"
-#include "drawings/amp_patch.h"
-#include "drawings/logo.h"
-#include "drawings/result_blocks.h"
-#include "drawings/splay_table.h"
-#include "qt/qt_canvas.h"
+#include "venue/drawings/tests/drawing_test_util.h"
+#include "venue/drawings/amp_patch.h"
+#include "venue/drawings/logo.h"
+#include "venue/drawings/result_blocks.h"
+#include "venue/drawings/splay_table.h"
+#include "platform/qt/qt_canvas.h"
 
 using drawtest::SetUpVenue;
 

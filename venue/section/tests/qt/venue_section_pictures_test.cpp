@@ -8,8 +8,8 @@
 #include <QImage>
 #include <string>
 
-#include "qt/qt_canvas.h"
-#include "section/venue_section.h"
+#include "platform/qt/qt_canvas.h"
+#include "venue/section/venue_section.h"
 
 namespace {
 
