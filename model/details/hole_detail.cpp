@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -254,6 +255,31 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
             OX = CheckedAdd(W, Round(0.57 * linkDrop / s.X));
         OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
         r = Round(0.003 / s.Y);
+        if (type == TArrayType::Elka) {
+            // The downfill's single hole is its reference hole, so hole 1
+            // sits at OX.  The screen's offset belongs to the full-size
+            // scale and would put it far outside the printed area: the
+            // detail is centred instead, from the bar's left side (24r + 2r
+            // left of the hole) to the end of the hole's label (4r right,
+            // then the caption), made smaller when the area is too narrow.
+            Canvas.SetFontSize(8);
+            const TGroundStackBar& gsb = *A.GroundStackBar;
+            const int labelled = gsb.CabinetHole[gsb.CurrentIndex];
+            const int64_t caption = labelled == 1 && box.HoleCountInUse() >= 1
+                                        ? Canvas.TextWidth(box.HoleCaptions[0])
+                                        : 0;
+            const int64_t room = static_cast<int64_t>(Width) - 8;  // off the frame
+            const int64_t fit = (room - caption) / 30;
+            if (fit >= 1 && r > fit) {
+                r = static_cast<int32_t>(fit);
+                s.X = s.Y = 0.003 / r;
+                OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
+            }
+            const int64_t span = 26LL * r + std::max<int64_t>(3LL * r, 4LL * r + caption);
+            OX = static_cast<int32_t>(std::clamp<int64_t>(
+                (Width - span) / 2 + 26LL * r, std::numeric_limits<int32_t>::min(),
+                std::numeric_limits<int32_t>::max()));
+        }
     }
     const int32_t AX = CheckedAdd(OX, Round(box.HoleOrigin[1] / s.X));
     const int32_t AY = CheckedAdd(OY, Round(box.HoleOrigin[0] / s.Y));

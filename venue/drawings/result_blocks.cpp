@@ -1,6 +1,7 @@
 #include "venue/drawings/result_blocks.h"
 
 #include <string>
+#include <vector>
 
 #include "platform/core/numtext.h"
 #include "model/hardware/units.h"
@@ -43,6 +44,39 @@ void Arial(rtl::Canvas& c, int points) {
 std::string ModelOfCurrentCabinet(const TVenue& v) {
     if (!v.LSArray || !v.LSArray->CurrentBox) return {};
     return v.LSArray->CurrentBox->ModelName;
+}
+
+// The note in k pieces, each cut at the blank nearest to its even share
+// (the blank itself dropped); a note without blanks is cut evenly.
+std::vector<std::string> SplitNote(const std::string& note, int k) {
+    std::vector<std::string> out;
+    if (note.find(' ') == std::string::npos) {
+        const px n = Utf8Length(note);
+        const px share = n / k;
+        for (int i = 0; i < k; ++i)
+            out.push_back(i + 1 < k ? Utf8Left(Utf8From(note, share * i), share)
+                                    : Utf8From(note, share * i));
+        return out;
+    }
+    size_t from = 0;
+    for (int i = 1; i < k; ++i) {
+        const size_t rest = note.size() - from;
+        const size_t target = from + rest / static_cast<size_t>(k - i + 1);
+        size_t best = std::string::npos;
+        for (size_t j = from; j < note.size(); ++j) {
+            if (note[j] != ' ') continue;
+            const size_t d = j > target ? j - target : target - j;
+            const size_t bd = best == std::string::npos ? 0
+                              : best > target          ? best - target
+                                                       : target - best;
+            if (best == std::string::npos || d < bd) best = j;
+        }
+        if (best == std::string::npos) break;
+        out.push_back(note.substr(from, best - from));
+        from = best + 1;
+    }
+    out.push_back(note.substr(from));
+    return out;
 }
 
 }  // namespace
@@ -110,22 +144,29 @@ void DrawControllerSettings(const TVenue& Venue, rtl::Canvas& Canvas, int X0, in
     const std::string model = ModelOfCurrentCabinet(Venue);
     const TLoudspeakerArray* a = Venue.LSArray.get();
 
-    // The long note in pieces on three short rows.
+    // The long note in pieces on two rows (three for the mini cabinet),
+    // cut at blanks and kept inside the frame: a third row and then
+    // smaller type are used when the pieces are too wide.
     const std::string note = a ? a->ControllerNote : std::string();
-    const px n = Utf8Length(note);
-    const px y1 = yT + p;
-    const px y2 = yT + RoundPx(1.6 * static_cast<double>(p));
-    const px y3 = yT + RoundPx(2.2 * static_cast<double>(p));
-    if (model == "Dovi") {
-        const px third = n / 3;
-        Text(c, x, y1, Utf8Left(note, third));
-        Text(c, x, y2, Utf8Left(Utf8From(note, third), third));
-        Text(c, x, y3, Utf8From(note, 2 * third));
-    } else {
-        const px half = n / 2;
-        Text(c, x, y1, Utf8Left(note, half));
-        Text(c, x, y2, Utf8From(note, half));
+    const px rows[3] = {yT + p, yT + RoundPx(1.6 * static_cast<double>(p)),
+                        yT + RoundPx(2.2 * static_cast<double>(p))};
+    const px room = px{Width} - 2 * (x - px{X0});
+    const int least = model == "Dovi" ? 3 : 2;
+    std::vector<std::string> pieces;
+    for (int points = 7; points >= 4 && pieces.empty(); --points) {
+        c.SetFontSize(points);
+        for (int k = least; k <= 3 && pieces.empty(); ++k) {
+            std::vector<std::string> cut = SplitNote(note, k);
+            bool fits = true;
+            for (const std::string& piece : cut) fits = fits && px{c.TextWidth(piece)} <= room;
+            if (fits) pieces = std::move(cut);
+        }
     }
+    if (pieces.empty()) {
+        c.SetFontSize(7);
+        pieces = SplitNote(note, least);
+    }
+    for (size_t i = 0; i < pieces.size() && i < 3; ++i) Text(c, x, rows[i], pieces[i]);
 
     // The presets: the highlighted name under its " - " description line.
     c.SetFontSize(8);

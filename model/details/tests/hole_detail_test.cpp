@@ -313,3 +313,61 @@ TEST(HoleDetail, EmptyAreaDrawsNothing) {
     DrawArrayHoleDetail(a, c, true, false, 0, 0, 0, 0, true, 1);
     EXPECT_TRUE(c.Ops().empty());
 }
+
+// The stacked mini downfill on the printed report, in the places the report
+// gives its hole detail on A4 and Letter pages at several resolutions: the
+// whole detail lies inside the area and is really drawn (the cabinet hole,
+// its label, the three bar holes, the plate, the bar and the fills).
+TEST(HoleDetail, PrintedDownfillDrawsInsideItsArea) {
+    struct Row {
+        const char* page;
+        int dpi, left, top, width, height;
+    };
+    const Row rows[] = {
+        {"A4 150", 150, 546, 965, 273, 702},     {"A4 200", 200, 728, 1286, 364, 936},
+        {"A4 300", 300, 1091, 1929, 546, 1403},  {"A4 600", 600, 2182, 3859, 1091, 2806},
+        {"Letter 300", 300, 1122, 1815, 561, 1320},
+    };
+    for (const Row& row : rows) {
+        for (int setting : {0, 1}) {
+            auto a = CreateLoudspeakerArray("Elka");
+            a->GroundStackBar->CurrentIndex = setting;
+            RecordingCanvas c(row.left + row.width + 50, row.top + row.height + 50, row.dpi);
+            DrawArrayHoleDetail(*a, c, true, true, row.width, row.height, row.left, row.top, true,
+                                1);
+            const std::string where = std::string(row.page) + " setting " + std::to_string(setting);
+            EXPECT_TRUE(AllInside(c, {row.left, row.top, row.left + row.width, row.top + row.height}))
+                << where;
+            EXPECT_EQ(Ellipses(c, rtl::colors::Silver).size(), 1u) << where;
+            EXPECT_EQ(Ellipses(c, rtl::colors::Grey).size(), 3u) << where;
+            EXPECT_NE(c.FindText("Grid Hole"), nullptr) << where;
+            EXPECT_EQ(c.OfKind(OpKind::FloodFill).size(), 3u) << where;
+            EXPECT_GE(c.Count(OpKind::Arc), 2u) << where;  // the bar's two ends
+            // Plate (three sides) and bar (two sides), cut at the frame.
+            const auto segs = c.Segments();
+            EXPECT_GE(std::count_if(segs.begin(), segs.end(),
+                                    [](const rtl::Segment& g) { return g.pen.width == 5; }),
+                      5) << where;
+        }
+    }
+}
+
+// A4 at 150 dpi, the cabinet hole labelled: the layout is 90 x 246, scale
+// 0.095 / 246, r = Round(7.77) = 8.  The caption " 20 °" is 51 wide (size 8
+// is 17 pixels at 150 dpi), so bar side to label end takes 26r + 4r + 51 =
+// 291 of the 265 left off the frame: r drops to (265 - 51) div 30 = 7 at
+// 0.003 / 7 metres a pixel.  Then OY = 246 - Round(0.059 / 0.00042857) =
+// 108, the span is 182 + 79 = 261 and OX = (273 - 261) div 2 + 182 = 188:
+// hole 1 at (546 + 188, 965 + 108), T = (734 - 24 x 7, 965 + 70), G 70 above
+// the layout's bottom at 965 + 246, M half-way.
+TEST(HoleDetail, PrintedDownfillPlacement) {
+    auto a = CreateLoudspeakerArray("Elka");
+    a->GroundStackBar->CurrentIndex = 0;
+    RecordingCanvas c(900, 1800, 150);
+    DrawArrayHoleDetail(*a, c, true, true, 273, 702, 546, 965, true, 1);
+    EXPECT_TRUE(HasEllipse(c, rtl::colors::Silver, {727, 1066, 741, 1080}));
+    ExpectGreyDots(c, {{559, 1028, 573, 1042}, {559, 1134, 573, 1148}, {559, 1081, 573, 1095}});
+    const CanvasOp* caption = c.FindText(" 20 \xC2\xB0");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->points[0], (Point{762, 1065}));
+}

@@ -164,3 +164,61 @@ TEST(ResultBlocks, AbsurdAreasAreClamped) {
     EXPECT_NO_THROW(DrawPageHeader(v, c, INT_MIN, INT_MIN));
     EXPECT_TRUE(drawtest::AllWithin(c, 1LL << 30));
 }
+
+namespace {
+std::vector<std::string> Words(const std::string& s) {
+    std::vector<std::string> out;
+    std::string w;
+    for (char ch : s + " ") {
+        if (ch == ' ') {
+            if (!w.empty()) out.push_back(w);
+            w.clear();
+        } else {
+            w += ch;
+        }
+    }
+    return out;
+}
+}  // namespace
+
+// The note in the controller block of an A4 report at 150 dpi (the block at
+// 818, 877, 414 wide and 351 high): the pieces are cut at blanks only, keep
+// every word of the note in order, and each lies inside the frame.
+TEST(ResultBlocks, ControllerNoteBreaksAtBlanksInsideTheBlock) {
+    const std::string wiring =
+        "SUBS on [CH1+CH3]passive [CH1+CH4]active are Ivor. Refer to HELP and \"Line Array "
+        "Systems Applications Guide\" for controller settings for Jumo/Rudd/Hoba/Kato/Ivor";
+    const std::string plain = "Setting for Kato as Sub are equivalent to those for Rudd";
+    struct Row {
+        const char* model;
+        std::string note;
+    };
+    const Row rows[] = {{"Elka", wiring},          {"MIXDoviElka", wiring},
+                        {"MIXIvorDovi", wiring},   {"MIXIvorDoviElka", wiring},
+                        {"Dovi", wiring},          {"Arvo", plain}};
+    const int X0 = 818, Y0 = 877, W = 414, H = 351;
+    for (const Row& row : rows) {
+        TVenue v;
+        TSplay splay;
+        SetUpVenue(v, splay, row.model, 6, 0, 0, 1);
+        v.LSArray->ControllerNote = row.note;
+        rtl::RecordingCanvas c(1300, 1400, 150);
+        DrawControllerSettings(v, c, X0, Y0, W, H, 1);
+        std::vector<std::string> drawn;
+        for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut)) {
+            const std::vector<std::string> w = Words(op->text);
+            if (w.empty()) continue;
+            // Note pieces are the texts made only of the note's words.
+            const std::string& t = op->text;
+            if (row.note.find(t) == std::string::npos) continue;
+            EXPECT_NE(t.front(), ' ') << row.model << ": " << t;
+            EXPECT_NE(t.back(), ' ') << row.model << ": " << t;
+            EXPECT_GT(op->points[0].x, X0) << row.model << ": " << t;
+            EXPECT_LE(op->points[0].x + op->textWidth, X0 + W) << row.model << ": " << t;
+            EXPECT_GT(op->points[0].y, Y0) << row.model << ": " << t;
+            EXPECT_LE(op->points[0].y + op->textHeight, Y0 + H) << row.model << ": " << t;
+            drawn.insert(drawn.end(), w.begin(), w.end());
+        }
+        EXPECT_EQ(drawn, Words(row.note)) << row.model;
+    }
+}
