@@ -64,19 +64,19 @@ void Enable(const TForm1& f, const char* name, bool on) {
 
 void TForm1::BuildArrayControls() {
     ArvoStrGrid = MakeGrid(VenueTab, "ArvoStrGrid");
-    ArvoStrGrid->setGeometry(4, 4, 420, 96);
+    ArvoStrGrid->setGeometry(4, 4, 284, 96);
     BexaStrGrid = MakeGrid(VenueTab, "BexaStrGrid");
-    BexaStrGrid->setGeometry(4, 104, 420, 0);
+    BexaStrGrid->setGeometry(4, 104, 284, 0);
     BexaStrGrid->hide();
     box3strgrid = MakeGrid(VenueTab, "box3strgrid");
-    box3strgrid->setGeometry(4, 104, 420, 0);
+    box3strgrid->setGeometry(4, 104, 284, 0);
     box3strgrid->hide();
     g1lab = formbuild::Make<QLabel>(VenueTab, "g1lab", "Arvo Splay Angles");
-    g1lab->setGeometry(4, 104, 140, 18);
+    g1lab->setGeometry(4, 104, 94, 18);
     g2lab = formbuild::Make<QLabel>(VenueTab, "g2lab");
-    g2lab->setGeometry(146, 104, 140, 18);
+    g2lab->setGeometry(98, 104, 94, 18);
     g3lab = formbuild::Make<QLabel>(VenueTab, "g3lab", "Type 3 Splay Angles");
-    g3lab->setGeometry(288, 104, 140, 18);
+    g3lab->setGeometry(192, 104, 96, 18);
     g3lab->hide();
 }
 

@@ -82,14 +82,14 @@ constexpr TArrayType kTouringOnly[] = {
 };
 
 constexpr Spec<QWidget> kPanels[] = {
-    {&TForm1::Numbox1pan, "Numbox1pan", nullptr, {430, 76, 108, 24}},
-    {&TForm1::NumBox2Pan, "NumBox2Pan", nullptr, {430, 100, 108, 24}},
-    {&TForm1::Numbox3Pan, "Numbox3Pan", nullptr, {430, 124, 108, 24}},
+    {&TForm1::Numbox1pan, "Numbox1pan", nullptr, {294, 146, 108, 24}},
+    {&TForm1::NumBox2Pan, "NumBox2Pan", nullptr, {406, 146, 108, 24}},
+    {&TForm1::Numbox3Pan, "Numbox3Pan", nullptr, {518, 146, 108, 24}},
 };
 
 constexpr Spec<QRadioButton> kModeRadios[] = {
-    {&TForm1::tourrad, "tourrad", "Touring", {430, 150, 80, 20}},
-    {&TForm1::installrad, "installrad", "Install", {512, 150, 90, 20}},
+    {&TForm1::tourrad, "tourrad", "Touring", {294, 172, 80, 20}},
+    {&TForm1::installrad, "installrad", "Install", {376, 172, 90, 20}},
 };
 
 struct CountRow {
@@ -149,7 +149,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 void TForm1::BuildCabinetChoice() {
     boxchoicePC = formbuild::Make<QTabWidget>(VenueTab, "boxchoicePC");
-    boxchoicePC->setGeometry(1204, 4, 340, 150);
+    boxchoicePC->setGeometry(294, 4, 340, 140);
     Singlets = formbuild::Make<QWidget>(nullptr, "Singlets");
     Mixedts = formbuild::Make<QWidget>(nullptr, "Mixedts");
     boxchoicePC->addTab(Singlets, QStringLiteral("Single"));

@@ -51,13 +51,13 @@ void TForm1::BuildDialogButtons() {
     // Beside the plane edits of the venue page.
     const QString calcHint =
         QStringLiteral("Click to open distance-and-angle to length-and-height calculator");
-    BitBtn6 = SmallButton(VenueTab, "BitBtn6", QStringLiteral("R-A"), 974, 4, 34);
-    BitBtn4 = SmallButton(VenueTab, "BitBtn4", QStringLiteral("R-A"), 974, 52, 34);
-    BitBtn5 = SmallButton(VenueTab, "BitBtn5", QStringLiteral("R-A"), 1164, 4, 34);
+    BitBtn6 = SmallButton(VenueTab, "BitBtn6", QStringLiteral("R-A"), 1018, 4, 30);
+    BitBtn4 = SmallButton(VenueTab, "BitBtn4", QStringLiteral("R-A"), 1018, 52, 30);
+    BitBtn5 = SmallButton(VenueTab, "BitBtn5", QStringLiteral("R-A"), 1224, 4, 30);
     for (QPushButton* b : {BitBtn6, BitBtn4, BitBtn5}) b->setToolTip(calcHint);
-    BitBtn8 = SmallButton(VenueTab, "BitBtn8", QStringLiteral("... "), 974, 100, 34);
+    BitBtn8 = SmallButton(VenueTab, "BitBtn8", QStringLiteral("... "), 1018, 100, 30);
     BitBtn8->setToolTip(QStringLiteral("Venue Survey"));
-    AddsubsBut = SmallButton(VenueTab, "AddsubsBut", QStringLiteral("Add Subs"), 540, 100, 70);
+    AddsubsBut = SmallButton(VenueTab, "AddsubsBut", QStringLiteral("Add Subs"), 520, 172, 70);
     AddsubsBut->hide();  // shown for ground-stacked arrays only
 
     qtapp::OnButtonClick(BitBtn6, this, [this] { BitBtn6Click(); });

@@ -65,8 +65,8 @@ constexpr formbuild::On<QToolButton> kToolHandlers[] = {
 };
 
 constexpr formbuild::Spec<QRadioButton> kUnitRadios[] = {
-    {&TForm1::MetricRad, "MetricRad", "m / kg - Metric", {8, 18, 156, 20}},
-    {&TForm1::ImperialRad, "ImperialRad", "ft / lb - Imperial", {8, 38, 156, 20}},
+    {&TForm1::MetricRad, "MetricRad", "m / kg - Metric", {8, 18, 130, 20}},
+    {&TForm1::ImperialRad, "ImperialRad", "ft / lb - Imperial", {142, 18, 136, 20}},
 };
 
 constexpr formbuild::On<QRadioButton> kUnitHandlers[] = {
@@ -111,7 +111,7 @@ void TForm1::ArrangeToolBar() {
 
 void TForm1::BuildUnits() {
     auto* units = formbuild::Make<QGroupBox>(VenueTab, "UnitsGB", "Units");
-    units->setGeometry(430, 4, 170, 64);
+    units->setGeometry(4, 124, 284, 44);
     formbuild::Build(*this, units, kUnitRadios);
     MetricRad->setChecked(true);
 }

@@ -86,7 +86,8 @@ constexpr ValueSpec kValues[] = {
 };
 
 constexpr int kRowsPerColumn = 5;
-constexpr int kColumnWidth = 190;
+constexpr int kColumnsLeft = 638;
+constexpr int kColumnWidth = 206;
 constexpr int kRowHeight = 24;
 
 // The ear-height choice of one plane.
@@ -146,7 +147,7 @@ void TForm1::BuildVenuePage() {
     int i = 0;
     for (const ValueSpec& v : kValues) {
         const int col = i / kRowsPerColumn, row = i % kRowsPerColumn;
-        const int x = 610 + col * kColumnWidth, y = 4 + row * kRowHeight;
+        const int x = kColumnsLeft + col * kColumnWidth, y = 4 + row * kRowHeight;
         // caption, up/down, edit
         formbuild::PlaceAt(new QLabel(formbuild::Text(v.caption), VenueTab), {x, y, 82, 20});
         QLineEdit* edit = formbuild::Make<QLineEdit>(VenueTab, v.name, v.text);
@@ -165,7 +166,7 @@ void TForm1::BuildVenuePage() {
     int p = 0;
     for (const EarSpec& e : kEars) {
         auto* box = new QGroupBox(formbuild::Text(e.title), VenueTab);
-        box->setGeometry(610 + p * kColumnWidth, 126, 186, 84);
+        box->setGeometry(kColumnsLeft + p * kColumnWidth, 126, 186, 84);
         this->*e.sit = formbuild::Make<QRadioButton>(box, e.sitName, "Seated");
         this->*e.stand = formbuild::Make<QRadioButton>(box, e.standName, "Standing");
         this->*e.cust = formbuild::Make<QRadioButton>(box, e.custName, "Custom");

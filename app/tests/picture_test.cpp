@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -340,6 +341,58 @@ TEST(Picture, SmallWindowScrollsThePageSoEveryControlIsReachable) {
     QApplication::processEvents();
     w.FormPaint(&w);
     EXPECT_FALSE(h->isVisible());
+    w.hide();
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
+
+// At the start-up size of a 1280 x 1024 screen the venue page shows the
+// type choice, the counts and every venue value whole, without scrolling,
+// and none of them lies over another.
+TEST(Picture, StartupSizeShowsChoiceCountsAndValuesWhole) {
+    Window win;
+    TForm1& w = *win;
+    w.show();
+    w.resize(1280, 1024);
+    QApplication::processEvents();
+    w.FormPaint(&w);
+    auto* h = w.VenueTab->findChild<QScrollBar*>("VenueTabHScroll");
+    auto* v = w.VenueTab->findChild<QScrollBar*>("VenueTabVScroll");
+    ASSERT_NE(h, nullptr);
+    ASSERT_NE(v, nullptr);
+    EXPECT_FALSE(h->isVisible());
+    const QRect shown(0, 0, w.VenueTab->width() - (v->isVisible() ? v->width() : 0),
+                      w.VenueTab->height());
+    struct Placed {
+        const char* name;
+        QWidget* control;
+    };
+    const std::vector<Placed> whole = {
+        {"boxchoicePC", w.boxchoicePC},
+        {"Numbox1pan", w.Numbox1pan},
+        {"NumBox2Pan", w.NumBox2Pan},
+        {"Numbox3Pan", w.Numbox3Pan},
+        {"UnitsGB", w.MetricRad->parentWidget()},
+        {"MaxPickHeight", w.MaxPickHeight},
+        {"CovStop", w.CovStop},
+        {"P1Length", w.P1Length},
+        {"P2elev", w.P2elev},
+        {"P3Length", w.P3Length},
+        {"P3dist", w.P3dist},
+        {"BitBtn6", w.BitBtn6},
+        {"BitBtn5", w.BitBtn5},
+        {"BitBtn8", w.BitBtn8},
+        {"ArvoStrGrid", w.ArvoStrGrid},
+    };
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        SCOPED_TRACE(whole[i].name);
+        const QRect r = whole[i].control->geometry();
+        EXPECT_EQ(whole[i].control->parentWidget(), w.VenueTab);
+        EXPECT_TRUE(shown.contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x"
+                                       << r.height() << " in " << shown.width() << "x"
+                                       << shown.height();
+        for (std::size_t j = i + 1; j < whole.size(); ++j)
+            EXPECT_FALSE(r.intersects(whole[j].control->geometry())) << whole[j].name;
+    }
     w.hide();
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
 }
