@@ -432,7 +432,11 @@ void TForm1::RefreshControls() {
     for (QRadioButton* r : VenueTab->findChildren<QRadioButton*>())
         if (r->parentWidget() != VenueTab) r->setFocusPolicy(Qt::ClickFocus);
     FNoDesign = 0;
+    // Hiding the current page's tab makes Qt turn to another page; the page
+    // shown stays the one the user was on.
+    QWidget* shown = PageControl1->currentWidget();
     for (int i = 0; i < PageControl1->count(); ++i) PageControl1->setTabVisible(i, false);
+    PageControl1->setCurrentWidget(shown);
 
     const std::optional<TArrayType> t = FindArrayType(FArrayType.empty() ? "Arvo" : FArrayType);
     // A Hoba sub array matches only a flown Arvo, Bexa or Rudd main array.

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <memory>
@@ -84,6 +85,8 @@ TEST(VenueEditing, DesignStartTrimsTheLowestCabinetJustAboveTheMinimum) {
     EXPECT_GE(w.FVenue->LowestHeight, 3.0);
     EXPECT_LT(w.FVenue->LowestHeight, 3.01);
     EXPECT_EQ(w.FStatusText, "AUTO DESIGNED ARRAY. Edit data by clicking on up/down symbols");
+    // The page tabs are hidden, and the user stays on the venue page.
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.VenueTab);
     EXPECT_EQ(t.UpDown("arrhupdn")->Position(), static_cast<int>(std::lround(w.FArrayHeight / 0.1)));
     EXPECT_EQ(t.UpDown("mintrimupdn")->Position(), 30);
     EXPECT_EQ(t.UpDown("P1Lupdn")->Position(), 60);
