@@ -248,25 +248,30 @@ void TSurveyForm::ledExit() {
 
 // --- enable boxes ------------------------------------------------------------------
 
+namespace {
+
+// A plane that is switched on and holds no measurements yet starts from the
+// default measurements.
+void StartPlane(bool present, const PlaneDefaults& d, double& frontDiag, double& frontAngle,
+                double& rearDiag, double& rearAngle) {
+    if (present) return;
+    frontDiag = d.frontDiag;
+    frontAngle = d.frontAngle;
+    rearDiag = d.rearDiag;
+    rearAngle = d.rearAngle;
+}
+
+}  // namespace
+
 void TSurveyForm::P2enablechkClick() {
     if (!P2enablechk->isChecked()) return;
-    if (!Plane2Present()) {
-        P2FrontDiag = kPlane2Defaults.frontDiag;
-        P2FrontAngle = kPlane2Defaults.frontAngle;
-        P2RearDiag = kPlane2Defaults.rearDiag;
-        P2RearAngle = kPlane2Defaults.rearAngle;
-    }
+    StartPlane(Plane2Present(), kPlane2Defaults, P2FrontDiag, P2FrontAngle, P2RearDiag, P2RearAngle);
     ShowPlane2();
 }
 
 void TSurveyForm::P3enablechkClick() {
     if (!P3enablechk->isChecked()) return;
-    if (!Plane3Present()) {
-        P3FrontDiag = kPlane3Defaults.frontDiag;
-        P3FrontAngle = kPlane3Defaults.frontAngle;
-        P3RearDiag = kPlane3Defaults.rearDiag;
-        P3RearAngle = kPlane3Defaults.rearAngle;
-    }
+    StartPlane(Plane3Present(), kPlane3Defaults, P3FrontDiag, P3FrontAngle, P3RearDiag, P3RearAngle);
     ShowPlane3();
 }
 
