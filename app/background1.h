@@ -567,6 +567,10 @@ public:
     // The venue section's pointer and keyboard editing.  `buttons` are the
     // mouse buttons held during the move.
     void Image1MouseMove(Qt::MouseButtons buttons, int X, int Y);
+    // The patch page: the strip of row pictures and the two diagram choices.
+    void PaintBox2MouseMove(int X);
+    void showupperradClick();
+    void showlowerradClick();
     void Image1MouseDown(Qt::MouseButton button);
     void FormKeyDown(int key);
     void ArvoStrGridSelectCell(int row);

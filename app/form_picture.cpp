@@ -131,6 +131,11 @@ void TForm1::BuildPicture() {
     // its cabinet.
     image1->setMouseTracking(true);
     image1->installEventFilter(this);
+    // The patch page's strip of row pictures answers the pointer too.
+    PaintBox2->setMouseTracking(true);
+    PaintBox2->installEventFilter(this);
+    qtapp::OnRadioClick(showupperrad, this, [this] { showupperradClick(); });
+    qtapp::OnRadioClick(showlowerrad, this, [this] { showlowerradClick(); });
     installEventFilter(this);
     for (QTableWidget* g : {ArvoStrGrid, BexaStrGrid}) g->installEventFilter(this);
     connect(ArvoStrGrid, &QTableWidget::currentCellChanged, this,
@@ -485,6 +490,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == PaintBox2 && event->type() == QEvent::MouseMove) {
+        const int x = static_cast<QMouseEvent*>(event)->position().toPoint().x();
+        qtapp::RunGuarded([&] { PaintBox2MouseMove(x); });
+        return true;
+    }
     if (event->type() == QEvent::KeyPress &&
         (watched == this || watched == ArvoStrGrid || watched == BexaStrGrid)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -695,4 +705,38 @@ void TForm1::ArvoStrGridSelectCell(int row) {
                             " selected - First position cursor in top half of screen then use left "
                             "and right mouse buttons to increase/decrease splay angles";
     RedrawPicture(kSelectionFlags, true, true);
+}
+
+// --- the patch page's strip ---------------------------------------------------------
+
+static int PatchStripRowAt(int x) {
+    if (x < 110) return 3;
+    if (x > 120 && x < 220) return 2;
+    if (x > 220) return 1;
+    return 0;  // between the pictures: no row
+}
+
+void TForm1::PaintBox2MouseMove(int x) {
+    const int row = PatchStripRowAt(x);
+    if (row == 0 || row == FPatchRow) return;
+    PaintBox2->SetPicture(RowPicture(row, PaintBox2->size()));
+    // The diagram with the chosen row's racks: row 3 the third rack, row 2
+    // the second, row 1 the first.
+    FVenueImage->SetSize(image1->width(), image1->height());
+    const bool lower = showlowerrad->isChecked();
+    DrawAmpPatch(*FVenue, FVenueImage->Canvas(), 0, 0, image1->width(), image1->height(), true,
+                 row == 1, row == 2, row == 3, lower);
+    image1->SetPicture(FVenueImage->Image());
+    FPatchRow = row;
+}
+
+void TForm1::showupperradClick() {
+    FormPaint(showupperrad);
+    Panel14->hide();
+}
+
+void TForm1::showlowerradClick() {
+    FormPaint(showlowerrad);
+    if (FVenue && FVenue->LSArray && FVenue->LSArray->ArrayType() == TArrayType::BexaDovi)
+        Panel14->hide();
 }

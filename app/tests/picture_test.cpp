@@ -492,3 +492,26 @@ TEST(Screenshot, PicturePagesFlownAndStacked) {
         }
     }
 }
+
+TEST(Picture, PatchStripRowFollowsThePointer) {
+    Window win;
+    TForm1& w = *win;
+    w.PageControl1->setCurrentIndex(2);
+    w.FormPaint(&w);
+    w.FPatchRow = 1;
+    // Left of 110 row 3, between 120 and 220 row 2, right of 220 row 1; the
+    // gaps between the pictures choose nothing.
+    const struct {
+        int x, row;
+    } moves[] = {{10, 3}, {109, 3}, {115, 3}, {121, 2}, {219, 2}, {220, 2}, {221, 1}, {390, 1}, {110, 1}};
+    int lastRow = 1;
+    for (const auto& m : moves) {
+        const QImage before = w.image1->Picture();
+        w.PaintBox2MouseMove(m.x);
+        EXPECT_EQ(w.FPatchRow, m.row) << m.x;
+        // The diagram is drawn again only when the row changes.
+        EXPECT_EQ(w.image1->Picture() == before, m.row == lastRow) << m.x;
+        lastRow = m.row;
+    }
+    EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+}
