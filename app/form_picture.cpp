@@ -252,7 +252,7 @@ void TForm1::ShiftPage(QWidget* page, QPoint to) {
 }
 
 void TForm1::resizeEvent(QResizeEvent*) {
-    ArrangeAligned();
+    qtapp::RunGuarded([this] { ArrangeAligned(); });
     if (FReady) qtapp::RunGuarded([this] { ScreenResizeExecute(this); });
 }
 

@@ -151,6 +151,11 @@ TEST(Picture, SplayIndexStopsAtBothEndsOfTheCabinetsTable) {
 }
 
 TEST(Picture, HobaBexaJointStopsAtTheEndsOfTheAllowedAngles) {
+    // The allowed-angle table is shared by the whole run: put it back
+    // however the test ends.
+    struct RestoreAllowedAngles {
+        ~RestoreAllowedAngles() { InitAllowedAngles(); }
+    } restore;
     Window win;
     TForm1& w = *win;
     w.FAutoDesign = 0;
@@ -175,7 +180,6 @@ TEST(Picture, HobaBexaJointStopsAtTheEndsOfTheAllowedAngles) {
     }
     // The right button leaves the status of the last left click.
     EXPECT_EQ(w.FStatusText, "CABINET 5 Splay Increased");
-    InitAllowedAngles();
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
 }
 
