@@ -43,9 +43,7 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
 // The background of a grid or an edit: the window's colour for `role`
 // (Base for an active one, Button for a disabled one).
 void SetBase(const QWidget& form, QWidget* w, QPalette::ColorRole role) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, form.palette().color(role));
-    w->setPalette(p);
+    formbuild::SetBase(w, form.palette().color(role));
 }
 
 // A splay angle as the grids show it: "4.50".

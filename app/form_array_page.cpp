@@ -42,6 +42,7 @@
 namespace {
 
 using formbuild::Spec;
+using formbuild::SetBase;
 
 constexpr Spec<QGroupBox> kGroups[] = {
     {&TForm1::arvoGB, "arvoGB", "Cabinets", {4, 4, 150, 500}},
@@ -131,12 +132,6 @@ int RowOf(const QObject* w) {
 QColor WinColour(std::uint32_t bgr) {
     const rules::Rgb c = rules::FromWindowsColour(bgr);
     return QColor(c.R, c.G, c.B);
-}
-
-void SetBase(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
 }
 
 void SetFontColour(QWidget* w, const QColor& c) {

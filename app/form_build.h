@@ -25,6 +25,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QString>
 #include <QStyle>
@@ -59,6 +60,13 @@ template <class W>
 W* Named(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
     return w;
+}
+
+// The background colour of an edit, a list or a grid.
+inline void SetBase(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, colour);
+    w->setPalette(p);
 }
 
 inline void PlaceAt(QWidget* w, const Place& at) {
