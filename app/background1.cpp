@@ -24,6 +24,7 @@
 #include "platform/core/rounding.h"
 #include "app/fonts.h"
 #include "app/form_build.h"
+#include "app/rules/ear_height.h"
 #include "model/hardware/splay.h"
 #include "riglink/mechdll5.h"
 #include "venue/model/venue.h"
@@ -177,8 +178,8 @@ void TForm1::Construct() {
     FP1Height = 0.0;
     FP2Length = 20.0;
     FP2Height = 4.0;
-    FP2EarHeight = 1.4;
-    FP1EarHeight = 1.8;
+    FP2EarHeight = rules::kSeatedEarHeight;    // plane 2 seated
+    FP1EarHeight = rules::kStandingEarHeight;  // plane 1 standing
     FP3Length = 13.0;
     FP3Height = 0.0;
     FP3Dist = 80.0;

@@ -417,11 +417,6 @@ public:
     void LoadVenueFile(const std::string& fileName);
     void PrintTButClick();
     void PrintSUTButClick();
-    // The window fields the venue value list names that the window lacks
-    // (none but the shared splay list).
-    static std::vector<std::string> VenueValuesWithoutWindowField();
-    // The seated (0), standing (1) or custom (2) choice of an ear height.
-    static int EarHeightChoice(double height);
     // The first-model count at which a right click on "Venue planes" shows
     // the Support button.
     static constexpr int kSupportButtonCount = 13;

@@ -15,6 +15,7 @@
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
 #include "app/form_build.h"
+#include "app/form_venue_values.h"
 #include "model/hardware/box.h"
 #include "model/hardware/grid.h"
 #include "model/hardware/groundstackbar.h"
@@ -303,15 +304,11 @@ void TForm1::SetupArrayControls() {
     if (auto* r = Find<QRadioButton>(*this, "flyrad")) r->setChecked(flown);
     if (auto* r = Find<QRadioButton>(*this, "stackrad")) r->setChecked(!flown);
     AddsubsBut->setVisible(!flown);
-    const std::pair<QLineEdit*, double> lengths[] = {
-        {MaxPickHeight, FMaxPickHeight}, {MinTrimHeight, FMinTrimHeight}, {CovStart, FCovStart},
-        {CovStop, FCovStop},             {P1Length, FP1Length},           {P2Length, FP2Length},
-        {P3Length, FP3Length},           {P1Height, FP1Height},           {P2Height, FP2Height},
-        {P3Height, FP3Height},           {P3dist, FP3Dist},               {P2elev, FP2Elev},
-        {p3elev, FP3Elev},               {ArrayHeight, FArrayHeight},
-    };
-    for (const auto& [edit, metres] : lengths)
-        edit->setText(Q(rtl::FormatFixed(units::ShownLength(metres, metric), 4, 1)));
+    for (const venuevalues::Length id : venuevalues::kRewriteOrder) {
+        const venuevalues::LengthRow& row = venuevalues::Row(id);
+        const double shown = units::ShownLength(this->*row.Field, metric);
+        (this->*row.Edit)->setText(Q(rtl::FormatFixed(shown, 4, 1)));
+    }
     NumBoxes->setText(Q(rtl::IntToStr(FNumBoxes1)));
     NUMxaED->setText(Q(rtl::IntToStr(FNumBoxes2)));
     numbox3ed->setText(Q(rtl::IntToStr(FNumBoxes3)));

@@ -18,12 +18,9 @@
 #include "app/rthetaxytool.h"
 #include "app/substack.h"
 #include "app/surveyorform.h"
+#include "app/rules/ear_height.h"
 
 namespace {
-
-// Seated and standing ear heights, metres.
-constexpr double kSeatedEarHeight = 1.4;
-constexpr double kStandingEarHeight = 1.8;
 
 // Modal results of the dialogs.
 constexpr int kResultApply = 1;
@@ -169,9 +166,8 @@ void TForm1::BitBtn8Click() {
 bool TForm1::Plane1Seated() const {
     // The venue page's seated radio of plane 1 when it has one; else the
     // ear-height choice the venue holds.
-    if (const auto* sit = findChild<QRadioButton*>(QStringLiteral("P1sit"))) return sit->isChecked();
-    const double chosen = FVenue ? FVenue->SeatedEarHeight : kStandingEarHeight;
-    return chosen > 1.35 && chosen < 1.45;
+    if (P1sit != nullptr) return P1sit->isChecked();
+    return FVenue && rules::EarHeightChoice(FVenue->SeatedEarHeight) == rules::EarChoice::Seated;
 }
 
 void TForm1::AddsubsButClick() {
@@ -190,8 +186,7 @@ void TForm1::AddsubsButClick() {
         // height included.
         return;
     }
-    const double ear = Plane1Seated() ? kSeatedEarHeight : kStandingEarHeight;
-    FP1EarHeight = FArrayHeight < ear ? FArrayHeight : ear;
+    FP1EarHeight = rules::StackedEarHeight(FArrayHeight, rules::SeatedOrStanding(Plane1Seated()));
     Recalculate();
     ShowStored(*this, ArrayHeight, FArrayHeight);
 }

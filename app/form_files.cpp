@@ -16,7 +16,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <string_view>
 
 #include "model/arrays/arraytypes.h"
 #include "app/background1.h"
@@ -30,6 +29,8 @@
 #include "app/mail.h"
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
+#include "app/form_venue_values.h"
+#include "app/rules/ear_height.h"
 #include "platform/qtapp/contact.h"
 #include "platform/qtapp/guarded.h"
 #include "platform/qtapp/picturebox.h"
@@ -44,87 +45,6 @@ const QString kMailBody = QStringLiteral("Please see attached ven file");
 const QString kMailSenderName = QStringLiteral(" A Customer");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// The window field that shows each venue value.  Every value of the venue
-// value list but the splay list (one object the window and the venue share)
-// has its field here; WindowFieldNames() lets a test hold the two lists
-// together.
-template <class F>
-struct FieldOf {
-    std::string_view Name;
-    F TForm1::*Field;
-};
-constexpr FieldOf<double> kLengthFields[] = {
-    {"FArrayHeight", &TForm1::FArrayHeight},   {"FMaxPickHeight", &TForm1::FMaxPickHeight},
-    {"FMinTrimHeight", &TForm1::FMinTrimHeight}, {"FP1Length", &TForm1::FP1Length},
-    {"FP1Height", &TForm1::FP1Height},         {"FP2Length", &TForm1::FP2Length},
-    {"FP2Height", &TForm1::FP2Height},         {"FP2Elev", &TForm1::FP2Elev},
-    {"FP3Length", &TForm1::FP3Length},         {"FP3Height", &TForm1::FP3Height},
-    {"FP3Dist", &TForm1::FP3Dist},             {"FP3Elev", &TForm1::FP3Elev},
-    {"FCovStart", &TForm1::FCovStart},         {"FCovStop", &TForm1::FCovStop},
-    {"FP1EarHeight", &TForm1::FP1EarHeight},   {"FP2EarHeight", &TForm1::FP2EarHeight},
-    {"FP3EarHeight", &TForm1::FP3EarHeight},   {"FFTValue", &TForm1::FFTValue},
-};
-constexpr FieldOf<int> kIntFields[] = {
-    {"FMaxBoxes", &TForm1::FMaxBoxes},     {"FNumBoxes1", &TForm1::FNumBoxes1},
-    {"FNumBoxes2", &TForm1::FNumBoxes2},   {"FNumBoxes3", &TForm1::FNumBoxes3},
-    {"FPickOption", &TForm1::FPickOption}, {"FLiftBarPosition", &TForm1::FLiftBarPosition},
-    {"FRigMode", &TForm1::FRigMode},
-};
-constexpr FieldOf<uint8_t> kFlagFields[] = {
-    {"FAutoDesign", &TForm1::FAutoDesign},
-    {"FSplayHoba", &TForm1::FSplayHoba},
-    {"FCombinationGrid", &TForm1::FCombinationGrid},
-};
-constexpr FieldOf<std::string> kTextFields[] = {
-    {"FVenueName", &TForm1::FVenueName},
-    {"FDesignMode", &TForm1::FDesignMode},
-    {"FGridPosition", &TForm1::FGridPosition},
-    {"FArrayType", &TForm1::FArrayType},
-};
-
-template <class F, std::size_t N>
-F TForm1::*Find(const FieldOf<F> (&table)[N], std::string_view name) {
-    for (const FieldOf<F>& f : table)
-        if (f.Name == name) return f.Field;
-    return nullptr;
-}
-
-// Copies every venue value of D into the window's field that holds it.
-void ToWindow(TForm1& w, const VenueData& D) {
-    ForEachVenueValue([&](const auto& v) {
-        using T = std::remove_cvref_t<decltype(D.*v.Data)>;
-        const T& value = D.*v.Data;
-        if constexpr (std::is_same_v<T, double>) {
-            if (auto f = Find(kLengthFields, v.FormField)) w.*f = value;
-        } else if constexpr (std::is_same_v<T, int>) {
-            if (auto f = Find(kIntFields, v.FormField)) w.*f = value;
-        } else if constexpr (std::is_same_v<T, bool>) {
-            if (auto f = Find(kFlagFields, v.FormField)) w.*f = value ? 1 : 0;
-        } else if constexpr (std::is_same_v<T, std::string>) {
-            if (auto f = Find(kTextFields, v.FormField)) w.*f = value;
-        }
-    });
-}
-
-// The window's fields as a hand-over would give them.
-VenueData FromWindow(TForm1& w) {
-    VenueData D;
-    ForEachVenueValue([&](const auto& v) {
-        using T = std::remove_cvref_t<decltype(D.*v.Data)>;
-        if constexpr (std::is_same_v<T, double>) {
-            if (auto f = Find(kLengthFields, v.FormField)) D.*v.Data = w.*f;
-        } else if constexpr (std::is_same_v<T, int>) {
-            if (auto f = Find(kIntFields, v.FormField)) D.*v.Data = w.*f;
-        } else if constexpr (std::is_same_v<T, bool>) {
-            if (auto f = Find(kFlagFields, v.FormField)) D.*v.Data = (w.*f) != 0;
-        } else if constexpr (std::is_same_v<T, std::string>) {
-            if (auto f = Find(kTextFields, v.FormField)) D.*v.Data = w.*f;
-        }
-    });
-    return D;
-}
 
 // Linux file systems tell cases apart: ".ven" and ".VEN" both count.
 bool HasVenExtension(const std::string& name) {
@@ -188,16 +108,6 @@ constexpr formbuild::On<QToolButton> kFileHandlers[] = {
 };
 
 }  // namespace
-
-std::vector<std::string> TForm1::VenueValuesWithoutWindowField() {
-    std::vector<std::string> missing;
-    ForEachVenueValue([&](const auto& v) {
-        const bool found = Find(kLengthFields, v.FormField) || Find(kIntFields, v.FormField) ||
-                           Find(kFlagFields, v.FormField) || Find(kTextFields, v.FormField);
-        if (!found) missing.emplace_back(v.FormField);
-    });
-    return missing;
-}
 
 void TForm1::BuildFiles() {
     // The caption the Support button hides behind, unless the venue page
@@ -279,7 +189,7 @@ void TForm1::LoadVenueFromCommandLine(const std::string& path) {
 bool TForm1::LoadVenueThreeTimes(const std::string& path) {
     // A file the venue refuses changes nothing, neither in the venue nor in
     // the window: both are put back as they were, and the error is shown.
-    const VenueData before = FromWindow(*this);
+    const VenueData before = venuevalues::FromWindow(*this);
     const std::string title = windowTitle().toStdString();
     const uint8_t mixed = FMixedChoice;
     TVenueSnapshot snapshot(*FVenue, FSplay.get());
@@ -288,7 +198,7 @@ bool TForm1::LoadVenueThreeTimes(const std::string& path) {
         return true;
     } catch (const std::exception& e) {
         snapshot.Restore();
-        ToWindow(*this, before);
+        venuevalues::ToWindow(*this, before);
         FMixedChoice = mixed;
         setWindowTitle(Q(title));
         Environment().Services->ShowError(QString::fromUtf8(e.what()));
@@ -309,8 +219,9 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     SelectArrayTypeControl();
 
     // Every value the file holds goes into its window field.
-    ToWindow(*this, VenueDataOf(*FVenue));
-    if (FCovStart < 0.0) FCovStart = 0.0;
+    venuevalues::ToWindow(*this, VenueDataOf(*FVenue));
+    for (const venuevalues::LengthRow& row : venuevalues::kLengths)
+        if (row.NotNegative && this->*row.Field < 0.0) this->*row.Field = 0.0;
     FVenueName = FileNameOnly(fileName);
     FVenue->VenueName = FVenueName;
 
@@ -337,9 +248,8 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
         TLoudspeakerArray* array = FVenue->LSArray.get();
         if (array != nullptr && array->GroundStackBar != nullptr && FNumBoxes1 >= 1)
             array->GroundStackBar->SelectNearestHole(FSplay->Angle[FNumBoxes1 - 1]);
-        auto* sit = Child<QRadioButton>(VenueTab, "P1sit");
-        const bool seated = sit != nullptr ? sit->isChecked() : std::fabs(FP1EarHeight - 1.4) < 0.05;
-        FP1EarHeight = std::min(FArrayHeight, seated ? 1.4 : 1.8);
+        FP1EarHeight =
+            rules::StackedEarHeight(FArrayHeight, rules::SeatedOrStanding(P1sit->isChecked()));
     }
 
     Recalculate();
@@ -366,57 +276,33 @@ void TForm1::SelectArrayTypeControl() {
 // The venue page's up/downs, edits and ear-height choices show the loaded
 // values.
 void TForm1::ShowLoadedValues() {
-    struct UpDownOf {
-        const char* upDown;
-        double TForm1::*value;
-        bool height;  // stepped by FHeightStep, else by FCoverageStep
-    };
-    static constexpr UpDownOf kUpDowns[] = {
-        {"maxpickupdn", &TForm1::FMaxPickHeight, true}, {"mintrimupdn", &TForm1::FMinTrimHeight, true},
-        {"covstartupdn", &TForm1::FCovStart, false},   {"covstopupdn", &TForm1::FCovStop, false},
-        {"P1Lupdn", &TForm1::FP1Length, false},        {"P2Lupdn", &TForm1::FP2Length, false},
-        {"P3Lupdn", &TForm1::FP3Length, false},        {"P1Hupdn", &TForm1::FP1Height, true},
-        {"P2Hupdn", &TForm1::FP2Height, true},         {"P3Hupdn", &TForm1::FP3Height, true},
-        {"P3distupdn", &TForm1::FP3Dist, false},       {"P2elevupdn", &TForm1::FP2Elev, false},
-        {"P3elevupdn", &TForm1::FP3Elev, false},       {"arrhupdn", &TForm1::FArrayHeight, true},
-    };
-    for (const UpDownOf& u : kUpDowns) {
-        auto* ud = Child<qtapp::UpDown>(this, u.upDown);
-        const double step = u.height ? FHeightStep : FCoverageStep;
-        if (ud != nullptr && step > 0.0) ud->SetPosition(rtl::Round(this->*u.value / step));
+    for (const venuevalues::LengthRow& row : venuevalues::kLengths) {
+        const double metres = this->*row.Field;
+        const double step = venuevalues::StepOf(*this, row);
+        if (step > 0.0) (this->*row.UpDown)->SetPosition(rtl::Round(metres / step));
+        (this->*row.Edit)->setText(Q(rtl::FormatFixed(units::ShownLength(metres, FMetric != 0), 5, 1)));
     }
-    // The typed lengths' edits, named by the venue value list.
-    ForEachVenueValue([&](const auto& v) {
-        if (v.UnitStep < 0) return;
-        using T = std::remove_cvref_t<decltype(VenueData{}.*v.Data)>;
-        if constexpr (std::is_same_v<T, double>) {
-            auto* e = findChild<QLineEdit*>(Q(v.UnitEdit));
-            auto f = Find(kLengthFields, v.FormField);
-            if (e != nullptr && f != nullptr)
-                e->setText(Q(rtl::FormatFixed(units::ShownLength(this->*f, FMetric != 0), 5, 1)));
-        }
-    });
     struct EarOf {
         double TForm1::*value;
-        const char *sit, *stand, *cust, *edit;
+        QRadioButton* TForm1::*sit;
+        QRadioButton* TForm1::*stand;
+        QRadioButton* TForm1::*cust;
+        QLineEdit* TForm1::*edit;
     };
     static constexpr EarOf kEars[] = {
-        {&TForm1::FP1EarHeight, "P1sit", "P1stand", "P1cust", "P1custedit"},
-        {&TForm1::FP2EarHeight, "P2sit", "P2stand", "P2cust", "p2custedit"},
-        {&TForm1::FP3EarHeight, "P3sit", "P3stand", "P3cust", "p3custedit"},
+        {&TForm1::FP1EarHeight, &TForm1::P1sit, &TForm1::P1stand, &TForm1::P1cust, &TForm1::P1custedit},
+        {&TForm1::FP2EarHeight, &TForm1::P2sit, &TForm1::P2stand, &TForm1::P2cust, &TForm1::p2custedit},
+        {&TForm1::FP3EarHeight, &TForm1::P3sit, &TForm1::P3stand, &TForm1::P3cust, &TForm1::p3custedit},
     };
     for (const EarOf& ear : kEars) {
         const double h = this->*ear.value;
-        const char* radio = EarHeightChoice(h) == 0 ? ear.sit : EarHeightChoice(h) == 1 ? ear.stand : ear.cust;
-        if (auto* r = Child<QRadioButton>(VenueTab, radio)) r->setChecked(true);
-        if (auto* e = Child<QLineEdit>(VenueTab, ear.edit)) e->setText(Q(rtl::FormatGeneral(h, 15)));
+        switch (rules::EarHeightChoice(h)) {
+        case rules::EarChoice::Seated: (this->*ear.sit)->setChecked(true); break;
+        case rules::EarChoice::Standing: (this->*ear.stand)->setChecked(true); break;
+        case rules::EarChoice::Custom: (this->*ear.cust)->setChecked(true); break;
+        }
+        (this->*ear.edit)->setText(Q(rtl::FormatGeneral(h, 15)));
     }
-}
-
-int TForm1::EarHeightChoice(double height) {
-    if (height > 1.35 && height < 1.45) return 0;
-    if (height > 1.75 && height < 1.85) return 1;
-    return 2;
 }
 
 void TForm1::RefreshControls() {

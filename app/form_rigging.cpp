@@ -29,6 +29,7 @@
 #include "platform/qtapp/connect.h"
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
+#include "app/rules/ear_height.h"
 
 namespace {
 
@@ -324,7 +325,7 @@ void TForm1::flyradClick() {
     for (QWidget* w : std::initializer_list<QWidget*>{matchhobabut, numhobaed, numhobaupdn})
         w->setEnabled(true);
     SetBoxLimits();
-    FP1EarHeight = Plane1Seated() ? 1.4 : 1.8;
+    FP1EarHeight = rules::SeatedOrStanding(Plane1Seated());
     if (FNoDesign == 0) Recalculate();
     if (FNoDesign == 1) {
         QLabel* label22 = Find<QLabel>(this, "Label22");

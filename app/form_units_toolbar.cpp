@@ -20,11 +20,12 @@
 #include "app/form_build.h"
 #include "model/hardware/units.h"
 #include "venue/model/venue.h"
-#include "venue/model/venue_values.h"
 #include "platform/qtapp/connect.h"
 #include "platform/qtapp/guarded.h"
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
+#include "app/form_venue_values.h"
+#include "app/rules/ear_height.h"
 #include "app/rules/venue_steps.h"
 
 namespace {
@@ -172,56 +173,27 @@ void TForm1::ImperialRadClick() {
 
 void TForm1::ConvertEditUnits() {
     const double factor = FMetric == 1 ? units::kMetresPerFoot : units::kFeetPerMetre;
-    // The typed lengths, in the order the venue value list gives.  All are
-    // read before any is written, so that a text that is no number leaves
-    // every edit as it was.
-    std::array<QLineEdit*, kUnitEditCount> edits{};
-    std::array<double, kUnitEditCount> values{};
-    std::size_t k = 0;
-    for (std::string_view name : UnitConversionEdits()) {
-        const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-        auto* e = findChild<QLineEdit*>(objectName);
-        if (e == nullptr) throw rtl::RuntimeError(0, "No edit " + std::string(name));
-        edits[k] = e;
-        values[k] = formbuild::EditNumber(e) * factor;
-        ++k;
+    // The typed lengths in the unit switch's order.  All are read before any
+    // is written, so that a text that is no number leaves every edit as it
+    // was.
+    constexpr std::size_t n = std::size(venuevalues::kUnitConversionOrder);
+    std::array<double, n> values{};
+    for (std::size_t i = 0; i < n; ++i) {
+        const venuevalues::LengthRow& row = venuevalues::Row(venuevalues::kUnitConversionOrder[i]);
+        values[i] = formbuild::EditNumber(this->*row.Edit) * factor;
     }
-    for (std::size_t i = 0; i < kUnitEditCount; ++i)
-        edits[i]->setText(QString::fromStdString(rtl::FormatFixed(values[i], 5, 1)));
+    for (std::size_t i = 0; i < n; ++i) {
+        const venuevalues::LengthRow& row = venuevalues::Row(venuevalues::kUnitConversionOrder[i]);
+        (this->*row.Edit)->setText(QString::fromStdString(rtl::FormatFixed(values[i], 5, 1)));
+    }
 }
 
 // --- design start -----------------------------------------------------------------
 
 namespace {
 
-struct TypedValue {
-    QLineEdit* TForm1::*edit;
-    double TForm1::*value;
-    qtapp::UpDown* TForm1::*upDown;
-    double TForm1::*step;
-    bool notNegative;
-};
-
-// In the order the design start reads them.
-constexpr TypedValue kTypedValues[] = {
-    {&TForm1::MaxPickHeight, &TForm1::FMaxPickHeight, &TForm1::maxpickupdn, &TForm1::FHeightStep, false},
-    {&TForm1::MinTrimHeight, &TForm1::FMinTrimHeight, &TForm1::mintrimupdn, &TForm1::FHeightStep, false},
-    {&TForm1::CovStart, &TForm1::FCovStart, &TForm1::covstartupdn, &TForm1::FCoverageStep, true},
-    {&TForm1::CovStop, &TForm1::FCovStop, &TForm1::covstopupdn, &TForm1::FCoverageStep, false},
-    {&TForm1::P1Length, &TForm1::FP1Length, &TForm1::P1Lupdn, &TForm1::FCoverageStep, false},
-    {&TForm1::P2Length, &TForm1::FP2Length, &TForm1::P2Lupdn, &TForm1::FCoverageStep, false},
-    {&TForm1::P3Length, &TForm1::FP3Length, &TForm1::P3Lupdn, &TForm1::FCoverageStep, false},
-    {&TForm1::P1Height, &TForm1::FP1Height, &TForm1::P1Hupdn, &TForm1::FHeightStep, false},
-    {&TForm1::P2Height, &TForm1::FP2Height, &TForm1::P2Hupdn, &TForm1::FHeightStep, false},
-    {&TForm1::P3Height, &TForm1::FP3Height, &TForm1::P3Hupdn, &TForm1::FHeightStep, false},
-    {&TForm1::P2elev, &TForm1::FP2Elev, &TForm1::P2elevupdn, &TForm1::FHeightStep, false},
-    {&TForm1::P3dist, &TForm1::FP3Dist, &TForm1::P3distupdn, &TForm1::FCoverageStep, false},
-    {&TForm1::p3elev, &TForm1::FP3Elev, &TForm1::P3elevupdn, &TForm1::FHeightStep, false},
-};
-
 double EarHeight(const QRadioButton* sit, const QRadioButton* stand, const QLineEdit* custom) {
-    if (sit->isChecked()) return 1.4;
-    if (stand->isChecked()) return 1.8;
+    if (sit->isChecked() || stand->isChecked()) return rules::SeatedOrStanding(sit->isChecked());
     return formbuild::EditNumber(custom);
 }
 
@@ -238,19 +210,20 @@ int CountIn(const QLineEdit* edit, int otherwise) {
 
 void TForm1::DesignTButClick() {
     const double factor = FMetric == 1 ? 1.0 : units::kMetresPerFoot;
-    for (const TypedValue& t : kTypedValues) {
-        double v = formbuild::EditNumber(this->*t.edit) * factor;
-        if (t.notNegative && v < 0.0) v = 0.0;
-        this->*t.value = v;
-        (this->*t.upDown)->SetPosition(rtl::Round(v / (this->*t.step)));
+    for (const venuevalues::Length id : venuevalues::kDesignStartOrder) {
+        const venuevalues::LengthRow& row = venuevalues::Row(id);
+        double v = formbuild::EditNumber(this->*row.Edit) * factor;
+        if (row.NotNegative && v < 0.0) v = 0.0;
+        this->*row.Field = v;
+        (this->*row.UpDown)->SetPosition(rtl::Round(v / venuevalues::StepOf(*this, row)));
     }
     FP1EarHeight = EarHeight(P1sit, P1stand, P1custedit);
     FP2EarHeight = EarHeight(P2sit, P2stand, p2custedit);
     FP3EarHeight = EarHeight(P3sit, P3stand, p3custedit);
     for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
     FNumBoxes1 = CountIn(NumBoxes, FNumBoxes1);
-    FNumBoxes2 = CountIn(findChild<QLineEdit*>(QStringLiteral("NUMxaED")), FNumBoxes2);
-    FNumBoxes3 = CountIn(findChild<QLineEdit*>(QStringLiteral("numbox3ed")), FNumBoxes3);
+    FNumBoxes2 = CountIn(NUMxaED, FNumBoxes2);
+    FNumBoxes3 = CountIn(numbox3ed, FNumBoxes3);
 
     // Start a little above the height the cabinets need over the minimum trim.
     const TLoudspeakerArray* array = FVenue->LSArray.get();

@@ -20,70 +20,16 @@
 #include "venue/model/venue.h"
 #include "platform/qtapp/connect.h"
 #include "platform/qtapp/updown.h"
+#include "app/form_venue_values.h"
+#include "app/rules/array_height.h"
+#include "app/rules/ear_height.h"
 #include "app/rules/venue_steps.h"
 
 namespace {
 
-constexpr double kSeated = 1.4;
-constexpr double kStanding = 1.8;
-
-// What a value's up/down does besides its step.
-enum class After {
-    None,
-    RewriteP2elev,   // plane-1 height: the plane-2 elevation's edit too
-    RewriteP1Height, // plane-2 elevation: the plane-1 height's edit too
-    Plane2Gone,      // plane-2 length below a step: stop at plane 1, no plane 3
-    Plane3Gone,      // plane-3 length below a step: stop at the end of plane 2
-    Plane3Flat,      // plane-3 height 0: coverage stop not beyond plane 2
-};
-
-// A venue value: its edit, caption and first text, its up/down with the
-// up/down's range and first position, its field, step and rules.
-struct ValueSpec {
-    QLineEdit* TForm1::*edit;
-    const char* name;
-    const char* caption;
-    const char* text;
-    qtapp::UpDown* TForm1::*upDown;
-    const char* upDownName;
-    int min, max, position;
-    double TForm1::*value;
-    double TForm1::*step;
-    rules::StepFloor floor;
-    After after;
-};
-
-using F = rules::StepFloor;
-constexpr ValueSpec kValues[] = {
-    {&TForm1::MaxPickHeight, "MaxPickHeight", "Max pick height", "20", &TForm1::maxpickupdn,
-     "maxpickupdn", 8, 1000, 8, &TForm1::FMaxPickHeight, &TForm1::FHeightStep, F::None, After::None},
-    {&TForm1::MinTrimHeight, "MinTrimHeight", "Min trim height", "3", &TForm1::mintrimupdn,
-     "mintrimupdn", 0, 1000, 0, &TForm1::FMinTrimHeight, &TForm1::FHeightStep, F::None, After::None},
-    {&TForm1::ArrayHeight, "ArrayHeight", "Array height", "6", &TForm1::arrhupdn, "arrhupdn", 0,
-     1000, 200, &TForm1::FArrayHeight, &TForm1::FHeightStep, F::None, After::None},
-    {&TForm1::CovStart, "CovStart", "Coverage start", "1", &TForm1::covstartupdn, "covstartupdn", 0,
-     1000, 40, &TForm1::FCovStart, &TForm1::FCoverageStep, F::ZeroBelowZero, After::None},
-    {&TForm1::CovStop, "CovStop", "Coverage stop", "80", &TForm1::covstopupdn, "covstopupdn", 4,
-     1000, 4, &TForm1::FCovStop, &TForm1::FCoverageStep, F::None, After::None},
-    {&TForm1::P1Length, "P1Length", "Plane 1 length", "60", &TForm1::P1Lupdn, "P1Lupdn", 0, 1000, 0,
-     &TForm1::FP1Length, &TForm1::FCoverageStep, F::None, After::None},
-    {&TForm1::P1Height, "P1Height", "Plane 1 height", "0", &TForm1::P1Hupdn, "P1Hupdn", -100, 200,
-     0, &TForm1::FP1Height, &TForm1::FHeightStep, F::None, After::RewriteP2elev},
-    {&TForm1::P2Length, "P2Length", "Plane 2 length", "20", &TForm1::P2Lupdn, "P2Lupdn", 0, 1000,
-     200, &TForm1::FP2Length, &TForm1::FCoverageStep, F::None, After::Plane2Gone},
-    {&TForm1::P2Height, "P2Height", "Plane 2 height", "4", &TForm1::P2Hupdn, "P2Hupdn", 0, 1000, 12,
-     &TForm1::FP2Height, &TForm1::FHeightStep, F::ZeroBelowOneStep, After::None},
-    {&TForm1::P2elev, "P2elev", "Plane 2 elevation", "0", &TForm1::P2elevupdn, "P2elevupdn", -100,
-     1000, 12, &TForm1::FP2Elev, &TForm1::FHeightStep, F::None, After::RewriteP1Height},
-    {&TForm1::P3Length, "P3Length", "Plane 3 length", "13", &TForm1::P3Lupdn, "P3Lupdn", 0, 1000,
-     200, &TForm1::FP3Length, &TForm1::FCoverageStep, F::None, After::Plane3Gone},
-    {&TForm1::P3Height, "P3Height", "Plane 3 height", "0", &TForm1::P3Hupdn, "P3Hupdn", 0, 1000, 12,
-     &TForm1::FP3Height, &TForm1::FHeightStep, F::ZeroBelowOneStep, After::Plane3Flat},
-    {&TForm1::p3elev, "p3elev", "Plane 3 elevation", "0", &TForm1::P3elevupdn, "P3elevupdn", 0,
-     1000, 12, &TForm1::FP3Elev, &TForm1::FHeightStep, F::ZeroBelowOneStep, After::None},
-    {&TForm1::P3dist, "P3dist", "Plane 3 distance", "80", &TForm1::P3distupdn, "P3distupdn", 0,
-     1000, 10, &TForm1::FP3Dist, &TForm1::FCoverageStep, F::None, After::None},
-};
+using venuevalues::After;
+using venuevalues::kLengths;
+using venuevalues::LengthRow;
 
 constexpr int kRowsPerColumn = 5;
 constexpr int kColumnsLeft = 638;
@@ -129,12 +75,6 @@ constexpr formbuild::On<qtapp::UpDown> kCustomUpDownHandlers[] = {
     {&TForm1::P3custupdn, &TForm1::P3custupdnClick},
 };
 
-const ValueSpec* SpecOf(const TForm1& form, const qtapp::UpDown* upDown) {
-    for (const ValueSpec& v : kValues)
-        if (form.*v.upDown == upDown) return &v;
-    return nullptr;
-}
-
 // Plain decimal text in metres, as the up/downs write it.
 void WritePlain(QLineEdit* edit, double metres) {
     edit->setText(QString::fromStdString(rtl::FloatToStr(metres)));
@@ -145,21 +85,21 @@ void WritePlain(QLineEdit* edit, double metres) {
 void TForm1::BuildVenuePage() {
     // In metres until a design starts; the values' own handlers format them.
     int i = 0;
-    for (const ValueSpec& v : kValues) {
+    for (const LengthRow& v : kLengths) {
         const int col = i / kRowsPerColumn, row = i % kRowsPerColumn;
         const int x = kColumnsLeft + col * kColumnWidth, y = 4 + row * kRowHeight;
         // caption, up/down, edit
-        formbuild::PlaceAt(new QLabel(formbuild::Text(v.caption), VenueTab), {x, y, 82, 20});
-        QLineEdit* edit = formbuild::Make<QLineEdit>(VenueTab, v.name, v.text);
+        formbuild::PlaceAt(new QLabel(formbuild::Text(v.Caption), VenueTab), {x, y, 82, 20});
+        QLineEdit* edit = formbuild::Make<QLineEdit>(VenueTab, v.EditName, v.StartText);
         edit->setFixedWidth(70);
         edit->move(x + 102, y);
-        this->*v.edit = edit;
-        auto* upDown = formbuild::Make<qtapp::UpDown>(VenueTab, v.upDownName);
+        this->*v.Edit = edit;
+        auto* upDown = formbuild::Make<qtapp::UpDown>(VenueTab, v.UpDownName);
         upDown->move(x + 83, y);
-        upDown->SetRange(v.min, v.max);
-        upDown->SetPosition(v.position);
+        upDown->SetRange(v.Min, v.Max);
+        upDown->SetPosition(v.Position);
         upDown->hide();  // shown once a design has started or a venue is loaded
-        this->*v.upDown = upDown;
+        this->*v.UpDown = upDown;
         ++i;
     }
 
@@ -188,14 +128,14 @@ void TForm1::BuildVenuePage() {
     P3sit->setChecked(true);
 
     // Handlers; the radios above were checked before, so ran none.
-    for (const ValueSpec& v : kValues) {
-        qtapp::UpDown* upDown = this->*v.upDown;
-        if (v.upDown == &TForm1::arrhupdn)
+    for (const LengthRow& v : kLengths) {
+        qtapp::UpDown* upDown = this->*v.UpDown;
+        if (v.Id == venuevalues::Length::ArrayHeight)
             qtapp::OnUpDownClick(upDown, this, [this](qtapp::UDBtnType b) { StepArrayHeightClick(b); });
         else
             qtapp::OnUpDownClick(upDown, this,
                                  [this, upDown](qtapp::UDBtnType b) { VenueUpDownClick(upDown, b); });
-        QLineEdit* edit = this->*v.edit;
+        QLineEdit* edit = this->*v.Edit;
         qtapp::OnEditChange(edit, this, [this, edit] { VenueEditChange(edit); });
     }
     // Leaving a custom ear height's edit rewrites the plane-2 elevation.
@@ -210,14 +150,14 @@ void TForm1::BuildVenuePage() {
 // --- up/downs -------------------------------------------------------------------
 
 void TForm1::VenueUpDownClick(qtapp::UpDown* upDown, qtapp::UDBtnType button) {
-    const ValueSpec* v = SpecOf(*this, upDown);
+    const LengthRow* v = venuevalues::RowOfUpDown(*this, upDown);
     if (v == nullptr) return;
     const int direction = button == qtapp::UDBtnType::Next ? 1 : -1;
-    const double step = this->*v->step;
-    double& value = this->*v->value;
-    value = rules::StepValue(value, step, direction, v->floor);
+    const double step = venuevalues::StepOf(*this, *v);
+    double& value = this->*v->Field;
+    value = rules::StepValue(value, step, direction, v->Floor);
 
-    switch (v->after) {
+    switch (v->AfterStep) {
     case After::None:
     case After::RewriteP2elev:
     case After::RewriteP1Height: break;
@@ -242,20 +182,20 @@ void TForm1::VenueUpDownClick(qtapp::UpDown* upDown, qtapp::UDBtnType button) {
         break;
     }
     Recalculate();
-    WritePlain(this->*v->edit, value);
-    if (v->after == After::RewriteP2elev) WritePlain(P2elev, FP2Elev);
-    if (v->after == After::RewriteP1Height) WritePlain(P1Height, FP1Height);
+    WritePlain(this->*v->Edit, value);
+    if (v->AfterStep == After::RewriteP2elev) WritePlain(P2elev, FP2Elev);
+    if (v->AfterStep == After::RewriteP1Height) WritePlain(P1Height, FP1Height);
 }
 
 void TForm1::StepArrayHeightClick(qtapp::UDBtnType button) {
     const int direction = button == qtapp::UDBtnType::Next ? 1 : -1;
-    FArrayHeight = rules::StepArrayHeight(FArrayHeight, FHeightStep, direction, FRigMode,
-                                          FVenue->LowestHeight, FP1EarHeight);
-    WritePlain(ArrayHeight, FArrayHeight);
     // A ground stack's audience stands beside the stage: no ear above it.
-    if (FRigMode == rules::kGroundStacked)
-        FP1EarHeight = rules::Plane1EarHeight(FRigMode, FArrayHeight,
-                                              P1sit->isChecked() ? kSeated : kStanding);
+    const rules::ArrayHeightStep r =
+        rules::StepArrayHeight(FArrayHeight, FHeightStep, direction, FRigMode,
+                               FVenue->LowestHeight, FP1EarHeight, P1sit->isChecked());
+    FArrayHeight = r.ArrayHeight;
+    WritePlain(ArrayHeight, FArrayHeight);
+    FP1EarHeight = r.P1EarHeight;
     Recalculate();
 }
 
@@ -263,22 +203,22 @@ void TForm1::StepArrayHeightClick(qtapp::UDBtnType button) {
 
 void TForm1::P1sitClick() {
     p1custupdn->setEnabled(false);
-    const double chosen = P1sit->isChecked()     ? kSeated
-                          : P1stand->isChecked() ? kStanding
-                                                 : formbuild::EditNumber(P1custedit);
+    const double chosen = P1sit->isChecked() || P1stand->isChecked()
+                              ? rules::SeatedOrStanding(P1sit->isChecked())
+                              : formbuild::EditNumber(P1custedit);
     FP1EarHeight = rules::Plane1EarHeight(FRigMode, FArrayHeight, chosen);
     FVenue->SeatedEarHeight = chosen;
     WritePlain(P1custedit, FP1EarHeight);
 }
 
 void TForm1::P2sitClick() {
-    FP2EarHeight = P2sit->isChecked() ? kSeated : kStanding;
+    FP2EarHeight = rules::SeatedOrStanding(P2sit->isChecked());
     p2custupdn->setEnabled(false);
     WritePlain(p2custedit, FP2EarHeight);
 }
 
 void TForm1::P3sitClick() {
-    FP3EarHeight = P3sit->isChecked() ? kSeated : kStanding;
+    FP3EarHeight = rules::SeatedOrStanding(P3sit->isChecked());
     WritePlain(p3custedit, FP3EarHeight);
     P3custupdn->setEnabled(false);
 }
@@ -298,9 +238,9 @@ void TForm1::P2custClick() {
 
 void TForm1::P3custClick() {
     P3custupdn->setEnabled(true);
-    FP3EarHeight = P3sit->isChecked()     ? kSeated
-                   : P3stand->isChecked() ? kStanding
-                                          : formbuild::EditNumber(p3custedit);
+    FP3EarHeight = P3sit->isChecked() || P3stand->isChecked()
+                       ? rules::SeatedOrStanding(P3sit->isChecked())
+                       : formbuild::EditNumber(p3custedit);
     WritePlain(p3custedit, FP3EarHeight);
 }
 
@@ -341,13 +281,12 @@ void TForm1::UpdateVenueActionExecute() { Recalculate(); }
 
 void TForm1::VenueEditChange(QLineEdit* edit) {
     if (FNoDesign != 0) return;
-    for (const ValueSpec& v : kValues) {
-        if (this->*v.edit != edit) continue;
-        const double shown = FMetric == 1 ? this->*v.value : this->*v.value / units::kMetresPerFoot;
-        const QString text = QString::fromStdString(rtl::FormatFixed(shown, 5, 1));
-        if (edit->text() != text) edit->setText(text);
-        return;
-    }
+    const LengthRow* v = venuevalues::RowOfEdit(*this, edit);
+    if (v == nullptr) return;
+    const double metres = this->*v->Field;
+    const double shown = FMetric == 1 ? metres : metres / units::kMetresPerFoot;
+    const QString text = QString::fromStdString(rtl::FormatFixed(shown, 5, 1));
+    if (edit->text() != text) edit->setText(text);
 }
 
 void TForm1::NumBoxesChange() {
@@ -356,7 +295,7 @@ void TForm1::NumBoxesChange() {
 }
 
 void TForm1::ShowDesignControls() {
-    for (const ValueSpec& v : kValues) (this->*v.upDown)->show();
+    for (const LengthRow& v : kLengths) (this->*v.UpDown)->show();
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, HelpTBut, tbauto, tbman}) b->show();
     ArrangeToolBar();
 }

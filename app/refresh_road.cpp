@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/background1.h"
+#include "app/form_venue_values.h"
 #include "platform/core/checked.h"
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
@@ -28,41 +29,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 void TForm1::PassValuesToVenue() {
     MarkModified();
-    FVenue->SetVenueData(VenueData{
-        .VenueName = FVenueName,
-        .MaxBoxes = FMaxBoxes,
-        .ArrayHeight = FArrayHeight,
-        .NumBoxes1 = FNumBoxes1,
-        .NumBoxes2 = FNumBoxes2,
-        .NumBoxes3 = FNumBoxes3,
-        .MaxPickHeight = FMaxPickHeight,
-        .MinTrimHeight = FMinTrimHeight,
-        .Plane1Length = FP1Length,
-        .Plane1Height = FP1Height,
-        .Plane2Length = FP2Length,
-        .Plane2Height = FP2Height,
-        .Plane2Elevation = FP2Elev,
-        .Plane3Length = FP3Length,
-        .Plane3Height = FP3Height,
-        .Plane3Distance = FP3Dist,
-        .Plane3Elevation = FP3Elev,
-        .CoverageStart = FCovStart,
-        .CoverageStop = FCovStop,
-        .Plane1EarHeight = FP1EarHeight,
-        .Plane2EarHeight = FP2EarHeight,
-        .Plane3EarHeight = FP3EarHeight,
-        .AutoDesign = FAutoDesign != 0,
-        .DesignMode = FDesignMode,
-        .Splay = FSplay.get(),
-        .GridPosition = FGridPosition,
-        .PickOption = FPickOption,
-        .LiftBarPosition = FLiftBarPosition,
-        .RigMode = FRigMode,
-        .SplayHoba = FSplayHoba != 0,
-        .FTValue = FFTValue,
-        .ArrayType = FArrayType,
-        .CombinationGrid = FCombinationGrid != 0,
-    });
+    FVenue->SetVenueData(venuevalues::FromWindow(*this));
 }
 
 void TForm1::Recalculate() {

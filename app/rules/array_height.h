@@ -3,11 +3,9 @@
 // stacked one) stepped by one of its controls: the up/down beside its edit
 // and the mouse on the venue section's array-height mark.
 
-namespace rules {
+#include "app/rules/ear_height.h"
 
-// Seated and standing ear heights, m.
-inline constexpr double kSeatedEarHeight = 1.4;
-inline constexpr double kStandingEarHeight = 1.8;
+namespace rules {
 
 struct ArrayHeightStep {
     double ArrayHeight = 0.0;
@@ -16,15 +14,14 @@ struct ArrayHeightStep {
     friend bool operator==(const ArrayHeightStep&, const ArrayHeightStep&) = default;
 };
 
-// The plane-1 ear height of a ground-stacked array: the stage height while it
-// lies below the seated (standing) ear height, else that ear height.
-double StackedEarHeight(double stageHeight, bool seated);
-
 // One step of the array height: `direction` > 0 raises it by `step`, always;
 // < 0 lowers it only while the array's lowest point (`lowestHeight`, from
 // the last drawing) lies above the ground when stacked, or above the plane-1
-// ear height when flown, and never below 0.  When stacked the plane-1 ear height follows the
-// stage height; when flown it stays.
+// ear height when flown, and never below 0.  The heights are stepped
+// doubles, so the comparison allows a thousandth of a step: a lowest point
+// a rounding error above its floor is no room.  When stacked the plane-1 ear
+// height follows the stage height (seated or standing, StackedEarHeight);
+// when flown it stays.
 ArrayHeightStep StepArrayHeight(double arrayHeight, double step, int direction, int rigMode,
                                 double lowestHeight, double p1EarHeight, bool seated);
 

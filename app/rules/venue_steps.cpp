@@ -29,22 +29,6 @@ double StepValue(double value, double step, int direction, StepFloor floor) {
     return CleanZero(v, step);
 }
 
-double StepArrayHeight(double height, double step, int direction, int rigMode,
-                       double lowestHeight, double plane1EarHeight) {
-    if (direction > 0) return CleanZero(height + step, step);
-    const double tol = StepTolerance(step);
-    const double floor = rigMode == kGroundStacked ? 0.0 : plane1EarHeight;
-    if (!(lowestHeight > floor + tol)) return height;
-    const double v = height - step;
-    if (v < -tol) return height;
-    return CleanZero(std::max(v, 0.0), step);
-}
-
-double Plane1EarHeight(int rigMode, double stageHeight, double chosen) {
-    if (rigMode == kGroundStacked) return std::min(stageHeight, chosen);
-    return chosen;
-}
-
 int TrimSearchStepLimit(double startHeight, double minTrimHeight, double step) {
     if (!std::isfinite(startHeight) || !std::isfinite(minTrimHeight) || !(step > 0.0)) return 0;
     const double span = (startHeight - minTrimHeight) / step;

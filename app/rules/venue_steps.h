@@ -27,17 +27,6 @@ double StepValue(double value, double step, int direction, StepFloor floor);
 // no longer there).
 bool BelowOneStep(double value, double step);
 
-// The array height after one step of its up/down (or of the mouse on the
-// array-height mark).  Up always moves.  Down moves only while the array's
-// lowest point lies above its floor: 0 for a ground stack (rigMode 2), the
-// plane-1 ear height for a flown array; and it never ends below 0.
-double StepArrayHeight(double height, double step, int direction, int rigMode,
-                       double lowestHeight, double plane1EarHeight);
-
-// The plane-1 ear height: the chosen height (seated, standing or custom),
-// but never above the stage a ground stack stands on.
-double Plane1EarHeight(int rigMode, double stageHeight, double chosen);
-
 // The trim search of the design start lowers a flown array by `step` until
 // its lowest cabinet is below the minimum trim height.  The array's lowest
 // point never lies above its top, so the search is over once the top has

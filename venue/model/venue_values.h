@@ -1,11 +1,10 @@
 #pragma once
 // The venue values: the one list of the 33 values the main window hands to
-// the venue in one call.  For each value it gives its name, the window field
-// that holds it, the VenueData and TVenue members, the line of the venue
-// file that keeps it and its kind (which also says whether the window's unit
-// switch converts its edit).  Copying between VenueData and TVenue, the
-// checks of a hand-over and the window's unit conversion all read this list,
-// so a new value is one line here and a member in VenueData and TVenue.
+// the venue in one call.  For each value it gives its name, the VenueData
+// and TVenue members, the line of the venue file that keeps it and its kind.
+// Copying between VenueData and TVenue and the checks of a hand-over read
+// this list, so a new value is one line here and a member in VenueData and
+// TVenue (and, where the window holds it, a row of the window's own table).
 //
 // The list is in hand-over order, which is the order of VenueData's members;
 // a static_assert below ties its length to VenueData.
@@ -41,28 +40,21 @@ inline constexpr double kMaxSplayAngle = 360.0;
 
 template <class T>
 struct VenueValue {
-    std::string_view Name;       // as VenueData and TVenue name it
-    std::string_view FormField;  // the main window's field
+    std::string_view Name;  // as VenueData and TVenue name it
     T VenueData::*Data;
     // The venue's own field; nullptr when the value lives elsewhere (the
     // combination grid is a flag of the new array).
     T TVenue::*Venue;
     int FileLine;  // line of the current venue file layout; 0 none
     VenueValueKind Kind;
-    // Position in the window's unit conversion of the typed lengths (0
-    // first), -1 when its edit is not converted.
-    int UnitStep;
-    // The window's edit that shows it when UnitStep >= 0.
-    std::string_view UnitEdit;
 };
 
 namespace venue_values_detail {
 
 template <class T>
-constexpr VenueValue<T> V(std::string_view name, std::string_view form, T VenueData::*data,
-                          T TVenue::*venue, int line, VenueValueKind kind, int step = -1,
-                          std::string_view edit = {}) {
-    return VenueValue<T>{name, form, data, venue, line, kind, step, edit};
+constexpr VenueValue<T> V(std::string_view name, T VenueData::*data, T TVenue::*venue, int line,
+                          VenueValueKind kind) {
+    return VenueValue<T>{name, data, venue, line, kind};
 }
 
 using K = VenueValueKind;
@@ -70,43 +62,41 @@ using D = VenueData;
 using T = TVenue;
 
 inline constexpr auto kTable = std::make_tuple(
-    V("VenueName", "FVenueName", &D::VenueName, &T::VenueName, 1, K::Text),
-    V("MaxBoxes", "FMaxBoxes", &D::MaxBoxes, &T::MaxBoxes, 5, K::Integer),
-    V("ArrayHeight", "FArrayHeight", &D::ArrayHeight, &T::ArrayHeight, 4, K::Length, 13, "ArrayHeight"),
-    V("NumBoxes1", "FNumBoxes1", &D::NumBoxes1, &T::NumBoxes1, 6, K::CabinetCount),
-    V("NumBoxes2", "FNumBoxes2", &D::NumBoxes2, &T::NumBoxes2, 7, K::CabinetCount),
+    V("VenueName", &D::VenueName, &T::VenueName, 1, K::Text),
+    V("MaxBoxes", &D::MaxBoxes, &T::MaxBoxes, 5, K::Integer),
+    V("ArrayHeight", &D::ArrayHeight, &T::ArrayHeight, 4, K::Length),
+    V("NumBoxes1", &D::NumBoxes1, &T::NumBoxes1, 6, K::CabinetCount),
+    V("NumBoxes2", &D::NumBoxes2, &T::NumBoxes2, 7, K::CabinetCount),
     // Kept on line 112 by three-model arrays only.
-    V("NumBoxes3", "FNumBoxes3", &D::NumBoxes3, &T::NumBoxes3, 0, K::CabinetCount),
-    V("MaxPickHeight", "FMaxPickHeight", &D::MaxPickHeight, &T::MaxPickHeight, 8, K::Length, 0, "MaxPickHeight"),
-    V("MinTrimHeight", "FMinTrimHeight", &D::MinTrimHeight, &T::MinTrimHeight, 9, K::Length, 1, "MinTrimHeight"),
-    V("Plane1Length", "FP1Length", &D::Plane1Length, &T::Plane1Length, 10, K::Length, 2, "P1Length"),
-    V("Plane1Height", "FP1Height", &D::Plane1Height, &T::Plane1Height, 11, K::Length, 3, "P1Height"),
-    V("Plane2Length", "FP2Length", &D::Plane2Length, &T::Plane2Length, 12, K::Length, 6, "P2Length"),
-    V("Plane2Height", "FP2Height", &D::Plane2Height, &T::Plane2Height, 13, K::Length, 7, "P2Height"),
-    V("Plane2Elevation", "FP2Elev", &D::Plane2Elevation, &T::Plane2Elevation, 14, K::Length, 8, "P2elev"),
-    V("Plane3Length", "FP3Length", &D::Plane3Length, &T::Plane3Length, 15, K::Length, 9, "P3Length"),
-    V("Plane3Height", "FP3Height", &D::Plane3Height, &T::Plane3Height, 16, K::Length, 10, "P3Height"),
-    V("Plane3Distance", "FP3Dist", &D::Plane3Distance, &T::Plane3Distance, 17, K::Length, 12, "P3dist"),
-    V("Plane3Elevation", "FP3Elev", &D::Plane3Elevation, &T::Plane3Elevation, 18, K::Length, 11, "p3elev"),
-    V("CoverageStart", "FCovStart", &D::CoverageStart, &T::CoverageStart, 19, K::Length, 4, "CovStart"),
-    V("CoverageStop", "FCovStop", &D::CoverageStop, &T::CoverageStop, 20, K::Length, 5, "CovStop"),
-    // The ear heights are set by their seated/standing/custom choices, whose
-    // edits the unit switch leaves alone.
-    V("Plane1EarHeight", "FP1EarHeight", &D::Plane1EarHeight, &T::Plane1EarHeight, 21, K::Length),
-    V("Plane2EarHeight", "FP2EarHeight", &D::Plane2EarHeight, &T::Plane2EarHeight, 22, K::Length),
-    V("Plane3EarHeight", "FP3EarHeight", &D::Plane3EarHeight, &T::Plane3EarHeight, 23, K::Length),
-    V("AutoDesign", "FAutoDesign", &D::AutoDesign, &T::AutoDesign, 24, K::Flag),
-    V("DesignMode", "FDesignMode", &D::DesignMode, &T::DesignMode, 0, K::Text),
+    V("NumBoxes3", &D::NumBoxes3, &T::NumBoxes3, 0, K::CabinetCount),
+    V("MaxPickHeight", &D::MaxPickHeight, &T::MaxPickHeight, 8, K::Length),
+    V("MinTrimHeight", &D::MinTrimHeight, &T::MinTrimHeight, 9, K::Length),
+    V("Plane1Length", &D::Plane1Length, &T::Plane1Length, 10, K::Length),
+    V("Plane1Height", &D::Plane1Height, &T::Plane1Height, 11, K::Length),
+    V("Plane2Length", &D::Plane2Length, &T::Plane2Length, 12, K::Length),
+    V("Plane2Height", &D::Plane2Height, &T::Plane2Height, 13, K::Length),
+    V("Plane2Elevation", &D::Plane2Elevation, &T::Plane2Elevation, 14, K::Length),
+    V("Plane3Length", &D::Plane3Length, &T::Plane3Length, 15, K::Length),
+    V("Plane3Height", &D::Plane3Height, &T::Plane3Height, 16, K::Length),
+    V("Plane3Distance", &D::Plane3Distance, &T::Plane3Distance, 17, K::Length),
+    V("Plane3Elevation", &D::Plane3Elevation, &T::Plane3Elevation, 18, K::Length),
+    V("CoverageStart", &D::CoverageStart, &T::CoverageStart, 19, K::Length),
+    V("CoverageStop", &D::CoverageStop, &T::CoverageStop, 20, K::Length),
+    V("Plane1EarHeight", &D::Plane1EarHeight, &T::Plane1EarHeight, 21, K::Length),
+    V("Plane2EarHeight", &D::Plane2EarHeight, &T::Plane2EarHeight, 22, K::Length),
+    V("Plane3EarHeight", &D::Plane3EarHeight, &T::Plane3EarHeight, 23, K::Length),
+    V("AutoDesign", &D::AutoDesign, &T::AutoDesign, 24, K::Flag),
+    V("DesignMode", &D::DesignMode, &T::DesignMode, 0, K::Text),
     // Lines 32 to 111 hold its 40 pairs of angle and per-cabinet value.
-    V("Splay", "FSplay", &D::Splay, &T::Splay, 32, K::SplayList),
-    V("GridPosition", "FGridPosition", &D::GridPosition, &T::GridPosition, 25, K::Text),
-    V("PickOption", "FPickOption", &D::PickOption, &T::PickOption, 26, K::Option),
-    V("LiftBarPosition", "FLiftBarPosition", &D::LiftBarPosition, &T::LiftBarPosition, 27, K::Option),
-    V("RigMode", "FRigMode", &D::RigMode, &T::RigMode, 28, K::RigMode),
-    V("SplayHoba", "FSplayHoba", &D::SplayHoba, &T::SplayHoba, 29, K::Flag),
-    V("FTValue", "FFTValue", &D::FTValue, &T::FTValue, 30, K::Force),
-    V("ArrayType", "FArrayType", &D::ArrayType, &T::ArrayType, 3, K::Text),
-    V("CombinationGrid", "FCombinationGrid", &D::CombinationGrid, static_cast<bool T::*>(nullptr), 31,
+    V("Splay", &D::Splay, &T::Splay, 32, K::SplayList),
+    V("GridPosition", &D::GridPosition, &T::GridPosition, 25, K::Text),
+    V("PickOption", &D::PickOption, &T::PickOption, 26, K::Option),
+    V("LiftBarPosition", &D::LiftBarPosition, &T::LiftBarPosition, 27, K::Option),
+    V("RigMode", &D::RigMode, &T::RigMode, 28, K::RigMode),
+    V("SplayHoba", &D::SplayHoba, &T::SplayHoba, 29, K::Flag),
+    V("FTValue", &D::FTValue, &T::FTValue, 30, K::Force),
+    V("ArrayType", &D::ArrayType, &T::ArrayType, 3, K::Text),
+    V("CombinationGrid", &D::CombinationGrid, static_cast<bool T::*>(nullptr), 31,
       K::Flag));
 
 // Number of members of an aggregate: the most initialisers it takes.
@@ -147,28 +137,15 @@ constexpr void ForEachVenueValue(F&& f) {
 // Name and kind of every value, in hand-over order.
 struct VenueValueInfo {
     std::string_view Name;
-    std::string_view FormField;
     int FileLine;
     VenueValueKind Kind;
-    int UnitStep;
-    std::string_view UnitEdit;
 };
 constexpr std::array<VenueValueInfo, kVenueValueCount> VenueValueInfos() {
     std::array<VenueValueInfo, kVenueValueCount> out{};
     std::size_t i = 0;
     ForEachVenueValue([&](const auto& v) {
-        out[i++] = {v.Name, v.FormField, v.FileLine, v.Kind, v.UnitStep, v.UnitEdit};
+        out[i++] = {v.Name, v.FileLine, v.Kind};
     });
-    return out;
-}
-
-// The edits the window's unit switch converts, in the order it converts
-// them.
-inline constexpr std::size_t kUnitEditCount = 14;
-constexpr std::array<std::string_view, kUnitEditCount> UnitConversionEdits() {
-    std::array<std::string_view, kUnitEditCount> out{};
-    for (const VenueValueInfo& v : VenueValueInfos())
-        if (v.UnitStep >= 0) out.at(static_cast<std::size_t>(v.UnitStep)) = v.UnitEdit;
     return out;
 }
 

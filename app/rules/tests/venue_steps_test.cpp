@@ -1,5 +1,5 @@
-// Stepping the venue values: floors, drift of repeated 0.1 steps, the
-// array-height rule, the stacked ear height and the trim search's bound.
+// Stepping the venue values: floors, drift of repeated 0.1 steps and the
+// trim search's bound.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,8 +12,6 @@ namespace {
 using rules::StepFloor;
 constexpr int Up = 1;
 constexpr int Down = -1;
-constexpr int F = rules::kFlown;
-constexpr int S = rules::kGroundStacked;
 
 TEST(VenueSteps, OneStepWithItsFloor) {
     struct Case {
@@ -56,58 +54,6 @@ TEST(VenueSteps, DriftedTenthsNeitherSkipNorGoNegative) {
     EXPECT_FALSE(rules::BelowOneStep(0.3 - 0.1 - 0.1, 0.1));
     EXPECT_TRUE(rules::BelowOneStep(0.0, 0.1));
     EXPECT_TRUE(rules::BelowOneStep(0.09, 0.1));
-}
-
-TEST(VenueSteps, ArrayHeightRule) {
-    struct Case {
-        double height;
-        int direction, rigMode;
-        double lowest, ear, want;
-    } const cases[] = {
-        {6.0, Up, F, 1.0, 1.8, 6.1},     // raising always works
-        {6.0, Up, S, -1.0, 1.4, 6.1},
-        {6.0, Down, F, 1.9, 1.8, 5.9},   // lowest above the ear height
-        {6.0, Down, F, 1.8, 1.8, 6.0},   // at the ear height: stays
-        {6.0, Down, F, 1.8 + 1e-15, 1.8, 6.0},  // drift is no room
-        {6.0, Down, F, 1.2, 1.8, 6.0},
-        {1.0, Down, S, 1.0, 1.0, 0.9},   // stacked: the floor is 0
-        {0.1, Down, S, 0.1, 0.1, 0.0},
-        {0.0, Down, S, 0.0, 0.0, 0.0},
-        {4.6e-15, Down, S, 4.6e-15, 0.0, 4.6e-15},  // never to -0.1
-        {0.05, Down, S, 0.05, 0.05, 0.05},           // would end below 0
-    };
-    for (const Case& c : cases)
-        EXPECT_NEAR(rules::StepArrayHeight(c.height, 0.1, c.direction, c.rigMode, c.lowest, c.ear),
-                    c.want, 1e-12)
-            << c.height << " dir " << c.direction << " mode " << c.rigMode << " lowest " << c.lowest;
-}
-
-TEST(VenueSteps, StackedFromSixMetresStopsAtZero) {
-    // A stack's lowest point is its stage: sixty steps reach 0, more stay.
-    double h = 6.0;
-    int moved = 0;
-    for (int i = 0; i < 70; ++i) {
-        const double next = rules::StepArrayHeight(h, 0.1, Down, S, h, 1.4);
-        if (next != h) ++moved;
-        h = next;
-        ASSERT_GE(h, 0.0) << "step " << i;
-    }
-    EXPECT_EQ(moved, 60);
-    EXPECT_EQ(h, 0.0);
-}
-
-TEST(VenueSteps, Plane1EarHeight) {
-    struct Case {
-        int rigMode;
-        double stage, chosen, want;
-    } const cases[] = {
-        {S, 1.0, 1.4, 1.0}, {S, 2.0, 1.4, 1.4}, {S, 1.6, 1.8, 1.6},
-        {S, 1.8, 1.8, 1.8}, {F, 1.0, 1.8, 1.8}, {F, 6.0, 1.4, 1.4},
-        {S, 0.5, 1.2, 0.5},
-    };
-    for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(rules::Plane1EarHeight(c.rigMode, c.stage, c.chosen), c.want)
-            << c.rigMode << " " << c.stage << " " << c.chosen;
 }
 
 TEST(VenueSteps, TrimSearchStepLimit) {

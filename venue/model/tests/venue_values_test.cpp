@@ -62,55 +62,31 @@ std::string ErrorOf(const std::function<void()>& call) {
 
 }  // namespace
 
-TEST(VenueValueList, NamesFieldsAndFileLinesInHandOverOrder) {
-    // The 33 values in the order the window hands them over, with the
-    // window's field and the line of the current file layout (0: none).
+TEST(VenueValueList, NamesAndFileLinesInHandOverOrder) {
+    // The 33 values in the order the window hands them over, with the line
+    // of the current file layout (0: none).
     const struct {
         const char* name;
-        const char* field;
         int line;
     } expected[] = {
-        {"VenueName", "FVenueName", 1},          {"MaxBoxes", "FMaxBoxes", 5},
-        {"ArrayHeight", "FArrayHeight", 4},      {"NumBoxes1", "FNumBoxes1", 6},
-        {"NumBoxes2", "FNumBoxes2", 7},          {"NumBoxes3", "FNumBoxes3", 0},
-        {"MaxPickHeight", "FMaxPickHeight", 8},  {"MinTrimHeight", "FMinTrimHeight", 9},
-        {"Plane1Length", "FP1Length", 10},       {"Plane1Height", "FP1Height", 11},
-        {"Plane2Length", "FP2Length", 12},       {"Plane2Height", "FP2Height", 13},
-        {"Plane2Elevation", "FP2Elev", 14},      {"Plane3Length", "FP3Length", 15},
-        {"Plane3Height", "FP3Height", 16},       {"Plane3Distance", "FP3Dist", 17},
-        {"Plane3Elevation", "FP3Elev", 18},      {"CoverageStart", "FCovStart", 19},
-        {"CoverageStop", "FCovStop", 20},        {"Plane1EarHeight", "FP1EarHeight", 21},
-        {"Plane2EarHeight", "FP2EarHeight", 22}, {"Plane3EarHeight", "FP3EarHeight", 23},
-        {"AutoDesign", "FAutoDesign", 24},       {"DesignMode", "FDesignMode", 0},
-        {"Splay", "FSplay", 32},                 {"GridPosition", "FGridPosition", 25},
-        {"PickOption", "FPickOption", 26},       {"LiftBarPosition", "FLiftBarPosition", 27},
-        {"RigMode", "FRigMode", 28},             {"SplayHoba", "FSplayHoba", 29},
-        {"FTValue", "FFTValue", 30},             {"ArrayType", "FArrayType", 3},
-        {"CombinationGrid", "FCombinationGrid", 31},
+        {"VenueName", 1},        {"MaxBoxes", 5},          {"ArrayHeight", 4},
+        {"NumBoxes1", 6},        {"NumBoxes2", 7},         {"NumBoxes3", 0},
+        {"MaxPickHeight", 8},    {"MinTrimHeight", 9},     {"Plane1Length", 10},
+        {"Plane1Height", 11},    {"Plane2Length", 12},     {"Plane2Height", 13},
+        {"Plane2Elevation", 14}, {"Plane3Length", 15},     {"Plane3Height", 16},
+        {"Plane3Distance", 17},  {"Plane3Elevation", 18},  {"CoverageStart", 19},
+        {"CoverageStop", 20},    {"Plane1EarHeight", 21},  {"Plane2EarHeight", 22},
+        {"Plane3EarHeight", 23}, {"AutoDesign", 24},       {"DesignMode", 0},
+        {"Splay", 32},           {"GridPosition", 25},     {"PickOption", 26},
+        {"LiftBarPosition", 27}, {"RigMode", 28},          {"SplayHoba", 29},
+        {"FTValue", 30},         {"ArrayType", 3},         {"CombinationGrid", 31},
     };
     const auto infos = VenueValueInfos();
     ASSERT_EQ(infos.size(), std::size(expected));
     for (std::size_t i = 0; i < infos.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(infos[i].Name, expected[i].name);
-        EXPECT_EQ(infos[i].FormField, expected[i].field);
         EXPECT_EQ(infos[i].FileLine, expected[i].line);
-    }
-}
-
-TEST(VenueValueList, UnitSwitchConvertsTheTypedLengthsInItsOrder) {
-    const std::array<std::string_view, 14> order = {
-        "MaxPickHeight", "MinTrimHeight", "P1Length", "P1Height", "CovStart", "CovStop", "P2Length",
-        "P2Height",      "P2elev",        "P3Length", "P3Height", "p3elev",   "P3dist",  "ArrayHeight"};
-    EXPECT_EQ(UnitConversionEdits(), order);
-    // Only lengths convert, and not the ear heights.
-    for (const VenueValueInfo& v : VenueValueInfos()) {
-        if (v.UnitStep >= 0) {
-            EXPECT_EQ(v.Kind, VenueValueKind::Length) << v.Name;
-        }
-        if (v.Name.find("EarHeight") != std::string_view::npos) {
-            EXPECT_EQ(v.UnitStep, -1) << v.Name;
-        }
     }
 }
 

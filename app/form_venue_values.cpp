@@ -1,0 +1,40 @@
+#include "app/form_venue_values.h"
+
+#include "model/hardware/splay.h"
+
+namespace venuevalues {
+
+const LengthRow* RowOfEdit(const TForm1& w, const QLineEdit* edit) {
+    for (const LengthRow& r : kLengths)
+        if (w.*r.Edit == edit) return &r;
+    return nullptr;
+}
+
+const LengthRow* RowOfUpDown(const TForm1& w, const qtapp::UpDown* upDown) {
+    for (const LengthRow& r : kLengths)
+        if (w.*r.UpDown == upDown) return &r;
+    return nullptr;
+}
+
+double StepOf(const TForm1& w, const LengthRow& row) {
+    return row.StepBy == Step::Height ? w.FHeightStep : w.FCoverageStep;
+}
+
+void ToWindow(TForm1& w, const VenueData& d) {
+    ForEachField([&](const auto& row) {
+        using U = std::remove_cvref_t<decltype(w.*row.Field)>;
+        w.*row.Field = static_cast<U>(d.*row.Data);
+    });
+}
+
+VenueData FromWindow(const TForm1& w) {
+    VenueData d;
+    ForEachField([&](const auto& row) {
+        using T = std::remove_cvref_t<decltype(d.*row.Data)>;
+        d.*row.Data = static_cast<T>(w.*row.Field);
+    });
+    d.Splay = w.FSplay.get();
+    return d;
+}
+
+}  // namespace venuevalues
