@@ -83,21 +83,6 @@ void TForm1::SetDialogs(TForm3* calculator, TSurveyForm* survey, Tssform* subSta
     }
 }
 
-namespace {
-
-// A stored length into its venue-page edit, in the units the page shows:
-// plain metres before the first design, else 5 digits with 1 decimal.
-void ShowStored(const TForm1& w, QLineEdit* edit, double metres) {
-    std::string text;
-    if (w.FMetric == 1 && w.FNoDesign == 1)
-        text = rtl::FloatToStr(metres);
-    else
-        text = rtl::FormatFixed(w.FMetric == 1 ? metres : metres / units::kMetresPerFoot, 5, 1);
-    edit->setText(QString::fromStdString(text));
-}
-
-}  // namespace
-
 // --- plane calculators ----------------------------------------------------------
 
 void TForm1::ShowCalculatorForm() {
@@ -124,22 +109,20 @@ void TForm1::BitBtn5Click() { OpenCalculator(*this, 3, P3Length, P3Height); }
 
 namespace {
 
-void TakePlane(TForm1& w, double& length, double& height, QLineEdit* lengthEdit,
-               QLineEdit* heightEdit) {
+// The recalculation writes the plane's edits, as it writes every length.
+void TakePlane(TForm1& w, double& length, double& height) {
     if (!w.FCalculator) return;
     const double factor = w.FMetric == 1 ? 1.0 : units::kMetresPerFoot;
     length = w.FCalculator->PointX * factor;
     height = w.FCalculator->PointY * factor;
     w.Recalculate();
-    ShowStored(w, lengthEdit, length);
-    ShowStored(w, heightEdit, height);
 }
 
 }  // namespace
 
-void TForm1::TakePlane1Calc() { TakePlane(*this, FP1Length, FP1Height, P1Length, P1Height); }
-void TForm1::TakePlane2Calc() { TakePlane(*this, FP2Length, FP2Height, P2Length, P2Height); }
-void TForm1::TakePlane3Calc() { TakePlane(*this, FP3Length, FP3Height, P3Length, P3Height); }
+void TForm1::TakePlane1Calc() { TakePlane(*this, FP1Length, FP1Height); }
+void TForm1::TakePlane2Calc() { TakePlane(*this, FP2Length, FP2Height); }
+void TForm1::TakePlane3Calc() { TakePlane(*this, FP3Length, FP3Height); }
 
 // --- venue survey ---------------------------------------------------------------------
 
@@ -151,14 +134,8 @@ void TForm1::BitBtn8Click() {
     if (FSurvey->exec() != kResultApply) return;
     FSurvey->GetResults(FP1Length, FP1Height, FP2Length, FP2Height, FP2Elev, FP3Length, FP3Height,
                         FP3Elev, FP3Dist);
+    // The recalculation writes the nine edits.
     Recalculate();
-    const struct {
-        QLineEdit* edit;
-        double value;
-    } shown[] = {{P1Length, FP1Length}, {P1Height, FP1Height}, {P2Length, FP2Length},
-                 {P2Height, FP2Height}, {P2elev, FP2Elev},     {P3Length, FP3Length},
-                 {P3Height, FP3Height}, {p3elev, FP3Elev},     {P3dist, FP3Dist}};
-    for (const auto& s : shown) ShowStored(*this, s.edit, s.value);
 }
 
 // --- sub stack -----------------------------------------------------------------------------
@@ -187,6 +164,6 @@ void TForm1::AddsubsButClick() {
         return;
     }
     FP1EarHeight = rules::StackedEarHeight(FArrayHeight, rules::SeatedOrStanding(Plane1Seated()));
+    // The recalculation writes the array height's edit.
     Recalculate();
-    ShowStored(*this, ArrayHeight, FArrayHeight);
 }

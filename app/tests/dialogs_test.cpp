@@ -594,3 +594,61 @@ TEST(VenueSurvey, MainWindowTakesResultsOnlyOnUpdate) {
         EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
     }
 }
+
+// --- the edits after a dialog's take-over ---------------------------------------
+
+TEST(DialogTakeOver, BeforeADesignTheEditsShowTheRecalculatedFormat) {
+    // The take-over recalculates, and the recalculation writes every length
+    // in 4 digits with 1 decimal; nothing writes plain metres after it.
+    const struct {
+        const char* name;
+        std::function<void(Window&)> take;
+        std::vector<std::pair<QLineEdit* TForm1::*, std::string>> shown;
+    } rows[] = {
+        {"plane 1 calculator",
+         [](Window& f) {
+             f.w->P1Length->setText("30");
+             f.w->P1Height->setText("4");
+             f.w->BitBtn6->click();
+             f.calc->BitBtn3->click();
+         },
+         {{&TForm1::P1Length, "30.0"}, {&TForm1::P1Height, "4.0"}}},
+        {"plane 3 calculator",
+         [](Window& f) {
+             f.w->P3Length->setText("13");
+             f.w->P3Height->setText("2.5");
+             f.w->BitBtn5->click();
+             f.calc->BitBtn3->click();
+         },
+         {{&TForm1::P3Length, "13.0"}, {&TForm1::P3Height, "2.5"}}},
+        // Plane 1 of 60 m and 0 m comes back as 60.003 m and 0.0003 m; plane
+        // 3, flat, as 20 m long at its old distance of 80 m.
+        {"venue survey",
+         [](Window& f) {
+             f.w->FP3Height = 0.0;
+             ASSERT_TRUE(AnswerModal(*f.survey, [&] { f.survey->UpdateBut->click(); },
+                                     [&] { f.w->BitBtn8->click(); }));
+         },
+         {{&TForm1::P1Length, "60.0"},
+          {&TForm1::P1Height, "0.0"},
+          {&TForm1::P3Length, "20.0"},
+          {&TForm1::P3dist, "80.0"}}},
+        // Three Jumo subs on the floor of a stack: 1.722 m.
+        {"sub stack",
+         [](Window& f) {
+             f.w->stackrad->setChecked(true);
+             for (int i = 1; i < 3; ++i) f.subs->UpDown1->Press(qtapp::UDBtnType::Next);
+             ASSERT_TRUE(AnswerModal(*f.subs, [&] { f.subs->Button1->click(); },
+                                     [&] { f.w->AddsubsBut->click(); }));
+         },
+         {{&TForm1::ArrayHeight, "1.7"}}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Window f;
+        ASSERT_EQ(f.w->FNoDesign, 1);
+        r.take(f);
+        for (const auto& [edit, text] : r.shown) EXPECT_EQ(Text((*f.w).*edit), text);
+        EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
+    }
+}
