@@ -60,7 +60,7 @@ constexpr Spec<QPushButton> kButtons[] = {
     {&TForm1::ApplyAngBut, "ApplyAngBut", "Apply", {4, 240, 70, 24}},
 };
 constexpr Spec<qtapp::PictureBox> kPictures[] = {
-    {&TForm1::gridposimg, "gridposimg", nullptr, {120, 26, 80, 40}},
+    {&TForm1::gridposimg, "gridposimg", nullptr, {120, 2, 80, 40}},
     {&TForm1::gridfrontimg, "gridfrontimg", nullptr, {0, 0, 80, 40}},
     {&TForm1::gridrearimg, "gridrearimg", nullptr, {0, 0, 80, 40}},
 };
