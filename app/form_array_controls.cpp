@@ -33,6 +33,10 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name) {
     auto* g = formbuild::Named(new QTableWidget(3, 2, parent), name);
     g->verticalHeader()->setVisible(false);
     g->horizontalHeader()->setVisible(false);
+    // The value column takes what the label column leaves: side by side the
+    // grids are narrow, and a sideways scroll bar would hide a row.
+    g->horizontalHeader()->setStretchLastSection(true);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return g;
 }
 

@@ -45,8 +45,8 @@ using formbuild::Spec;
 using formbuild::SetBase;
 
 constexpr Spec<QGroupBox> kGroups[] = {
-    {&TForm1::arvoGB, "arvoGB", "Cabinets", {4, 4, 150, 508}},
-    {&TForm1::BexaGB, "BexaGB", "Second model", {158, 4, 150, 548}},
+    {&TForm1::arvoGB, "arvoGB", "Cabinets", {2, 4, 150, 508}},
+    {&TForm1::BexaGB, "BexaGB", "Second model", {152, 4, 150, 548}},
 };
 
 // In BexaGB.
@@ -88,7 +88,7 @@ void TForm1::BuildArrayPage() {
     formbuild::Build(*this, BexaGB, kHobaButtons);
 
     Panel7 = formbuild::Make<QWidget>(ArrayTab, "Panel7");
-    Panel7->setGeometry(312, 4, 250, 260);
+    Panel7->setGeometry(302, 4, 250, 260);
     formbuild::BuildCaptions(Panel7, kResultCaptions);
     formbuild::Build(*this, Panel7, kResultHeadings);
     formbuild::Build(*this, Panel7, kResultLabels);

@@ -147,7 +147,7 @@ W* Find(QObject* form, const char* name) {
 
 void TForm1::BuildRigging() {
     RigPanel = formbuild::Make<QWidget>(ArrayTab, "RigPanel");
-    RigPanel->setGeometry(312, 268, 250, 326);
+    RigPanel->setGeometry(302, 268, 250, 326);
     auto* modePanel = formbuild::Make<QWidget>(RigPanel, "RigModePanel");
     modePanel->setGeometry(0, 0, 250, 24);
     auto* gridPanel = formbuild::Make<QWidget>(RigPanel, "GridPosPanel");

@@ -61,15 +61,15 @@ const Row kRows[] = {
     {"BexaStrGrid", M(BexaStrGrid), "VenueTab", "", {}},
     // array page
     // captions by the array type: the first box holds the "Arvo" rows
-    {"arvoGB", M(arvoGB), "ArrayTab", "Arvo", {4, 4, 150, 508}},
-    {"BexaGB", M(BexaGB), "ArrayTab", "", {158, 4, 150, 548}},
+    {"arvoGB", M(arvoGB), "ArrayTab", "Arvo", {2, 4, 150, 508}},
+    {"BexaGB", M(BexaGB), "ArrayTab", "", {152, 4, 150, 548}},
     {"alldovirad", M(alldovirad), "Singlets", "Dovi", {4, 44, 70, 20}},
     {"allarvoxrad", M(allarvoxrad), "Singlets", "Hoba", {80, 24, 70, 20}},
     {"mixarvoxbexarad", M(mixarvoxbexarad), "Mixedts", "Hoba Bexa", {106, 64, 100, 20}},
     {"numhobaed", M(numhobaed), "Singlets", "10", {222, 31, 32, 22}},
     {"matchhobabut", M(matchhobabut), "Singlets", "Match", {160, 30, 60, 24}},
     {"UpdateEaseBut", M(UpdateEaseBut), "BexaGB", "Update", {6, 74, 100, 24}},
-    {"Panel7", M(Panel7), "ArrayTab", "", {312, 4, 250, 260}},
+    {"Panel7", M(Panel7), "ArrayTab", "", {302, 4, 250, 260}},
     {"FRlab", M(FRlab), "Panel7", "", {116, 44, 120, 18}},
     {"bestanglab", M(bestanglab), "Panel7", "", {116, 84, 120, 18}},
     {"Label6", M(Label6), "Panel7", "", {4, 170, 246, 18}},
