@@ -476,6 +476,8 @@ public:
     void clearsingleClick();
     void boxchoicePCChange();
     void ClearSplayGrids(bool grid1, bool grid2, bool grid3);
+    // Places the splay grids shown side by side, each with its title.
+    void PlaceSplayGrids();
     // The array type and rig mode whose push-over test force default was
     // last applied: the default replaces the user's value only when these change.
     std::string FFTDefaultType;

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 #include "app/background1.h"
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
@@ -24,6 +26,7 @@
 #include "venue/model/venue.h"
 #include "platform/qtapp/updown.h"
 #include "app/rules/type_controls.h"
+#include "app/rules/venue_page_layout.h"
 
 namespace {
 
@@ -31,6 +34,10 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name) {
     auto* g = formbuild::Named(new QTableWidget(3, 2, parent), name);
     g->verticalHeader()->setVisible(false);
     g->horizontalHeader()->setVisible(false);
+    // The value column takes what the label column leaves: side by side the
+    // grids are narrow, and a sideways scroll bar would hide a row.
+    g->horizontalHeader()->setStretchLastSection(true);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return g;
 }
 
@@ -63,20 +70,34 @@ void Enable(const TForm1& f, const char* name, bool on) {
 
 void TForm1::BuildArrayControls() {
     ArvoStrGrid = MakeGrid(VenueTab, "ArvoStrGrid");
-    ArvoStrGrid->setGeometry(4, 4, 284, 96);
     BexaStrGrid = MakeGrid(VenueTab, "BexaStrGrid");
-    BexaStrGrid->setGeometry(4, 104, 284, 0);
     BexaStrGrid->hide();
     box3strgrid = MakeGrid(VenueTab, "box3strgrid");
-    box3strgrid->setGeometry(4, 104, 284, 0);
     box3strgrid->hide();
     g1lab = formbuild::Make<QLabel>(VenueTab, "g1lab", "Arvo Splay Angles");
-    g1lab->setGeometry(4, 104, 94, 18);
     g2lab = formbuild::Make<QLabel>(VenueTab, "g2lab");
-    g2lab->setGeometry(98, 104, 94, 18);
     g3lab = formbuild::Make<QLabel>(VenueTab, "g3lab", "Type 3 Splay Angles");
-    g3lab->setGeometry(192, 104, 96, 18);
     g3lab->hide();
+    PlaceSplayGrids();
+}
+
+// The grids shown stand side by side in the grid column, each with its title
+// under it; a hidden grid's title takes the place its grid would have.
+void TForm1::PlaceSplayGrids() {
+    namespace page = rules::venuepage;
+    QTableWidget* const grids[] = {ArvoStrGrid, BexaStrGrid, box3strgrid};
+    QLabel* const titles[] = {g1lab, g2lab, g3lab};
+    int shown = 0;
+    for (QTableWidget* g : grids) shown += g->isHidden() ? 0 : 1;
+    int slot = 0;
+    for (int k = 0; k < 3; ++k) {
+        const int place = grids[k]->isHidden() ? std::max(slot, k) : slot++;
+        const int of = std::max(shown, place + 1);
+        const rules::Box g = page::SplayGridSlot(place, of);
+        const rules::Box t = page::SplayGridTitle(place, of);
+        grids[k]->setGeometry(g.Left, g.Top, g.Width, g.Height);
+        titles[k]->setGeometry(t.Left, t.Top, t.Width, t.Height);
+    }
 }
 
 void TForm1::ClearSplayGrids(bool grid1, bool grid2, bool grid3) {
@@ -312,4 +333,5 @@ void TForm1::SetupArrayControls() {
     NumBoxes->setText(Q(rtl::IntToStr(FNumBoxes1)));
     NUMxaED->setText(Q(rtl::IntToStr(FNumBoxes2)));
     numbox3ed->setText(Q(rtl::IntToStr(FNumBoxes3)));
+    PlaceSplayGrids();
 }

@@ -45,8 +45,8 @@ using formbuild::Spec;
 using formbuild::SetBase;
 
 constexpr Spec<QGroupBox> kGroups[] = {
-    {&TForm1::arvoGB, "arvoGB", "Cabinets", {4, 4, 150, 500}},
-    {&TForm1::BexaGB, "BexaGB", "Second model", {158, 4, 150, 540}},
+    {&TForm1::arvoGB, "arvoGB", "Cabinets", {2, 4, 150, 508}},
+    {&TForm1::BexaGB, "BexaGB", "Second model", {152, 4, 150, 548}},
 };
 
 // In BexaGB.
@@ -88,7 +88,7 @@ void TForm1::BuildArrayPage() {
     formbuild::Build(*this, BexaGB, kHobaButtons);
 
     Panel7 = formbuild::Make<QWidget>(ArrayTab, "Panel7");
-    Panel7->setGeometry(312, 4, 250, 260);
+    Panel7->setGeometry(302, 4, 250, 260);
     formbuild::BuildCaptions(Panel7, kResultCaptions);
     formbuild::Build(*this, Panel7, kResultHeadings);
     formbuild::Build(*this, Panel7, kResultLabels);
@@ -107,6 +107,9 @@ namespace {
 constexpr const char* kTag = "Tag";
 constexpr int kRowTop = 104;  // below the model choice and the Hoba match
 constexpr int kRowHeight = 18;
+// Row 0's up/down is taller than a row: the lists start under it.
+constexpr int kTopRowHeight = 22;
+constexpr int RowTop(int k) { return k == 0 ? kRowTop : kRowTop + kTopRowHeight + (k - 1) * kRowHeight; }
 
 constexpr const char* kArvoListNames[] = {
     "A1com",      "A2com",      "a3com",      "a4com",      "a5com",      "a6com",
@@ -212,7 +215,7 @@ void TForm1::BuildArrayRows() {
     const auto buildBox = [this](QGroupBox* box, auto& labels, auto& lists, const auto& names,
                                  const char* labelPrefix) {
         for (std::size_t k = 0; k < labels.size(); ++k) {
-            const int y = kRowTop + static_cast<int>(k) * kRowHeight;
+            const int y = RowTop(static_cast<int>(k));
             const std::string name = labelPrefix + std::to_string(k);
             QLabel* l = formbuild::Make<QLabel>(box, name.c_str());
             l->setGeometry(6, y, 28, kRowHeight);

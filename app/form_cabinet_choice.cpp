@@ -16,6 +16,7 @@
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
 #include "app/rules/count_limits.h"
+#include "app/rules/venue_page_layout.h"
 #include "app/form_build.h"
 #include "model/hardware/box.h"
 #include "venue/model/venue.h"
@@ -81,15 +82,22 @@ constexpr TArrayType kTouringOnly[] = {
     T::HobaBexa, T::BexaDovi, T::HobaDovi, T::IvorDovi, T::IvorElka, T::IvorDoviElka,
 };
 
+namespace page = rules::venuepage;
+constexpr formbuild::Place CountPanel(int k) {
+    return {page::kCabinetChoice.Left + k * page::kCountPanelPitch, page::kCountTop,
+            page::kCountPanelWidth, page::kCountPanelHeight};
+}
+constexpr formbuild::Place PlaceOf(rules::Box b) { return {b.Left, b.Top, b.Width, b.Height}; }
+
 constexpr Spec<QWidget> kPanels[] = {
-    {&TForm1::Numbox1pan, "Numbox1pan", nullptr, {294, 146, 108, 24}},
-    {&TForm1::NumBox2Pan, "NumBox2Pan", nullptr, {406, 146, 108, 24}},
-    {&TForm1::Numbox3Pan, "Numbox3Pan", nullptr, {518, 146, 108, 24}},
+    {&TForm1::Numbox1pan, "Numbox1pan", nullptr, CountPanel(0)},
+    {&TForm1::NumBox2Pan, "NumBox2Pan", nullptr, CountPanel(1)},
+    {&TForm1::Numbox3Pan, "Numbox3Pan", nullptr, CountPanel(2)},
 };
 
 constexpr Spec<QRadioButton> kModeRadios[] = {
-    {&TForm1::tourrad, "tourrad", "Touring", {294, 172, 80, 20}},
-    {&TForm1::installrad, "installrad", "Install", {376, 172, 90, 20}},
+    {&TForm1::tourrad, "tourrad", "Touring", PlaceOf(page::kTouring)},
+    {&TForm1::installrad, "installrad", "Install", PlaceOf(page::kInstall)},
 };
 
 struct CountRow {
@@ -149,7 +157,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 void TForm1::BuildCabinetChoice() {
     boxchoicePC = formbuild::Make<QTabWidget>(VenueTab, "boxchoicePC");
-    boxchoicePC->setGeometry(294, 4, 340, 140);
+    formbuild::PlaceAt(boxchoicePC, PlaceOf(page::kCabinetChoice));
     Singlets = formbuild::Make<QWidget>(nullptr, "Singlets");
     Mixedts = formbuild::Make<QWidget>(nullptr, "Mixedts");
     boxchoicePC->addTab(Singlets, QStringLiteral("Single"));

@@ -16,6 +16,7 @@
 #include "venue/model/venue.h"
 #include "platform/qtapp/connect.h"
 #include "app/rthetaxytool.h"
+#include "app/rules/venue_page_layout.h"
 #include "app/substack.h"
 #include "app/surveyorform.h"
 #include "app/rules/ear_height.h"
@@ -48,13 +49,20 @@ void TForm1::BuildDialogButtons() {
     // Beside the plane edits of the venue page.
     const QString calcHint =
         QStringLiteral("Click to open distance-and-angle to length-and-height calculator");
-    BitBtn6 = SmallButton(VenueTab, "BitBtn6", QStringLiteral("R-A"), 1018, 4, 30);
-    BitBtn4 = SmallButton(VenueTab, "BitBtn4", QStringLiteral("R-A"), 1018, 52, 30);
-    BitBtn5 = SmallButton(VenueTab, "BitBtn5", QStringLiteral("R-A"), 1224, 4, 30);
+    namespace page = rules::venuepage;
+    // A button in the cell of `edit`'s value, after the edit.
+    const auto besideEdit = [this](const char* name, const QString& caption, const QLineEdit* edit) {
+        const int x = edit->x() - page::kEditOffset + page::kCellButtonOffset;
+        return SmallButton(VenueTab, name, caption, x, edit->y(), page::kCellButtonWidth);
+    };
+    BitBtn6 = besideEdit("BitBtn6", QStringLiteral("R-A"), P1Length);
+    BitBtn4 = besideEdit("BitBtn4", QStringLiteral("R-A"), P2Length);
+    BitBtn5 = besideEdit("BitBtn5", QStringLiteral("R-A"), P3Length);
     for (QPushButton* b : {BitBtn6, BitBtn4, BitBtn5}) b->setToolTip(calcHint);
-    BitBtn8 = SmallButton(VenueTab, "BitBtn8", QStringLiteral("... "), 1018, 100, 30);
+    BitBtn8 = besideEdit("BitBtn8", QStringLiteral("... "), P2elev);
     BitBtn8->setToolTip(QStringLiteral("Venue Survey"));
-    AddsubsBut = SmallButton(VenueTab, "AddsubsBut", QStringLiteral("Add Subs"), 520, 172, 70);
+    AddsubsBut = SmallButton(VenueTab, "AddsubsBut", QStringLiteral("Add Subs"), page::kAddSubs.Left,
+                             page::kAddSubs.Top, page::kAddSubs.Width);
     AddsubsBut->hide();  // shown for ground-stacked arrays only
 
     qtapp::OnButtonClick(BitBtn6, this, [this] { BitBtn6Click(); });

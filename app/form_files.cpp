@@ -27,6 +27,7 @@
 #include "model/hardware/splay.h"
 #include "model/hardware/units.h"
 #include "app/mail.h"
+#include "app/rules/venue_page_layout.h"
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
 #include "app/form_venue_values.h"
@@ -115,7 +116,8 @@ void TForm1::BuildFiles() {
     Label30 = Child<QLabel>(VenueTab, "Label30");
     if (Label30 == nullptr) {
         Label30 = formbuild::Make<QLabel>(VenueTab, "Label30", "Venue planes");
-        formbuild::PlaceAt(Label30, {8, 4, 120, 20});
+        const rules::Box at = rules::venuepage::kVenuePlanesTitle;
+        formbuild::PlaceAt(Label30, {at.Left, at.Top, at.Width, at.Height});
     }
     Label30->installEventFilter(
         new PressFilter(Label30, [this](Qt::MouseButton b) { Label30MouseDown(b); }));
@@ -354,6 +356,7 @@ void TForm1::RefreshControls() {
     Image8->show();
     if (auto* pages = Child<QTabWidget>(this, "boxchoicePC")) pages->setCurrentIndex(FMixedChoice == 1 ? 1 : 0);
     ArvoStrGrid->show();
+    PlaceSplayGrids();
 }
 
 // --- saving and closing -----------------------------------------------------------

@@ -61,7 +61,7 @@ constexpr Spec<QPushButton> kButtons[] = {
     {&TForm1::ApplyAngBut, "ApplyAngBut", "Apply", {4, 240, 70, 24}},
 };
 constexpr Spec<qtapp::PictureBox> kPictures[] = {
-    {&TForm1::gridposimg, "gridposimg", nullptr, {120, 26, 80, 40}},
+    {&TForm1::gridposimg, "gridposimg", nullptr, {120, 2, 80, 40}},
     {&TForm1::gridfrontimg, "gridfrontimg", nullptr, {0, 0, 80, 40}},
     {&TForm1::gridrearimg, "gridrearimg", nullptr, {0, 0, 80, 40}},
 };
@@ -148,7 +148,7 @@ W* Find(QObject* form, const char* name) {
 
 void TForm1::BuildRigging() {
     RigPanel = formbuild::Make<QWidget>(ArrayTab, "RigPanel");
-    RigPanel->setGeometry(312, 268, 250, 326);
+    RigPanel->setGeometry(302, 268, 250, 326);
     auto* modePanel = formbuild::Make<QWidget>(RigPanel, "RigModePanel");
     modePanel->setGeometry(0, 0, 250, 24);
     auto* gridPanel = formbuild::Make<QWidget>(RigPanel, "GridPosPanel");

@@ -26,6 +26,7 @@
 #include "platform/qtapp/updown.h"
 #include "app/form_venue_values.h"
 #include "app/rules/ear_height.h"
+#include "app/rules/venue_page_layout.h"
 #include "app/rules/venue_steps.h"
 
 namespace {
@@ -112,7 +113,8 @@ void TForm1::ArrangeToolBar() {
 
 void TForm1::BuildUnits() {
     auto* units = formbuild::Make<QGroupBox>(VenueTab, "UnitsGB", "Units");
-    units->setGeometry(4, 124, 284, 44);
+    const rules::Box at = rules::venuepage::kUnits;
+    units->setGeometry(at.Left, at.Top, at.Width, at.Height);
     formbuild::Build(*this, units, kUnitRadios);
     MetricRad->setChecked(true);
 }

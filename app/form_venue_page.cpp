@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <iterator>
+
 #include "app/background1.h"
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
@@ -23,6 +25,7 @@
 #include "app/form_venue_values.h"
 #include "app/rules/array_height.h"
 #include "app/rules/ear_height.h"
+#include "app/rules/venue_page_layout.h"
 #include "app/rules/venue_steps.h"
 
 namespace {
@@ -31,10 +34,8 @@ using venuevalues::After;
 using venuevalues::kLengths;
 using venuevalues::LengthRow;
 
-constexpr int kRowsPerColumn = 5;
-constexpr int kColumnsLeft = 638;
-constexpr int kColumnWidth = 206;
-constexpr int kRowHeight = 24;
+namespace page = rules::venuepage;
+static_assert(std::size(kLengths) == page::kValueCount);
 
 // The ear-height choice of one plane.
 struct EarSpec {
@@ -86,16 +87,16 @@ void TForm1::BuildVenuePage() {
     // In metres until a design starts; the values' own handlers format them.
     int i = 0;
     for (const LengthRow& v : kLengths) {
-        const int col = i / kRowsPerColumn, row = i % kRowsPerColumn;
-        const int x = kColumnsLeft + col * kColumnWidth, y = 4 + row * kRowHeight;
+        const rules::Box cell = page::ValueCell(i);
+        const int x = cell.Left, y = cell.Top;
         // caption, up/down, edit
-        formbuild::PlaceAt(new QLabel(formbuild::Text(v.Caption), VenueTab), {x, y, 82, 20});
+        formbuild::PlaceAt(new QLabel(formbuild::Text(v.Caption), VenueTab),
+                           {x, y, page::kCaptionWidth, page::kCellHeight});
         QLineEdit* edit = formbuild::Make<QLineEdit>(VenueTab, v.EditName, v.StartText);
-        edit->setFixedWidth(70);
-        edit->move(x + 102, y);
+        edit->setGeometry(x + page::kEditOffset, y, page::kEditWidth, page::kCellHeight);
         this->*v.Edit = edit;
         auto* upDown = formbuild::Make<qtapp::UpDown>(VenueTab, v.UpDownName);
-        upDown->move(x + 83, y);
+        upDown->move(x + page::kUpDownOffset, y);
         upDown->SetRange(v.Min, v.Max);
         upDown->SetPosition(v.Position);
         upDown->hide();  // shown once a design has started or a venue is loaded
@@ -106,17 +107,19 @@ void TForm1::BuildVenuePage() {
     int p = 0;
     for (const EarSpec& e : kEars) {
         auto* box = new QGroupBox(formbuild::Text(e.title), VenueTab);
-        box->setGeometry(kColumnsLeft + p * kColumnWidth, 126, 186, 84);
+        const rules::Box group = page::EarGroup(p);
+        box->setGeometry(group.Left, group.Top, group.Width, group.Height);
+        // Seated and standing side by side, custom with its value under them.
         this->*e.sit = formbuild::Make<QRadioButton>(box, e.sitName, "Seated");
         this->*e.stand = formbuild::Make<QRadioButton>(box, e.standName, "Standing");
         this->*e.cust = formbuild::Make<QRadioButton>(box, e.custName, "Custom");
-        formbuild::PlaceAt(this->*e.sit, {6, 18, 84, 20});
-        formbuild::PlaceAt(this->*e.stand, {6, 38, 84, 20});
-        formbuild::PlaceAt(this->*e.cust, {6, 58, 84, 20});
+        formbuild::PlaceAt(this->*e.sit, {6, 18, 78, 20});
+        formbuild::PlaceAt(this->*e.stand, {90, 18, 90, 20});
+        formbuild::PlaceAt(this->*e.cust, {6, 41, 78, 20});
         this->*e.edit = formbuild::Make<QLineEdit>(box, e.editName, e.text);
-        (this->*e.edit)->setGeometry(96, 56, 50, 22);
+        (this->*e.edit)->setGeometry(90, 41, 50, 20);
         this->*e.upDown = formbuild::Make<qtapp::UpDown>(box, e.upDownName);
-        (this->*e.upDown)->move(150, 56);
+        (this->*e.upDown)->move(144, 41);
         (this->*e.upDown)->SetRange(0, 1000);
         (this->*e.upDown)->SetPosition(14);
         (this->*e.upDown)->setEnabled(false);
