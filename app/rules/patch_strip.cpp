@@ -57,8 +57,10 @@ void DrawPatchStripRow(rtl::Canvas& c, int width, int height, int row) {
     // line, with one unit height: the tallest rack and its label fill the
     // strip's height.
     int rackWidth = width;
-    for (int r = 1; r <= 3; ++r) rackWidth = std::min(rackWidth, PatchStripRowSpan(r, width).Right -
-                                                                     PatchStripRowSpan(r, width).Left);
+    for (int r = 1; r <= 3; ++r) {
+        const StripSpan span = PatchStripRowSpan(r, width);
+        rackWidth = std::min(rackWidth, span.Right - span.Left);
+    }
     rackWidth -= 2 * kMargin;
     c.SetFont(rtl::Font{"Arial", 0, false, rtl::colors::Black});
     c.SetFontSize(8);
