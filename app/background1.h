@@ -592,6 +592,21 @@ public:
     QLabel* h3comb = nullptr;
     QLabel* contnote = nullptr;
 
+    // --- the patch strip's row pictures (form_picture.cpp) ---
+    // On the amplifier page: the strip's picture with row 1, 2 or 3 chosen,
+    // each drawn at the strip's size; the strip shows a copy of one.
+    qtapp::PictureBox* r1highimg = nullptr;
+    qtapp::PictureBox* r2highimg = nullptr;
+    qtapp::PictureBox* r3highimg = nullptr;
+    // The picture of row 1 to 3; nullptr for any other row.
+    qtapp::PictureBox* RowPictureOf(int row) const;
+    // Draws the three row pictures at `size`.
+    void DrawRowPictures(QSize size);
+    // Copies the picture of `row` into the strip, drawing the row pictures
+    // again first when the strip's size has changed; any other row copies
+    // nothing.
+    void ShowPatchRow(int row);
+
 private:
     // Redraws the venue section into FVenueImage and copies it to image1;
     // a flag of 0 or 1 replaces that view flag, -1 keeps it.

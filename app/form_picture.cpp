@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -35,6 +34,7 @@
 #include "model/hardware/box.h"
 #include "model/hardware/grid.h"
 #include "model/hardware/groundstackbar.h"
+#include "app/rules/patch_strip.h"
 #include "app/rules/picture_layout.h"
 #include "app/rules/splay_steps.h"
 
@@ -85,6 +85,12 @@ constexpr Spec<QWidget> kStrips[] = {
 constexpr Spec<qtapp::PictureBox> kStripPictures[] = {
     {&TForm1::PaintBox2, "PaintBox2", nullptr, {0, 0, 400, 73}},
 };
+// The strip's row pictures, kept on the amplifier page.
+constexpr Spec<qtapp::PictureBox> kRowPictures[] = {
+    {&TForm1::r1highimg, "r1highimg", nullptr, {4, 4, 313, 89}},
+    {&TForm1::r2highimg, "r2highimg", nullptr, {4, 97, 313, 89}},
+    {&TForm1::r3highimg, "r3highimg", nullptr, {4, 190, 313, 89}},
+};
 constexpr Spec<QRadioButton> kStripRadios[] = {
     {&TForm1::showupperrad, "showupperrad", nullptr, {2, 2, 150, 20}},
     {&TForm1::showlowerrad, "showlowerrad", nullptr, {160, 2, 150, 20}},
@@ -119,6 +125,8 @@ void TForm1::BuildPicture() {
     formbuild::Build(*this, this, kStrips);
     formbuild::Build(*this, Panel14, kStripPictures);
     formbuild::Build(*this, Panel22, kStripRadios);
+    formbuild::Build(*this, AmpTab, kRowPictures);
+    DrawRowPictures(PaintBox2->size());
     showupperrad->setChecked(true);
     Panel14->hide();
     Panel22->hide();
@@ -289,26 +297,6 @@ void TForm1::RedrawPicture(const std::array<int, 11>& flags, bool useImage2, boo
 
 // --- painting -----------------------------------------------------------------
 
-namespace {
-
-// The amplifier row pictures copied into the rack strip: a rack row with
-// its number.
-QImage RowPicture(int row, QSize size) {
-    QImage img(std::max(1, size.width()), std::max(1, size.height()), QImage::Format_RGB32);
-    img.fill(QColor(0xF0, 0xF0, 0xF0));
-    QPainter p(&img);
-    p.setPen(QColor(0x00, 0x00, 0x80));
-    for (int k = 0; k < 3; ++k) {
-        const QRect r(4 + k * (img.width() - 8) / 3, 4, (img.width() - 8) / 3 - 4, img.height() - 8);
-        p.fillRect(r, k + 1 == row ? QColor(0xC0, 0xFF, 0xC0) : QColor(0xFF, 0xFF, 0xFF));
-        p.drawRect(r);
-        p.drawText(r, Qt::AlignCenter, QStringLiteral("Row %1").arg(k + 1));
-    }
-    return img;
-}
-
-}  // namespace
-
 void TForm1::FormPaint(QObject*) {
     if (!FVenue) return;
     ++FPaintRoadRuns;
@@ -399,8 +387,7 @@ void TForm1::FormPaint(QObject*) {
         if (IsAnyOf(type, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::ArvoBexa,
                            TArrayType::ArvoGiraF}) ||
             upperOfBexaDovi) {
-            if (FPatchRow >= 1 && FPatchRow <= 3)
-                PaintBox2->SetPicture(RowPicture(FPatchRow, PaintBox2->size()));
+            ShowPatchRow(FPatchRow);
         }
         // The patch diagram over the whole picture, or two half-height ones.
         FVenueImage->SetSize(image1->width(), image1->height());
@@ -709,17 +696,36 @@ void TForm1::ArvoStrGridSelectCell(int row) {
 
 // --- the patch page's strip ---------------------------------------------------------
 
-static int PatchStripRowAt(int x) {
-    if (x < 110) return 3;
-    if (x > 120 && x < 220) return 2;
-    if (x > 220) return 1;
-    return 0;  // between the pictures: no row
+qtapp::PictureBox* TForm1::RowPictureOf(int row) const {
+    switch (row) {
+    case 1: return r1highimg;
+    case 2: return r2highimg;
+    case 3: return r3highimg;
+    default: return nullptr;
+    }
+}
+
+void TForm1::DrawRowPictures(QSize size) {
+    const int w = std::max(1, size.width());
+    const int h = std::max(1, size.height());
+    for (int row = 1; row <= 3; ++row) {
+        rtl::RasterCanvas canvas(w, h);
+        rules::DrawPatchStripRow(canvas, w, h, row);
+        RowPictureOf(row)->SetPicture(canvas.Image());
+    }
+}
+
+void TForm1::ShowPatchRow(int row) {
+    qtapp::PictureBox* picture = RowPictureOf(row);
+    if (picture == nullptr) return;
+    if (picture->Picture().size() != PaintBox2->size()) DrawRowPictures(PaintBox2->size());
+    PaintBox2->SetPicture(picture->Picture());
 }
 
 void TForm1::PaintBox2MouseMove(int x) {
-    const int row = PatchStripRowAt(x);
+    const int row = rules::PatchStripRowAt(x);
     if (row == 0 || row == FPatchRow) return;
-    PaintBox2->SetPicture(RowPicture(row, PaintBox2->size()));
+    ShowPatchRow(row);
     // The diagram with the chosen row's racks: row 3 the third rack, row 2
     // the second, row 1 the first.
     FVenueImage->SetSize(image1->width(), image1->height());

@@ -78,6 +78,9 @@ const Row kRows[] = {
     {"image1", M(image1), "Panel1", "", {}},
     {"Image3", M(Image3), "ProcessorTab", "", {}},
     {"PaintBox2", M(PaintBox2), "Panel14", "", {0, 0, 400, 73}},
+    {"r1highimg", M(r1highimg), "AmpTab", "", {4, 4, 313, 89}},
+    {"r2highimg", M(r2highimg), "AmpTab", "", {4, 97, 313, 89}},
+    {"r3highimg", M(r3highimg), "AmpTab", "", {4, 190, 313, 89}},
     {"showlowerrad", M(showlowerrad), "Panel22", "", {160, 2, 150, 20}},
     // the window's own
     {"BitBtn3", M(BitBtn3), "Form1", "Exit", {}},

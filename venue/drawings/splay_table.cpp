@@ -97,6 +97,7 @@ struct Sheet {
     px Left = 0, Top = 0, Width = 0, Height = 0;
     px Right = 0, Bottom = 0, TableTop = 0, RowHeight = 0;
     px MidX = 0, LeftEnd = 0, LeftCol = 0, RightCol = 0;
+    bool FitHeadings = false;
 
     px RowTop(px row) const { return TableTop + row * RowHeight; }
 
@@ -106,6 +107,28 @@ struct Sheet {
         px y = RowTop(row) + Div(RowHeight - c.TextHeight(text), 2);
         Text(c, x, y, text);
     }
+    // A heading centred in its cell. On screen (FitHeadings) a heading that
+    // is not narrower than the room it is centred in (its cells between the
+    // grid lines) is drawn smaller, one pixel of font height at a time, down
+    // to 4 pixels, so that neighbouring headings never run into each other;
+    // the font height is put back afterwards. On paper the headings keep
+    // their one size.
+    void Heading(px cellLeft, px cellWidth, px room, px row, const std::string& text) {
+        const int height = c.FontHeight();
+        if (FitHeadings) {
+            px h = height;
+            while (c.TextWidth(text) >= room && h >= 5) FontHeight(c, --h);
+        }
+        Cell(cellLeft, cellWidth, row, text);
+        c.SetFontHeight(height);
+    }
+    // The group column is centred on MidX between the left table's edge and
+    // the first channel column: its room is what lies evenly about MidX.
+    px GroupRoom() const { return 2 * std::min(MidX - (Left + 3 * LeftCol), RightCol); }
+    void ChannelHeading(int k, px row, const std::string& t) {
+        Heading(MidX + k * RightCol, RightCol, RightCol, row, t);
+    }
+
     void CabCell(px row, const std::string& t) { Cell(Left, LeftCol, row, t); }
     void AngleCell(px row, const std::string& t) { Cell(Left + LeftCol, LeftCol, row, t); }
     void TypeCell(px row, const std::string& t) { Cell(Left + 2 * LeftCol, LeftCol, row, t); }
@@ -211,18 +234,21 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
         headingHeight = RoundPx(static_cast<double>(headingHeight) * 0.75);
     }
     FontHeight(c, headingHeight);
-    s.AngleCell(0, "TILT AND SPLAY ANGLES");
-    s.GroupCell(0, "SPEAKER");
-    s.ChannelCell(2, 0, "CONTROLLER O/P CHAN");
-    s.CabCell(1, "CAB");
-    s.AngleCell(1, "ANGLE");
-    s.TypeCell(1, "TYPE");
-    s.GroupCell(1, "O/P GROUP");
+    s.FitHeadings = OnScreen;
+    // The title over the left table, the group column, and the title over
+    // the three channel columns; then one heading per column.
+    s.Heading(s.Left + s.LeftCol, s.LeftCol, 3 * s.LeftCol, 0, "TILT AND SPLAY ANGLES");
+    s.Heading(s.MidX - Div(s.RightCol, 2), s.RightCol, s.GroupRoom(), 0, "SPEAKER");
+    s.Heading(s.MidX + 2 * s.RightCol, s.RightCol, 3 * s.RightCol, 0, "CONTROLLER O/P CHAN");
+    s.Heading(s.Left, s.LeftCol, s.LeftCol, 1, "CAB");
+    s.Heading(s.Left + s.LeftCol, s.LeftCol, s.LeftCol, 1, "ANGLE");
+    s.Heading(s.Left + 2 * s.LeftCol, s.LeftCol, s.LeftCol, 1, "TYPE");
+    s.Heading(s.MidX - Div(s.RightCol, 2), s.RightCol, s.GroupRoom(), 1, "O/P GROUP");
     const bool passiveActive =
         isType(TArrayType::Dovi) || isType(TArrayType::Elka) || isType(TArrayType::DoviElka);
-    s.ChannelCell(1, 1, passiveActive ? "Passive" : "LF");
-    s.ChannelCell(2, 1, passiveActive ? "Act LF" : "MF");
-    s.ChannelCell(3, 1, passiveActive ? "Act HF" : "HF");
+    s.ChannelHeading(1, 1, passiveActive ? "Passive" : "LF");
+    s.ChannelHeading(2, 1, passiveActive ? "Act LF" : "MF");
+    s.ChannelHeading(3, 1, passiveActive ? "Act HF" : "HF");
     if (!OnScreen) FontHeight(c, RoundPx(static_cast<double>(headingHeight) * 1.25));
 
     if (layout != 0) {
@@ -236,9 +262,9 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
         bool marked = false;
 
         if (subHeading) {
-            s.ChannelCell(1, n1 + 2, "Passive");
-            s.ChannelCell(2, n1 + 2, "Act LF");
-            s.ChannelCell(3, n1 + 2, "Act HF");
+            s.ChannelHeading(1, n1 + 2, "Passive");
+            s.ChannelHeading(2, n1 + 2, "Act LF");
+            s.ChannelHeading(3, n1 + 2, "Act HF");
         }
 
         for (px i = 1; i <= N; ++i) {

@@ -10,8 +10,9 @@
 class TVenue;
 
 // Draws the sheet into the area (Left, Top, Width, Height) of the canvas.
-// OnScreen picks the screen layout (15-pixel rows, no band); on paper the
-// rows share the area's height. Picture is the logo placed in the band on
+// OnScreen picks the screen layout (15-pixel rows, no band, and a heading
+// too wide for its cells drawn smaller until it fits them); on paper the
+// rows share the area's height and the headings keep one size. Picture is the logo placed in the band on
 // paper only. RigMode (1 flown, otherwise ground-stacked) decides the grid
 // label and the angle texts; the patching rules read the venue's own rig
 // mode, and callers pass the same value.
