@@ -34,6 +34,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "app/background1.h"
@@ -172,6 +173,16 @@ void Connect(TForm1& form, const On<W> (&table)[N]) {
             static_assert(sizeof(W) == 0, "no handler convention for this kind of control");
         }
     }
+}
+
+// A control whose name is data, not a member (the venue value list names
+// the edits of the typed lengths): `root`'s child of that name and kind.  A
+// name that finds none is an error, never a silent nothing.
+template <class W>
+W* NamedChild(const QWidget& root, std::string_view name) {
+    W* w = root.findChild<W*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    if (w == nullptr) throw rtl::RuntimeError(0, "The window has no control " + std::string(name));
+    return w;
 }
 
 // The number an edit shows; "'text' is not a valid floating point value"

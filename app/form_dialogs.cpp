@@ -167,11 +167,7 @@ void TForm1::BitBtn8Click() {
 // --- sub stack -----------------------------------------------------------------------------
 
 bool TForm1::Plane1Seated() const {
-    // The venue page's seated radio of plane 1 when it has one; else the
-    // ear-height choice the venue holds.
-    if (const auto* sit = findChild<QRadioButton*>(QStringLiteral("P1sit"))) return sit->isChecked();
-    const double chosen = FVenue ? FVenue->SeatedEarHeight : kStandingEarHeight;
-    return chosen > 1.35 && chosen < 1.45;
+    return P1sit->isChecked();
 }
 
 void TForm1::AddsubsButClick() {

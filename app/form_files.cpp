@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -44,7 +46,6 @@ const QString kMailBody = QStringLiteral("Please see attached ven file");
 const QString kMailSenderName = QStringLiteral(" A Customer");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The window field that shows each venue value.  Every value of the venue
 // value list but the splay list (one object the window and the venue share)
@@ -140,11 +141,6 @@ std::string FileNameOnly(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-template <class W>
-W* Child(QWidget* root, const char* name) {
-    return root->findChild<W*>(QString::fromLatin1(name));
-}
-
 // Runs `f` on a mouse press of `target`'s label.
 class PressFilter : public QObject {
 public:
@@ -200,13 +196,9 @@ std::vector<std::string> TForm1::VenueValuesWithoutWindowField() {
 }
 
 void TForm1::BuildFiles() {
-    // The caption the Support button hides behind, unless the venue page
-    // already has it.
-    Label30 = Child<QLabel>(VenueTab, "Label30");
-    if (Label30 == nullptr) {
-        Label30 = formbuild::Make<QLabel>(VenueTab, "Label30", "Venue planes");
-        formbuild::PlaceAt(Label30, {8, 4, 120, 20});
-    }
+    // The caption the Support button hides behind.
+    Label30 = formbuild::Make<QLabel>(VenueTab, "Label30", "Venue planes");
+    formbuild::PlaceAt(Label30, {8, 4, 120, 20});
     Label30->installEventFilter(
         new PressFilter(Label30, [this](Qt::MouseButton b) { Label30MouseDown(b); }));
     installEventFilter(new CloseFilter(this));
@@ -321,13 +313,13 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     FViewFlags[5] = FAutoDesign == 1 ? 0 : 1;
 
     ShowLoadedValues();
+    // The loaded counts within the loaded type's limits, and its up/downs
+    // with that type's ranges.
+    SetBoxLimits();
 
-    if (auto* grid = Child<QWidget>(this, "KelvarCB")) {
-        if (auto* box = qobject_cast<QAbstractButton*>(grid)) box->setChecked(FCombinationGrid != 0);
-    }
-    for (QWidget* w : VenueTab->findChildren<QWidget*>()) w->setVisible(true);
-    for (const char* name : {"P1custedit", "p2custedit", "p3custedit"})
-        if (auto* e = Child<QLineEdit>(VenueTab, name)) e->setReadOnly(true);
+    KelvarCB->setChecked(FCombinationGrid != 0);
+    for (QWidget* w : VenuePageControls()) w->setVisible(true);
+    for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
 
     for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
     FViewFlags[6] = 0;
@@ -337,9 +329,7 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
         TLoudspeakerArray* array = FVenue->LSArray.get();
         if (array != nullptr && array->GroundStackBar != nullptr && FNumBoxes1 >= 1)
             array->GroundStackBar->SelectNearestHole(FSplay->Angle[FNumBoxes1 - 1]);
-        auto* sit = Child<QRadioButton>(VenueTab, "P1sit");
-        const bool seated = sit != nullptr ? sit->isChecked() : std::fabs(FP1EarHeight - 1.4) < 0.05;
-        FP1EarHeight = std::min(FArrayHeight, seated ? 1.4 : 1.8);
+        FP1EarHeight = std::min(FArrayHeight, P1sit->isChecked() ? 1.4 : 1.8);
     }
 
     Recalculate();
@@ -347,70 +337,91 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     PageControl1->setTabVisible(PageControl1->indexOf(ArrayTab), true);
     PageControl1->setTabVisible(PageControl1->indexOf(ProcessorTab), true);
     PageControl1->setTabVisible(PageControl1->indexOf(AmpTab), false);
-    if (auto* b = Child<QWidget>(this, "VenSetBut")) b->hide();
+    // The venue page has no venue set-up button to hide: the design start
+    // shows its wait cursor on the Design button.
     setWindowTitle(Q(StripVenExtension(FileNameOnly(fileName))));
 }
 
 void TForm1::SelectArrayTypeControl() {
-    const std::optional<TArrayType> t = FindArrayType(FArrayType);
-    FMixedChoice = t && FArrayType.starts_with("MIX") ? 1 : 0;
-    auto* pages = Child<QTabWidget>(this, "boxchoicePC");
-    if (pages != nullptr) pages->setCurrentIndex(FMixedChoice);
-    // The type's radio carries the type string as its "arrayType"; an
-    // unknown type checks "Arvo" and the type string stays as read.
-    const QString wanted = Q(t ? FArrayType : std::string("Arvo"));
-    for (QRadioButton* r : findChildren<QRadioButton*>())
-        if (r->property("arrayType").toString() == wanted) r->setChecked(true);
+    // An unknown type checks "Arvo" on the Single page; the type string
+    // stays as read.
+    QRadioButton* radio = TypeRadio(FindArrayType(FArrayType).value_or(TArrayType::Arvo));
+    FMixedChoice = radio->parentWidget() == Mixedts ? 1 : 0;
+    // The page that holds the radio, then the radio: checking it runs its
+    // handler unless the load suppresses the choice.
+    boxchoicePC->setCurrentWidget(radio->parentWidget());
+    radio->setChecked(true);
 }
 
 // The venue page's up/downs, edits and ear-height choices show the loaded
 // values.
 void TForm1::ShowLoadedValues() {
     struct UpDownOf {
-        const char* upDown;
+        qtapp::UpDown* TForm1::*upDown;
         double TForm1::*value;
         bool height;  // stepped by FHeightStep, else by FCoverageStep
     };
+    using F = TForm1;
     static constexpr UpDownOf kUpDowns[] = {
-        {"maxpickupdn", &TForm1::FMaxPickHeight, true}, {"mintrimupdn", &TForm1::FMinTrimHeight, true},
-        {"covstartupdn", &TForm1::FCovStart, false},   {"covstopupdn", &TForm1::FCovStop, false},
-        {"P1Lupdn", &TForm1::FP1Length, false},        {"P2Lupdn", &TForm1::FP2Length, false},
-        {"P3Lupdn", &TForm1::FP3Length, false},        {"P1Hupdn", &TForm1::FP1Height, true},
-        {"P2Hupdn", &TForm1::FP2Height, true},         {"P3Hupdn", &TForm1::FP3Height, true},
-        {"P3distupdn", &TForm1::FP3Dist, false},       {"P2elevupdn", &TForm1::FP2Elev, false},
-        {"P3elevupdn", &TForm1::FP3Elev, false},       {"arrhupdn", &TForm1::FArrayHeight, true},
+        {&F::maxpickupdn, &F::FMaxPickHeight, true}, {&F::mintrimupdn, &F::FMinTrimHeight, true},
+        {&F::covstartupdn, &F::FCovStart, false},   {&F::covstopupdn, &F::FCovStop, false},
+        {&F::P1Lupdn, &F::FP1Length, false},        {&F::P2Lupdn, &F::FP2Length, false},
+        {&F::P3Lupdn, &F::FP3Length, false},        {&F::P1Hupdn, &F::FP1Height, true},
+        {&F::P2Hupdn, &F::FP2Height, true},         {&F::P3Hupdn, &F::FP3Height, true},
+        {&F::P3distupdn, &F::FP3Dist, false},       {&F::P2elevupdn, &F::FP2Elev, false},
+        {&F::P3elevupdn, &F::FP3Elev, false},       {&F::arrhupdn, &F::FArrayHeight, true},
     };
     for (const UpDownOf& u : kUpDowns) {
-        auto* ud = Child<qtapp::UpDown>(this, u.upDown);
         const double step = u.height ? FHeightStep : FCoverageStep;
-        if (ud != nullptr && step > 0.0) ud->SetPosition(rtl::Round(this->*u.value / step));
+        if (step > 0.0) (this->*u.upDown)->SetPosition(rtl::Round(this->*u.value / step));
     }
     // The typed lengths' edits, named by the venue value list.
     ForEachVenueValue([&](const auto& v) {
         if (v.UnitStep < 0) return;
         using T = std::remove_cvref_t<decltype(VenueData{}.*v.Data)>;
         if constexpr (std::is_same_v<T, double>) {
-            auto* e = findChild<QLineEdit*>(Q(v.UnitEdit));
-            auto f = Find(kLengthFields, v.FormField);
-            if (e != nullptr && f != nullptr)
+            auto* e = formbuild::NamedChild<QLineEdit>(*this, v.UnitEdit);
+            if (auto f = Find(kLengthFields, v.FormField))
                 e->setText(Q(rtl::FormatFixed(units::ShownLength(this->*f, FMetric != 0), 5, 1)));
         }
     });
     struct EarOf {
         double TForm1::*value;
-        const char *sit, *stand, *cust, *edit;
+        QRadioButton* TForm1::*choice[3];  // seated, standing, custom
+        QLineEdit* TForm1::*edit;
     };
     static constexpr EarOf kEars[] = {
-        {&TForm1::FP1EarHeight, "P1sit", "P1stand", "P1cust", "P1custedit"},
-        {&TForm1::FP2EarHeight, "P2sit", "P2stand", "P2cust", "p2custedit"},
-        {&TForm1::FP3EarHeight, "P3sit", "P3stand", "P3cust", "p3custedit"},
+        {&F::FP1EarHeight, {&F::P1sit, &F::P1stand, &F::P1cust}, &F::P1custedit},
+        {&F::FP2EarHeight, {&F::P2sit, &F::P2stand, &F::P2cust}, &F::p2custedit},
+        {&F::FP3EarHeight, {&F::P3sit, &F::P3stand, &F::P3cust}, &F::p3custedit},
     };
     for (const EarOf& ear : kEars) {
         const double h = this->*ear.value;
-        const char* radio = EarHeightChoice(h) == 0 ? ear.sit : EarHeightChoice(h) == 1 ? ear.stand : ear.cust;
-        if (auto* r = Child<QRadioButton>(VenueTab, radio)) r->setChecked(true);
-        if (auto* e = Child<QLineEdit>(VenueTab, ear.edit)) e->setText(Q(rtl::FormatGeneral(h, 15)));
+        (this->*ear.choice[EarHeightChoice(h)])->setChecked(true);
+        (this->*ear.edit)->setText(Q(rtl::FormatGeneral(h, 15)));
     }
+}
+
+QList<QWidget*> TForm1::VenuePageControls() const {
+    // A panel is a plain container or a group box.  A page control's pages,
+    // the parts of a grid, an up/down or a list are no controls of the page.
+    auto isPanel = [](const QWidget* w) {
+        return w->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QGroupBox*>(w);
+    };
+    auto isScrollBar = [this](const QWidget* w) {
+        for (const TPageScrollBars& b : FPageScrollBars)
+            if (b.Page == VenueTab && (w == static_cast<const QWidget*>(b.H) ||
+                                       w == static_cast<const QWidget*>(b.V)))
+                return true;
+        return false;
+    };
+    QList<QWidget*> out;
+    for (QWidget* c : VenueTab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (isScrollBar(c)) continue;
+        out.append(c);
+        if (isPanel(c)) out.append(c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    }
+    return out;
 }
 
 int TForm1::EarHeightChoice(double height) {
@@ -421,8 +432,9 @@ int TForm1::EarHeightChoice(double height) {
 
 void TForm1::RefreshControls() {
     FViewFlags[8] = 0;
+    // Help too: it is hidden until a design starts or a venue is loaded.
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,
-                           tbauto, tbman})
+                           tbauto, tbman, HelpTBut})
         b->show();
     mailtbut->hide();
     for (QLineEdit* e : VenueTab->findChildren<QLineEdit*>()) {
@@ -452,21 +464,20 @@ void TForm1::RefreshControls() {
     }
     if (AddsubsBut != nullptr) AddsubsBut->setVisible(FRigMode != 1);
 
-    for (const char* name : {"P1Lupdn", "P1Hupdn", "p1custupdn", "P2Lupdn", "P2Hupdn", "P2elevupdn",
-                             "p2custupdn", "P3Lupdn", "P3Hupdn", "P3elevupdn", "P3distupdn",
-                             "P3custupdn", "maxpickupdn", "mintrimupdn", "covstartupdn",
-                             "covstopupdn", "arrhupdn", "Panel24", "Label22", "Panel6", "Label35"})
-        if (auto* w = Child<QWidget>(this, name)) w->show();
-    ArrayHeight->show();
-    auto* g1 = Child<QWidget>(this, "g1lab");
-    auto* g2 = Child<QWidget>(this, "g2lab");
-    auto* numBox2 = Child<QWidget>(this, "NumBox2Pan");
+    // The venue page keeps its values and their captions in no panels of
+    // their own: the up/downs, the array height and its caption are all.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             P1Lupdn, P1Hupdn, p1custupdn, P2Lupdn, P2Hupdn, P2elevupdn, p2custupdn, P3Lupdn,
+             P3Hupdn, P3elevupdn, P3distupdn, P3custupdn, maxpickupdn, mintrimupdn, covstartupdn,
+             covstopupdn, arrhupdn, ArrayHeight, Label22})
+        w->show();
+    g2lab->hide();
     BexaStrGrid->setVisible(FMixedChoice == 1);
-    if (numBox2 != nullptr) numBox2->setVisible(FMixedChoice == 1);
-    if (g1 != nullptr) g1->show();
-    if (g2 != nullptr) g2->setVisible(FMixedChoice == 1);
+    NumBox2Pan->setVisible(FMixedChoice == 1);
+    g1lab->show();
+    g2lab->setVisible(FMixedChoice == 1);
     Image8->show();
-    if (auto* pages = Child<QTabWidget>(this, "boxchoicePC")) pages->setCurrentIndex(FMixedChoice == 1 ? 1 : 0);
+    boxchoicePC->setCurrentWidget(FMixedChoice == 1 ? Mixedts : Singlets);
     ArvoStrGrid->show();
 }
 

@@ -85,6 +85,19 @@ constexpr ValueSpec kValues[] = {
      1000, 10, &TForm1::FP3Dist, &TForm1::FCoverageStep, F::None, After::None},
 };
 
+// The values' captions that the window keeps: the rig mode sets their
+// texts (the array controls' set-up, the flown and stacked choices).
+struct NamedCaption {
+    QLineEdit* TForm1::*edit;
+    QLabel* TForm1::*label;
+    const char* name;
+};
+constexpr NamedCaption kNamedCaptions[] = {
+    {&TForm1::ArrayHeight, &TForm1::Label22, "Label22"},
+    {&TForm1::MaxPickHeight, &TForm1::Label2, "Label2"},
+    {&TForm1::MinTrimHeight, &TForm1::Label3, "Label3"},
+};
+
 constexpr int kRowsPerColumn = 5;
 constexpr int kColumnsLeft = 638;
 constexpr int kColumnWidth = 206;
@@ -149,7 +162,10 @@ void TForm1::BuildVenuePage() {
         const int col = i / kRowsPerColumn, row = i % kRowsPerColumn;
         const int x = kColumnsLeft + col * kColumnWidth, y = 4 + row * kRowHeight;
         // caption, up/down, edit
-        formbuild::PlaceAt(new QLabel(formbuild::Text(v.caption), VenueTab), {x, y, 82, 20});
+        auto* caption = new QLabel(formbuild::Text(v.caption), VenueTab);
+        formbuild::PlaceAt(caption, {x, y, 82, 20});
+        for (const NamedCaption& c : kNamedCaptions)
+            if (c.edit == v.edit) this->*c.label = formbuild::Named(caption, c.name);
         QLineEdit* edit = formbuild::Make<QLineEdit>(VenueTab, v.name, v.text);
         edit->setFixedWidth(70);
         edit->move(x + 102, y);
