@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,15 +60,8 @@ std::string SaveDesign(const ScratchDir& dir, const std::string& name,
     return dir.Path(name + ".ven");
 }
 
-struct Range {
-    int min, max, position;
-};
-bool operator==(const Range& a, const Range& b) {
-    return a.min == b.min && a.max == b.max && a.position == b.position;
-}
-std::ostream& operator<<(std::ostream& o, const Range& r) {
-    return o << r.min << ".." << r.max << " at " << r.position;
-}
+// An up/down's range and position: min, max, position.
+using Range = std::array<int, 3>;
 Range Of(const qtapp::UpDown* u) { return {u->Min(), u->Max(), u->Position()}; }
 
 }  // namespace
@@ -114,15 +108,6 @@ TEST(Controls, HeightCaptionsAndTheStackHintFollowTheRigMode) {
         EXPECT_EQ(w.mintrimupdn->isEnabled(), c.minTrimEnabled);
         EXPECT_EQ(w.Panel10->toolTip(), c.hint);
     }
-}
-
-TEST(Controls, TheChoicePanelHoldsThePageControlWhereItWas) {
-    Window t;
-    TForm1& w = *t.w;
-    EXPECT_EQ(w.boxchoicePC->parentWidget(), w.Panel10);
-    EXPECT_EQ(w.boxchoicePC->mapTo(w.VenueTab, QPoint(0, 0)), QPoint(294, 4));
-    EXPECT_EQ(w.boxchoicePC->size(), QSize(340, 140));
-    EXPECT_EQ(w.Panel10->size(), w.boxchoicePC->size());
 }
 
 TEST(Controls, ALoadChecksTheTypeOnItsPageAndSetsTheCountLimits) {
@@ -177,7 +162,7 @@ TEST(Controls, ALoadChecksTheTypeOnItsPageAndSetsTheCountLimits) {
         EXPECT_EQ(w.FNumBoxes2, c.n2);
         EXPECT_EQ(w.FNumBoxes3, c.n3);
         // The second count's up/down works from the loaded count.
-        if (c.count2.max > c.count2.position) {
+        if (c.count2[1] > c.count2[2]) {
             w.numbox2updn->UpButton()->click();
             EXPECT_EQ(w.FNumBoxes2, c.n2 + 1);
         }
