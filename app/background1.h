@@ -35,11 +35,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollBar;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
 class QToolButton;
 class TSplay;
+enum class TArrayType : uint8_t;
 class TVenue;
 class Tmechwarn;
 class TForm3;
@@ -621,6 +623,36 @@ private:
     int FPaintRoadRuns = 0;
 
 public:
+    // --- named controls reached through their members, the cabinet-choice
+    //     panel and what a load shows (form_venue_page.cpp,
+    //     form_cabinet_choice.cpp, form_files.cpp, form_picture.cpp) ---
+    // The captions of ArrayHeight, MaxPickHeight and MinTrimHeight: their
+    // texts follow the rig mode.
+    QLabel* Label22 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    // The panel of the cabinet choice: it holds boxchoicePC and carries the
+    // stacked hint.
+    QWidget* Panel10 = nullptr;
+    // The type radio of an array type (one per type).
+    QRadioButton* TypeRadio(TArrayType type) const;
+    // Enables or greys the choices that can only be flown.
+    void EnableFlownOnlyChoices(bool on);
+    // The controls directly on the venue page and those inside its panels:
+    // what a loaded venue makes visible.  Not the pages of a page control,
+    // the insides of grids, up/downs and lists, nor the page's scroll bars.
+    QList<QWidget*> VenuePageControls() const;
+    // The scroll bars ScrollPage made for a page, and how far they moved
+    // the page's controls.
+    struct TPageScrollBars {
+        QWidget* Page = nullptr;
+        QScrollBar* H = nullptr;
+        QScrollBar* V = nullptr;
+        QPoint Offset;
+    };
+    std::vector<TPageScrollBars> FPageScrollBars;
+    TPageScrollBars& ScrollBarsOf(QWidget* page);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -649,6 +681,7 @@ private:
     void FillRigResults();
 
     static constexpr int kToolBarHeight = 40;
+    static constexpr int kToolButtonWidth = 62;
 
     TForm1Environment FEnv;
     Tmechwarn* FWarnings = nullptr;

@@ -57,15 +57,6 @@ void SetBase(const QWidget& form, QWidget* w, QPalette::ColorRole role) {
 // A splay angle as the grids show it: "4.50".
 std::string AngleText(double degrees) { return rtl::FormatFixed(degrees, 5, 2); }
 
-template <class W>
-W* Find(const TForm1& f, const char* name) {
-    return f.findChild<W*>(QString::fromLatin1(name));
-}
-
-void Enable(const TForm1& f, const char* name, bool on) {
-    if (auto* w = Find<QWidget>(f, name)) w->setEnabled(on);
-}
-
 }  // namespace
 
 void TForm1::BuildArrayControls() {
@@ -137,7 +128,7 @@ void TForm1::SetupArrayControls() {
                 FFTDefaultType = FArrayType;
                 FFTDefaultRigMode = FRigMode;
             }
-            if (auto* ft = Find<qtapp::UpDown>(*this, "FTupdn")) ft->SetPosition(rtl::Round(FFTValue));
+            FTupdn->SetPosition(rtl::Round(FFTValue));
         }
         const bool match = c.MatchAfterDesign && designed;
         matchhobabut->setEnabled(match);
@@ -146,14 +137,12 @@ void TForm1::SetupArrayControls() {
         SplayHobalab->setEnabled(c.SplayHoba);
         SplayHobachk->setEnabled(c.SplayHoba);
         if (c.SplayHoba) SplayHobachk->setChecked(FSplayHoba != 0);
-        Enable(*this, "stackrad", c.StackRad);
-        Enable(*this, "liftbarrad", c.LiftBarRad);
+        stackrad->setEnabled(c.StackRad);
+        liftbarrad->setEnabled(c.LiftBarRad);
         installrad->setEnabled(c.InstallRad);
         if (c.FrontRearPick != rules::Set::Keep) {
-            if (auto* fr = Find<QRadioButton>(*this, "FandRPPrad")) {
-                fr->setEnabled(c.FrontRearPick != rules::Set::Off);
-                if (c.FrontRearPick == rules::Set::OnChecked) fr->setChecked(true);
-            }
+            FandRPPrad->setEnabled(c.FrontRearPick != rules::Set::Off);
+            if (c.FrontRearPick == rules::Set::OnChecked) FandRPPrad->setChecked(true);
         }
         if (c.PickOption >= 0) FPickOption = c.PickOption;
         if (c.GridFront) FGridPosition = "FRONT";
@@ -182,6 +171,7 @@ void TForm1::SetupArrayControls() {
         if (models == 1) {
             BexaStrGrid->hide();
             box3strgrid->hide();
+            g3lab->hide();
             NumBox2Pan->hide();
             Numbox3Pan->hide();
             if (c.SecondGridGreyed) {
@@ -314,16 +304,14 @@ void TForm1::SetupArrayControls() {
     // Tail: the height captions of the rig mode and the lengths in the
     // chosen units.
     const bool flown = FRigMode == 1;
-    if (auto* l = Find<QLabel>(*this, "Label22"))
-        l->setText(flown ? QStringLiteral("Array Height") : QStringLiteral("Stage Height"));
-    if (auto* l = Find<QLabel>(*this, "Label2"))
-        l->setText(flown ? QStringLiteral("Max Pick") : QStringLiteral("Top Box"));
-    Enable(*this, "Label3", flown);
-    Enable(*this, "mintrimupdn", flown);
+    Label22->setText(flown ? QStringLiteral("Array Height") : QStringLiteral("Stage Height"));
+    Label2->setText(flown ? QStringLiteral("Max Pick") : QStringLiteral("Top Box"));
+    Label3->setEnabled(flown);
+    mintrimupdn->setEnabled(flown);
     MinTrimHeight->setEnabled(flown);
     SetBase(*this, MinTrimHeight, flown ? QPalette::Base : QPalette::Button);
-    if (auto* r = Find<QRadioButton>(*this, "flyrad")) r->setChecked(flown);
-    if (auto* r = Find<QRadioButton>(*this, "stackrad")) r->setChecked(!flown);
+    flyrad->setChecked(flown);
+    stackrad->setChecked(!flown);
     AddsubsBut->setVisible(!flown);
     for (const venuevalues::Length id : venuevalues::kRewriteOrder) {
         const venuevalues::LengthRow& row = venuevalues::Row(id);

@@ -146,18 +146,16 @@ const ChoiceRow* RowOf(const TForm1& f, const QRadioButton* radio) {
     return nullptr;
 }
 
-template <class W>
-W* Find(const TForm1& f, const char* name) {
-    return f.findChild<W*>(QString::fromLatin1(name));
-}
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
 void TForm1::BuildCabinetChoice() {
-    boxchoicePC = formbuild::Make<QTabWidget>(VenueTab, "boxchoicePC");
-    formbuild::PlaceAt(boxchoicePC, PlaceOf(page::kCabinetChoice));
+    // The panel takes the page control's place; the page control fills it.
+    Panel10 = formbuild::Make<QWidget>(VenueTab, "Panel10");
+    formbuild::PlaceAt(Panel10, PlaceOf(page::kCabinetChoice));
+    boxchoicePC = formbuild::Make<QTabWidget>(Panel10, "boxchoicePC");
+    boxchoicePC->setGeometry(0, 0, page::kCabinetChoice.Width, page::kCabinetChoice.Height);
     Singlets = formbuild::Make<QWidget>(nullptr, "Singlets");
     Mixedts = formbuild::Make<QWidget>(nullptr, "Mixedts");
     boxchoicePC->addTab(Singlets, QStringLiteral("Single"));
@@ -253,7 +251,7 @@ void TForm1::CabinetChoiceClick(QRadioButton* radio) {
     const bool mixStaysFlown =
         models > 1 && row->rig != RC::StackUnlessFlown;  // every mix but the two stackable
     if (mixStaysFlown)
-        if (auto* fly = Find<QRadioButton>(*this, "flyrad")) fly->setChecked(true);
+        flyrad->setChecked(true);
     FChangingType = 1;
     struct Reset {
         uint8_t& flag;
@@ -275,11 +273,10 @@ void TForm1::CabinetChoiceClick(QRadioButton* radio) {
 
     auto pickFrontRear = [this](bool setOption) {
         if (setOption) FPickOption = 1;
-        if (auto* r = Find<QRadioButton>(*this, "FandRPPrad")) r->setChecked(true);
+        FandRPPrad->setChecked(true);
     };
     auto coverageStartPosition = [this] {
-        if (auto* u = Find<qtapp::UpDown>(*this, "covstartupdn"))
-            if (FCoverageStep > 0.0) u->SetPosition(rtl::Round(FCovStart / FCoverageStep));
+        if (FCoverageStep > 0.0) covstartupdn->SetPosition(rtl::Round(FCovStart / FCoverageStep));
     };
     auto stackedSet = [&] {
         FArrayHeight = 2.0;
@@ -526,11 +523,32 @@ void TForm1::matchhobabutClick() {
     SetBoxLimits();
     FRigMode = 1;
     FPickOption = 1;
-    if (auto* r = Find<QRadioButton>(*this, "FandRPPrad")) r->setChecked(true);
+    FandRPPrad->setChecked(true);
     FChangingType = 0;
     if (auto* hoba = dynamic_cast<THobaARRAY*>(FVenue->LSArray.get()))
         hoba->MatchToMainArray(*FSplay);
     if (FNoDesign != 1) Recalculate();
+}
+
+// --- the type radios by type ----------------------------------------------------
+
+namespace {
+// The choices that only hang: offered while flown, greyed while stacked.
+constexpr TArrayType kFlownOnly[] = {
+    T::HobaBexa, T::RuddBexa, T::RuddArvo, T::ArvoBexa, T::Hoba,     T::Rudd,         T::BexaDovi,
+    T::HobaDovi, T::ArvoGiraF, T::Ivor,    T::IvorDovi, T::IvorElka, T::IvorDoviElka,
+};
+}  // namespace
+
+QRadioButton* TForm1::TypeRadio(TArrayType type) const {
+    for (const ChoiceRow& r : kChoices)
+        if (r.type == type) return this->*r.radio;
+    // Every array type has its row.
+    throw rtl::RuntimeError(0, "No radio for the array type " + std::string(ArrayTypeInfo(type).Name));
+}
+
+void TForm1::EnableFlownOnlyChoices(bool on) {
+    for (TArrayType t : kFlownOnly) TypeRadio(t)->setEnabled(on);
 }
 
 // --- clearing and page change --------------------------------------------------

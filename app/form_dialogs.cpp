@@ -149,10 +149,7 @@ void TForm1::BitBtn8Click() {
 // --- sub stack -----------------------------------------------------------------------------
 
 bool TForm1::Plane1Seated() const {
-    // The venue page's seated radio of plane 1 when it has one; else the
-    // ear-height choice the venue holds.
-    if (P1sit != nullptr) return P1sit->isChecked();
-    return FVenue && rules::EarHeightChoice(FVenue->SeatedEarHeight) == rules::EarChoice::Seated;
+    return P1sit->isChecked();
 }
 
 void TForm1::AddsubsButClick() {

@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -61,11 +63,6 @@ std::string FileNameOnly(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-template <class W>
-W* Child(QWidget* root, const char* name) {
-    return root->findChild<W*>(QString::fromLatin1(name));
-}
-
 // Runs `f` on a mouse press of `target`'s label.
 class PressFilter : public QObject {
 public:
@@ -111,14 +108,10 @@ constexpr formbuild::On<QToolButton> kFileHandlers[] = {
 }  // namespace
 
 void TForm1::BuildFiles() {
-    // The caption the Support button hides behind, unless the venue page
-    // already has it.
-    Label30 = Child<QLabel>(VenueTab, "Label30");
-    if (Label30 == nullptr) {
-        Label30 = formbuild::Make<QLabel>(VenueTab, "Label30", "Venue planes");
-        const rules::Box at = rules::venuepage::kVenuePlanesTitle;
-        formbuild::PlaceAt(Label30, {at.Left, at.Top, at.Width, at.Height});
-    }
+    // The caption the Support button hides behind.
+    Label30 = formbuild::Make<QLabel>(VenueTab, "Label30", "Venue planes");
+    const rules::Box at = rules::venuepage::kVenuePlanesTitle;
+    formbuild::PlaceAt(Label30, {at.Left, at.Top, at.Width, at.Height});
     Label30->installEventFilter(
         new PressFilter(Label30, [this](Qt::MouseButton b) { Label30MouseDown(b); }));
     installEventFilter(new CloseFilter(this));
@@ -234,13 +227,13 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     FViewFlags[5] = FAutoDesign == 1 ? 0 : 1;
 
     ShowLoadedValues();
+    // The loaded counts within the loaded type's limits, and its up/downs
+    // with that type's ranges.
+    SetBoxLimits();
 
-    if (auto* grid = Child<QWidget>(this, "KelvarCB")) {
-        if (auto* box = qobject_cast<QAbstractButton*>(grid)) box->setChecked(FCombinationGrid != 0);
-    }
-    for (QWidget* w : VenueTab->findChildren<QWidget*>()) w->setVisible(true);
-    for (const char* name : {"P1custedit", "p2custedit", "p3custedit"})
-        if (auto* e = Child<QLineEdit>(VenueTab, name)) e->setReadOnly(true);
+    KelvarCB->setChecked(FCombinationGrid != 0);
+    for (QWidget* w : VenuePageControls()) w->setVisible(true);
+    for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
 
     for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
     FViewFlags[6] = 0;
@@ -259,20 +252,20 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     PageControl1->setTabVisible(PageControl1->indexOf(ArrayTab), true);
     PageControl1->setTabVisible(PageControl1->indexOf(ProcessorTab), true);
     PageControl1->setTabVisible(PageControl1->indexOf(AmpTab), false);
-    if (auto* b = Child<QWidget>(this, "VenSetBut")) b->hide();
+    // The venue page has no venue set-up button to hide: the design start
+    // shows its wait cursor on the Design button.
     setWindowTitle(Q(StripVenExtension(FileNameOnly(fileName))));
 }
 
 void TForm1::SelectArrayTypeControl() {
-    const std::optional<TArrayType> t = FindArrayType(FArrayType);
-    FMixedChoice = t && FArrayType.starts_with("MIX") ? 1 : 0;
-    auto* pages = Child<QTabWidget>(this, "boxchoicePC");
-    if (pages != nullptr) pages->setCurrentIndex(FMixedChoice);
-    // The type's radio carries the type string as its "arrayType"; an
-    // unknown type checks "Arvo" and the type string stays as read.
-    const QString wanted = Q(t ? FArrayType : std::string("Arvo"));
-    for (QRadioButton* r : findChildren<QRadioButton*>())
-        if (r->property("arrayType").toString() == wanted) r->setChecked(true);
+    // An unknown type checks "Arvo" on the Single page; the type string
+    // stays as read.
+    QRadioButton* radio = TypeRadio(FindArrayType(FArrayType).value_or(TArrayType::Arvo));
+    FMixedChoice = radio->parentWidget() == Mixedts ? 1 : 0;
+    // The page that holds the radio, then the radio: checking it runs its
+    // handler unless the load suppresses the choice.
+    boxchoicePC->setCurrentWidget(radio->parentWidget());
+    radio->setChecked(true);
 }
 
 // The venue page's up/downs, edits and ear-height choices show the loaded
@@ -307,10 +300,33 @@ void TForm1::ShowLoadedValues() {
     }
 }
 
+QList<QWidget*> TForm1::VenuePageControls() const {
+    // A panel is a plain container or a group box.  A page control's pages,
+    // the parts of a grid, an up/down or a list are no controls of the page.
+    auto isPanel = [](const QWidget* w) {
+        return w->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QGroupBox*>(w);
+    };
+    auto isScrollBar = [this](const QWidget* w) {
+        for (const TPageScrollBars& b : FPageScrollBars)
+            if (b.Page == VenueTab && (w == static_cast<const QWidget*>(b.H) ||
+                                       w == static_cast<const QWidget*>(b.V)))
+                return true;
+        return false;
+    };
+    QList<QWidget*> out;
+    for (QWidget* c : VenueTab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (isScrollBar(c)) continue;
+        out.append(c);
+        if (isPanel(c)) out.append(c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    }
+    return out;
+}
+
 void TForm1::RefreshControls() {
     FViewFlags[8] = 0;
+    // Help too: it is hidden until a design starts or a venue is loaded.
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,
-                           tbauto, tbman})
+                           tbauto, tbman, HelpTBut})
         b->show();
     mailtbut->hide();
     for (QLineEdit* e : VenueTab->findChildren<QLineEdit*>()) {
@@ -340,21 +356,20 @@ void TForm1::RefreshControls() {
     }
     if (AddsubsBut != nullptr) AddsubsBut->setVisible(FRigMode != 1);
 
-    for (const char* name : {"P1Lupdn", "P1Hupdn", "p1custupdn", "P2Lupdn", "P2Hupdn", "P2elevupdn",
-                             "p2custupdn", "P3Lupdn", "P3Hupdn", "P3elevupdn", "P3distupdn",
-                             "P3custupdn", "maxpickupdn", "mintrimupdn", "covstartupdn",
-                             "covstopupdn", "arrhupdn", "Panel24", "Label22", "Panel6", "Label35"})
-        if (auto* w = Child<QWidget>(this, name)) w->show();
-    ArrayHeight->show();
-    auto* g1 = Child<QWidget>(this, "g1lab");
-    auto* g2 = Child<QWidget>(this, "g2lab");
-    auto* numBox2 = Child<QWidget>(this, "NumBox2Pan");
+    // The venue page keeps its values and their captions in no panels of
+    // their own: the up/downs, the array height and its caption are all.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             P1Lupdn, P1Hupdn, p1custupdn, P2Lupdn, P2Hupdn, P2elevupdn, p2custupdn, P3Lupdn,
+             P3Hupdn, P3elevupdn, P3distupdn, P3custupdn, maxpickupdn, mintrimupdn, covstartupdn,
+             covstopupdn, arrhupdn, ArrayHeight, Label22})
+        w->show();
+    g2lab->hide();
     BexaStrGrid->setVisible(FMixedChoice == 1);
-    if (numBox2 != nullptr) numBox2->setVisible(FMixedChoice == 1);
-    if (g1 != nullptr) g1->show();
-    if (g2 != nullptr) g2->setVisible(FMixedChoice == 1);
+    NumBox2Pan->setVisible(FMixedChoice == 1);
+    g1lab->show();
+    g2lab->setVisible(FMixedChoice == 1);
     Image8->show();
-    if (auto* pages = Child<QTabWidget>(this, "boxchoicePC")) pages->setCurrentIndex(FMixedChoice == 1 ? 1 : 0);
+    boxchoicePC->setCurrentWidget(FMixedChoice == 1 ? Mixedts : Singlets);
     ArvoStrGrid->show();
     PlaceSplayGrids();
 }

@@ -177,12 +177,6 @@ TAlign ToAlign(rules::Dock d, TAlign keep) {
 }
 
 constexpr int kScrollBarThickness = 16;
-const char* const kScrollOffset = "scrollOffset";
-
-QScrollBar* PageBar(QWidget* page, Qt::Orientation o) {
-    const QString name = page->objectName() + (o == Qt::Horizontal ? "HScroll" : "VScroll");
-    return page->findChild<QScrollBar*>(name, Qt::FindDirectChildrenOnly);
-}
 
 }  // namespace
 
@@ -206,21 +200,23 @@ void TForm1::ArrangeAligned() {
 // A page whose controls reach past what the page control shows gets scroll
 // bars along its right and bottom edges; scrolling moves the page's controls.
 void TForm1::ScrollPage(QWidget* page) {
-    QScrollBar* h = PageBar(page, Qt::Horizontal);
-    QScrollBar* v = PageBar(page, Qt::Vertical);
-    if (h == nullptr) {
-        h = formbuild::Named(new QScrollBar(Qt::Horizontal, page),
-                             (page->objectName() + "HScroll").toStdString().c_str());
-        v = formbuild::Named(new QScrollBar(Qt::Vertical, page),
-                             (page->objectName() + "VScroll").toStdString().c_str());
-        for (QScrollBar* b : {h, v}) {
+    TPageScrollBars& bars = ScrollBarsOf(page);
+    if (bars.H == nullptr) {
+        bars.H = formbuild::Named(new QScrollBar(Qt::Horizontal, page),
+                                  (page->objectName() + "HScroll").toStdString().c_str());
+        bars.V = formbuild::Named(new QScrollBar(Qt::Vertical, page),
+                                  (page->objectName() + "VScroll").toStdString().c_str());
+        for (QScrollBar* b : {bars.H, bars.V}) {
             b->hide();
-            connect(b, &QScrollBar::valueChanged, this, qtapp::Guarded([this, page, h, v] {
+            connect(b, &QScrollBar::valueChanged, this,
+                    qtapp::Guarded([this, page, h = bars.H, v = bars.V] {
                         ShiftPage(page, QPoint(h->value(), v->value()));
                     }));
         }
     }
-    const QPoint offset = page->property(kScrollOffset).toPoint();
+    QScrollBar* h = bars.H;
+    QScrollBar* v = bars.V;
+    const QPoint offset = bars.Offset;
     // The controls' extent as placed, without the scrolling.
     QRect content;
     for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -249,14 +245,20 @@ void TForm1::ScrollPage(QWidget* page) {
     ShiftPage(page, QPoint(plan.Horizontal ? h->value() : 0, plan.Vertical ? v->value() : 0));
 }
 
+TForm1::TPageScrollBars& TForm1::ScrollBarsOf(QWidget* page) {
+    for (TPageScrollBars& b : FPageScrollBars)
+        if (b.Page == page) return b;
+    FPageScrollBars.push_back({page, nullptr, nullptr, {}});
+    return FPageScrollBars.back();
+}
+
 void TForm1::ShiftPage(QWidget* page, QPoint to) {
-    const QPoint from = page->property(kScrollOffset).toPoint();
+    TPageScrollBars& bars = ScrollBarsOf(page);
+    const QPoint from = bars.Offset;
     if (from == to) return;
-    QScrollBar* h = PageBar(page, Qt::Horizontal);
-    QScrollBar* v = PageBar(page, Qt::Vertical);
     for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (c != h && c != v) c->move(c->pos() + from - to);
-    page->setProperty(kScrollOffset, to);
+        if (c != bars.H && c != bars.V) c->move(c->pos() + from - to);
+    bars.Offset = to;
 }
 
 void TForm1::resizeEvent(QResizeEvent*) {
@@ -444,11 +446,9 @@ namespace {
 
 std::string CabinetNumber(int s) { return std::to_string(rtl::CheckedAdd(s, 1)); }
 
-// Steps an up/down of the venue page by one, when the page has it; a step
-// down only from a position above 0.
-void StepUpDown(TForm1& f, const char* name, int direction) {
-    auto* u = f.findChild<qtapp::UpDown*>(QString::fromLatin1(name));
-    if (u == nullptr) return;
+// Steps an up/down of the venue page by one; a step down only from a
+// position above 0.
+void StepUpDown(qtapp::UpDown* u, int direction) {
     if (direction > 0)
         u->SetPosition(rtl::CheckedAdd(u->Position(), 1));
     else if (u->Position() > 0)
@@ -570,7 +570,7 @@ void TForm1::StepArrayHeightByMouse(int direction) {
                                FP1EarHeight, Plane1Seated());
     if (r.Moved) {
         FArrayHeight = r.ArrayHeight;
-        StepUpDown(*this, "arrhupdn", direction);
+        StepUpDown(arrhupdn, direction);
     }
     FP1EarHeight = r.P1EarHeight;
 }
@@ -641,13 +641,13 @@ void TForm1::Image1MouseDown(Qt::MouseButton button) {
         StepSelectedAngle(left ? +1 : -1, false);
     } else {
         const int direction = left ? -1 : +1;
-        auto coverage = [&](double& value, const char* upDown) {
+        auto coverage = [&](double& value, qtapp::UpDown* upDown) {
             value += direction * FCoverageStep;
-            StepUpDown(*this, upDown, direction);
+            StepUpDown(upDown, direction);
             if (direction < 0 && value < 0) value = 0;
         };
-        if (FHotA != 0) coverage(FCovStart, "covstartupdn");
-        if (FHotB != 0) coverage(FCovStop, "covstopupdn");
+        if (FHotA != 0) coverage(FCovStart, covstartupdn);
+        if (FHotB != 0) coverage(FCovStop, covstopupdn);
         if (FHotC != 0) StepArrayHeightByMouse(direction);
     }
     Recalculate();

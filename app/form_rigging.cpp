@@ -110,12 +110,6 @@ constexpr formbuild::On<QRadioButton> kRadioHandlers[] = {
     {&TForm1::GVdetailrad, &TForm1::GVdetailradClick},
 };
 
-// The cabinet choices that only hang: they are offered while flown and
-// greyed while stacked.
-constexpr const char* kFlownOnlyChoices[] = {
-    "Hoba Bexa", "Rudd Bexa", "Rudd Arvo", "Arvo Bexa", "Hoba", "Rudd", "Bexa Dovi",
-    "Hoba Dovi", "Arvo Gira", "Ivor", "Ivor Dovi", "Ivor Elka", "Ivor Dovi Elka"};
-
 // The arrays that can hang from a lifting bar.
 bool HasLiftBar(const std::string& type) {
     for (const char* t : {"Bexa", "Hoba", "MIXHobaBexa", "MIXHobaDovi", "MIXIvorDovi", "MIXIvorElka",
@@ -136,12 +130,6 @@ QImage GridPositionPicture(bool front) {
     p.setBrush(QColor(0x40, 0x40, 0x40));
     p.drawRect(front ? 4 : 40, 12, 36, 24);  // the cabinet
     return img;
-}
-
-// A control of another area found by its name; null while that area has none.
-template <class W>
-W* Find(QObject* form, const char* name) {
-    return form->findChild<W*>(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -312,33 +300,28 @@ void TForm1::liftbarradClick() {
 
 void TForm1::flyradClick() {
     tbauto->setChecked(true);
-    if (QWidget* panel = Find<QWidget>(this, "Panel10")) panel->setToolTip(QString());
+    Panel10->setToolTip(QString());
     FRigMode = 1;
     if (!FVenue || !FVenue->LSArray) throw rtl::RuntimeError(1, "No loudspeaker array");
     TLoudspeakerArray& a = *FVenue->LSArray;
     if (a.CurrentBox == nullptr) throw rtl::RuntimeError(1, "The array has no current cabinet");
     FArrayHeight = FNumBoxes1 * a.CurrentBox->FrontHeight + 4.0;
     FPickOption = 1;
-    for (QRadioButton* r : findChildren<QRadioButton*>())
-        for (const char* c : kFlownOnlyChoices)
-            if (r->text() == QLatin1String(c)) r->setEnabled(true);
+    EnableFlownOnlyChoices(true);
     for (QWidget* w : std::initializer_list<QWidget*>{matchhobabut, numhobaed, numhobaupdn})
         w->setEnabled(true);
     SetBoxLimits();
     FP1EarHeight = rules::SeatedOrStanding(Plane1Seated());
     if (FNoDesign == 0) Recalculate();
     if (FNoDesign == 1) {
-        QLabel* label22 = Find<QLabel>(this, "Label22");
-        if (label22 != nullptr) {
-            label22->hide();
-            label22->setText(QStringLiteral("Array Height"));
-        }
+        Label22->hide();
+        Label22->setText(QStringLiteral("Array Height"));
         ArrayHeight->hide();
         ArrayHeight->setReadOnly(true);
-        if (QLabel* label2 = Find<QLabel>(this, "Label2")) label2->setText(QStringLiteral("Max Pick"));
-        if (QWidget* label3 = Find<QWidget>(this, "Label3")) label3->setEnabled(true);
+        Label2->setText(QStringLiteral("Max Pick"));
+        Label3->setEnabled(true);
         MinTrimHeight->setEnabled(true);
-        if (QWidget* upDown = Find<QWidget>(this, "mintrimupdn")) upDown->setEnabled(true);
+        mintrimupdn->setEnabled(true);
         flyrad->setChecked(true);
         stackrad->setChecked(false);
     }
@@ -348,34 +331,27 @@ void TForm1::stackradClick() {
     FRigMode = 2;
     if (FSuppressChoice != 1) {
         FArrayHeight = 2.0;
-        if (auto* u = Find<qtapp::UpDown>(this, "covstartupdn"))
-            u->SetPosition(rtl::Round(FCovStart / FCoverageStep));
-        if (auto* u = Find<qtapp::UpDown>(this, "arrhupdn"))
-            u->SetPosition(rtl::Round(FArrayHeight / FHeightStep));
+        covstartupdn->SetPosition(rtl::Round(FCovStart / FCoverageStep));
+        arrhupdn->SetPosition(rtl::Round(FArrayHeight / FHeightStep));
     }
     SetBoxLimits();
     FGridPosition = "FRONT";
     FPickOption = 6;
-    if (QWidget* panel = Find<QWidget>(this, "Panel10"))
-        panel->setToolTip(QStringLiteral(
-            "For Mixed Stacks design full range array with stage height offset by height of sub stack"));
-    for (QRadioButton* r : findChildren<QRadioButton*>())
-        for (const char* c : kFlownOnlyChoices)
-            if (r->text() == QLatin1String(c)) r->setEnabled(false);
+    Panel10->setToolTip(QStringLiteral(
+        "For Mixed Stacks design full range array with stage height offset by height of sub stack"));
+    EnableFlownOnlyChoices(false);
     if (FNoDesign == 0) Recalculate();
     if (FNoDesign == 1) {
-        if (QLabel* label22 = Find<QLabel>(this, "Label22")) {
-            label22->setEnabled(true);
-            label22->show();
-            label22->setText(QStringLiteral("Stage Height"));
-        }
+        Label22->setEnabled(true);
+        Label22->show();
+        Label22->setText(QStringLiteral("Stage Height"));
         ArrayHeight->setEnabled(true);
         ArrayHeight->show();
         ArrayHeight->setReadOnly(false);
-        if (QLabel* label2 = Find<QLabel>(this, "Label2")) label2->setText(QStringLiteral("Max"));
-        if (QWidget* label3 = Find<QWidget>(this, "Label3")) label3->setEnabled(false);
+        Label2->setText(QStringLiteral("Max"));
+        Label3->setEnabled(false);
         MinTrimHeight->setEnabled(false);
-        if (QWidget* upDown = Find<QWidget>(this, "mintrimupdn")) upDown->setEnabled(false);
+        mintrimupdn->setEnabled(false);
         FPickOption = 6;
         flyrad->setChecked(false);
         stackrad->setChecked(true);

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -35,17 +36,17 @@ using formbuild::ToolButtonSpec;
 
 // In the order they are made; ArrangeToolBar gives the order on the bar.
 constexpr ToolButtonSpec kToolButtons[] = {
-    {&TForm1::LoadTBut, "LoadTBut", "Load", QStyle::SP_DialogOpenButton},
+    {&TForm1::LoadTBut, "LoadTBut", " Load ", QStyle::SP_DialogOpenButton},
     {&TForm1::DesignTBut, "DesignTBut", "Design", QStyle::SP_MediaPlay},
     {&TForm1::VenTBut, "VenTBut", "Venue", QStyle::SP_DirHomeIcon},
     {&TForm1::ArrayTBut, "ArrayTBut", "Array", QStyle::SP_FileDialogListView},
     {&TForm1::RigTBut, "RigTBut", "Patch", QStyle::SP_DriveNetIcon},
     {&TForm1::DevTBut, "DevTBut", "Dev", QStyle::SP_ComputerIcon},
     {&TForm1::PrintTBut, "PrintTBut", "Print", QStyle::SP_FileIcon},
-    {&TForm1::PrintSUTBut, "PrintSUTBut", "Print Setup", QStyle::SP_FileDialogDetailedView},
+    {&TForm1::PrintSUTBut, "PrintSUTBut", "Setup", QStyle::SP_FileDialogDetailedView},
     {&TForm1::SaveTBut, "SaveTBut", "Save", QStyle::SP_DialogSaveButton},
-    {&TForm1::webtbut, "webtbut", "Web", QStyle::SP_BrowserReload},
-    {&TForm1::mailtbut, "mailtbut", "Mail", QStyle::SP_ArrowForward},
+    {&TForm1::webtbut, "webtbut", "Corvane Audio", QStyle::SP_BrowserReload},
+    {&TForm1::mailtbut, "mailtbut", "Support", QStyle::SP_ArrowForward},
     {&TForm1::HelpTBut, "HelpTBut", "Help", QStyle::SP_DialogHelpButton},
     {&TForm1::tbauto, "tbauto", "Auto ", QStyle::SP_BrowserReload},
     {&TForm1::tbman, "tbman", "Manual", QStyle::SP_ArrowUp},
@@ -98,13 +99,15 @@ void TForm1::BuildToolBar() {
 }
 
 void TForm1::ArrangeToolBar() {
-    // The buttons that are shown sit side by side, the lamp after them.
+    // The buttons that are shown sit side by side, the lamp after them; a
+    // button is as wide as its caption needs, and at least kToolButtonWidth.
     int x = 4;
     for (QToolButton* TForm1::*member : kToolBarOrder) {
         QToolButton* b = this->*member;
         if (b->isHidden()) continue;
-        b->setGeometry(x, 1, 62, kToolBarHeight - 2);
-        x += 64;
+        const int w = std::max(kToolButtonWidth, b->sizeHint().width());
+        b->setGeometry(x, 1, w, kToolBarHeight - 2);
+        x += w + 2;
     }
     Image8->move(x + 8, (kToolBarHeight - 24) / 2);
 }

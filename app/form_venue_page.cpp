@@ -37,6 +37,19 @@ using venuevalues::LengthRow;
 namespace page = rules::venuepage;
 static_assert(std::size(kLengths) == page::kValueCount);
 
+// The values' captions that the window keeps: the rig mode sets their
+// texts (the array controls' set-up, the flown and stacked choices).
+struct NamedCaption {
+    QLineEdit* TForm1::*edit;
+    QLabel* TForm1::*label;
+    const char* name;
+};
+constexpr NamedCaption kNamedCaptions[] = {
+    {&TForm1::ArrayHeight, &TForm1::Label22, "Label22"},
+    {&TForm1::MaxPickHeight, &TForm1::Label2, "Label2"},
+    {&TForm1::MinTrimHeight, &TForm1::Label3, "Label3"},
+};
+
 // The ear-height choice of one plane.
 struct EarSpec {
     const char* title;
@@ -90,8 +103,10 @@ void TForm1::BuildVenuePage() {
         const rules::Box cell = page::ValueCell(i);
         const int x = cell.Left, y = cell.Top;
         // caption, up/down, edit
-        formbuild::PlaceAt(new QLabel(formbuild::Text(v.Caption), VenueTab),
-                           {x, y, page::kCaptionWidth, page::kCellHeight});
+        auto* caption = new QLabel(formbuild::Text(v.Caption), VenueTab);
+        formbuild::PlaceAt(caption, {x, y, page::kCaptionWidth, page::kCellHeight});
+        for (const NamedCaption& c : kNamedCaptions)
+            if (c.edit == v.Edit) this->*c.label = formbuild::Named(caption, c.name);
         QLineEdit* edit = formbuild::Make<QLineEdit>(VenueTab, v.EditName, v.StartText);
         edit->setGeometry(x + page::kEditOffset, y, page::kEditWidth, page::kCellHeight);
         this->*v.Edit = edit;

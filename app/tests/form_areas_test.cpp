@@ -41,10 +41,12 @@ struct Row {
 
 const Row kRows[] = {
     // tool bar and units
-    {"LoadTBut", M(LoadTBut), "PagesToolBar", "Load", {}},
+    {"LoadTBut", M(LoadTBut), "PagesToolBar", " Load ", {}},
     {"DesignTBut", M(DesignTBut), "PagesToolBar", "Design", {}},
     {"RigTBut", M(RigTBut), "PagesToolBar", "Patch", {}},
-    {"PrintSUTBut", M(PrintSUTBut), "PagesToolBar", "Print Setup", {}},
+    {"PrintSUTBut", M(PrintSUTBut), "PagesToolBar", "Setup", {}},
+    {"webtbut", M(webtbut), "PagesToolBar", "Corvane Audio", {}},
+    {"mailtbut", M(mailtbut), "PagesToolBar", "Support", {}},
     {"tbauto", M(tbauto), "PagesToolBar", "Auto ", {}},
     {"tbman", M(tbman), "PagesToolBar", "Manual", {}},
     {"Image8", M(Image8), "PagesToolBar", "", {}},
@@ -55,6 +57,13 @@ const Row kRows[] = {
     {"CovStop", M(CovStop), "VenueTab", "80.0", {}},
     {"P1Length", M(P1Length), "VenueTab", "60.0", {}},
     {"P3dist", M(P3dist), "VenueTab", "80.0", {}},
+    // the captions of the heights, as the flown start shows them
+    {"Label22", M(Label22), "VenueTab", "Array Height", {}},
+    {"Label2", M(Label2), "VenueTab", "Max Pick", {}},
+    {"Label3", M(Label3), "VenueTab", "Min trim height", {}},
+    // the cabinet choice: its panel takes the page control's place
+    {"Panel10", M(Panel10), "VenueTab", "", {}},
+    {"boxchoicePC", M(boxchoicePC), "Panel10", "", {}},
     {"NumBoxes", M(NumBoxes), "Numbox1pan", "10", {56, 0, 32, 22}},
     {"numbox1updn", M(numbox1updn), "Numbox1pan", "", {}},
     {"ArvoStrGrid", M(ArvoStrGrid), "VenueTab", "", {}},

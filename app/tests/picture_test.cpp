@@ -387,15 +387,19 @@ TEST(Picture, StartupSizeShowsChoiceCountsAndValuesWhole) {
         {"BitBtn8", w.BitBtn8},
         {"ArvoStrGrid", w.ArvoStrGrid},
     };
+    // Where each lies on the page, whatever panel holds it.
+    auto onPage = [&w](const QWidget* c) {
+        return QRect(c->mapTo(w.VenueTab, QPoint(0, 0)), c->size());
+    };
     for (std::size_t i = 0; i < whole.size(); ++i) {
         SCOPED_TRACE(whole[i].name);
-        const QRect r = whole[i].control->geometry();
-        EXPECT_EQ(whole[i].control->parentWidget(), w.VenueTab);
+        const QRect r = onPage(whole[i].control);
+        EXPECT_TRUE(w.VenueTab->isAncestorOf(whole[i].control));
         EXPECT_TRUE(shown.contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x"
                                        << r.height() << " in " << shown.width() << "x"
                                        << shown.height();
         for (std::size_t j = i + 1; j < whole.size(); ++j)
-            EXPECT_FALSE(r.intersects(whole[j].control->geometry())) << whole[j].name;
+            EXPECT_FALSE(r.intersects(onPage(whole[j].control))) << whole[j].name;
     }
     w.hide();
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
