@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -337,10 +338,15 @@ void TForm1::RefreshControls() {
         if (r->parentWidget() != VenueTab) r->setFocusPolicy(Qt::ClickFocus);
     FNoDesign = 0;
     // Hiding the current page's tab makes Qt turn to another page; the page
-    // shown stays the one the user was on.
+    // shown stays the one the user was on, and the pages Qt turns through on
+    // the way are not laid out or painted (the patch page would leave its
+    // strips over the picture).
     QWidget* shown = PageControl1->currentWidget();
-    for (int i = 0; i < PageControl1->count(); ++i) PageControl1->setTabVisible(i, false);
-    PageControl1->setCurrentWidget(shown);
+    {
+        const QSignalBlocker quiet(PageControl1);
+        for (int i = 0; i < PageControl1->count(); ++i) PageControl1->setTabVisible(i, false);
+        PageControl1->setCurrentWidget(shown);
+    }
 
     const std::optional<TArrayType> t = FindArrayType(FArrayType.empty() ? "Arvo" : FArrayType);
     // A Hoba sub array matches only a flown Arvo, Bexa or Rudd main array.

@@ -178,6 +178,7 @@ TEST(Controls, ALoadShowsThePageAndItsPanelsButNothingHiddenInside) {
     const Case cases[] = {
         {"single", &TForm1::allarvorad, 8, 0},
         {"mixed", &TForm1::mixruddbexarad, 6, 3},
+        {"mixed with two patch diagrams", &TForm1::mixarvobexarad, 6, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -211,6 +212,11 @@ TEST(Controls, ALoadShowsThePageAndItsPanelsButNothingHiddenInside) {
                  w.VenTBut, w.SaveTBut})
             EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
         EXPECT_TRUE(w.mailtbut->isHidden());
+        // The patch page's strips belong to that page: turning the pages'
+        // tabs off on the way does not leave them over the venue picture.
+        EXPECT_EQ(w.PageControl1->currentWidget(), w.VenueTab);
+        EXPECT_TRUE(w.Panel22->isHidden());
+        EXPECT_TRUE(w.Panel14->isHidden());
     }
 }
 
