@@ -431,6 +431,7 @@ public:
     void SelectArrayTypeControl();
     void ShowLoadedValues();
     void DesignSaved();
+    void LoadedDesignSaved();
     bool SaveVenueAs(const std::string& chosen);
     std::optional<std::string> AskSaveName(const QString& title);
     void PrintArrayReport();

@@ -167,9 +167,15 @@ void TForm1::LoadTButClick() {
     RefreshControls();
     PageControl1->setCurrentWidget(VenueTab);
     FormPaint(LoadTBut);
-    // Taken as saved only once the window's controls have settled the
-    // values their array type fixes.
-    if (chosen && !chosen->isEmpty()) DesignSaved();
+    if (chosen && !chosen->isEmpty()) LoadedDesignSaved();
+}
+
+// Taken as saved only once the window's controls have settled the values
+// their array type fixes (the array controls' set-up writes them into the
+// window) and the venue holds them too.
+void TForm1::LoadedDesignSaved() {
+    PassValuesToVenue();
+    DesignSaved();
 }
 
 void TForm1::LoadVenueFromCommandLine(const std::string& path) {
@@ -179,7 +185,7 @@ void TForm1::LoadVenueFromCommandLine(const std::string& path) {
     PageControl1->setCurrentWidget(VenueTab);
     FViewFlags[10] = 1;
     FormPaint(Timer1);
-    DesignSaved();
+    LoadedDesignSaved();
 }
 
 bool TForm1::LoadVenueThreeTimes(const std::string& path) {
