@@ -322,4 +322,83 @@ TEST(Radios, TheClearButtonsAndThePageStillClearTheTypes) {
     EXPECT_TRUE(t.rec.errors.isEmpty()) << t.Errors();
 }
 
+// --- keys on the splay grids ------------------------------------------------------
+
+TEST(GridKeys, EveryArrowKeyOnASplayGridStepsOnce) {
+    using G = QTableWidget* TForm1::*;
+    const struct {
+        G grid;
+        int column;
+        int key;
+    } cases[] = {
+        {&TForm1::ArvoStrGrid, 0, Qt::Key_Left},  {&TForm1::ArvoStrGrid, 1, Qt::Key_Left},
+        {&TForm1::ArvoStrGrid, 0, Qt::Key_Right}, {&TForm1::ArvoStrGrid, 1, Qt::Key_Right},
+        {&TForm1::BexaStrGrid, 0, Qt::Key_Left},  {&TForm1::BexaStrGrid, 1, Qt::Key_Left},
+        {&TForm1::BexaStrGrid, 0, Qt::Key_Right}, {&TForm1::BexaStrGrid, 1, Qt::Key_Right},
+        {&TForm1::box3strgrid, 0, Qt::Key_Left},  {&TForm1::box3strgrid, 1, Qt::Key_Left},
+        {&TForm1::box3strgrid, 0, Qt::Key_Right}, {&TForm1::box3strgrid, 1, Qt::Key_Right},
+    };
+    Window t;
+    TForm1& w = *t.w;
+    t.Design();
+    w.show();
+    // Three models, so three grids with rows.
+    w.boxchoicePC->setCurrentWidget(w.Mixedts);
+    w.MIXIVORDOVIELKARAD->click();
+    ASSERT_EQ(w.FArrayType, "MIXIvorDoviElka");
+    w.tbman->click();
+    ASSERT_EQ(w.FAutoDesign, 0);
+    for (const auto& c : cases) {
+        QTableWidget* grid = w.*c.grid;
+        SCOPED_TRACE(grid->objectName().toStdString() + " column " + std::to_string(c.column) +
+                     (c.key == Qt::Key_Left ? " left" : " right"));
+        ASSERT_TRUE(grid->isVisible());
+        ASSERT_GT(grid->rowCount(), 0);
+        grid->setCurrentCell(0, c.column);
+        w.FSelElement = 0;  // the grid angle
+        const double before = w.FSplay->Angle[0];
+        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
+        QApplication::sendEvent(grid, &press);
+        EXPECT_EQ(w.FSplay->Angle[0], before + (c.key == Qt::Key_Left ? 0.25 : -0.25));
+    }
+    EXPECT_TRUE(t.rec.errors.isEmpty()) << t.Errors();
+}
+
+TEST(GridKeys, UpAndDownMoveTheSelectionByOneAtEveryRowOfEveryGrid) {
+    Window t;
+    TForm1& w = *t.w;
+    t.Design();
+    w.show();
+    w.boxchoicePC->setCurrentWidget(w.Mixedts);
+    w.MIXIVORDOVIELKARAD->click();
+    ASSERT_EQ(w.FArrayType, "MIXIvorDoviElka");
+    const int n1 = w.FNumBoxes1, n2 = w.FNumBoxes2, n3 = w.FNumBoxes3;
+    ASSERT_GT(n3, 0);
+    const struct {
+        QTableWidget* grid;
+        int first;  // the cabinet of the grid's top row
+        int rows;
+    } grids[] = {{w.ArvoStrGrid, 0, n1}, {w.BexaStrGrid, n1, n2}, {w.box3strgrid, n1 + n2, n3}};
+    // Down stops at the last cabinet of the second model, as the pointer's
+    // hit test does: cabinets of a third model are not selected by either.
+    const int last = n1 + n2 - 1;
+    for (const auto& g : grids) {
+        ASSERT_EQ(g.grid->rowCount(), g.rows);
+        for (int row = 0; row < g.rows; ++row) {
+            for (const int key : {Qt::Key_Down, Qt::Key_Up}) {
+                SCOPED_TRACE(g.grid->objectName().toStdString() + " row " + std::to_string(row) +
+                             (key == Qt::Key_Down ? " down" : " up"));
+                g.grid->setCurrentCell(row, 0);
+                const int from = g.first + row;
+                w.FSelElement = from;
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(g.grid, &press);
+                const int want = key == Qt::Key_Down ? std::min(from + 1, last) : std::max(from - 1, 0);
+                EXPECT_EQ(w.FSelElement, want);
+            }
+        }
+    }
+    EXPECT_TRUE(t.rec.errors.isEmpty()) << t.Errors();
+}
+
 }  // namespace
