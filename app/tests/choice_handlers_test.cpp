@@ -401,4 +401,51 @@ TEST(GridKeys, UpAndDownMoveTheSelectionByOneAtEveryRowOfEveryGrid) {
     EXPECT_TRUE(t.rec.errors.isEmpty()) << t.Errors();
 }
 
+// --- leaving an ear-height radio ----------------------------------------------------
+
+TEST(EarHeights, LeavingStandingOrPlaneThreeSeatedRecalculates) {
+    using R = QRadioButton* TForm1::*;
+    const struct {
+        R radio;
+        int recalculations;
+    } cases[] = {
+        {&TForm1::P2stand, 1}, {&TForm1::P3sit, 1}, {&TForm1::P3stand, 1},
+        // The others recalculate on a click, not on leaving.
+        {&TForm1::P1sit, 0},   {&TForm1::P1stand, 0}, {&TForm1::P2sit, 0},
+    };
+    Window t;
+    TForm1& w = *t.w;
+    t.Design();
+    w.Recalculate();
+    const int one = t.Recalculations();
+    ASSERT_GT(one, 0);
+    for (const auto& c : cases) {
+        QRadioButton* r = w.*c.radio;
+        SCOPED_TRACE(r->objectName().toStdString());
+        // An ear height the venue has not been given yet.
+        w.FP3EarHeight = 1.55;
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(r, &out);
+        EXPECT_EQ(t.Recalculations(), c.recalculations * one);
+        EXPECT_EQ(w.FVenue->Plane3EarHeight == 1.55, c.recalculations == 1);
+        w.FP3EarHeight = 1.4;
+        w.Recalculate();
+        t.Recalculations();
+    }
+    EXPECT_TRUE(t.rec.errors.isEmpty()) << t.Errors();
+}
+
+TEST(EarHeights, AWindowClosedWithFocusOnAnEarHeightRadioGoesQuietly) {
+    ScratchDir user, program;
+    ErrorRecorder rec;
+    auto w = std::make_unique<TForm1>(TestEnv(user, program));
+    w->show();
+    w->activateWindow();
+    w->P3sit->setFocus();
+    QApplication::processEvents();
+    if (QApplication::focusWidget() != w->P3sit) GTEST_SKIP() << "no keyboard focus on this platform";
+    w.reset();  // the radio loses its focus while the window goes
+    EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+}
+
 }  // namespace
