@@ -1,5 +1,6 @@
 #include "app/background1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -85,6 +86,11 @@ TForm1::TForm1(TForm1Environment environment, QWidget* owner)
 }
 
 TForm1::~TForm1() {
+    // No handler runs from here on.  A control losing the focus while the
+    // window goes would run one on a window half gone: the focus leaves now.
+    FReady = false;
+    if (QWidget* focus = QApplication::focusWidget(); focus != nullptr && isAncestorOf(focus))
+        focus->clearFocus();
     // The venue and its array point at the splay list: they go first.
     FVenue.reset();
 }

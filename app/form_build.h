@@ -23,6 +23,7 @@
 // window layout find controls by them.
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -41,6 +42,7 @@
 #include "platform/core/numtext.h"
 #include "platform/qtapp/connect.h"
 #include "platform/qtapp/guarded.h"
+#include "platform/qtapp/radio.h"
 #include "platform/qtapp/updown.h"
 
 namespace formbuild {
@@ -77,9 +79,13 @@ inline void PlaceAt(QWidget* w, const Place& at) {
 }
 
 // A control of type W in `parent`, named, with its caption when it has one.
+// Every radio of the window is one that a click never unchecks
+// (qtapp::RadioButton), whether Qt groups it or the window does.
 template <class W>
 W* Make(QWidget* parent, const char* name, const char* caption = nullptr) {
-    if constexpr (std::is_constructible_v<W, const QString&, QWidget*>)
+    if constexpr (std::is_same_v<W, QRadioButton>)
+        return Named(new qtapp::RadioButton(Text(caption), parent), name);
+    else if constexpr (std::is_constructible_v<W, const QString&, QWidget*>)
         return Named(new W(Text(caption), parent), name);
     else
         return Named(new W(parent), name);
@@ -136,7 +142,10 @@ void BuildToolButtons(TForm1& form, QWidget* bar, const ToolButtonSpec (&specs)[
 
 // A handler of the window run by a control's event, guarded (an error is
 // shown and the program goes on):
-// - a radio button: when it becomes checked, by the user or by code;
+// - a radio button, and a tool button of an exclusive pair (checkable and
+//   auto-exclusive when connected): when it becomes checked, by the user or
+//   by code, once per change;
+// - a check box: on every change of its state, by the user or by code;
 // - any other button: on a click;
 // - an edit: on every change of its text;
 // - a timer: on each tick.
@@ -160,9 +169,13 @@ void Connect(TForm1& form, const On<W> (&table)[N]) {
             qtapp::OnUpDownClick(control, f, [f, handler](qtapp::UDBtnType b) { (f->*handler)(b); });
         } else if constexpr (std::is_base_of_v<QRadioButton, W>) {
             qtapp::OnRadioClick(control, f, [f, handler] { (f->*handler)(); });
+        } else if constexpr (std::is_base_of_v<QCheckBox, W>) {
+            qtapp::OnCheckChange(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QAbstractButton, W>) {
-            QObject::connect(control, &QAbstractButton::clicked, f,
-                             qtapp::Guarded([f, handler] { (f->*handler)(); }));
+            if (control->isCheckable() && control->autoExclusive())
+                qtapp::OnChecked(control, f, [f, handler] { (f->*handler)(); });
+            else
+                qtapp::OnButtonClick(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QLineEdit, W>) {
             qtapp::OnEditChange(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QTimer, W>) {

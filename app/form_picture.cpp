@@ -145,7 +145,7 @@ void TForm1::BuildPicture() {
     qtapp::OnRadioClick(showupperrad, this, [this] { showupperradClick(); });
     qtapp::OnRadioClick(showlowerrad, this, [this] { showlowerradClick(); });
     installEventFilter(this);
-    for (QTableWidget* g : {ArvoStrGrid, BexaStrGrid}) g->installEventFilter(this);
+    for (QTableWidget* g : {ArvoStrGrid, BexaStrGrid, box3strgrid}) g->installEventFilter(this);
     connect(ArvoStrGrid, &QTableWidget::currentCellChanged, this,
             qtapp::Guarded([this](int row, int, int, int) {
                 if (FReady && row >= 0) ArvoStrGridSelectCell(row);
@@ -482,14 +482,21 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         qtapp::RunGuarded([&] { PaintBox2MouseMove(x); });
         return true;
     }
-    if (event->type() == QEvent::KeyPress &&
-        (watched == this || watched == ArvoStrGrid || watched == BexaStrGrid)) {
+    const bool grid = watched == ArvoStrGrid || watched == BexaStrGrid || watched == box3strgrid;
+    if (event->type() == QEvent::KeyPress && (watched == this || grid)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||
             key == Qt::Key_Right) {
             qtapp::RunGuarded([&] { FormKeyDown(key); });
-            // The grids move their own row as well.
-            return watched == this;
+            if (grid) {
+                // The grid moves its own cell as well.  A key it cannot use
+                // (Left in the first column, Up in the top row) would go on
+                // to the window, whose filter would step the array again:
+                // the key ends at the grid, one press, one step.
+                watched->event(event);
+                event->accept();
+            }
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

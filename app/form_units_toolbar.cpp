@@ -84,6 +84,9 @@ constexpr formbuild::On<QRadioButton> kUnitHandlers[] = {
 void TForm1::BuildToolBar() {
     PagesToolBar = formbuild::Make<QWidget>(this, "PagesToolBar");
     formbuild::BuildToolButtons(*this, PagesToolBar, kToolButtons);
+    // Auto and Manual are one choice: checking one, by a click or from
+    // code, unchecks the other and runs the newly checked one's handler
+    // (formbuild::Connect), so FAutoDesign always follows what they show.
     tbauto->setCheckable(true);
     tbman->setCheckable(true);
     tbauto->setAutoExclusive(true);

@@ -163,6 +163,11 @@ void TForm1::BuildVenuePage() {
     formbuild::Connect(*this, kCustomUpDownHandlers);
     for (QRadioButton* r : {P1sit, P1stand, P2sit, P2stand, P3sit, P3stand})
         qtapp::OnButtonClick(r, this, [this] { P1sitMouseUp(); });
+    // Leaving these three hands the ear heights to the venue.
+    for (QRadioButton* r : {P2stand, P3sit, P3stand})
+        qtapp::OnFocusOut(r, [this] {
+            if (FReady) UpdateVenueActionExecute();
+        });
 }
 
 // --- up/downs -------------------------------------------------------------------
