@@ -3,9 +3,21 @@
 //
 // TLoudspeakerArray keeps its type as the byte TypeCode (the venue file and
 // the rig library's callers rely on it); TArrayType is the same number as an
-// enum.  Every rule that depends on the array type reads a column of
-// kArrayTypes instead of listing codes: a new type is one more row here and
-// one more array class.
+// enum.  The rules that every type has an answer to read a column of
+// kArrayTypes instead of listing codes.  A new type touches:
+// - its row here and its array class, with its rows in the factory's
+//   kMakers (model/arrays/factory.cpp) and the rig element lists
+//   (model/rig/element_lists.cpp), and its case in the controller advice
+//   (model/advice/controller_advice.cpp);
+// - the window's rows of it: the cabinet-choice radio (kChoices in
+//   app/form_cabinet_choice.cpp, with the touring-only and flown-only lists
+//   there), the array controls (app/rules/type_controls.h, checked against
+//   this order) and the count limits (app/rules/count_limits.cpp, by code);
+// - the fuzzing dictionary (fuzz/venue.dict);
+// - and only where it shares a special behaviour of named types, the
+//   IsAnyOf lists that name them (venue/model/design*.cpp, the side view and
+//   flying detail, the venue page's files and design start, the picture's
+//   patch page).
 //
 // Header only and free of the array classes, so that the rig element lists
 // and the controller advice (which the array classes link) can use it too.

@@ -2,9 +2,13 @@
 // The venue values: the one list of the 33 values the main window hands to
 // the venue in one call.  For each value it gives its name, the VenueData
 // and TVenue members, the line of the venue file that keeps it and its kind.
-// Copying between VenueData and TVenue and the checks of a hand-over read
-// this list, so a new value is one line here and a member in VenueData and
-// TVenue (and, where the window holds it, a row of the window's own table).
+// Copying between VenueData and TVenue, the checks of a hand-over and the
+// undo snapshot read this list.  A new value touches: its line here, its
+// member in VenueData and in TVenue; where the venue file keeps it, the file
+// layouts (a new line is a new layout with its version number, and the
+// readers of the older layouts give it a default); and where the window
+// holds it, its TForm1 field and its row in the window's table
+// (app/form_venue_values.h).
 //
 // The list is in hand-over order, which is the order of VenueData's members;
 // a static_assert below ties its length to VenueData.
