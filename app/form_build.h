@@ -19,8 +19,8 @@
 //   formbuild::Connect(*this, kHandlers);
 //
 // so that a new control or handler is one more line in its area's table.
-// The object names are the controls' names for good: tests and the saved
-// window layout find controls by them.
+// The window reaches its controls through the members; the object names
+// are for the tests and for reading the widget tree.
 
 #include <QAbstractButton>
 #include <QCheckBox>
