@@ -35,6 +35,7 @@
 #include <cstddef>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "app/background1.h"
 #include "platform/core/errors.h"
@@ -137,12 +138,26 @@ void BuildToolButtons(TForm1& form, QWidget* bar, const ToolButtonSpec (&specs)[
 // A handler of the window run by a control's event, guarded (an error is
 // shown and the program goes on):
 // - a radio button: when it becomes checked, by the user or by code;
-// - any other button: on a click;
+// - any other button: on a click, a user's choice (above);
 // - an edit: on every change of its text;
 // - a timer: on each tick.
 using Handler = void (TForm1::*)();
 // An up/down's handler is given the button pressed.
 using UpDownHandler = void (TForm1::*)(qtapp::UDBtnType);
+
+// A handler of a user's choice (a list's choice, a grid's cell, an up/down's
+// press, a button's click) runs only while the window takes one: once it is
+// built and while none of its fills is under way (TForm1::TFillGuard).
+template <class F>
+auto UserChoice(TForm1* form, F handler) {
+    return [form, handler = std::move(handler)](auto&&... args) mutable {
+        if (!form->TakesUserChoice()) return;
+        if constexpr (std::is_invocable_v<F&, decltype(args)...>)
+            handler(std::forward<decltype(args)>(args)...);
+        else
+            handler();
+    };
+}
 
 template <class W>
 struct On {
@@ -157,12 +172,13 @@ void Connect(TForm1& form, const On<W> (&table)[N]) {
         TForm1* f = &form;
         const auto handler = h.handler;
         if constexpr (std::is_base_of_v<qtapp::UpDown, W>) {
-            qtapp::OnUpDownClick(control, f, [f, handler](qtapp::UDBtnType b) { (f->*handler)(b); });
+            qtapp::OnUpDownClick(control, f,
+                                 UserChoice(f, [f, handler](qtapp::UDBtnType b) { (f->*handler)(b); }));
         } else if constexpr (std::is_base_of_v<QRadioButton, W>) {
             qtapp::OnRadioClick(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QAbstractButton, W>) {
             QObject::connect(control, &QAbstractButton::clicked, f,
-                             qtapp::Guarded([f, handler] { (f->*handler)(); }));
+                             qtapp::Guarded(UserChoice(f, [f, handler] { (f->*handler)(); })));
         } else if constexpr (std::is_base_of_v<QLineEdit, W>) {
             qtapp::OnEditChange(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QTimer, W>) {

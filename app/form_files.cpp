@@ -420,6 +420,7 @@ int TForm1::EarHeightChoice(double height) {
 }
 
 void TForm1::RefreshControls() {
+    const TFillGuard filling(*this);
     FViewFlags[8] = 0;
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,
                            tbauto, tbman})
