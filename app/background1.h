@@ -666,7 +666,6 @@ public:
     // True when a handler of a user's choice may run: the window is built
     // and no fill is under way.
     bool TakesUserChoice() const { return FReady && FFillDepth == 0; }
-    bool Filling() const { return FFillDepth > 0; }
     // The venue's current array, read afresh: every recalculation rebuilds
     // it, so no routine keeps it across a call that can recalculate.
     TLoudspeakerArray* CurrentArray() const;

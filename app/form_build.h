@@ -138,9 +138,10 @@ void BuildToolButtons(TForm1& form, QWidget* bar, const ToolButtonSpec (&specs)[
 // A handler of the window run by a control's event, guarded (an error is
 // shown and the program goes on):
 // - a radio button: when it becomes checked, by the user or by code;
-// - any other button: on a click, a user's choice (above);
+// - any other button: on a click, a user's choice (UserChoice below);
 // - an edit: on every change of its text;
-// - a timer: on each tick.
+// - a timer: on each tick;
+// - an up/down: on a press, a user's choice.
 using Handler = void (TForm1::*)();
 // An up/down's handler is given the button pressed.
 using UpDownHandler = void (TForm1::*)(qtapp::UDBtnType);
