@@ -86,11 +86,12 @@ TForm1::TForm1(TForm1Environment environment, QWidget* owner)
 }
 
 TForm1::~TForm1() {
-    // No handler runs from here on.  A control losing the focus while the
-    // window goes would run one on a window half gone: the focus leaves now.
+    // No handler runs from here on.  Out of sight first, while the window is
+    // whole: the focus leaves its controls now, and what their focus handlers
+    // call runs on this window, not on the plain widget that is left of it
+    // once the children go.
     FReady = false;
-    if (QWidget* focus = QApplication::focusWidget(); focus != nullptr && isAncestorOf(focus))
-        focus->clearFocus();
+    hide();
     // The venue and its array point at the splay list: they go first.
     FVenue.reset();
 }
@@ -335,3 +336,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::SetRigReadout(std::unique_ptr<TRigReadout> readout) { FReadout = std::move(readout); }
+
+TLoudspeakerArray* TForm1::CurrentArray() const { return FVenue ? FVenue->LSArray.get() : nullptr; }
+
+TLoudspeakerArray& TForm1::RequireArray() const {
+    TLoudspeakerArray* a = CurrentArray();
+    if (a == nullptr) throw rtl::RuntimeError(1, "No loudspeaker array");
+    return *a;
+}

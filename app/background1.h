@@ -692,4 +692,32 @@ private:
     int FPageControlWidth = 320;
     int FPanel1Height = 300;
     bool FReady = false;  // construction finished
+
+public:
+    // --- fills of the window's own controls and the current array ----------
+    // While a fill of the window's own controls holds a TFillGuard, no
+    // handler of a user's choice runs (a list's choice, a grid's cell, an
+    // up/down's press, a button's click): what a fill shows is no choice of
+    // the user's.  Fills nest.
+    class TFillGuard {
+    public:
+        explicit TFillGuard(TForm1& form) : form_(form) { ++form_.FFillDepth; }
+        ~TFillGuard() { --form_.FFillDepth; }
+        TFillGuard(const TFillGuard&) = delete;
+        TFillGuard& operator=(const TFillGuard&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+    // True when a handler of a user's choice may run: the window is built
+    // and no fill is under way.
+    bool TakesUserChoice() const { return FReady && FFillDepth == 0; }
+    // The venue's current array, read afresh: every recalculation rebuilds
+    // it, so no routine keeps it across a call that can recalculate.
+    TLoudspeakerArray* CurrentArray() const;
+    // The same, for a routine that cannot go on without one.
+    TLoudspeakerArray& RequireArray() const;
+
+private:
+    int FFillDepth = 0;
 };

@@ -92,6 +92,7 @@ void TForm1::PlaceSplayGrids() {
 }
 
 void TForm1::ClearSplayGrids(bool grid1, bool grid2, bool grid3) {
+    const TFillGuard filling(*this);
     const bool flags[] = {grid1, grid2, grid3};
     QTableWidget* grids[] = {ArvoStrGrid, BexaStrGrid, box3strgrid};
     for (int g = 0; g < 3; ++g) {
@@ -104,6 +105,7 @@ void TForm1::ClearSplayGrids(bool grid1, bool grid2, bool grid3) {
 }
 
 void TForm1::SetupArrayControls() {
+    const TFillGuard filling(*this);
     const bool metric = FMetric != 0;
     g2lab->setVisible(true);
     NumBoxes->setText(Q(rtl::IntToStr(FNumBoxes1)));

@@ -147,12 +147,17 @@ void SetFontColour(QWidget* w, const QColor& c) {
 QColor SystemColour(QPalette::ColorRole role) { return QApplication::palette().color(role); }
 
 // A list the user chooses from but cannot type into; code may show a text
-// that is none of its items.
+// that is none of its items.  An editable list takes the end of an edit
+// (Return, or the focus leaving it) as a choice of the item that matches its
+// text; with nothing to type that is no choice, and a fill that hides or
+// disables the focused list would make one: only the drop-down chooses.
 QComboBox* MakeList(QWidget* parent, const char* name) {
     auto* c = formbuild::Named(new QComboBox(parent), name);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->lineEdit()->setReadOnly(true);
+    QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
+    QObject::disconnect(c->lineEdit(), &QLineEdit::returnPressed, c, nullptr);
     return c;
 }
 
@@ -251,25 +256,28 @@ void TForm1::BuildArrayRows() {
     std::vector<QComboBox*> lists(ArvoLists.begin(), ArvoLists.end());
     lists.insert(lists.end(), BexaLists.begin(), BexaLists.end());
     for (QComboBox* c : lists) {
-        qtapp::OnListChoice(c, this, [this, c] {
-            if (FReady) arraycombochangeExecute(c);
-        });
+        qtapp::OnListChoice(c, this, formbuild::UserChoice(this, [this, c] { arraycombochangeExecute(c); }));
         WatchFocus(this, c);
     }
     for (QWidget* w : std::initializer_list<QWidget*>{A0ed, A0sp, A0Cedit, A0lsp}) WatchFocus(this, w);
     for (qtapp::UpDown* u : {A0sp, A0lsp})
         qtapp::OnUpDownClick(u, this, [this, u](qtapp::UDBtnType b) {
             u->SetPosition(0);
-            if (FReady) A0spClick(b);
+            if (TakesUserChoice()) A0spClick(b);
         });
 }
 
 // --- the page fill ------------------------------------------------------------
 
 void TForm1::UpdateArrayPage() {
-    if (!FVenue || !FVenue->LSArray) return;
-    TLoudspeakerArray& a = *FVenue->LSArray;
-    const rules::ArrayType type = a.ArrayType();
+    if (CurrentArray() == nullptr) return;
+    // A fill: no list, grid or up/down of the window runs a handler of the
+    // user's choice while it sets them.
+    const TFillGuard filling(*this);
+    // The array is read afresh at every use: a handler that runs while the
+    // controls change (a radio checked from code) may rebuild it.
+    const auto a = [this]() -> TLoudspeakerArray& { return RequireArray(); };
+    const rules::ArrayType type = a().ArrayType();
     const int n1 = FNumBoxes1, n2 = FNumBoxes2, n3 = FNumBoxes3;
     const bool flown = FRigMode == rules::kFlown;
     const bool stacked = FRigMode == rules::kGroundStacked;
@@ -310,30 +318,30 @@ void TForm1::UpdateArrayPage() {
     BexaGB->setTitle(QString());
 
     // The lists' items.
-    a.SelectCabinet(1);
-    SplayLabels(Current(a), L1);
-    a.SelectCabinet(n1 + n2);
+    a().SelectCabinet(1);
+    SplayLabels(Current(a()), L1);
+    a().SelectCabinet(n1 + n2);
     if (type == rules::type::IvorDoviElka)
-        L2.Add(rtl::FormatGeneral(Current(a).BottomFaceAngle));
+        L2.Add(rtl::FormatGeneral(Current(a()).BottomFaceAngle));
     else
-        SplayLabels(Current(a), L2);
+        SplayLabels(Current(a()), L2);
     if (type == rules::type::HobaBexa) {
         for (int j = 0; j < AllowedAngles.Count; ++j) L3.Add(rtl::FormatGeneral(AllowedAngles.Angles[j]));
     } else if (type == rules::type::ArvoGiraF || type == rules::type::DoviElka ||
                type == rules::type::BexaCadri) {
-        a.SelectCabinet(n1 + 1);
-        L3.Add(rtl::FormatGeneral(Current(a).JoinSplay));
+        a().SelectCabinet(n1 + 1);
+        L3.Add(rtl::FormatGeneral(Current(a()).JoinSplay));
     } else if (type == rules::type::IvorDovi || type == rules::type::IvorElka) {
-        a.SelectCabinet(n1 + 1);
+        a().SelectCabinet(n1 + 1);
         L3.Add("0");
     } else if (type == rules::type::IvorDoviElka) {
-        a.SelectCabinet(n1 + n2);
-        SplayLabels(Current(a), L3);
+        a().SelectCabinet(n1 + n2);
+        SplayLabels(Current(a()), L3);
     }
     if (type == rules::type::IvorDoviElka) {
-        a.SelectCabinet(n1 + n2 + n3);
-        L4.Add(rtl::FormatGeneral(Current(a).JoinSplay));
-        SplayLabels(Current(a), L5);
+        a().SelectCabinet(n1 + n2 + n3);
+        L4.Add(rtl::FormatGeneral(Current(a()).JoinSplay));
+        SplayLabels(Current(a()), L5);
     }
 
     const auto listItems = [&](rules::ListItems items) -> std::optional<QStringList> {
@@ -344,7 +352,7 @@ void TForm1::UpdateArrayPage() {
         case rules::ListItems::L4: return Items(L4);
         case rules::ListItems::L5: return Items(L5);
         case rules::ListItems::L6: return Items(FTextLists[5]);
-        case rules::ListItems::StackBar: return Items(StackBar(a).Texts);
+        case rules::ListItems::StackBar: return Items(StackBar(a()).Texts);
         case rules::ListItems::Unchanged: break;
         }
         return std::nullopt;
@@ -476,16 +484,16 @@ void TForm1::UpdateArrayPage() {
         std::string text;
         switch (t.Shows) {
         case rules::RowShows::SplayLabel:
-            a.SelectCabinet(t.Element);
-            text = Current(a).SplayTexts[FSplay->ChoiceIndex[k]];
+            a().SelectCabinet(t.Element);
+            text = Current(a()).SplayTexts[FSplay->ChoiceIndex[k]];
             break;
         case rules::RowShows::StackBarValue:
-            a.SelectCabinet(t.Element);
-            text = StackBar(a).CurrentValueText();
+            a().SelectCabinet(t.Element);
+            text = StackBar(a()).CurrentValueText();
             break;
         case rules::RowShows::JoinAngle:
-            a.SelectCabinet(t.Element);
-            text = rtl::FormatGeneral(Current(a).JoinSplay);
+            a().SelectCabinet(t.Element);
+            text = rtl::FormatGeneral(Current(a()).JoinSplay);
             break;
         case rules::RowShows::AllowedAngle:
             text = rtl::FormatGeneral(AllowedAngles.ChosenAngle());
@@ -494,11 +502,11 @@ void TForm1::UpdateArrayPage() {
             text = "0";
             break;
         case rules::RowShows::OffsetAngle:
-            a.SelectCabinet(t.Element);
-            text = rtl::FormatGeneral(Current(a).BottomFaceAngle);
+            a().SelectCabinet(t.Element);
+            text = rtl::FormatGeneral(Current(a()).BottomFaceAngle);
             break;
         }
-        a.SelectCabinet(k);
+        a().SelectCabinet(k);
         return text;
     };
     const auto fillBox = [&](rules::RowBox box, auto& labels, auto& lists, QLineEdit* edit,
@@ -520,9 +528,9 @@ void TForm1::UpdateArrayPage() {
             double top = 0.0;
             if (flown) {
                 top = FSplay->Angle[0];
-                if (type == rules::type::Elka) top -= Current(a).BottomFaceAngle;
+                if (type == rules::type::Elka) top -= Current(a()).BottomFaceAngle;
             } else {
-                top = a.Tilt[0];
+                top = a().Tilt[0];
             }
             edit->setText(Q(AngleText(top)));
             edit->setEnabled(manual);
@@ -625,8 +633,8 @@ void TForm1::UpdateArrayPage() {
 
     // Stacked, both top-angle edits show the first cabinet's tilt.
     if (stacked) {
-        A0ed->setText(Q(AngleText(a.Tilt[0])));
-        A0Cedit->setText(Q(AngleText(a.Tilt[0])));
+        A0ed->setText(Q(AngleText(a().Tilt[0])));
+        A0Cedit->setText(Q(AngleText(a().Tilt[0])));
     }
 }
 
@@ -635,44 +643,48 @@ void TForm1::UpdateArrayPage() {
 void TForm1::arraycombochangeExecute(QObject* sender) {
     ++ArrayListChoices;
     auto* list = qobject_cast<QComboBox*>(sender);
-    if (list == nullptr || !FVenue || !FVenue->LSArray) return;
-    TLoudspeakerArray& a = *FVenue->LSArray;
+    if (list == nullptr || CurrentArray() == nullptr) return;
     const int i = RowOf(list);
     const int k = list->currentIndex();
     TSplay& splay = *FSplay;
-    const rules::ListChoice choice =
-        rules::ListChoiceFor(a.ArrayType(), FRigMode, i, FNumBoxes1, FNumBoxes2);
-    switch (choice.Target) {
-    case rules::ListTarget::Nothing:
-        break;
-    case rules::ListTarget::AllowedAngle:
-        splay.Angle[i] = AllowedAngles.Angles[k];
-        AllowedAngles.ChosenIndex = k;
-        break;
-    case rules::ListTarget::JunctionAngle:
-        a.SelectCabinet(choice.Cabinet);
-        splay.Angle[i] = Current(a).JoinSplay;
-        splay.ChoiceIndex[i] = 0;
-        if (choice.ThenSelect != 0) a.SelectCabinet(choice.ThenSelect);
-        break;
-    case rules::ListTarget::ZeroJunction:
-        a.SelectCabinet(choice.Cabinet);
-        splay.Angle[i] = 0.0;
-        splay.ChoiceIndex[i] = 0;
-        break;
-    case rules::ListTarget::GroundStackHole: {
-        TGroundStackBar& bar = StackBar(a);
-        const double angle = bar.Angles[k];
-        bar.CurrentIndex = k;
-        splay.Angle[i] = angle;
-        break;
-    }
-    case rules::ListTarget::SplayStep:
-        rtl::CheckIndex(k, 0, 8);
-        splay.ChoiceIndex[i] = k;
-        a.SelectCabinet(choice.Cabinet);
-        splay.Angle[i] = Current(a).SplayAngles[splay.ChoiceIndex[i]];
-        break;
+    {
+        // The choice goes into the splay list; the array it was read from is
+        // rebuilt by the hand-over below.
+        TLoudspeakerArray& a = RequireArray();
+        const rules::ListChoice choice =
+            rules::ListChoiceFor(a.ArrayType(), FRigMode, i, FNumBoxes1, FNumBoxes2);
+        switch (choice.Target) {
+        case rules::ListTarget::Nothing:
+            break;
+        case rules::ListTarget::AllowedAngle:
+            splay.Angle[i] = AllowedAngles.Angles[k];
+            AllowedAngles.ChosenIndex = k;
+            break;
+        case rules::ListTarget::JunctionAngle:
+            a.SelectCabinet(choice.Cabinet);
+            splay.Angle[i] = Current(a).JoinSplay;
+            splay.ChoiceIndex[i] = 0;
+            if (choice.ThenSelect != 0) a.SelectCabinet(choice.ThenSelect);
+            break;
+        case rules::ListTarget::ZeroJunction:
+            a.SelectCabinet(choice.Cabinet);
+            splay.Angle[i] = 0.0;
+            splay.ChoiceIndex[i] = 0;
+            break;
+        case rules::ListTarget::GroundStackHole: {
+            TGroundStackBar& bar = StackBar(a);
+            const double angle = bar.Angles[k];
+            bar.CurrentIndex = k;
+            splay.Angle[i] = angle;
+            break;
+        }
+        case rules::ListTarget::SplayStep:
+            rtl::CheckIndex(k, 0, 8);
+            splay.ChoiceIndex[i] = k;
+            a.SelectCabinet(choice.Cabinet);
+            splay.Angle[i] = Current(a).SplayAngles[splay.ChoiceIndex[i]];
+            break;
+        }
     }
 
     PassValuesToVenue();
@@ -680,7 +692,7 @@ void TForm1::arraycombochangeExecute(QObject* sender) {
     DrawGridDetail(FGridView);
     RedrawWithAngles();
     if (FRigMode == rules::kGroundStacked) {
-        const QString tilt = Q(AngleText(FVenue->LSArray->Tilt[0]));
+        const QString tilt = Q(AngleText(RequireArray().Tilt[0]));
         A0ed->setText(tilt);
         A0Cedit->setText(tilt);
     }
@@ -689,22 +701,25 @@ void TForm1::arraycombochangeExecute(QObject* sender) {
 }
 
 void TForm1::A0spClick(qtapp::UDBtnType button) {
-    if (!FVenue || !FVenue->LSArray) return;
-    TLoudspeakerArray& a = *FVenue->LSArray;
+    if (CurrentArray() == nullptr) return;
     const int direction = button == qtapp::UDBtnType::Next ? +1 : -1;
-    a.SelectCabinet(0);
-    if (FRigMode == rules::kFlown) {
-        FSplay->Angle[0] = rules::StepGridAngle(FSplay->Angle[0], direction);
-    } else if (FRigMode == rules::kGroundStacked) {
-        const TBox& box = Current(a);
-        FSplay->ChoiceIndex[0] = rules::StepIndex(FSplay->ChoiceIndex[0], direction, box.SplayCount);
-        FSplay->Angle[0] = box.SplayAngles[FSplay->ChoiceIndex[0]];
+    {
+        // The step goes into the splay list; the redraw rebuilds the array.
+        TLoudspeakerArray& a = RequireArray();
+        a.SelectCabinet(0);
+        if (FRigMode == rules::kFlown) {
+            FSplay->Angle[0] = rules::StepGridAngle(FSplay->Angle[0], direction);
+        } else if (FRigMode == rules::kGroundStacked) {
+            const TBox& box = Current(a);
+            FSplay->ChoiceIndex[0] = rules::StepIndex(FSplay->ChoiceIndex[0], direction, box.SplayCount);
+            FSplay->Angle[0] = box.SplayAngles[FSplay->ChoiceIndex[0]];
+        }
     }
     RedrawWithAngles();
     ShowRiggingLoads();
     FormPaint(A0sp);
     if (FRigMode == rules::kGroundStacked) {
-        const QString tilt = Q(AngleText(FVenue->LSArray->Tilt[0]));
+        const QString tilt = Q(AngleText(RequireArray().Tilt[0]));
         A0ed->setText(tilt);
         A0Cedit->setText(tilt);
     }

@@ -36,6 +36,7 @@
 #include <cstddef>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "app/background1.h"
 #include "platform/core/errors.h"
@@ -146,12 +147,27 @@ void BuildToolButtons(TForm1& form, QWidget* bar, const ToolButtonSpec (&specs)[
 //   auto-exclusive when connected): when it becomes checked, by the user or
 //   by code, once per change;
 // - a check box: on every change of its state, by the user or by code;
-// - any other button: on a click;
+// - any other button: on a click, a user's choice (UserChoice below);
 // - an edit: on every change of its text;
-// - a timer: on each tick.
+// - a timer: on each tick;
+// - an up/down: on a press, a user's choice.
 using Handler = void (TForm1::*)();
 // An up/down's handler is given the button pressed.
 using UpDownHandler = void (TForm1::*)(qtapp::UDBtnType);
+
+// A handler of a user's choice (a list's choice, a grid's cell, an up/down's
+// press, a button's click) runs only while the window takes one: once it is
+// built and while none of its fills is under way (TForm1::TFillGuard).
+template <class F>
+auto UserChoice(TForm1* form, F handler) {
+    return [form, handler = std::move(handler)](auto&&... args) mutable {
+        if (!form->TakesUserChoice()) return;
+        if constexpr (std::is_invocable_v<F&, decltype(args)...>)
+            handler(std::forward<decltype(args)>(args)...);
+        else
+            handler();
+    };
+}
 
 template <class W>
 struct On {
@@ -166,7 +182,8 @@ void Connect(TForm1& form, const On<W> (&table)[N]) {
         TForm1* f = &form;
         const auto handler = h.handler;
         if constexpr (std::is_base_of_v<qtapp::UpDown, W>) {
-            qtapp::OnUpDownClick(control, f, [f, handler](qtapp::UDBtnType b) { (f->*handler)(b); });
+            qtapp::OnUpDownClick(control, f,
+                                 UserChoice(f, [f, handler](qtapp::UDBtnType b) { (f->*handler)(b); }));
         } else if constexpr (std::is_base_of_v<QRadioButton, W>) {
             qtapp::OnRadioClick(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QCheckBox, W>) {
@@ -175,7 +192,8 @@ void Connect(TForm1& form, const On<W> (&table)[N]) {
             if (control->isCheckable() && control->autoExclusive())
                 qtapp::OnChecked(control, f, [f, handler] { (f->*handler)(); });
             else
-                qtapp::OnButtonClick(control, f, [f, handler] { (f->*handler)(); });
+                QObject::connect(control, &QAbstractButton::clicked, f,
+                                 qtapp::Guarded(UserChoice(f, [f, handler] { (f->*handler)(); })));
         } else if constexpr (std::is_base_of_v<QLineEdit, W>) {
             qtapp::OnEditChange(control, f, [f, handler] { (f->*handler)(); });
         } else if constexpr (std::is_base_of_v<QTimer, W>) {

@@ -330,6 +330,7 @@ QList<QWidget*> TForm1::VenuePageControls() const {
 }
 
 void TForm1::RefreshControls() {
+    const TFillGuard filling(*this);
     FViewFlags[8] = 0;
     // Help too: it is hidden until a design starts or a venue is loaded.
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,

@@ -147,9 +147,9 @@ void TForm1::BuildPicture() {
     installEventFilter(this);
     for (QTableWidget* g : {ArvoStrGrid, BexaStrGrid, box3strgrid}) g->installEventFilter(this);
     connect(ArvoStrGrid, &QTableWidget::currentCellChanged, this,
-            qtapp::Guarded([this](int row, int, int, int) {
-                if (FReady && row >= 0) ArvoStrGridSelectCell(row);
-            }));
+            qtapp::Guarded(formbuild::UserChoice(this, [this](int row, int, int, int) {
+                if (row >= 0) ArvoStrGridSelectCell(row);
+            })));
 }
 
 // --- layout --------------------------------------------------------------------
@@ -314,7 +314,7 @@ void TForm1::FormPaint(QObject*) {
     if (dock.PageAlign == rules::Dock::Bottom) FPageControlHeight = dock.PageSize;
     Panel1Align = ToAlign(dock.PictureAlign, Panel1Align);
     if (dock.PictureAlign == rules::Dock::Top) FPanel1Height = dock.PictureSize;
-    TLoudspeakerArray* array = FVenue->LSArray.get();
+    // The array is read where it is used: the redraws below rebuild it.
     switch (page) {
     case 0: {
         ArrangeAligned();
@@ -330,12 +330,12 @@ void TForm1::FormPaint(QObject*) {
     case 1: {
         ArrangeAligned();
         FVenueImage->SetSize(image1->width(), image1->height());
-        if (array != nullptr)
+        if (TLoudspeakerArray* array = CurrentArray())
             array->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(),
                                 Panel1->height(), FMetric != 0, FRigMode, false, FHobaMatched != 0);
         image1->SetPicture(FVenueImage->Image());
         FSideViewImage->SetSize(gridimg->width(), gridimg->height());
-        if (array != nullptr)
+        if (TLoudspeakerArray* array = CurrentArray())
             DrawArrayHoleDetail(*array, FSideViewImage->Canvas(), true, false, gridimg->width(),
                                 gridimg->height(), 0, 0, FMetric != 0, FRigMode);
         gridimg->SetPicture(FSideViewImage->Image());
@@ -350,7 +350,7 @@ void TForm1::FormPaint(QObject*) {
         Image3->setGeometry(0, Panel16->height(), ProcessorTab->width(),
                             std::max(0, ProcessorTab->height() - Panel16->height()));
         FillInfoLabels();
-        const int code = array != nullptr ? array->TypeCode : 0;
+        const int code = CurrentArray() != nullptr ? CurrentArray()->TypeCode : 0;
         const TArrayType type = ArrayTypeOf(code);
         if (type == TArrayType::ArvoBexa || type == TArrayType::BexaDovi) {
             showupperrad->setText(type == TArrayType::ArvoBexa ? "Arvo Patching Diag"
@@ -416,8 +416,9 @@ void TForm1::FormPaint(QObject*) {
 }
 
 void TForm1::FillInfoLabels() {
-    TLoudspeakerArray* a = FVenue ? FVenue->LSArray.get() : nullptr;
+    const TLoudspeakerArray* a = CurrentArray();
     if (a == nullptr) return;
+    const TFillGuard filling(*this);
     auto q = [](const std::string& t) { return QString::fromStdString(t); };
     QLabel* const names[] = {StaticText1, StaticText2, StaticText3,
                              StaticText1b, StaticText2b, StaticText3b};

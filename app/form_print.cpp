@@ -52,12 +52,14 @@ void TForm1::PrintTButClick() {
 }
 
 void TForm1::PrintArrayReport() {
-    TLoudspeakerArray* array = FVenue->LSArray.get();
-    if (array == nullptr) return;
+    if (CurrentArray() == nullptr) return;
     qtapp::PlatformServices& services = *Environment().Services;
     std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
         FPrinterIndex, qtapp::PageOrientation::Portrait, QStringLiteral("Array report"));
     if (!job) return;
+    // Read once the printer dialog, with its event loop, has closed.
+    TLoudspeakerArray* array = CurrentArray();
+    if (array == nullptr) return;
     FinishJob(services, *job, [&](qtapp::PrintJob& j) {
         rtl::PrinterCanvas& c = j.Canvas();
         const int PW = j.PageWidth(), PH = j.PageHeight();

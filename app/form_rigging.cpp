@@ -187,12 +187,8 @@ void TForm1::BuildRigging() {
     qtapp::OnCheckChange(KelvarCB, this, [this] {
         if (FReady) KelvarCBClick();
     });
-    qtapp::OnUpDownClick(FTupdn, this, [this](qtapp::UDBtnType b) {
-        if (FReady) FTupdnClick(b);
-    });
-    qtapp::OnButtonClick(ApplyAngBut, this, [this] {
-        if (FReady) ApplyAngButClick();
-    });
+    qtapp::OnUpDownClick(FTupdn, this, formbuild::UserChoice(this, [this](qtapp::UDBtnType b) { FTupdnClick(b); }));
+    qtapp::OnButtonClick(ApplyAngBut, this, formbuild::UserChoice(this, [this] { ApplyAngButClick(); }));
 }
 
 // --- drawing --------------------------------------------------------------------
@@ -206,7 +202,7 @@ void TForm1::DrawRigSideView() {
 }
 
 void TForm1::DrawGridDetail(int gridView) {
-    TLoudspeakerArray* a = FVenue->LSArray.get();
+    TLoudspeakerArray* a = CurrentArray();
     if (a == nullptr) return;
     FSideViewImage->SetSize(gridimg->width(), gridimg->height());
     if (gridView == 2) {
@@ -302,10 +298,12 @@ void TForm1::flyradClick() {
     tbauto->setChecked(true);
     Panel10->setToolTip(QString());
     FRigMode = 1;
-    if (!FVenue || !FVenue->LSArray) throw rtl::RuntimeError(1, "No loudspeaker array");
-    TLoudspeakerArray& a = *FVenue->LSArray;
-    if (a.CurrentBox == nullptr) throw rtl::RuntimeError(1, "The array has no current cabinet");
-    FArrayHeight = FNumBoxes1 * a.CurrentBox->FrontHeight + 4.0;
+    {
+        // Read before the recalculation below rebuilds the array.
+        const TLoudspeakerArray& a = RequireArray();
+        if (a.CurrentBox == nullptr) throw rtl::RuntimeError(1, "The array has no current cabinet");
+        FArrayHeight = FNumBoxes1 * a.CurrentBox->FrontHeight + 4.0;
+    }
     FPickOption = 1;
     EnableFlownOnlyChoices(true);
     for (QWidget* w : std::initializer_list<QWidget*>{matchhobabut, numhobaed, numhobaupdn})

@@ -131,9 +131,9 @@ void TForm1::ConnectUnits() {
     formbuild::Connect(*this, kUnitHandlers);
     qtapp::OnEditChange(NumBoxes, this, [this] { NumBoxesChange(); });
     QObject::connect(BexaStrGrid, &QTableWidget::currentCellChanged, this,
-                     qtapp::Guarded([this](int row, int, int, int) {
+                     qtapp::Guarded(formbuild::UserChoice(this, [this](int row, int, int, int) {
                          if (row >= 0) BexaStrGridSelectCell(row);
-                     }));
+                     })));
 }
 
 namespace {
@@ -234,13 +234,17 @@ void TForm1::DesignTButClick() {
     FNumBoxes3 = CountIn(numbox3ed, FNumBoxes3);
 
     // Start a little above the height the cabinets need over the minimum trim.
-    const TLoudspeakerArray* array = FVenue->LSArray.get();
-    const double h = array != nullptr && array->CurrentBox != nullptr ? array->CurrentBox->FrontHeight : 0.0;
-    // The plain single-model arrays start without room for a second model.
-    const bool single = array == nullptr ||
-                        IsAnyOf(array->ArrayType(), {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd,
-                                                     TArrayType::Hoba, TArrayType::Dovi});
-    FArrayHeight = (FNumBoxes1 + FNumBoxes2 + (single ? 0 : 3)) * h + FMinTrimHeight;
+    // (The array is read here only: the search below rebuilds it.)
+    {
+        const TLoudspeakerArray* array = CurrentArray();
+        const double h =
+            array != nullptr && array->CurrentBox != nullptr ? array->CurrentBox->FrontHeight : 0.0;
+        // The plain single-model arrays start without room for a second model.
+        const bool single = array == nullptr ||
+                            IsAnyOf(array->ArrayType(), {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd,
+                                                         TArrayType::Hoba, TArrayType::Dovi});
+        FArrayHeight = (FNumBoxes1 + FNumBoxes2 + (single ? 0 : 3)) * h + FMinTrimHeight;
+    }
     for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
     FViewFlags[5] = 0;
     FViewFlags[6] = 0;

@@ -1,18 +1,23 @@
 #pragma once
-// Helpers for the window tests: scratch folders and a recorder for the
-// error boxes, so that no test ever blocks on a modal box.
+// Helpers for the window tests: scratch folders, scripted services that
+// fail the test on a dialog it did not script, and a recorder for the error
+// boxes a test expects, so that no test ever blocks on a modal box.
+
+#include <gtest/gtest.h>
 
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "app/background1.h"
 #include "riglink/mechdll5.h"
 #include "platform/qtapp/guarded.h"
+#include "platform/qtapp/scripted_services.h"
 
 class ScratchDir {
 public:
@@ -58,11 +63,27 @@ private:
     qtapp::ErrorReporter old_;
 };
 
-// A start with the settings in scratch folders and the real rigging library.
+// Scripted services that fail the running test on a dialog it did not
+// script and on an error box: a test that expects either queues its answers
+// on services of its own, or records the errors (ErrorRecorder).
+inline std::shared_ptr<qtapp::ScriptedServices> LoudServices() {
+    auto services = std::make_shared<qtapp::ScriptedServices>();
+    services->ReportFailuresTo([](const QString& what) { ADD_FAILURE() << what.toStdString(); });
+    return services;
+}
+
+// A start with the settings in scratch folders, the real rigging library
+// and loud scripted services (a test that scripts answers hands its own).
 inline TForm1Environment TestEnv(const ScratchDir& user, const ScratchDir& program) {
     TForm1Environment env;
     env.ProgramDir = program.Dir();
     env.UserConfigDir = user.Dir();
     env.MechInit = [] { return mechInit(); };
+    env.Services = LoudServices();
     return env;
+}
+
+// The scripted services a window was started with, or nullptr.
+inline qtapp::ScriptedServices* ScriptedOf(const TForm1& w) {
+    return dynamic_cast<qtapp::ScriptedServices*>(w.Environment().Services.get());
 }

@@ -210,11 +210,12 @@ uint8_t TLoudspeakerArray::TippingCheck(double Front, double Rear) {
     long double mass = TotalMass;
     if (!TotalMassHasGrid_) mass += Grid->Mass;
     if (!(mass > 0.0L) || !std::isfinite(static_cast<double>(mass))) return MECH_LEVEL_UNSAFE;
-    // A push against the stack (none is the bare base) and a column standing
-    // up from its foot.  A pull, an endless push or a column whose head lies
-    // at or below its foot would widen the safe band instead of narrowing
-    // it, so none of them can be graded safe.
-    if (!std::isfinite(TipForce) || TipForce < 0.0) return MECH_LEVEL_UNSAFE;
+    // A push against the stack and a column standing up from its foot.  A
+    // stack no push was tried on has not been checked; a pull, an endless
+    // push or a column whose head lies at or below its foot would widen the
+    // safe band instead of narrowing it: none of them can be graded safe.
+    // The limits stay the bare base edges.
+    if (!std::isfinite(TipForce) || !(TipForce > 0.0)) return MECH_LEVEL_UNSAFE;
     if (!std::isfinite(StackHeight) || !(StackHeight > 0.0)) return MECH_LEVEL_UNSAFE;
     const long double d = static_cast<long double>(TipForce) * StackHeight / (mass * kGravity);
     FrontTipLimit = static_cast<double>(Front - d);

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -77,6 +78,13 @@ public:
     }
     void ClearCalls() { log_->clear(); }
 
+    // Told of every dialog asked with no answer queued (just before it
+    // throws) and of every error box shown, with a text saying which: a test
+    // hands one that fails the running test, so that neither can pass
+    // unnoticed.  Without one they are only recorded.
+    using FailureReport = std::function<void(const QString& what)>;
+    void ReportFailuresTo(FailureReport report) { failureReport_ = std::move(report); }
+
     // --- the services ---
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                         const QString& dir) override {
@@ -86,14 +94,20 @@ public:
                                         const QString& defaultSuffix, const QString& dir) override {
         return Take(saveFiles_, {QStringLiteral("SaveFileName"), {title, filter, defaultSuffix, dir}});
     }
-    void ShowError(const QString& text) override { Record({QStringLiteral("ShowError"), {text}}); }
+    void ShowError(const QString& text) override {
+        Record({QStringLiteral("ShowError"), {text}});
+        if (failureReport_) failureReport_(QStringLiteral("ScriptedServices: error box shown: ") + text);
+    }
     void ShowInformation(const QString& text) override {
         Record({QStringLiteral("ShowInformation"), {text}});
     }
     Answer Ask(const QString& title, const QString& text, AskButtons buttons) override {
         const Answer a = Take(answers_, {QStringLiteral("Ask"), {title, text, ToText(buttons)}});
-        if (a == Answer::Cancel && buttons != AskButtons::YesNoCancel)
-            throw UnscriptedCall("ScriptedServices: Cancel queued for a question without Cancel");
+        if (a == Answer::Cancel && buttons != AskButtons::YesNoCancel) {
+            const QString what = QStringLiteral("ScriptedServices: Cancel queued for a question without Cancel");
+            if (failureReport_) failureReport_(what);
+            throw UnscriptedCall(what.toStdString());
+        }
         return a;
     }
     std::optional<int> ChoosePrinter(int printerIndex) override {
@@ -167,9 +181,10 @@ private:
         Record(call);
         if (queue.empty()) {
             ++unanswered_;
-            throw UnscriptedCall("ScriptedServices: no answer queued for " +
-                                 call.kind.toStdString() + "(" +
-                                 call.args.join(QStringLiteral(", ")).toStdString() + ")");
+            const QString what = QStringLiteral("ScriptedServices: no answer queued for ") + call.kind +
+                                 "(" + call.args.join(QStringLiteral(", ")) + ")";
+            if (failureReport_) failureReport_(what);
+            throw UnscriptedCall(what.toStdString());
         }
         T answer = std::move(queue.front());
         queue.pop_front();
@@ -192,6 +207,7 @@ private:
     std::deque<int> mailResults_;
     std::deque<bool> openResults_;
     int unanswered_ = 0;
+    FailureReport failureReport_;
 };
 
 // Makes `services` the process's services (the ones guarded handlers report
