@@ -13,6 +13,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/background1.h"
 #include "riglink/mechdll5.h"
@@ -87,3 +88,21 @@ inline TForm1Environment TestEnv(const ScratchDir& user, const ScratchDir& progr
 inline qtapp::ScriptedServices* ScriptedOf(const TForm1& w) {
     return dynamic_cast<qtapp::ScriptedServices*>(w.Environment().Services.get());
 }
+
+// A window of one test's own: scratch folders for its settings, the real
+// rigging library and loud scripted services, installed for the process too
+// (queue a dialog's answers on `services`; record expected errors with an
+// ErrorRecorder).
+struct TestWindow {
+    ScratchDir user, program;
+    std::shared_ptr<qtapp::ScriptedServices> services = LoudServices();
+    qtapp::ScopedProcessServices process{services};
+    std::unique_ptr<TForm1> w;
+    TestWindow() {
+        TForm1Environment env = TestEnv(user, program);
+        env.Services = services;
+        w = std::make_unique<TForm1>(std::move(env));
+    }
+    TForm1& operator*() const { return *w; }
+    TForm1* operator->() const { return w.get(); }
+};
