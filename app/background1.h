@@ -430,6 +430,7 @@ public:
     bool LoadVenueThreeTimes(const std::string& path);
     void SelectArrayTypeControl();
     void ShowLoadedValues();
+    void ShowLoadedControls();
     void DesignSaved();
     void LoadedDesignSaved();
     bool SaveVenueAs(const std::string& chosen);

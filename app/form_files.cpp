@@ -202,6 +202,19 @@ bool TForm1::LoadVenueThreeTimes(const std::string& path) {
         snapshot.Restore();
         venuevalues::ToWindow(*this, before);
         FMixedChoice = mixed;
+        // A pass that failed late has set controls from the file already:
+        // they show the values put back, and no handler the choices run is
+        // left to change those values.
+        try {
+            const uint8_t suppress = FSuppressChoice;
+            FSuppressChoice = 1;
+            SelectArrayTypeControl();
+            ShowLoadedControls();
+            FSuppressChoice = suppress;
+        } catch (const std::exception&) {
+        }
+        venuevalues::ToWindow(*this, before);
+        FMixedChoice = mixed;
         setWindowTitle(Q(title));
         Environment().Services->ShowError(QString::fromUtf8(e.what()));
         try {
@@ -227,18 +240,7 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     FVenueName = FileNameOnly(fileName);
     FVenue->VenueName = FVenueName;
 
-    if (tbauto != nullptr && tbman != nullptr) {
-        tbauto->setChecked(FAutoDesign == 1);
-        tbman->setChecked(FAutoDesign != 1);
-    }
-    FViewFlags[5] = FAutoDesign == 1 ? 0 : 1;
-
-    ShowLoadedValues();
-    // The loaded counts within the loaded type's limits, and its up/downs
-    // with that type's ranges.
-    SetBoxLimits();
-
-    KelvarCB->setChecked(FCombinationGrid != 0);
+    ShowLoadedControls();
     for (QWidget* w : VenuePageControls()) w->setVisible(true);
     for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
 
@@ -264,6 +266,20 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
     setWindowTitle(Q(StripVenExtension(FileNameOnly(fileName))));
 }
 
+// The design mode, the venue page's values and ear heights, the counts and
+// the combination grid as the window's fields hold them (the type radio is
+// chosen before the values are copied).
+void TForm1::ShowLoadedControls() {
+    tbauto->setChecked(FAutoDesign == 1);
+    tbman->setChecked(FAutoDesign != 1);
+    FViewFlags[5] = FAutoDesign == 1 ? 0 : 1;
+    ShowLoadedValues();
+    // The loaded counts within the loaded type's limits, and its up/downs
+    // with that type's ranges.
+    SetBoxLimits();
+    KelvarCB->setChecked(FCombinationGrid != 0);
+}
+
 void TForm1::SelectArrayTypeControl() {
     // An unknown type checks "Arvo" on the Single page; the type string
     // stays as read.
@@ -273,6 +289,11 @@ void TForm1::SelectArrayTypeControl() {
     // handler unless the load suppresses the choice.
     boxchoicePC->setCurrentWidget(radio->parentWidget());
     radio->setChecked(true);
+    // The other page holds no checked type of an earlier design.
+    if (FMixedChoice == 1)
+        ClearSingleRadios();
+    else
+        ClearMixedRadios();
 }
 
 // The venue page's up/downs, edits and ear-height choices show the loaded
@@ -367,7 +388,7 @@ void TForm1::RefreshControls() {
         allarvoxrad->setEnabled(true);
         mixarvoxbexarad->setEnabled(true);
     }
-    if (AddsubsBut != nullptr) AddsubsBut->setVisible(FRigMode != 1);
+    AddsubsBut->setVisible(FRigMode != 1);
 
     // The venue page keeps its values and their captions in no panels of
     // their own: the up/downs, the array height and its caption are all.

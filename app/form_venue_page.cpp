@@ -163,10 +163,12 @@ void TForm1::BuildVenuePage() {
     formbuild::Connect(*this, kCustomUpDownHandlers);
     for (QRadioButton* r : {P1sit, P1stand, P2sit, P2stand, P3sit, P3stand})
         qtapp::OnButtonClick(r, this, [this] { P1sitMouseUp(); });
-    // Leaving these three hands the ear heights to the venue.
+    // Leaving these three hands the ear heights to the venue, once a design
+    // has started: before that a recalculation would write the stored values
+    // over what the user has typed and not yet taken with Design.
     for (QRadioButton* r : {P2stand, P3sit, P3stand})
         qtapp::OnFocusOut(r, [this] {
-            if (FReady) UpdateVenueActionExecute();
+            if (FReady && FNoDesign == 0) UpdateVenueActionExecute();
         });
 }
 

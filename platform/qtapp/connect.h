@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -81,8 +82,15 @@ public:
     FocusOutWatch(QObject* watched, std::function<void()> handler)
         : QObject(watched), handler_(std::move(handler)) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) handler_();
+        if (e->type() == QEvent::FocusOut && IsLeaving(static_cast<QFocusEvent*>(e)->reason()))
+            handler_();
         return false;  // the control loses its focus as ever
+    }
+    // The user moved on to another control (a Tab or a click); the window
+    // losing activation, a dialog opening or the page being hidden is no
+    // leaving of the control.
+    static bool IsLeaving(Qt::FocusReason r) {
+        return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason;
     }
 
 private:
@@ -90,7 +98,8 @@ private:
 };
 }  // namespace detail
 
-// The handler runs whenever `control` loses the keyboard focus.  The watch
+// The handler runs when the user moves the keyboard focus from `control` to
+// another control, by a Tab or a click.  The watch
 // lives as long as the control; a window that owns the control clears the
 // focus before it takes its own state down, so that no handler runs on a
 // window half gone.
