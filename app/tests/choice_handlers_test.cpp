@@ -125,9 +125,9 @@ TEST(Radios, AClickNeverUnchecksARadioTheClearButtonsStillDo) {
     }
 }
 
-// A key a grid cannot use itself (Left in the first column, Right in the
-// second, Up in the top row, Down in the last) is one step all the same.
-TEST(GridKeys, AnArrowKeyAtTheEdgeOfEachSplayGridStepsOnce) {
+// Left and Right in both columns, Up in the top row and Down in the last (end 1), on each
+// grid: one step, also for a key the grid cannot use itself.
+TEST(GridKeys, EveryArrowKeyOnEachSplayGridStepsOnce) {
     TestWindow t;
     TForm1& w = *t;
     w.DesignTBut->click();
@@ -142,12 +142,13 @@ TEST(GridKeys, AnArrowKeyAtTheEdgeOfEachSplayGridStepsOnce) {
     const int last = n1 + n2 - 1;
     for (const auto& g : grids) {
         ASSERT_GT(g.rows, 0);
-        ASSERT_EQ(g.grid->rowCount(), g.rows);
-        for (const int key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
-            SCOPED_TRACE(g.grid->objectName().toStdString() + " key " + std::to_string(key));
-            const int row = key == Qt::Key_Down ? g.rows - 1 : 0;
-            g.grid->setCurrentCell(row, key == Qt::Key_Right ? 1 : 0);
+        for (const auto& [key, end] : {std::pair{Qt::Key_Left, 0}, {Qt::Key_Left, 1},
+                                       {Qt::Key_Right, 0}, {Qt::Key_Right, 1}, {Qt::Key_Up, 0},
+                                       {Qt::Key_Down, 1}}) {
+            SCOPED_TRACE(testing::Message() << g.grid->objectName().toStdString() << key << end);
             const bool splay = key == Qt::Key_Left || key == Qt::Key_Right;
+            const int row = splay ? 0 : end * (g.rows - 1);
+            g.grid->setCurrentCell(row, splay ? end : 0);
             const int from = w.FSelElement = splay ? 0 : g.first + row;  // 0: the grid angle
             const double before = w.FSplay->Angle[0];
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
