@@ -257,7 +257,7 @@ void TForm1::CabinetChoiceClick(QRadioButton* radio) {
         uint8_t& flag;
         ~Reset() { flag = 0; }
     } changing{FChangingType};
-    if (tbauto->isCheckable()) tbauto->setChecked(true);
+    tbauto->setChecked(true);
     if (row->clearSplay) FVenue->ClearSplay();
 
     FArrayType = std::string(info.Name);
@@ -511,7 +511,7 @@ void TForm1::matchhobabutClick() {
         uint8_t& flag;
         ~Reset() { flag = 0; }
     } changing{FChangingType};
-    if (tbman->isCheckable()) tbman->setChecked(true);
+    tbman->setChecked(true);
     FVenue->ClearSplay();
     FArrayType = "Hoba";
     NumBox1Lab->setText(QStringLiteral("Num Hoba"));

@@ -8,12 +8,6 @@
 
 namespace rules {
 
-namespace {
-
-double CleanZero(double v, double step) { return std::fabs(v) < StepTolerance(step) ? 0.0 : v; }
-
-}  // namespace
-
 ArrayHeightStep StepArrayHeight(double arrayHeight, double step, int direction, int rigMode,
                                 double lowestHeight, double p1EarHeight, bool seated) {
     ArrayHeightStep r{arrayHeight, p1EarHeight, false};

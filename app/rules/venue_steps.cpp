@@ -7,11 +7,7 @@ namespace rules {
 
 double StepTolerance(double step) { return std::fabs(step) * 1e-3; }
 
-namespace {
-
 double CleanZero(double v, double step) { return std::fabs(v) < StepTolerance(step) ? 0.0 : v; }
-
-}  // namespace
 
 bool BelowOneStep(double value, double step) { return value < step - StepTolerance(step); }
 

@@ -11,6 +11,9 @@ namespace rules {
 
 // The tolerance of a comparison against a multiple of `step`.
 double StepTolerance(double step);
+// `v`, or 0 when it lies within that tolerance of 0 (no -0.0 or 1e-17 left
+// over from stepping down to zero).
+double CleanZero(double v, double step);
 
 // What a value does after its step.
 enum class StepFloor {
