@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -38,19 +37,16 @@ struct ShownWindow : TestWindow {
     }
 };
 
-// Neither the focus leaving a list that shows another of its entries nor
-// Return is a list choice.  After Return the window goes with the focus on the
-// list: the sanitizer build checks that it leaves while the window is whole.
+// The focus leaving a list that shows another of its entries is no list
+// choice.  A window goes with the focus on the next list: the sanitizer build
+// checks that the focus leaves while the window is whole.
 TEST(FillGuard, LeavingAListIsNoChoice) {
     const struct {
         const char* how;
         std::function<void(TForm1&, QComboBox*)> leave;
     } cases[] = {
         {"list hidden", [](TForm1&, QComboBox* l) { l->hide(); }},
-        {"Return", [](TForm1&, QComboBox* l) {
-             QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-             QApplication::sendEvent(l, &press);
-         }},
+        {"focus to the next list", [](TForm1& w, QComboBox*) { w.ArvoLists[3]->setFocus(); }},
         // The Array page gives the list the focus back, then hides and refills it.
         {"Rudd, back to the Array page", [](TForm1& w, QComboBox*) {
              Click(w.VenTBut), Click(w.allruddrad), Click(w.ArrayTBut);
