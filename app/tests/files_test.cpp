@@ -57,14 +57,6 @@ std::string VenueFile(const std::string& type, int n1, int n2, double arrayHeigh
     return s.str();
 }
 
-// `text` with its line `n` (from 1) replaced by `value`.
-std::string WithLine(const std::string& text, int n, const std::string& value) {
-    std::size_t begin = 0;
-    for (int k = 1; k < n; ++k) begin = text.find("\r\n", begin) + 2;
-    const std::size_t end = text.find("\r\n", begin);
-    return text.substr(0, begin) + value + text.substr(end);
-}
-
 struct Window {
     ScratchDir user, program;
     std::shared_ptr<qtapp::ScriptedServices> services = std::make_shared<qtapp::ScriptedServices>();
@@ -94,84 +86,38 @@ std::vector<double> Values(const TForm1& w) {
 }  // namespace
 
 TEST(VenueFiles, WindowTableHoldsEveryVenueValueWithAFieldOnce) {
-    // Every value of the hand-over but the shared splay list has exactly one
-    // row; no window field, edit or up/down serves two rows.
+    // One row for each value of the hand-over but the shared splay list.
     std::map<std::string, int> rows;
     ForEachVenueValue([&](const auto& v) {
-        int n = 0;
+        int& n = rows[std::string(v.Name)];
         venuevalues::ForEachField([&](const auto& row) {
             if constexpr (std::is_same_v<decltype(row.Data), decltype(v.Data)>)
-                if (row.Data == v.Data) ++n;
+                n += row.Data == v.Data;
         });
-        rows[std::string(v.Name)] = n;
     });
     EXPECT_EQ(rows.size(), kVenueValueCount);
     for (const auto& [name, n] : rows) EXPECT_EQ(n, name == "Splay" ? 0 : 1) << name;
-
-    int fieldPairs = 0, fieldRows = 0;
-    venuevalues::ForEachField([&](const auto& a) {
-        ++fieldRows;
-        venuevalues::ForEachField([&](const auto& b) {
-            if constexpr (std::is_same_v<decltype(a.Field), decltype(b.Field)>)
-                if (a.Field == b.Field) ++fieldPairs;
-        });
-    });
-    EXPECT_EQ(fieldPairs, fieldRows);
-    for (const auto& a : venuevalues::kLengths)
-        for (const auto& b : venuevalues::kLengths) {
-            if (&a == &b) continue;
-            EXPECT_NE(a.Edit, b.Edit) << a.EditName << " " << b.EditName;
-            EXPECT_NE(a.UpDown, b.UpDown) << a.UpDownName << " " << b.UpDownName;
-        }
-}
-
-TEST(VenueFiles, RoadsTakeTheLengthsInTheirOwnOrders) {
-    const auto names = [](const auto& order) {
-        std::vector<std::string> out;
-        for (venuevalues::Length id : order) out.emplace_back(venuevalues::Row(id).EditName);
-        return out;
-    };
-    using V = std::vector<std::string>;
-    EXPECT_EQ(names(venuevalues::kUnitConversionOrder),
-              (V{"MaxPickHeight", "MinTrimHeight", "P1Length", "P1Height", "CovStart", "CovStop",
-                 "P2Length", "P2Height", "P2elev", "P3Length", "P3Height", "p3elev", "P3dist",
-                 "ArrayHeight"}));
-    EXPECT_EQ(names(venuevalues::kRewriteOrder),
-              (V{"MaxPickHeight", "MinTrimHeight", "CovStart", "CovStop", "P1Length", "P2Length",
-                 "P3Length", "P1Height", "P2Height", "P3Height", "P3dist", "P2elev", "p3elev",
-                 "ArrayHeight"}));
-    EXPECT_EQ(names(venuevalues::kDesignStartOrder),
-              (V{"MaxPickHeight", "MinTrimHeight", "CovStart", "CovStop", "P1Length", "P2Length",
-                 "P3Length", "P1Height", "P2Height", "P3Height", "P2elev", "P3dist", "p3elev"}));
 }
 
 TEST(VenueFiles, LoadedElevationsStepDownByTheHeightStep) {
-    // Both elevations loaded as 4.5 m: each press of the down button takes
-    // 0.1 m off, down to 0; plane 3's stops there, plane 2's may go below.
+    // Loaded as 2.5 m and 4.5 m, each press of the down button takes 0.1 m off.
     const struct {
-        const char* name;
         qtapp::UpDown* TForm1::*upDown;
         double TForm1::*value;
-        bool movesBelowZero;
-    } cases[] = {
-        {"plane 2", &TForm1::P2elevupdn, &TForm1::FP2Elev, true},
-        {"plane 3", &TForm1::P3elevupdn, &TForm1::FP3Elev, false},
-    };
+        int presses;  // from the loaded value to 0
+        bool below;   // one more goes below 0
+    } cases[] = {{&TForm1::P2elevupdn, &TForm1::FP2Elev, 25, true},
+                 {&TForm1::P3elevupdn, &TForm1::FP3Elev, 45, false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         Window a;
-        const std::string p = a.user.Path("tiers.ven");
-        WriteFile(p, WithLine(VenueFile("Arvo", 8, 0, 9.5, 1), 14, "4.5"));
-        a.Load(p);
+        WriteFile(a.user.Path("tiers.ven"), VenueFile("Arvo", 8, 0, 9.5, 1));
+        a.Load(a.user.Path("tiers.ven"));
         TForm1& w = *a.w;
-        ASSERT_DOUBLE_EQ(w.FP2Elev, 4.5);
-        ASSERT_DOUBLE_EQ(w.FP3Elev, 4.5);
-        for (int k = 1; k <= 45; ++k) {
-            ASSERT_TRUE((w.*c.upDown)->Press(qtapp::UDBtnType::Prev)) << "press " << k;
-            ASSERT_NEAR(w.*c.value, 4.5 - 0.1 * k, 1e-9) << "press " << k;
+        for (int k = 1; k <= c.presses; ++k) {
+            ASSERT_TRUE((w.*c.upDown)->Press(qtapp::UDBtnType::Prev)) << k;
+            ASSERT_NEAR(w.*c.value, 0.1 * (c.presses - k), 1e-9) << k;
         }
-        EXPECT_EQ((w.*c.upDown)->Press(qtapp::UDBtnType::Prev), c.movesBelowZero);
-        EXPECT_NEAR(w.*c.value, c.movesBelowZero ? -0.1 : 0.0, 1e-9);
+        EXPECT_EQ((w.*c.upDown)->Press(qtapp::UDBtnType::Prev), c.below);
         EXPECT_EQ(a.services->Errors(), QStringList{});
     }
 }
