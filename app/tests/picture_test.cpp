@@ -387,10 +387,7 @@ TEST(Picture, StartupSizeShowsChoiceCountsAndValuesWhole) {
         {"BitBtn8", w.BitBtn8},
         {"ArvoStrGrid", w.ArvoStrGrid},
     };
-    // Where each lies on the page, whatever panel holds it.
-    auto onPage = [&w](const QWidget* c) {
-        return QRect(c->mapTo(w.VenueTab, QPoint(0, 0)), c->size());
-    };
+    auto onPage = [&w](const QWidget* c) { return QRect(c->mapTo(w.VenueTab, QPoint()), c->size()); };
     for (std::size_t i = 0; i < whole.size(); ++i) {
         SCOPED_TRACE(whole[i].name);
         const QRect r = onPage(whole[i].control);
@@ -501,45 +498,31 @@ TEST(Screenshot, PicturePagesFlownAndStacked) {
     }
 }
 
-// The columns of a picture holding the colour somewhere.
-std::vector<int> ColumnsWith(const QImage& img, QRgb colour) {
-    std::vector<int> columns;
-    for (int x = 0; x < img.width(); ++x)
-        for (int y = 0; y < img.height(); ++y)
-            if ((img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) {
-                columns.push_back(x);
-                break;
-            }
-    return columns;
-}
-
-TEST(Picture, PatchStripShowsTheChosenRowsRackLitWhereThePointerIs) {
+TEST(Picture, PatchStripShowsTheChosenRowsPictureLitWhereThePointerIs) {
     Window win;
     TForm1& w = *win;
     w.PageControl1->setCurrentIndex(2);
     w.FormPaint(&w);
     ASSERT_EQ(w.PaintBox2->size(), QSize(313, 89));
-    const QRgb lit = qRgb(166, 202, 240);
+    const QRgb lit = qRgb(166, 202, 240);  // the patch diagram's first colour
+    const qtapp::PictureBox* own[] = {w.r1highimg, w.r2highimg, w.r3highimg};
     const struct {
         int x, row, from, to;  // the lit columns lie in from..to
-    } moves[] = {{10, 3, 0, 109}, {150, 2, 121, 219}, {300, 1, 221, 312}, {60, 3, 0, 109}};
+    } moves[] = {{10, 3, 0, 109}, {150, 2, 121, 219}, {300, 1, 221, 312}};
     for (const auto& m : moves) {
         SCOPED_TRACE(m.x);
         w.PaintBox2MouseMove(m.x);
-        ASSERT_EQ(w.FPatchRow, m.row);
         const QImage strip = w.PaintBox2->Picture();
-        EXPECT_EQ(strip.size(), w.PaintBox2->size());
-        const std::vector<int> columns = ColumnsWith(strip, lit);
-        ASSERT_FALSE(columns.empty());
-        EXPECT_GE(columns.front(), m.from);
-        EXPECT_LE(columns.back(), m.to);
-        // The strip shows a copy of the row's own picture.
-        const qtapp::PictureBox* own[] = {w.r1highimg, w.r2highimg, w.r3highimg};
-        EXPECT_EQ(strip, own[m.row - 1]->Picture());
+        ASSERT_EQ(strip, own[m.row - 1]->Picture());
+        int inside = 0, outside = 0;
+        for (int x = 0; x < strip.width(); ++x)
+            for (int y = 0; y < strip.height(); ++y)
+                if ((strip.pixel(x, y) & 0xFFFFFF) == (lit & 0xFFFFFF)) ++(x >= m.from && x <= m.to ? inside : outside);
+        EXPECT_GT(inside, 0);
+        EXPECT_EQ(outside, 0);
     }
-    // Each paint of the page shows the row last chosen.
-    w.FormPaint(&w);
-    EXPECT_EQ(w.PaintBox2->Picture(), w.r3highimg->Picture());
+    w.FormPaint(&w);  // a paint of the page shows the row last chosen
+    EXPECT_EQ(w.PaintBox2->Picture(), w.r1highimg->Picture());
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
 }
 

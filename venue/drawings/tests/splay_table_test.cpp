@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <initializer_list>
-#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -360,101 +359,54 @@ TEST(SplayTable, AbsurdAreaIsClampedNotAnError) {
     EXPECT_TRUE(drawtest::AllWithin(d, 1LL << 30));
 }
 
-namespace {
-
-const std::set<std::string> kHeadings = {
-    "TILT AND SPLAY ANGLES", "SPEAKER", "CONTROLLER O/P CHAN", "CAB", "ANGLE", "TYPE", "O/P GROUP",
-    "LF", "MF", "HF", "Passive", "Act LF", "Act HF"};
-
-// The headings drawn, by table row (15-pixel screen rows).
-std::map<int, std::vector<const rtl::CanvasOp*>> HeadingsByRow(const rtl::RecordingCanvas& c) {
-    std::map<int, std::vector<const rtl::CanvasOp*>> rows;
-    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut))
-        if (kHeadings.count(op->text)) rows[(op->points[0].y + op->textHeight / 2) / 15].push_back(op);
-    return rows;
-}
-
-}  // namespace
-
-TEST(SplayTable, ScreenHeadingsNeverRunIntoEachOther) {
-    // The patch page's table is 311 wide: left columns of 41, channel
-    // columns of 38, the group column centred on 155 between the left
-    // table's edge at 123 and the first channel column at 193. At the
-    // heading height 12 (7.2 pixels a letter here) the title over the left
-    // table (151 wide) reaches into "SPEAKER", and "Passive" (50) into its
-    // neighbours.
+TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnotherPaperKeepsOneSize) {
+    // 311 wide: left columns of 41, channel columns of 38, 7.2 pixels a
+    // letter at the screen heading height 0.8 x 15 = 12: the left title (151)
+    // would reach into "SPEAKER", "Passive" (50) into its neighbours.  Paper
+    // 311 x 474: rows of 24, headings round(round(24 x 0.65) x 0.75) = 12.
+    const std::set<std::string> headings = {
+        "TILT AND SPLAY ANGLES", "SPEAKER", "CONTROLLER O/P CHAN", "CAB", "ANGLE", "TYPE",
+        "O/P GROUP", "LF", "MF", "HF", "Passive", "Act LF", "Act HF"};
     const struct {
         const char* type;
-        int n1, n2, n3, width;
-        size_t headings;                        // heading texts drawn
-        std::map<std::string, int> heights;     // expected font heights
+        int n1, n2, width, height;
+        size_t drawn;  // headings on screen, a sub-heading under a first run too; 0: paper
+        std::map<std::string, int> heights;
     } cases[] = {
-        {"Arvo", 8, 0, 0, 311, 10,
+        {"Arvo", 8, 0, 311, 600, 10,
          {{"TILT AND SPLAY ANGLES", 9}, {"SPEAKER", 12}, {"CONTROLLER O/P CHAN", 9}, {"CAB", 12},
-          {"ANGLE", 12}, {"TYPE", 12}, {"O/P GROUP", 11}, {"LF", 12}, {"MF", 12}, {"HF", 12}}},
-        {"Dovi", 6, 0, 0, 311, 10, {{"Passive", 8}, {"Act LF", 10}, {"Act HF", 10}}},
-        {"MIXDoviElka", 3, 2, 0, 311, 10, {{"Passive", 8}, {"O/P GROUP", 11}}},
-        // The sub-heading under the first run is a heading too.
-        {"MIXBexaDovi", 3, 4, 0, 311, 13, {{"Passive", 8}, {"LF", 12}}},
-        {"MIXIvorDoviElka", 2, 3, 1, 311, 13, {{"Act LF", 10}}},
-        {"MIXBexaCadri", 6, 2, 0, 311, 10, {{"TILT AND SPLAY ANGLES", 9}}},
-        // Wide enough: every heading keeps the height 0.8 x 15.
-        {"Arvo", 8, 0, 0, 800, 10,
-         {{"TILT AND SPLAY ANGLES", 12}, {"SPEAKER", 12}, {"CONTROLLER O/P CHAN", 12},
-          {"O/P GROUP", 12}}},
-        {"MIXBexaDovi", 3, 4, 0, 800, 13, {{"Passive", 12}, {"Act LF", 12}, {"Act HF", 12}}},
+          {"O/P GROUP", 11}, {"HF", 12}}},
+        {"MIXBexaDovi", 3, 4, 311, 600, 13, {{"Passive", 8}, {"Act LF", 10}, {"LF", 12}}},
+        {"MIXBexaDovi", 3, 4, 800, 600, 13, {{"TILT AND SPLAY ANGLES", 12}, {"Passive", 12}}},
+        {"Dovi", 3, 0, 311, 474, 0, {{"TILT AND SPLAY ANGLES", 12}, {"Passive", 12}}},
     };
     for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.type << " at " << k.width);
-        Sheet s(k.type, k.n1, k.n2, k.n3, 1);
-        rtl::RecordingCanvas c(k.width, 600);
-        DrawSplayTable(s.venue, c, 0, 0, k.width, 600, true, rtl::Picture(), 1);
+        SCOPED_TRACE(testing::Message() << k.type << " at " << k.width << "x" << k.height);
+        Sheet s(k.type, k.n1, k.n2, 0, 1);
+        rtl::RecordingCanvas c(k.width, k.height);
+        DrawSplayTable(s.venue, c, 0, 0, k.width, k.height, k.drawn > 0, rtl::Picture(), 1);
+        for (const auto& [text, height] : k.heights)
+            for (const rtl::CanvasOp* op : c.FindTexts(text)) EXPECT_EQ(op->font.height, height) << text;
+        if (k.drawn == 0) {
+            // Centred over its cells as ever: ANGLE's cell 41 + (41 - 151) div 2.
+            EXPECT_EQ(c.FindText("TILT AND SPLAY ANGLES")->points[0].x, -14);
+            continue;
+        }
+        EXPECT_EQ(c.FindText("1+Grid")->font.height, 12);  // the rows keep their font
+        // By 15-pixel row, left to right: each inside the table, clear of the next.
+        std::map<int, std::map<int, const rtl::CanvasOp*>> rows;
         size_t drawn = 0;
-        for (auto& [row, ops] : HeadingsByRow(c)) {
-            std::sort(ops.begin(), ops.end(), [](const rtl::CanvasOp* a, const rtl::CanvasOp* b) {
-                return a->points[0].x < b->points[0].x;
-            });
-            for (size_t i = 0; i < ops.size(); ++i) {
-                const rtl::CanvasOp& op = *ops[i];
-                ++drawn;
-                EXPECT_GE(op.points[0].x, 0) << op.text;
-                EXPECT_LE(op.points[0].x + op.textWidth, k.width) << op.text;
-                if (i + 1 < ops.size()) {
-                    EXPECT_LE(op.points[0].x + op.textWidth, ops[i + 1]->points[0].x)
-                        << "row " << row << ": " << op.text << " runs into " << ops[i + 1]->text;
-                }
+        for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut))
+            if (headings.count(op->text) && ++drawn)
+                rows[(op->points[0].y + op->textHeight / 2) / 15][op->points[0].x] = op;
+        EXPECT_EQ(drawn, k.drawn);
+        for (const auto& [row, ops] : rows) {
+            int end = 0;
+            for (const auto& [x, op] : ops) {
+                EXPECT_GE(x, end) << "row " << row << ": " << op->text;
+                end = x + op->textWidth;
             }
+            EXPECT_LE(end, k.width) << "row " << row;
         }
-        EXPECT_EQ(drawn, k.headings);
-        for (const auto& [text, height] : k.heights) {
-            for (const rtl::CanvasOp* op : c.FindTexts(text)) {
-                EXPECT_EQ(op->font.height, height) << text;
-            }
-        }
-        // The cabinet rows keep the row font.
-        if (k.n1 > 0 && k.type != std::string("MIXBexaCadri")) {
-            EXPECT_EQ(c.FindText("1+Grid")->font.height, 12);
-        }
-    }
-}
-
-TEST(SplayTable, PaperHeadingsKeepTheirOneSizeWhereverTheyLand) {
-    // Paper 311 x 474: rows of 24, headings round(round(24 x 0.65) x 0.75)
-    // = 12 each, centred in their cells even where they overlap.
-    for (const char* type : {"Arvo", "Dovi", "MIXBexaDovi"}) {
-        SCOPED_TRACE(type);
-        Sheet s(type, 3, std::string(type) == "MIXBexaDovi" ? 4 : 0, 0, 1);
-        rtl::RecordingCanvas c(311, 474);
-        DrawSplayTable(s.venue, c, 0, 0, 311, 474, false, rtl::Picture(), 1);
-        for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::TextOut)) {
-            if (kHeadings.count(op->text) && op->points[0].y < 47 + 2 * 24) {
-                EXPECT_EQ(op->font.height, 12) << op->text;
-            }
-        }
-        // The title over the left table: ANGLE cell 41 + (41 - 151) div 2.
-        const rtl::CanvasOp* title = c.FindText("TILT AND SPLAY ANGLES");
-        ASSERT_NE(title, nullptr);
-        EXPECT_EQ(title->points[0].x, -14);
-        EXPECT_EQ(title->textWidth, 151);
     }
 }
