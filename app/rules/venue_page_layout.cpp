@@ -16,10 +16,4 @@ Box SplayGridTitle(int slot, int shown) {
     return {grid.Left, kGridTitleTop, grid.Width, kGridTitleHeight};
 }
 
-int ContentBottom() {
-    int bottom = kUnits.Bottom();
-    for (const Box& b : {kTouring, kInstall, kAddSubs, EarGroup(0)}) bottom = std::max(bottom, b.Bottom());
-    return bottom;
-}
-
 }  // namespace rules::venuepage

@@ -73,7 +73,4 @@ constexpr Box EarGroup(int plane) {
 Box SplayGridSlot(int slot, int shown);
 Box SplayGridTitle(int slot, int shown);
 
-// The lowest pixel row any control of the page reaches, plus one.
-int ContentBottom();
-
 }  // namespace rules::venuepage
