@@ -200,11 +200,6 @@ void TForm1::ConvertEditUnits() {
 
 namespace {
 
-double EarHeight(const QRadioButton* sit, const QRadioButton* stand, const QLineEdit* custom) {
-    if (sit->isChecked() || stand->isChecked()) return rules::SeatedOrStanding(sit->isChecked());
-    return formbuild::EditNumber(custom);
-}
-
 int CountIn(const QLineEdit* edit, int otherwise) {
     if (edit == nullptr) return otherwise;
     double v = 0.0;
@@ -225,9 +220,9 @@ void TForm1::DesignTButClick() {
         this->*row.Field = v;
         (this->*row.UpDown)->SetPosition(rtl::Round(v / venuevalues::StepOf(*this, row)));
     }
-    FP1EarHeight = EarHeight(P1sit, P1stand, P1custedit);
-    FP2EarHeight = EarHeight(P2sit, P2stand, p2custedit);
-    FP3EarHeight = EarHeight(P3sit, P3stand, p3custedit);
+    FP1EarHeight = venuevalues::ChosenEarHeight(P1sit, P1stand, P1custedit);
+    FP2EarHeight = venuevalues::ChosenEarHeight(P2sit, P2stand, p2custedit);
+    FP3EarHeight = venuevalues::ChosenEarHeight(P3sit, P3stand, p3custedit);
     for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
     FNumBoxes1 = CountIn(NumBoxes, FNumBoxes1);
     FNumBoxes2 = CountIn(NUMxaED, FNumBoxes2);

@@ -228,9 +228,7 @@ void TForm1::StepArrayHeightClick(qtapp::UDBtnType button) {
 
 void TForm1::P1sitClick() {
     p1custupdn->setEnabled(false);
-    const double chosen = P1sit->isChecked() || P1stand->isChecked()
-                              ? rules::SeatedOrStanding(P1sit->isChecked())
-                              : formbuild::EditNumber(P1custedit);
+    const double chosen = venuevalues::ChosenEarHeight(P1sit, P1stand, P1custedit);
     FP1EarHeight = rules::Plane1EarHeight(FRigMode, FArrayHeight, chosen);
     FVenue->SeatedEarHeight = chosen;
     WritePlain(P1custedit, FP1EarHeight);
@@ -263,9 +261,7 @@ void TForm1::P2custClick() {
 
 void TForm1::P3custClick() {
     P3custupdn->setEnabled(true);
-    FP3EarHeight = P3sit->isChecked() || P3stand->isChecked()
-                       ? rules::SeatedOrStanding(P3sit->isChecked())
-                       : formbuild::EditNumber(p3custedit);
+    FP3EarHeight = venuevalues::ChosenEarHeight(P3sit, P3stand, p3custedit);
     WritePlain(p3custedit, FP3EarHeight);
 }
 

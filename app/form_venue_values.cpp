@@ -1,5 +1,9 @@
 #include "app/form_venue_values.h"
 
+#include <QRadioButton>
+
+#include "app/form_build.h"
+#include "app/rules/ear_height.h"
 #include "model/hardware/splay.h"
 
 namespace venuevalues {
@@ -25,6 +29,11 @@ void ToWindow(TForm1& w, const VenueData& d) {
         using U = std::remove_cvref_t<decltype(w.*row.Field)>;
         w.*row.Field = static_cast<U>(d.*row.Data);
     });
+}
+
+double ChosenEarHeight(const QRadioButton* sit, const QRadioButton* stand, const QLineEdit* custom) {
+    if (sit->isChecked() || stand->isChecked()) return rules::SeatedOrStanding(sit->isChecked());
+    return formbuild::EditNumber(custom);
 }
 
 VenueData FromWindow(const TForm1& w) {

@@ -213,4 +213,8 @@ void ToWindow(TForm1& w, const VenueData& d);
 // list.
 VenueData FromWindow(const TForm1& w);
 
+// The ear height a plane's three radios choose: seated, standing, or the
+// number in its custom edit (the conversion error when it holds none).
+double ChosenEarHeight(const QRadioButton* sit, const QRadioButton* stand, const QLineEdit* custom);
+
 }  // namespace venuevalues
