@@ -210,7 +210,7 @@ void TForm1::Construct() {
     FPickOption = 1;
     FRigMode = 1;
     FVenue = std::make_unique<TVenue>();
-    FReadout = MakeArrayReadout([this] { return FVenue ? FVenue->LSArray.get() : nullptr; });
+    FReadout = MakeArrayReadout([this] { return CurrentArray(); });
     PassValuesToVenue();
     DrawVenueInto(image1->width(), image1->height(), false, FSelElement, false);
     for (TTextList& l : FTextLists) l.Clear();

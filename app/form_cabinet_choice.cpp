@@ -449,9 +449,7 @@ void TForm1::numbox3updnClick(qtapp::UDBtnType button) {
 
 namespace {
 void EnableTouringOnly(TForm1& f, bool on) {
-    for (const ChoiceRow& r : kChoices)
-        for (TArrayType t : kTouringOnly)
-            if (r.type == t) (f.*r.radio)->setEnabled(on);
+    for (TArrayType t : kTouringOnly) f.TypeRadio(t)->setEnabled(on);
     f.matchhobabut->setEnabled(on);
     f.numhobaed->setEnabled(on);
     f.numhobaupdn->setEnabled(on);
