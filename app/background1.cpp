@@ -71,6 +71,8 @@ void TOffscreenImage::SetSize(int width, int height) {
     canvas_->Resize(width_, height_);
 }
 
+void TOffscreenImage::Clear() { canvas_->Clear(); }
+
 rtl::RasterCanvas& TOffscreenImage::Canvas() { return *canvas_; }
 const QImage& TOffscreenImage::Image() { return canvas_->Image(); }
 

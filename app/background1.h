@@ -6,7 +6,9 @@
 // Every change ends in one of four routines: PassValuesToVenue,
 // Recalculate, RedrawWithAngles and ShowRiggingLoads.  They run from the
 // handlers, from resizing and from page changes; the paint event of the
-// picture only copies the off-screen image.
+// picture only copies the off-screen image.  Recalculate and
+// RedrawWithAngles ask for the active page's paint (FormPaint), which runs
+// once the handler has returned.
 
 #include <QIcon>
 #include <QList>
@@ -17,15 +19,18 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/array_readout.h"
 #include "platform/core/checked.h"
 #include "platform/core/canvas.h"
 #include "model/hardware/textlist.h"
+#include "platform/qtapp/posted_call.h"
 #include "platform/qtapp/services.h"
 
 class QCheckBox;
@@ -88,8 +93,11 @@ public:
     ~TOffscreenImage();
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // New size (at least 1 x 1); the picture is cleared.
+    // New size (at least 1 x 1); the picture is cleared.  The same size
+    // keeps the picture: the redraws that do not clear draw over it.
     void SetSize(int width, int height);
+    // The whole picture white, for a drawing that leaves parts of its area.
+    void Clear();
     rtl::RasterCanvas& Canvas();
     const QImage& Image();
 
@@ -198,6 +206,12 @@ public:
 
     // Lays out and paints the active page.
     void FormPaint(QObject* sender);
+    // Asks for the active page's paint after the running handler: one paint
+    // however often it is asked for, none while FormPaint runs (it is that
+    // paint).
+    void RequestRepaint();
+    // True while a paint asked for has not run yet.
+    bool RepaintRequested() const;
     void ScreenResizeExecute(QObject* sender);
 
     void Timer1Timer();
@@ -431,6 +445,7 @@ public:
     void SelectArrayTypeControl();
     void ShowLoadedValues();
     void ShowLoadedControls();
+    void SetPageTabsVisible(std::initializer_list<std::pair<QWidget*, bool>> tabs);
     void DesignSaved();
     void LoadedDesignSaved();
     bool SaveVenueAs(const std::string& chosen);
@@ -623,6 +638,10 @@ private:
     void ScrollPage(QWidget* page);
     void ShiftPage(QWidget* page, QPoint to);
     int FPaintRoadRuns = 0;
+    // The paint asked for by RequestRepaint, and how deep FormPaint runs.
+    void RepaintActivePage();
+    qtapp::PostedCall* FRepaint = nullptr;
+    int FPaintDepth = 0;
 
 public:
     // --- named controls reached through their members, the cabinet-choice

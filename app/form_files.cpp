@@ -258,12 +258,25 @@ void TForm1::LoadVenueFile(const std::string& fileName) {
 
     Recalculate();
 
-    PageControl1->setTabVisible(PageControl1->indexOf(ArrayTab), true);
-    PageControl1->setTabVisible(PageControl1->indexOf(ProcessorTab), true);
-    PageControl1->setTabVisible(PageControl1->indexOf(AmpTab), false);
+    SetPageTabsVisible({{ArrayTab, true}, {ProcessorTab, true}, {AmpTab, false}});
     // The venue page has no venue set-up button to hide: the design start
     // shows its wait cursor on the Design button.
     setWindowTitle(Q(StripVenExtension(FileNameOnly(fileName))));
+}
+
+// Hiding the current page's tab makes Qt turn to another page, and once no
+// tab is left it hides the page itself, which a later turn to the same page
+// does not show again.  The page shown stays the one the user was on, shown,
+// and the pages Qt turns through on the way are not laid out or painted (the
+// patch page would leave its strips over the picture).
+void TForm1::SetPageTabsVisible(std::initializer_list<std::pair<QWidget*, bool>> tabs) {
+    QWidget* shown = PageControl1->currentWidget();
+    const QSignalBlocker quiet(PageControl1);
+    for (const auto& [page, visible] : tabs)
+        PageControl1->setTabVisible(PageControl1->indexOf(page), visible);
+    PageControl1->setCurrentWidget(shown);
+    for (int i = 0; i < PageControl1->count(); ++i)
+        PageControl1->widget(i)->setVisible(PageControl1->widget(i) == shown);
 }
 
 // The design mode, the venue page's values and ear heights, the counts and
@@ -365,16 +378,8 @@ void TForm1::RefreshControls() {
     for (QRadioButton* r : VenueTab->findChildren<QRadioButton*>())
         if (r->parentWidget() != VenueTab) r->setFocusPolicy(Qt::ClickFocus);
     FNoDesign = 0;
-    // Hiding the current page's tab makes Qt turn to another page; the page
-    // shown stays the one the user was on, and the pages Qt turns through on
-    // the way are not laid out or painted (the patch page would leave its
-    // strips over the picture).
-    QWidget* shown = PageControl1->currentWidget();
-    {
-        const QSignalBlocker quiet(PageControl1);
-        for (int i = 0; i < PageControl1->count(); ++i) PageControl1->setTabVisible(i, false);
-        PageControl1->setCurrentWidget(shown);
-    }
+    SetPageTabsVisible({{VenueTab, false}, {ArrayTab, false}, {ProcessorTab, false},
+                        {AmpTab, false}, {DEVTAB, false}});
 
     const std::optional<TArrayType> t = FindArrayType(FArrayType.empty() ? "Arvo" : FArrayType);
     // A Hoba sub array matches only a flown Arvo, Bexa or Rudd main array.

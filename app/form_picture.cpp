@@ -113,6 +113,7 @@ rtl::Picture LogoPicture(int w, int h, const std::string& name) {
 }  // namespace
 
 void TForm1::BuildPicture() {
+    FRepaint = new qtapp::PostedCall(this, [this] { RepaintActivePage(); });
     formbuild::Build(*this, this, kPanels);
     formbuild::Build(*this, Panel1, kPictures);
     image1->setCursor(Qt::CrossCursor);
@@ -299,9 +300,34 @@ void TForm1::RedrawPicture(const std::array<int, 11>& flags, bool useImage2, boo
 
 // --- painting -----------------------------------------------------------------
 
+void TForm1::RequestRepaint() {
+    if (FRepaint == nullptr || FPaintDepth > 0) return;
+    FRepaint->Request();
+}
+
+bool TForm1::RepaintRequested() const { return FRepaint != nullptr && FRepaint->Requested(); }
+
+// The venue page's picture is the section the recalculation drew, with its
+// cabinet marks; the page paint would draw it without them.  The other pages
+// show what the recalculation does not draw: their paint brings them up to
+// date.
+void TForm1::RepaintActivePage() {
+    if (!FReady || PageControl1->currentIndex() == 0) return;
+    FormPaint(this);
+}
+
 void TForm1::FormPaint(QObject*) {
     if (!FVenue) return;
     ++FPaintRoadRuns;
+    // The routines below recalculate and would ask for this paint again;
+    // what was asked for before is done once this paint is.
+    struct Painting {
+        TForm1& w;
+        explicit Painting(TForm1& form) : w(form) { ++w.FPaintDepth; }
+        ~Painting() {
+            if (--w.FPaintDepth == 0 && w.FRepaint != nullptr) w.FRepaint->Cancel();
+        }
+    } painting(*this);
     const int page = PageControl1->currentIndex();
     const double dpi = screen() != nullptr ? screen()->logicalDotsPerInch() : 96.0;
     const rules::PageDock dock = rules::PageDockFor(
@@ -391,8 +417,10 @@ void TForm1::FormPaint(QObject*) {
             upperOfBexaDovi) {
             ShowPatchRow(FPatchRow);
         }
-        // The patch diagram over the whole picture, or two half-height ones.
+        // The patch diagram over the whole picture, or two half-height ones,
+        // on clean paper: the diagram leaves a strip along its bottom.
         FVenueImage->SetSize(image1->width(), image1->height());
+        FVenueImage->Clear();
         rtl::Canvas& c = FVenueImage->Canvas();
         const int W = image1->width();
         const int H = image1->height();
@@ -737,6 +765,7 @@ void TForm1::PaintBox2MouseMove(int x) {
     // The diagram with the chosen row's racks: row 3 the third rack, row 2
     // the second, row 1 the first.
     FVenueImage->SetSize(image1->width(), image1->height());
+    FVenueImage->Clear();
     const bool lower = showlowerrad->isChecked();
     DrawAmpPatch(*FVenue, FVenueImage->Canvas(), 0, 0, image1->width(), image1->height(), true,
                  row == 1, row == 2, row == 3, lower);

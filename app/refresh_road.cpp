@@ -33,6 +33,7 @@ void TForm1::PassValuesToVenue() {
 }
 
 void TForm1::Recalculate() {
+    RequestRepaint();
     PassValuesToVenue();
     if (FNoDesign == 0) ShowRiggingLoads();
     FVenueImage->SetSize(image1->width(), image1->height());
@@ -42,6 +43,7 @@ void TForm1::Recalculate() {
 }
 
 void TForm1::RedrawWithAngles() {
+    RequestRepaint();
     PassValuesToVenue();
     FVenue->UpdateArrayAngles();
     if (FNoDesign == 1) return;

@@ -446,11 +446,19 @@ RasterCanvas::RasterCanvas(int width, int height, int dpi, Color background) : P
 RasterCanvas::~RasterCanvas() { EndPainting(); }
 
 void RasterCanvas::Resize(int width, int height, Color background) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (!image_.isNull() && image_.width() == width && image_.height() == height) return;
     EndPainting();
-    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image_ = QImage(width, height, QImage::Format_RGB32);
     int dotsPerMetre = static_cast<int>(std::lround(Dpi() / 0.0254));
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
+    image_.fill(ToQColor(background));
+}
+
+void RasterCanvas::Clear(Color background) {
+    EndPainting();
     image_.fill(ToQColor(background));
 }
 

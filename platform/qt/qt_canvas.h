@@ -91,7 +91,11 @@ public:
     // RangeError outside the picture.
     Color PixelAt(int x, int y);
     // New size; the picture is cleared to `background`, the state is kept.
+    // The same size keeps the picture too, so that a drawing that does not
+    // clear draws over what is there.
     void Resize(int width, int height, Color background = colors::White);
+    // The whole picture in one colour.
+    void Clear(Color background = colors::White);
 
 protected:
     QPainter* Painter() override;

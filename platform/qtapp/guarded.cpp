@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <exception>
+#include <vector>
 
 #include "platform/core/errors.h"
 #include "platform/qtapp/services.h"
@@ -16,7 +17,46 @@ ErrorReporter& Reporter() {
     return reporter;
 }
 
+int& HandlerDepth() {
+    static int depth = 0;
+    return depth;
+}
+
+std::vector<std::function<void()>>& WaitingForHandlers() {
+    static std::vector<std::function<void()>> waiting;
+    return waiting;
+}
+
+// Counts a guarded handler for as long as it runs; the last one out runs
+// what waited for the handlers to end.
+class HandlerRun {
+public:
+    HandlerRun() noexcept { ++HandlerDepth(); }
+    ~HandlerRun() {
+        if (--HandlerDepth() > 0) return;
+        std::vector<std::function<void()>> due;
+        due.swap(WaitingForHandlers());
+        for (std::function<void()>& f : due) {
+            try {
+                f();
+            } catch (...) {
+            }
+        }
+    }
+    HandlerRun(const HandlerRun&) = delete;
+    HandlerRun& operator=(const HandlerRun&) = delete;
+};
+
 }  // namespace
+
+int RunningHandlers() noexcept { return HandlerDepth(); }
+
+void AfterHandlers(std::function<void()> f) {
+    if (HandlerDepth() > 0)
+        WaitingForHandlers().push_back(std::move(f));
+    else
+        f();
+}
 
 ErrorReporter SetErrorReporter(ErrorReporter reporter) {
     ErrorReporter old = std::move(Reporter());
@@ -50,6 +90,7 @@ QString CurrentExceptionText() {
 }
 
 bool RunGuarded(const std::function<void()>& f) noexcept {
+    const HandlerRun running;
     try {
         f();
         return true;

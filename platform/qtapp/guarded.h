@@ -30,6 +30,14 @@ QString CurrentExceptionText();
 // normally.
 bool RunGuarded(const std::function<void()>& f) noexcept;
 
+// How many guarded handlers are on the stack now.  A modal dialog's loop
+// inside a handler runs further events: their handlers count on top.
+int RunningHandlers() noexcept;
+
+// Runs `f` once the outermost guarded handler now running has returned, or
+// at once when none runs.  `f` must not throw.
+void AfterHandlers(std::function<void()> f);
+
 // Wraps a handler for connect(): the wrapper takes whatever the signal
 // passes and hands it on when the handler wants it.
 template <class F>
