@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTabWidget>
 #include <QtGlobal>
 
 #include <exception>
@@ -201,5 +202,43 @@ void BM_Recalculate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Recalculate)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// One action on each page as the user makes it: a recalculation and the
+// page's paint that follows it once the handler has returned, or on the
+// venue page one step of the cabinet selection with the Down key (a redraw
+// of the array over the section).  "paints" counts the paint road's runs
+// per action: one.
+void BM_ActionWithItsPaint(benchmark::State& state) {
+    EnsureApplication();
+    const int page = static_cast<int>(state.range(0));
+    state.SetLabel(page == 0 ? "venue page, Down key" : page == 1 ? "array page" : "patch page");
+    try {
+        auto w = MakeWindow(kArrays[0], ScratchFolder());
+        Tmechwarn warnings;
+        w->SetWarningsWindow(&warnings);
+        w->resize(kPictureWidth, kPictureHeight);
+        w->PageControl1->setCurrentIndex(page);
+        w->ScreenResizeExecute(w.get());
+        QApplication::processEvents();
+        const int before = w->PaintRoadRuns();
+        for (auto _ : state) {
+            if (page == 0) {
+                w->FSelElement = 0;
+                w->FormKeyDown(Qt::Key_Down);
+            } else {
+                w->Recalculate();
+            }
+            QApplication::processEvents();
+            benchmark::DoNotOptimize(w->image1->Picture().constBits());
+        }
+        state.counters["paints"] = benchmark::Counter(
+            static_cast<double>(w->PaintRoadRuns() - before) / static_cast<double>(state.iterations()));
+        ReportWork(state, *w, w->image1->Picture());
+        FailOnReportedErrors(state);
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+}
+BENCHMARK(BM_ActionWithItsPaint)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
