@@ -31,32 +31,21 @@ void Settle() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-// The active page's controls as the user sees them, and the pictures.
-struct Shown {
-    std::vector<std::string> controls;
-    QImage picture, detail;
-};
-
-Shown WhatThePageShows(TForm1& w) {
-    Shown s;
+// The active page's named controls as the user sees them.
+std::vector<std::string> Controls(TForm1& w) {
+    std::vector<std::string> out;
     for (QWidget* c : w.PageControl1->currentWidget()->findChildren<QWidget*>()) {
         if (c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;
-        std::string line = c->objectName().toStdString();
-        line += c->isVisible() ? " shown" : " hidden";
-        line += c->isEnabled() ? " enabled" : " disabled";
-        if (auto* l = qobject_cast<QLabel*>(c)) line += " '" + l->text().toStdString() + "'";
-        if (auto* e = qobject_cast<QLineEdit*>(c)) line += " '" + e->text().toStdString() + "'";
-        if (auto* b = qobject_cast<QAbstractButton*>(c))
-            line += " '" + b->text().toStdString() + (b->isChecked() ? "' checked" : "'");
-        if (auto* box = qobject_cast<QComboBox*>(c)) {
-            line += " [" + box->currentText().toStdString() + "]";
-            for (int i = 0; i < box->count(); ++i) line += " " + box->itemText(i).toStdString();
-        }
-        s.controls.push_back(line);
+        QString line = c->objectName() + (c->isVisible() ? " shown" : " hidden") +
+                       (c->isEnabled() ? " enabled" : " disabled");
+        if (auto* l = qobject_cast<QLabel*>(c)) line += " " + l->text();
+        if (auto* e = qobject_cast<QLineEdit*>(c)) line += " " + e->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(c)) line += " " + b->text() + (b->isChecked() ? " checked" : "");
+        if (auto* box = qobject_cast<QComboBox*>(c))
+            for (int i = -1; i < box->count(); ++i) line += " " + (i < 0 ? box->currentText() : box->itemText(i));
+        out.push_back(line.toStdString());
     }
-    s.picture = w.image1->Picture();
-    s.detail = w.gridimg->Picture();
-    return s;
+    return out;
 }
 
 // The share of pixels that differ: the same drawing gives next to none
@@ -69,18 +58,14 @@ double Differing(const QImage& a, const QImage& b) {
     return static_cast<double>(differ) / (static_cast<double>(a.width()) * a.height());
 }
 
-void Press(qtapp::UpDown* u, qtapp::UDBtnType b) { u->Press(b); }
-
 void Key(QWidget* target, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
 }
 
 using Step = std::function<void(TestWindow&)>;
-
 void Design(TestWindow& t) { t->DesignTBut->click(); }
 void ArrayPage(TestWindow& t) { t->ArrayTBut->click(); }
-void PatchPage(TestWindow& t) { t->RigTBut->click(); }
 void Stacked(TestWindow& t) { t->stackrad->click(); }
 void Manual(TestWindow& t) { t->tbman->click(); }
 
@@ -113,7 +98,7 @@ TEST(RepaintRoad, EveryActionShowsWhatThePagePaintShows) {
         {"Manual", {Design, ArrayPage}, Manual},
         {"Auto", {Design, Manual, ArrayPage}, [](TestWindow& t) { t->tbauto->click(); }},
         {"top-angle step", {Design, ArrayPage},
-         [](TestWindow& t) { Press(t->A0sp, qtapp::UDBtnType::Next); }},
+         [](TestWindow& t) { t->A0sp->Press(qtapp::UDBtnType::Next); }},
         {"splay list choice", {Design, Manual, ArrayPage},
          [](TestWindow& t) { emit t->ArvoLists[2]->activated(4); }},
         {"zoom", {Stacked, Design, ArrayPage}, [](TestWindow& t) { t->GVdetailrad->click(); }},
@@ -126,17 +111,17 @@ TEST(RepaintRoad, EveryActionShowsWhatThePagePaintShows) {
          }},
         {"combination grid", {Design, ArrayPage}, [](TestWindow& t) { t->KelvarCB->click(); }},
         {"push-over force step", {Stacked, Design, ArrayPage},
-         [](TestWindow& t) { Press(t->FTupdn, qtapp::UDBtnType::Next); }},
+         [](TestWindow& t) { t->FTupdn->Press(qtapp::UDBtnType::Next); }},
         {"load", {ArrayPage},
          [&saved](TestWindow& t) {
              t.services->QueueOpenFile(QString::fromStdString(saved));
              t->LoadTBut->click();
          }},
         // The patch page.
-        {"Design on the patch page", {Design, PatchPage}, Design},
+        {"Design on the patch page", {Design, [](TestWindow& t) { t->RigTBut->click(); }}, Design},
         // The venue page.
         {"second Design", {Design}, Design},
-        {"count step", {Design}, [](TestWindow& t) { Press(t->numbox1updn, qtapp::UDBtnType::Next); }},
+        {"count step", {Design}, [](TestWindow& t) { t->numbox1updn->Press(qtapp::UDBtnType::Next); }},
         {"type choice", {Design}, [](TestWindow& t) { t->allbexarad->click(); }},
         {"unit switch", {Design}, [](TestWindow& t) { t->ImperialRad->click(); }},
         {"Down in the splay grid", {Design}, [](TestWindow& t) { Key(t->ArvoStrGrid, Qt::Key_Down); }},
@@ -161,14 +146,14 @@ TEST(RepaintRoad, EveryActionShowsWhatThePagePaintShows) {
         for (const Step& s : a.before) s(t), Settle();
         a.action(t);
         Settle();
-        const Shown now = WhatThePageShows(*t);
+        const std::vector<std::string> controls = Controls(*t);
+        const QImage picture = t->image1->Picture(), detail = t->gridimg->Picture();
         t->resize(1367, 768);
         t->resize(1366, 768);
         Settle();
-        const Shown painted = WhatThePageShows(*t);
         EXPECT_TRUE(t->PageControl1->currentWidget()->isVisible());
-        EXPECT_EQ(now.controls, painted.controls);
-        EXPECT_LT(Differing(now.picture, painted.picture), 0.01);
-        EXPECT_LT(Differing(now.detail, painted.detail), 0.01);
+        EXPECT_EQ(controls, Controls(*t));
+        EXPECT_LT(Differing(picture, t->image1->Picture()), 0.01);
+        EXPECT_LT(Differing(detail, t->gridimg->Picture()), 0.01);
     }
 }
