@@ -32,6 +32,16 @@ void FinishJob(qtapp::PlatformServices& services, qtapp::PrintJob& job,
     if (!job.End()) services.ShowError(QStringLiteral("The document could not be printed."));
 }
 
+// The job's name: the venue's (its file's name without ".ven") and what is
+// printed.  Without a printer it names the proposed PDF file too.
+QString PrintDocumentName(const std::string& venueName, const char* what) {
+    QString venue = QString::fromStdString(venueName).trimmed();
+    if (venue.endsWith(QStringLiteral(".ven"), Qt::CaseInsensitive)) venue.chop(4);
+    venue = venue.trimmed();
+    const QString page = QString::fromLatin1(what);
+    return venue.isEmpty() ? page : venue + QStringLiteral(" - ") + page;
+}
+
 }  // namespace
 
 void TForm1::PrintSUTButClick() {
@@ -55,7 +65,7 @@ void TForm1::PrintArrayReport() {
     if (CurrentArray() == nullptr) return;
     qtapp::PlatformServices& services = *Environment().Services;
     std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
-        FPrinterIndex, qtapp::PageOrientation::Portrait, QStringLiteral("Array report"));
+        FPrinterIndex, qtapp::PageOrientation::Portrait, PrintDocumentName(FVenueName, "Array report"));
     if (!job) return;
     // Read once the printer dialog, with its event loop, has closed.
     TLoudspeakerArray* array = CurrentArray();
@@ -110,7 +120,7 @@ void TForm1::PrintVenuePage() {
         ~Restore() { w.FViewFlags[0] = 0; }
     } restore{*this};
     std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
-        FPrinterIndex, qtapp::PageOrientation::Landscape, QStringLiteral("Venue"));
+        FPrinterIndex, qtapp::PageOrientation::Landscape, PrintDocumentName(FVenueName, "Venue"));
     if (!job) return;
     FinishJob(services, *job, [&](qtapp::PrintJob& j) {
         VenueSectionArgs a;
