@@ -78,7 +78,7 @@ constexpr Spec<QLabel> kResultLabels[] = {
     {&TForm1::Label6, "Label6", nullptr, {4, 170, 246, 18}},
 };
 constexpr Spec<qtapp::PictureBox> kResultPictures[] = {
-    {&TForm1::gridimg, "gridimg", nullptr, {4, 194, 240, 60}},
+    {&TForm1::gridimg, "gridimg", nullptr, {4, 194, 240, 120}},
 };
 
 }  // namespace
@@ -88,7 +88,7 @@ void TForm1::BuildArrayPage() {
     formbuild::Build(*this, BexaGB, kHobaButtons);
 
     Panel7 = formbuild::Make<QWidget>(ArrayTab, "Panel7");
-    Panel7->setGeometry(302, 4, 250, 260);
+    Panel7->setGeometry(302, 4, 250, 320);
     formbuild::BuildCaptions(Panel7, kResultCaptions);
     formbuild::Build(*this, Panel7, kResultHeadings);
     formbuild::Build(*this, Panel7, kResultLabels);

@@ -32,6 +32,16 @@ void FinishJob(qtapp::PlatformServices& services, qtapp::PrintJob& job,
     if (!job.End()) services.ShowError(QStringLiteral("The document could not be printed."));
 }
 
+// The job's name: the venue's (its file's name without ".ven") and what is
+// printed.  Without a printer it names the proposed PDF file too.
+QString PrintDocumentName(const std::string& venueName, const char* what) {
+    QString venue = QString::fromStdString(venueName).trimmed();
+    if (venue.endsWith(QStringLiteral(".ven"), Qt::CaseInsensitive)) venue.chop(4);
+    venue = venue.trimmed();
+    const QString page = QString::fromLatin1(what);
+    return venue.isEmpty() ? page : venue + QStringLiteral(" - ") + page;
+}
+
 }  // namespace
 
 void TForm1::PrintSUTButClick() {
@@ -55,7 +65,7 @@ void TForm1::PrintArrayReport() {
     if (CurrentArray() == nullptr) return;
     qtapp::PlatformServices& services = *Environment().Services;
     std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
-        FPrinterIndex, qtapp::PageOrientation::Portrait, QStringLiteral("Array report"));
+        FPrinterIndex, qtapp::PageOrientation::Portrait, PrintDocumentName(FVenueName, "Array report"));
     if (!job) return;
     // Read once the printer dialog, with its event loop, has closed.
     TLoudspeakerArray* array = CurrentArray();
@@ -85,8 +95,12 @@ void TForm1::PrintArrayReport() {
         if (L.StackFlyingDetail && L.HoleDetail) {
             flyingDetail(*L.StackFlyingDetail);
             const rules::PrintRect& h = *L.HoleDetail;
+            // Its pale green fills need pixels that can be read back.
+            c.BeginRasterLayer(rtl::Rect{h.Left, h.Top, rtl::CheckedAdd(h.Left, h.Width),
+                                         rtl::CheckedAdd(h.Top, h.Height)});
             DrawArrayHoleDetail(*array, c, true, true, h.Width, h.Height, h.Left, h.Top, metric,
                                 FRigMode);
+            c.EndRasterLayer();
         }
         const auto patch = [&](const rules::PatchDiagramPlace& d) {
             DrawAmpPatch(*FVenue, c, d.Area.Left, d.Area.Top, d.Area.Width, d.Area.Height,
@@ -103,16 +117,18 @@ void TForm1::PrintArrayReport() {
 
 void TForm1::PrintVenuePage() {
     qtapp::PlatformServices& services = *Environment().Services;
-    // The printed drawing draws wide lines; the flag goes back on every road.
-    FViewFlags[0] = 1;
-    struct Restore {
-        TForm1& w;
-        ~Restore() { w.FViewFlags[0] = 0; }
-    } restore{*this};
     std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(
-        FPrinterIndex, qtapp::PageOrientation::Landscape, QStringLiteral("Venue"));
+        FPrinterIndex, qtapp::PageOrientation::Landscape, PrintDocumentName(FVenueName, "Venue"));
     if (!job) return;
     FinishJob(services, *job, [&](qtapp::PrintJob& j) {
+        // The print style (wide lines, the notice, the picture) holds while
+        // the page is drawn and on no road beyond it: the screen, repainted
+        // below or by any paint while a box is up, keeps its own style.
+        FViewFlags[0] = 1;
+        struct ScreenStyle {
+            TForm1& w;
+            ~ScreenStyle() { w.FViewFlags[0] = 0; }
+        } screenStyle{*this};
         VenueSectionArgs a;
         a.EqualScale = FDrawVenueFlag != 0;
         a.Width = j.PageWidth();

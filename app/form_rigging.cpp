@@ -136,7 +136,7 @@ QImage GridPositionPicture(bool front) {
 
 void TForm1::BuildRigging() {
     RigPanel = formbuild::Make<QWidget>(ArrayTab, "RigPanel");
-    RigPanel->setGeometry(302, 268, 250, 326);
+    RigPanel->setGeometry(302, 328, 250, 326);
     auto* modePanel = formbuild::Make<QWidget>(RigPanel, "RigModePanel");
     modePanel->setGeometry(0, 0, 250, 24);
     auto* gridPanel = formbuild::Make<QWidget>(RigPanel, "GridPosPanel");

@@ -78,11 +78,11 @@ const Row kRows[] = {
     {"numhobaed", M(numhobaed), "Singlets", "10", {222, 31, 32, 22}},
     {"matchhobabut", M(matchhobabut), "Singlets", "Match", {160, 30, 60, 24}},
     {"UpdateEaseBut", M(UpdateEaseBut), "BexaGB", "Update", {6, 74, 100, 24}},
-    {"Panel7", M(Panel7), "ArrayTab", "", {302, 4, 250, 260}},
+    {"Panel7", M(Panel7), "ArrayTab", "", {302, 4, 250, 320}},
     {"FRlab", M(FRlab), "Panel7", "", {116, 44, 120, 18}},
     {"bestanglab", M(bestanglab), "Panel7", "", {116, 84, 120, 18}},
     {"Label6", M(Label6), "Panel7", "", {4, 170, 246, 18}},
-    {"gridimg", M(gridimg), "Panel7", "", {4, 194, 240, 60}},
+    {"gridimg", M(gridimg), "Panel7", "", {4, 194, 240, 120}},
     // picture and its strips
     {"image1", M(image1), "Panel1", "", {}},
     {"Image3", M(Image3), "ProcessorTab", "", {}},

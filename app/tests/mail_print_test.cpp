@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "app/background1.h"
 #include "app/mail.h"
 #include "platform/qtapp/scripted_services.h"
+#include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/services_qt.h"
 #include "app/tests/test_support.h"
 
@@ -206,4 +208,40 @@ TEST(Printing, RefusedJobOrOtherPagePrintsNothing) {
     services->QueuePrinterChoice(2);
     w.PrintSUTButClick();
     EXPECT_EQ(w.FPrinterIndex, 2);
+}
+
+// Every drawing printed stays on the page, the margins white; the stacked
+// report's hole detail (x 0.45-0.65, y 0.56-0.79 of the page) is filled pale
+// green, many times the note's cell alone; the screen keeps its own style.
+TEST(Printing, NothingLandsOutsideThePage) {
+    const struct { const char* type; int n1, n2, rigMode, tab; bool metric; } cases[] = {
+        {"Arvo", 8, 0, 1, 0, true}, {"Arvo", 8, 0, 1, 1, true}, {"Arvo", 8, 0, 1, 1, false},
+        {"MIXArvoBexa", 6, 2, 1, 1, true}, {"Dovi", 3, 0, 2, 1, true}, {"Arvo", 3, 0, 2, 0, false}};
+    for (const auto& c : cases) {
+        TestWindow w;
+        WriteFile(w.user.Path("d.ven"), Design(c.type, c.n1, c.n2, c.rigMode));
+        w.services->QueueOpenFile(QString::fromStdString(w.user.Path("d.ven")));
+        w->LoadTButClick();
+        if (!c.metric) w->ImperialRad->setChecked(true);
+        w->PageControl1->setCurrentIndex(c.tab);
+        w->FormPaint(nullptr);
+        const QImage screen = w->image1->Picture();
+        w.services->QueuePrintToSheet();
+        w->PrintTButClick();
+        const QImage& sheet = w.services->Sheet();
+        const QRect p = w.services->SheetPage();
+        const auto count = [&sheet](const QRect& r, QRgb colour) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) n += sheet.pixel(x, y) == colour;
+            return n;
+        };
+        const QRgb white = qRgb(255, 255, 255);
+        EXPECT_EQ(count(sheet.rect(), white) - count(p, white),
+                  sheet.width() * sheet.height() - p.width() * p.height()) << c.type << c.tab;
+        const QRect hole(p.x() + p.width() * 45 / 100, p.y() + p.height() * 56 / 100, p.width() / 5,
+                         p.height() * 23 / 100);
+        EXPECT_TRUE(c.rigMode == 1 || c.tab == 0 || count(hole, qRgb(192, 220, 192)) > 4000);
+        EXPECT_TRUE(c.tab != 0 || w->image1->Picture() == screen) << c.type;
+    }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ using rtl::Round;
 namespace {
 
 constexpr Color kPaleGreen{192, 220, 192};
+
+// The smallest size a hole's caption is written in to find room in the area.
+constexpr int kSmallestLabel = 6;
 
 // The scale pair is kept on the array where the array class declares it.
 template <class Array>
@@ -114,6 +118,35 @@ public:
         const int32_t h = C_.TextHeight(S);
         if (X > L_ && Y > T_ && static_cast<int64_t>(X) + w < R_ && static_cast<int64_t>(Y) + h < B_)
             C_.TextOut(X, Y, S);
+    }
+
+    // A hole's label: the caption wants its left edge at X, centred on the
+    // row Y, and never left of MinX (clear of the outline beside the hole).
+    // Where it would run out of the area it moves left, down to MinX, then
+    // steps down from the canvas's font size to kSmallestLabel points, and
+    // moves up or down into the area.  Returns the left edge written, or
+    // nothing when even the smallest size has no room.
+    std::optional<int32_t> Label(int32_t X, int32_t Y, int32_t MinX, const std::string& S) {
+        const rtl::Font font = C_.GetFont();
+        const int size = C_.FontSize();
+        std::optional<int32_t> written;
+        for (int points = size; points >= std::min(size, kSmallestLabel) && !written; --points) {
+            C_.SetFontSize(points);
+            const int64_t w = C_.TextWidth(S);
+            const int64_t h = C_.TextHeight(S);
+            const int64_t right = static_cast<int64_t>(R_) - 1 - w;  // last left edge that fits
+            const int64_t left = std::max<int64_t>(MinX, static_cast<int64_t>(L_) + 1);
+            const int64_t top = static_cast<int64_t>(T_) + 1;
+            const int64_t bottom = static_cast<int64_t>(B_) - 1 - h;
+            if (left > right || top > bottom) continue;
+            const int64_t centred = static_cast<int64_t>(Y) - h / 2;
+            const auto x = static_cast<int32_t>(std::clamp<int64_t>(X, left, right));
+            const auto y = static_cast<int32_t>(std::clamp<int64_t>(centred, top, bottom));
+            C_.TextOut(x, y, S);
+            written = x;
+        }
+        C_.SetFont(font);
+        return written;
     }
 
     void FloodFill(Point Seed, Color Surface) {
@@ -296,7 +329,10 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         clip.Ellipse(CheckedSub(P.x, r), CheckedSub(P.y, r), CheckedAdd(P.x, r), CheckedAdd(P.y, r));
         Canvas.SetBrush(saved);
     };
-    auto label = [&](Point P, const std::string& Caption, Column Col) {
+    const int32_t outlineWidth = Printing ? 5 : 1;
+    // A label's caption keeps clear of the outline whose right side is at
+    // `outlineRight`; its leader runs from the caption to the hole.
+    auto label = [&](Point P, const std::string& Caption, Column Col, int32_t outlineRight) {
         Canvas.SetFontColor(rtl::colors::Black);
         Canvas.SetFontSize(8);
         int32_t dx = 0;
@@ -306,9 +342,10 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
             case Column::Far: dx = CheckedMul(Printing ? 13 : 12, r); break;
         }
         const int32_t X = CheckedAdd(P.x, dx);
-        const int32_t Y = CheckedSub(P.y, Canvas.TextHeight(Caption) / 2);
-        clip.Text(X, Y, Caption);
-        clip.Line({X, P.y}, {CheckedAdd(P.x, r), P.y});
+        const int32_t clear = CheckedAdd(std::max(outlineRight, CheckedAdd(P.x, r)),
+                                         CheckedAdd(outlineWidth / 2, 1));
+        const int32_t written = clip.Label(X, P.y, clear, Caption).value_or(X);
+        clip.Line({written, P.y}, {CheckedAdd(P.x, r), P.y});
         dot(P, rtl::colors::Red);
     };
 
@@ -327,21 +364,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     for (int k = 1; k <= 8; ++k)
         if (exists(k)) dot(P[k], rtl::colors::Silver);
 
-    const TGroundStackBar& bar = *A.GroundStackBar;
-    const int cabinetHole = bar.CabinetHole[bar.CurrentIndex];
-    if (exists(cabinetHole)) {
-        static constexpr Column kMini[8] = {Column::Far,  Column::Middle, Column::Far,
-                                            Column::Middle, Column::Near, Column::Far,
-                                            Column::Middle, Column::Near};
-        static constexpr Column kOther[8] = {Column::Near, Column::Middle, Column::Near,
-                                             Column::Middle, Column::Near, Column::Middle,
-                                             Column::Near, Column::Middle};
-        const Column col = (type == TArrayType::Dovi ? kMini : kOther)[cabinetHole - 1];
-        label(P[cabinetHole], box.HoleCaptions[cabinetHole - 1], col);
-    }
-
     // The cabinet's plate round its holes, open at the top.
-    const int32_t outlineWidth = Printing ? 5 : 1;
     const int32_t r3 = CheckedMul(3, r);
     const int32_t r4 = CheckedMul(4, r);
     std::vector<Point> plate;
@@ -362,6 +385,21 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
                  {right, CheckedAdd(P[last].y, r4)},
                  {right, Top}};
     }
+    const TGroundStackBar& bar = *A.GroundStackBar;
+    const int cabinetHole = bar.CabinetHole[bar.CurrentIndex];
+    if (exists(cabinetHole)) {
+        static constexpr Column kMini[8] = {Column::Far,  Column::Middle, Column::Far,
+                                            Column::Middle, Column::Near, Column::Far,
+                                            Column::Middle, Column::Near};
+        static constexpr Column kOther[8] = {Column::Near, Column::Middle, Column::Near,
+                                             Column::Middle, Column::Near, Column::Middle,
+                                             Column::Near, Column::Middle};
+        const Column col = (type == TArrayType::Dovi ? kMini : kOther)[cabinetHole - 1];
+        int32_t plateRight = P[cabinetHole].x;
+        for (const Point& q : plate) plateRight = std::max(plateRight, q.x);
+        label(P[cabinetHole], box.HoleCaptions[cabinetHole - 1], col, plateRight);
+    }
+
     auto drawPlate = [&] {
         Canvas.SetPenColor(rtl::colors::Black);
         Canvas.SetPenWidth(outlineWidth);
@@ -415,10 +453,10 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     drawBar();
 
     if (bar.CurrentHoleNumber() == 0)
-        label(Tp, "TOP Hole", Column::Near);
+        label(Tp, "TOP Hole", Column::Near, CheckedAdd(Tp.x, wr));
     else
-        label(Mp, "MID Hole", Column::Near);
-    label(Gp, "Grid Hole", Column::Near);
+        label(Mp, "MID Hole", Column::Near, CheckedAdd(Tp.x, wr));
+    label(Gp, "Grid Hole", Column::Near, CheckedAdd(Tp.x, wr));
 
     // The labels' opaque cells may have cut into the outlines, depending on
     // the font; the fills need them whole.

@@ -507,19 +507,39 @@ void RasterCanvas::DoFloodFill(int x, int y, Color surface) {
 // PrinterCanvas
 
 PrinterCanvas::PrinterCanvas(QPagedPaintDevice& device)
-    : PainterCanvas(device.logicalDpiY()), device_(device) {
-    if (page_.begin(&device_)) PreparePainter(page_);
+    : PainterCanvas(device.logicalDpiY()), device_(device), paged_(&device) {
+    const bool begun = page_.begin(&device_);
+    // A printer knows its page once the job has begun.
     pageWidth_ = device_.width();
     pageHeight_ = device_.height();
+    if (begun) PreparePage(QPoint(0, 0));
+    SetFontSize(8);
+}
+
+PrinterCanvas::PrinterCanvas(QImage& sheet, const QRect& page)
+    : PainterCanvas(sheet.logicalDpiY()), device_(sheet) {
+    pageWidth_ = std::max(page.width(), 0);
+    pageHeight_ = std::max(page.height(), 0);
+    if (page_.begin(&device_)) PreparePage(page.topLeft());
     SetFontSize(8);
 }
 
 PrinterCanvas::~PrinterCanvas() { EndDocument(); }
 
+void PrinterCanvas::PreparePage(QPoint origin) {
+    PreparePainter(page_);
+    page_.translate(origin);
+    page_.setClipRect(QRect(0, 0, pageWidth_, pageHeight_));
+}
+
 bool PrinterCanvas::NewPage() {
     if (InRasterLayer()) EndRasterLayer();
     if (!page_.isActive()) return false;
-    return device_.newPage();
+    if (paged_ == nullptr) return true;
+    if (!paged_->newPage()) return false;
+    // The clip holds on every page.
+    page_.setClipRect(QRect(0, 0, pageWidth_, pageHeight_));
+    return true;
 }
 
 void PrinterCanvas::EndDocument() {

@@ -113,6 +113,10 @@ private:
 // device's resolution. Painting begins in the constructor and ends with
 // EndDocument or the destructor.
 //
+// Every drawing is clipped to the printable page (0, 0)-(PageWidth,
+// PageHeight), as a printer clips: nothing lands in the margins or off the
+// sheet, whatever a drawing's places.
+//
 // A printer's pixels cannot be read back, so FloodFill works only inside an
 // off-screen raster layer: between BeginRasterLayer(area) and EndRasterLayer()
 // everything is drawn into an image at the printer's resolution covering
@@ -121,6 +125,11 @@ private:
 class PrinterCanvas : public PainterCanvas {
 public:
     explicit PrinterCanvas(QPagedPaintDevice& device);
+    // A page of `page.size()` whose top-left corner lies at `page.topLeft()`
+    // of a sheet picture, at the sheet's resolution: what a drawing would
+    // put beside the page stays visible on the sheet (a preview of where the
+    // margins are).  Every page of the document is drawn on the same sheet.
+    PrinterCanvas(QImage& sheet, const QRect& page);
     ~PrinterCanvas() override;
     PrinterCanvas(const PrinterCanvas&) = delete;
     PrinterCanvas& operator=(const PrinterCanvas&) = delete;
@@ -146,9 +155,11 @@ protected:
     void DoFloodFill(int x, int y, Color surface) override;
 
 private:
+    void PreparePage(QPoint origin);
     void StartLayerPainter();
 
-    QPagedPaintDevice& device_;
+    QPaintDevice& device_;
+    QPagedPaintDevice* paged_ = nullptr;  // null for a sheet picture
     QPainter page_;
     int pageWidth_ = 0;
     int pageHeight_ = 0;

@@ -4,8 +4,11 @@
 // is recorded with its texts.  A dialog asked with no answer queued throws
 // UnscriptedCall at once (and is counted), so a test can never sit on a
 // modal box.  Message boxes with a single OK button need no answer; they
-// are only recorded.  Print jobs draw real pages into a PDF file.
+// are only recorded.  Print jobs draw real pages into a PDF file, or onto a
+// sheet picture that shows where the pages' margins are.
 
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/qt/qt_canvas.h"
 #include "platform/qtapp/services.h"
 #include "platform/qtapp/services_qt.h"
 
@@ -56,6 +60,12 @@ public:
     void QueuePrintToPdf(const QString& path) { printJobs_.push_back(path); }
     // ... or no job (the user cancelled the PDF file, or the printer failed).
     void QueuePrintRefused() { printJobs_.push_back(std::nullopt); }
+    // ... or a job drawn onto Sheet(), an A4 sheet at 100 dpi whose every
+    // page lies at SheetPage(), inside margins of 10 mm that keep whatever
+    // a drawing puts beside the page.
+    void QueuePrintToSheet() { printJobs_.push_back(QString()); }
+    const QImage& Sheet() const { return sheet_; }
+    QRect SheetPage() const { return sheet_.rect().adjusted(39, 39, -39, -39); }
     void QueueMailResult(int code) { mailResults_.push_back(code); }
     // For OpenUrl and OpenHelp alike.
     void QueueOpenResult(bool taken) { openResults_.push_back(taken); }
@@ -119,6 +129,14 @@ public:
             Take(printJobs_, {QStringLiteral("BeginPrint"),
                               {QString::number(printerIndex), ToText(orientation), documentName}});
         if (!path) return nullptr;
+        if (path->isEmpty()) {
+            const bool wide = orientation == PageOrientation::Landscape;
+            sheet_ = QImage(wide ? 1169 : 827, wide ? 827 : 1169, QImage::Format_RGB32);
+            sheet_.setDotsPerMeterX(3937);
+            sheet_.setDotsPerMeterY(3937);
+            sheet_.fill(Qt::white);
+            return std::make_unique<RecordedJob>(std::make_unique<SheetJob>(sheet_, SheetPage()), log_);
+        }
         QString error;
         std::unique_ptr<PrintJob> job = StartPdfJob(*path, orientation, documentName, &error);
         if (!job) {
@@ -174,6 +192,21 @@ private:
         bool done_ = false;
     };
 
+    class SheetJob : public PrintJob {
+    public:
+        SheetJob(QImage& sheet, const QRect& page) : canvas_(sheet, page) {}
+        rtl::PrinterCanvas& Canvas() override { return canvas_; }
+        bool NewPage() override { return canvas_.NewPage(); }
+        bool End() override {
+            canvas_.EndDocument();
+            return true;
+        }
+        void Abort() override { canvas_.EndDocument(); }
+
+    private:
+        rtl::PrinterCanvas canvas_;
+    };
+
     void Record(ServiceCall call) { log_->push_back(std::move(call)); }
 
     template <class T>
@@ -208,6 +241,7 @@ private:
     std::deque<bool> openResults_;
     int unanswered_ = 0;
     FailureReport failureReport_;
+    QImage sheet_;
 };
 
 // Makes `services` the process's services (the ones guarded handlers report

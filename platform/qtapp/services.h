@@ -52,7 +52,9 @@ public:
     // ("Venue files (*.ven)|*.VEN"); the patterns match in either case.
     // The save dialog adds `defaultSuffix` (without dot) to a name typed
     // without one and asks its overwrite question about the name it will
-    // return.  nullopt when the user cancels.
+    // return.  `dir` is the folder the dialog opens in; a path to a file in
+    // a folder opens that folder with the file's name proposed.  nullopt
+    // when the user cancels.
     virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                                 const QString& dir) = 0;
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
@@ -70,7 +72,8 @@ public:
     // index, or nullopt when cancelled or when there is nothing to choose.
     virtual std::optional<int> ChoosePrinter(int printerIndex) = 0;
     // Starts a job on printer `printerIndex`; with no printer installed the
-    // pages go to a PDF file chosen in a save dialog.  nullptr when the user
+    // pages go to a PDF file chosen in a save dialog, which proposes a file
+    // named after `documentName`.  nullptr when the user
     // cancelled or the job could not start (the reason has been shown).
     virtual std::unique_ptr<PrintJob> BeginPrint(int printerIndex, PageOrientation orientation,
                                                  const QString& documentName) = 0;

@@ -3,6 +3,7 @@
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -88,6 +89,22 @@ void PagedDevicePrintJob::Abort() {
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get()); printer && opened) printer->abort();
     canvas_->EndDocument();
     if (opened && !pdfPath_.isEmpty()) QFile::remove(pdfPath_);
+}
+
+QString PdfFileProposal(const QString& documentName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    QString name;
+    for (const QChar c : documentName) {
+        const bool unfit = c.category() == QChar::Other_Control ||
+                           QStringLiteral("/\\:*?\"<>|").contains(c);
+        name += unfit ? QChar(u'_') : c;
+    }
+    // No hidden file, no name that ends in a dot or blank.
+    while (!name.isEmpty() && (name.front() == u'.' || name.front().isSpace())) name.remove(0, 1);
+    while (!name.isEmpty() && (name.back() == u'.' || name.back().isSpace())) name.chop(1);
+    if (name.isEmpty()) name = QStringLiteral("Printed");
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
 std::unique_ptr<PrintJob> StartPdfJob(const QString& path, PageOrientation orientation,
@@ -184,7 +201,7 @@ std::unique_ptr<PrintJob> QtServices::BeginPrint(int printerIndex, PageOrientati
     if (names.isEmpty()) {
         const std::optional<QString> path = SaveFileName(
             QStringLiteral("Print to a PDF file"), QStringLiteral("PDF files (*.pdf)|*.PDF"),
-            QStringLiteral("pdf"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            QStringLiteral("pdf"), PdfFileProposal(documentName));
         if (!path) return nullptr;
         QString error;
         std::unique_ptr<PrintJob> job = StartPdfJob(*path, orientation, documentName, &error);

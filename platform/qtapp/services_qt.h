@@ -46,6 +46,12 @@ inline constexpr double kPdfMarginMm = 10.0;
 std::unique_ptr<PrintJob> StartPdfJob(const QString& path, PageOrientation orientation,
                                       const QString& documentName, QString* error);
 
+// Where the save dialog of a PDF print proposes to write: the user's
+// documents folder when it exists, else the home folder, and a file named
+// after the document (characters a file name cannot hold become "_"),
+// ending in ".pdf".
+QString PdfFileProposal(const QString& documentName);
+
 class QtServices : public PlatformServices {
 public:
     // How long SendMail waits for the mail hand-over to end before it

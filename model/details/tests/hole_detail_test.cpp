@@ -201,6 +201,23 @@ TEST(HoleDetail, MiddleHoleAndNoCabinetHole) {
     EXPECT_EQ(d.Texts().size(), 2u);
 }
 
+// A caption with no room at its column (hole 3 at (300, 92), left edge 314) moves left, not
+// past the plate's side at 312, then steps down in size, or is left out at 6 points.  Text is
+// 0.6 of its height wide per character: 11 high at 8 points, 9 at 7, 8 at 6.
+TEST(HoleDetail, CaptionFindsRoomInsideTheArea) {
+    const struct { int chars, x, y, size; } rows[] = {{13, 313, 87, 8}, {14, 314, 88, 7}, {30, 314, 0, 0}};
+    for (const auto& row : rows) {
+        HoleArray a;
+        a.Box.HoleCaptions[2] = std::string(static_cast<size_t>(row.chars), 'x');
+        RecordingCanvas c(400, 200);
+        DrawArrayHoleDetail(a, c, true, false, 400, 200, 0, 0, true, 1);
+        const CanvasOp* t = c.FindText(a.Box.HoleCaptions[2]);
+        EXPECT_TRUE(t ? (t->points[0] == Point{row.x, row.y} && t->fontSize == row.size) : row.size == 0)
+            << row.chars;
+        EXPECT_TRUE(c.HasSegment({row.x, 92}, {304, 92}) && AllInside(c, {0, 0, 400, 200})) << row.chars;
+    }
+}
+
 // Printed into 1000 x 571 at (1, 500): the white box covers it all; the
 // detail is laid out in Round(330) x Round(199.85) = 330 x 200, scale 0.0005,
 // r = Round(0.003 / 0.0005) = 6; OX = 330 + 100 = 430, OY = 72.  P1 at

@@ -441,6 +441,7 @@ TEST(QtFileDialogs, TheOpenDialogGivesTheChosenFileOrNothing) {
 TEST(QtPrinting, WithoutAPrinterThePagesGoToAChosenPdfFile) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed here";
     ScratchFolder dir;
+    EnvOverride home("HOME", dir.Dir().toLocal8Bit()), config("XDG_CONFIG_HOME", "/nonexistent");
     QtServices services;
     QStringList seen;
     ModalDriver driver([&](QWidget* modal, int) {
@@ -448,7 +449,7 @@ TEST(QtPrinting, WithoutAPrinterThePagesGoToAChosenPdfFile) {
             seen.append(box->text());
             Click(modal, QMessageBox::Ok);
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            seen.append(dialog->windowTitle());
+            seen.append(dialog->windowTitle() + ": " + dialog->selectedFiles().value(0));
             if (seen.size() == 2)
                 TypeAndAccept(modal, dir.Path("venue"));
             else
@@ -458,15 +459,19 @@ TEST(QtPrinting, WithoutAPrinterThePagesGoToAChosenPdfFile) {
     // The set-up has nothing to choose from.
     EXPECT_EQ(services.ChoosePrinter(-1), std::nullopt);
     // The first job goes to venue.pdf; the second is cancelled in the dialog.
-    std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(-1, PageOrientation::Landscape, "Venue");
+    // Each dialog proposes a file named after the document, at home until
+    // there is a Documents folder.
+    std::unique_ptr<qtapp::PrintJob> job = services.BeginPrint(-1, PageOrientation::Landscape, " Hall: 1/2.");
     ASSERT_NE(job, nullptr);
     EXPECT_GT(job->PageWidth(), job->PageHeight());
     EXPECT_TRUE(job->NewPage());
     EXPECT_TRUE(job->End());
-    EXPECT_EQ(services.BeginPrint(-1, PageOrientation::Portrait, "Venue"), nullptr);
+    ASSERT_TRUE(QDir().mkpath(dir.Path("Documents")));
+    EXPECT_EQ(services.BeginPrint(-1, PageOrientation::Portrait, ""), nullptr);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(seen, (QStringList{"No printer is installed: printed pages are written to a PDF file.",
-                                 "Print to a PDF file", "Print to a PDF file"}));
+                                 "Print to a PDF file: " + dir.Path("Hall_ 1_2.pdf"),
+                                 "Print to a PDF file: " + dir.Path("Documents/Printed.pdf")}));
     EXPECT_EQ(PdfPageCount(dir.Path("venue.pdf")), 2);
 }
 
