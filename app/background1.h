@@ -565,6 +565,7 @@ public:
 
     // --- picture: paint road, page layout, mouse and key editing (form_picture.cpp) ---
     void FillInfoLabels();
+    void ArrangePatchPage(int settingsHeight);
     // The venue section's pointer and keyboard editing.  `buttons` are the
     // mouse buttons held during the move.
     void Image1MouseMove(Qt::MouseButtons buttons, int X, int Y);
