@@ -416,7 +416,8 @@ public:
     void Label30MouseDown(Qt::MouseButton button);
     // False keeps the window open.
     bool FormCloseQuery();
-    void LoadVenueFile(const std::string& fileName);
+    // One load pass of the file's contents, read and checked already.
+    void LoadVenueFile(const std::string& fileName, const std::string& contents);
     void PrintTButClick();
     void PrintSUTButClick();
     // The first-model count at which a right click on "Venue planes" shows
@@ -428,6 +429,9 @@ public:
     // Their helpers.
     void BuildFiles();
     bool LoadVenueThreeTimes(const std::string& path);
+    // The file's contents once the venue and the window would take them;
+    // else the load's error.  Changes nothing.
+    std::string ReadLoadableVenueFile(const std::string& path) const;
     void SelectArrayTypeControl();
     void ShowLoadedValues();
     void ShowLoadedControls();
