@@ -430,7 +430,8 @@ public:
     void Label30MouseDown(Qt::MouseButton button);
     // False keeps the window open.
     bool FormCloseQuery();
-    void LoadVenueFile(const std::string& fileName);
+    // One load pass of the file's contents, read and checked already.
+    void LoadVenueFile(const std::string& fileName, const std::string& contents);
     void PrintTButClick();
     void PrintSUTButClick();
     // The first-model count at which a right click on "Venue planes" shows
@@ -442,6 +443,9 @@ public:
     // Their helpers.
     void BuildFiles();
     bool LoadVenueThreeTimes(const std::string& path);
+    // The file's contents once the venue and the window would take them;
+    // else the load's error.  Changes nothing.
+    std::string ReadLoadableVenueFile(const std::string& path) const;
     void SelectArrayTypeControl();
     void ShowLoadedValues();
     void ShowLoadedControls();
@@ -580,6 +584,7 @@ public:
 
     // --- picture: paint road, page layout, mouse and key editing (form_picture.cpp) ---
     void FillInfoLabels();
+    void ArrangePatchPage(int settingsHeight);
     // The venue section's pointer and keyboard editing.  `buttons` are the
     // mouse buttons held during the move.
     void Image1MouseMove(Qt::MouseButtons buttons, int X, int Y);

@@ -479,33 +479,31 @@ void TForm1::UpdateArrayPage() {
 
     // The rows in use, filled.
     const bool manual = FAutoDesign == 0;
-    const auto rowText = [&](int k) -> std::string {
+    // What row k's list shows; the cabinet of row k is selected afterwards.
+    const auto shownInRow = [&](int k) -> std::string {
         const rules::RowText t = rules::RowTextFor(type, FRigMode, k, n1, n2);
-        std::string text;
         switch (t.Shows) {
         case rules::RowShows::SplayLabel:
             a().SelectCabinet(t.Element);
-            text = Current(a()).SplayTexts[FSplay->ChoiceIndex[k]];
-            break;
+            return Current(a()).SplayTexts[FSplay->ChoiceIndex[k]];
         case rules::RowShows::StackBarValue:
             a().SelectCabinet(t.Element);
-            text = StackBar(a()).CurrentValueText();
-            break;
+            return StackBar(a()).CurrentValueText();
         case rules::RowShows::JoinAngle:
             a().SelectCabinet(t.Element);
-            text = rtl::FormatGeneral(Current(a()).JoinSplay);
-            break;
+            return rtl::FormatGeneral(Current(a()).JoinSplay);
         case rules::RowShows::AllowedAngle:
-            text = rtl::FormatGeneral(AllowedAngles.ChosenAngle());
-            break;
+            return rtl::FormatGeneral(AllowedAngles.ChosenAngle());
         case rules::RowShows::Zero:
-            text = "0";
-            break;
+            return "0";
         case rules::RowShows::OffsetAngle:
             a().SelectCabinet(t.Element);
-            text = rtl::FormatGeneral(Current(a()).BottomFaceAngle);
-            break;
+            return rtl::FormatGeneral(Current(a()).BottomFaceAngle);
         }
+        return std::string();
+    };
+    const auto rowText = [&](int k) {
+        std::string text = shownInRow(k);
         a().SelectCabinet(k);
         return text;
     };

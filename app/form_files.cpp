@@ -39,6 +39,7 @@
 #include "platform/qtapp/guarded.h"
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
+#include "venue/file/disk.h"
 #include "venue/storage/venue_storage.h"
 
 namespace {
@@ -189,14 +190,24 @@ void TForm1::LoadVenueFromCommandLine(const std::string& path) {
 }
 
 bool TForm1::LoadVenueThreeTimes(const std::string& path) {
-    // A file the venue refuses changes nothing, neither in the venue nor in
-    // the window: both are put back as they were, and the error is shown.
+    // The file is read whole and checked before anything changes: a file
+    // the venue or the window refuses leaves both as they were, and the
+    // error is shown.
+    std::string contents;
+    try {
+        contents = ReadLoadableVenueFile(path);
+    } catch (const std::exception& e) {
+        Environment().Services->ShowError(QString::fromUtf8(e.what()));
+        return false;
+    }
+    // Should a pass fail all the same, the venue and the window's values
+    // are put back as they were.
     const VenueData before = venuevalues::FromWindow(*this);
     const std::string title = windowTitle().toStdString();
     const uint8_t mixed = FMixedChoice;
     TVenueSnapshot snapshot(*FVenue, FSplay.get());
     try {
-        for (int pass = 0; pass < 3; ++pass) LoadVenueFile(path);
+        for (int pass = 0; pass < 3; ++pass) LoadVenueFile(path, contents);
         return true;
     } catch (const std::exception& e) {
         snapshot.Restore();
@@ -225,9 +236,29 @@ bool TForm1::LoadVenueThreeTimes(const std::string& path) {
     }
 }
 
-void TForm1::LoadVenueFile(const std::string& fileName) {
+std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
+    std::string contents = venuefile::ReadWholeFile(path);
+    // The venue's own checks, on a venue of its own: the reader's, the
+    // array's set-up and the design.
+    TVenue trial;
     std::string type;
-    FVenue->LoadFromFile(fileName, type);
+    LoadVenueFromText(trial, path, contents, type);
+    // What the window makes of the values: the up/downs' positions, and the
+    // hand-over that every recalculation makes.
+    VenueData values = VenueDataOf(trial);
+    for (const venuevalues::LengthRow& row : venuevalues::kLengths) {
+        double& metres = values.*row.Data;
+        if (row.NotNegative && metres < 0.0) metres = 0.0;
+        const double step = venuevalues::StepOf(*this, row);
+        if (step > 0.0) qtapp::UpDown::CheckPosition(rtl::Round(metres / step));
+    }
+    CheckVenueData(values);
+    return contents;
+}
+
+void TForm1::LoadVenueFile(const std::string& fileName, const std::string& contents) {
+    std::string type;
+    LoadVenueFromText(*FVenue, fileName, contents, type);
     FArrayType = type;
     FVenue->VenueName = fileName;
 

@@ -77,9 +77,13 @@ constexpr Spec<QLabel> kSettingsLabels[] = {
     {&TForm1::contnote, "contnote", nullptr, {4, 134, 300, 24}},
 };
 
-// The strips over the picture, placed by the paint road.
+// The strip over the picture, placed by the paint road.
 constexpr Spec<QWidget> kStrips[] = {
     {&TForm1::Panel14, "Panel14", nullptr, {0, 0, 400, 73}},
+};
+// The choice of a mixed array's patching diagram, on the patch page under
+// the settings (ArrangePatchPage).
+constexpr Spec<QWidget> kDiagramChoice[] = {
     {&TForm1::Panel22, "Panel22", nullptr, {0, 0, 320, 24}},
 };
 constexpr Spec<qtapp::PictureBox> kStripPictures[] = {
@@ -124,6 +128,7 @@ void TForm1::BuildPicture() {
     contnote->setWordWrap(true);
 
     formbuild::Build(*this, this, kStrips);
+    formbuild::Build(*this, ProcessorTab, kDiagramChoice);
     formbuild::Build(*this, Panel14, kStripPictures);
     formbuild::Build(*this, Panel22, kStripRadios);
     formbuild::Build(*this, AmpTab, kRowPictures);
@@ -372,9 +377,6 @@ void TForm1::FormPaint(QObject*) {
     }
     case 2: {
         ArrangeAligned();
-        Panel16->setGeometry(0, 0, ProcessorTab->width(), dock.PatchPanelHeight);
-        Image3->setGeometry(0, Panel16->height(), ProcessorTab->width(),
-                            std::max(0, ProcessorTab->height() - Panel16->height()));
         FillInfoLabels();
         const int code = CurrentArray() != nullptr ? CurrentArray()->TypeCode : 0;
         const TArrayType type = ArrayTypeOf(code);
@@ -384,10 +386,10 @@ void TForm1::FormPaint(QObject*) {
             showlowerrad->setText(type == TArrayType::ArvoBexa ? "Bexa Patching Diag"
                                                                : "Dovi Patching Diag");
             Panel22->show();
-            Panel22->raise();
         } else {
             Panel22->hide();
         }
+        ArrangePatchPage(dock.PatchPanelHeight);
         const bool upperOfBexaDovi = type == TArrayType::BexaDovi && showupperrad->isChecked();
         const bool rackStrip =
             IsAnyOf(type, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::ArvoBexa,
@@ -467,6 +469,39 @@ void TForm1::FillInfoLabels() {
     }
     headA->setText(q(a->ColumnHeading1));
     headB->setText(q(a->ColumnHeading2));
+}
+
+// The patch page from the top: the settings, as high as their texts need
+// (at least `settingsHeight`), the diagram choice when it shows, the angle
+// table in the rest.
+void TForm1::ArrangePatchPage(int settingsHeight) {
+    const int w = ProcessorTab->width();
+    // A setting's name and its comment side by side, each as wide as its text.
+    QLabel* const names[] = {StaticText1, StaticText2, StaticText3,
+                             StaticText1b, StaticText2b, StaticText3b};
+    QLabel* const comments[] = {H1com, H2com, H3com, h1comb, h2comb, h3comb};
+    for (std::size_t k = 0; k < std::size(names); ++k) {
+        names[k]->resize(std::max(110, names[k]->sizeHint().width()), names[k]->height());
+        comments[k]->setGeometry(std::max(116, names[k]->geometry().right() + 3),
+                                 comments[k]->y(), comments[k]->sizeHint().width(),
+                                 comments[k]->height());
+    }
+    for (QLabel* head : {headA, headB})
+        head->resize(std::max(head->width(), head->sizeHint().width()), head->height());
+    // The note wraps within the panel and takes the lines it needs.
+    const int noteWidth = std::max(0, w - 2 * contnote->x());
+    contnote->resize(noteWidth, contnote->heightForWidth(noteWidth));
+    Panel16->setGeometry(0, 0, w,
+                         std::max(settingsHeight, rtl::CheckedAdd(contnote->geometry().bottom(), 3)));
+    int top = Panel16->height();
+    if (!Panel22->isHidden()) {
+        showupperrad->resize(showupperrad->sizeHint().width(), showupperrad->height());
+        showlowerrad->setGeometry(showupperrad->geometry().right() + 9, showlowerrad->y(),
+                                  showlowerrad->sizeHint().width(), showlowerrad->height());
+        Panel22->setGeometry(0, top, w, 24);
+        top = rtl::CheckedAdd(top, Panel22->height());
+    }
+    Image3->setGeometry(0, top, w, std::max(0, ProcessorTab->height() - top));
 }
 
 // --- mouse and key editing ------------------------------------------------------

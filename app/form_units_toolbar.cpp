@@ -60,6 +60,22 @@ constexpr QToolButton* TForm1::*kToolBarOrder[] = {
     &TForm1::tbauto,    &TForm1::tbman,
 };
 
+// Arranges the bar whenever one of its buttons is shown or hidden: the bar
+// keeps its order whichever road shows a button (the design start, a load,
+// the Support button's right click).
+class ToolBarWatch : public QObject {
+public:
+    ToolBarWatch(QObject* owner, TForm1* form) : QObject(owner), form_(form) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
+            qtapp::RunGuarded([this] { form_->ArrangeToolBar(); });
+        return false;
+    }
+
+private:
+    TForm1* form_;
+};
+
 constexpr formbuild::On<QToolButton> kToolHandlers[] = {
     {&TForm1::DesignTBut, &TForm1::DesignTButClick}, {&TForm1::VenTBut, &TForm1::VenTButClick},
     {&TForm1::ArrayTBut, &TForm1::ArrayTButClick},   {&TForm1::RigTBut, &TForm1::RigTButClick},
@@ -83,6 +99,9 @@ constexpr formbuild::On<QRadioButton> kUnitHandlers[] = {
 
 void TForm1::BuildToolBar() {
     PagesToolBar = formbuild::Make<QWidget>(this, "PagesToolBar");
+    // Made before the buttons, it goes before them when the bar is taken
+    // down: no button's end arranges a bar half gone.
+    auto* watch = new ToolBarWatch(PagesToolBar, this);
     formbuild::BuildToolButtons(*this, PagesToolBar, kToolButtons);
     // Auto and Manual are one choice: checking one, by a click or from
     // code, unchecks the other and runs the newly checked one's handler
@@ -99,6 +118,7 @@ void TForm1::BuildToolBar() {
     Image8 = formbuild::Make<qtapp::PictureBox>(PagesToolBar, "Image8");
     Image8->setFixedSize(24, 24);
     Image8->setToolTip(QStringLiteral("Rigging safety"));
+    for (QToolButton* TForm1::*member : kToolBarOrder) (this->*member)->installEventFilter(watch);
 }
 
 void TForm1::ArrangeToolBar() {
@@ -335,7 +355,6 @@ void TForm1::VenTButClick() {
     Panel22->hide();
     tbauto->show();
     tbman->show();
-    ArrangeToolBar();
 }
 
 void TForm1::ArrayTButClick() {
@@ -347,7 +366,6 @@ void TForm1::ArrayTButClick() {
     Panel22->hide();
     tbauto->show();
     tbman->show();
-    ArrangeToolBar();
 }
 
 void TForm1::RigTButClick() {
@@ -360,7 +378,6 @@ void TForm1::RigTButClick() {
     FormPaint(RigTBut);
     tbauto->hide();
     tbman->hide();
-    ArrangeToolBar();
 }
 
 // --- help -----------------------------------------------------------------------

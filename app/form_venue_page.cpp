@@ -318,7 +318,6 @@ void TForm1::NumBoxesChange() {
 void TForm1::ShowDesignControls() {
     for (const LengthRow& v : kLengths) (this->*v.UpDown)->show();
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, HelpTBut, tbauto, tbman}) b->show();
-    ArrangeToolBar();
 }
 
 // --- the second splay grid ------------------------------------------------------

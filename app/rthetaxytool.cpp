@@ -28,15 +28,6 @@ using formbuild::Named;
 
 QString Shown(double v) { return QString::fromStdString(rtl::FormatFixed(v, 5, 1)); }
 
-// The number in an edit; an empty edit first becomes "0".  nullopt for a
-// text that is no number.
-std::optional<double> ReadEdit(QLineEdit* edit) {
-    if (edit->text().isEmpty()) edit->setText(QStringLiteral("0"));
-    double v = 0.0;
-    if (!rtl::TryParseDouble(edit->text().toStdString(), v)) return std::nullopt;
-    return v;
-}
-
 // Nearest integer, halves to even; nullopt when it does not fit an int.
 std::optional<int> RoundToPixel(double v) {
     if (!std::isfinite(v) || std::fabs(v) > 1.0e9) return std::nullopt;
@@ -105,15 +96,12 @@ void TForm3::SetPoint(int plane, bool unitsFlag, double x, double y) {
 void TForm3::BitBtn2Click() {
     if (editX->text().isEmpty()) editX->setText(QStringLiteral("0"));
     if (editY->text().isEmpty()) editY->setText(QStringLiteral("0"));
-    const std::optional<double> x = ReadEdit(editX);
-    const std::optional<double> y = ReadEdit(editY);
-    // A text that is no number leaves every value as it was.
-    if (!x || !y) {
-        DrawBlank();
-        return;
-    }
-    PointX = *x;
-    PointY = *y;
+    // Both are read before either is kept: a text that is no number leaves
+    // every value, and the sketch, as they were.
+    const double x = formbuild::EditNumber(editX);
+    const double y = formbuild::EditNumber(editY);
+    PointX = x;
+    PointY = y;
     PointR = std::hypot(PointX, PointY);
     PointA = zmath::ArcTan2OfDoubles(PointY, PointX);
     editR->setText(Shown(PointR));
@@ -124,14 +112,10 @@ void TForm3::BitBtn2Click() {
 void TForm3::BitBtn1Click() {
     if (editA->text().isEmpty()) editA->setText(QStringLiteral("0"));
     if (editR->text().isEmpty()) editR->setText(QStringLiteral("0"));
-    const std::optional<double> r = ReadEdit(editR);
-    const std::optional<double> a = ReadEdit(editA);
-    if (!r || !a) {
-        DrawBlank();
-        return;
-    }
-    PointR = *r;
-    PointA = *a * kPi / 180.0;
+    const double r = formbuild::EditNumber(editR);
+    const double a = formbuild::EditNumber(editA);
+    PointR = r;
+    PointA = a * kPi / 180.0;
     PointY = std::sin(PointA) * PointR;
     PointX = std::cos(PointA) * PointR;
     editX->setText(Shown(PointX));
@@ -196,12 +180,5 @@ void TForm3::DrawDiagram(rtl::Canvas& canvas, int width, int height) const {
 
 void TForm3::DrawDiagram() {
     DrawDiagram(*FImage, kImageWidth, kImageHeight);
-    Image1->SetPicture(FImage->Image());
-}
-
-void TForm3::DrawBlank() {
-    FImage->SetBrushStyle(rtl::BrushStyle::Solid);
-    FImage->SetBrushColor(rtl::colors::White);
-    FImage->FillRect(0, 0, kImageWidth, kImageHeight);
     Image1->SetPicture(FImage->Image());
 }

@@ -67,8 +67,5 @@ public:
     QPushButton* BitBtn3;
 
 private:
-    // A blank sketch: the value texts do not make a triangle.
-    void DrawBlank();
-
     std::unique_ptr<rtl::RasterCanvas> FImage;
 };

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 #include "platform/core/numtext.h"
 #include "app/form_build.h"
 #include "platform/qtapp/connect.h"
@@ -64,7 +66,13 @@ Tssform::Tssform(QWidget* owner) : QDialog(owner) {
     Button1 = Button(this, "Button1", "Stack subs on floor", 180, 128, 160);
     BitBtn3 = Button(this, "BitBtn3", "Remove from Stage Height", 12, 160, 160);
     BitBtn2 = Button(this, "BitBtn2", "Cancel", 180, 160, 160);
-    setFixedSize(352, 196);
+    // The buttons in two columns as wide as the longest caption needs.
+    int column = 160;
+    for (QPushButton* b : {BitBtn1, Button1, BitBtn3, BitBtn2})
+        column = std::max(column, b->sizeHint().width());
+    for (QPushButton* b : {BitBtn1, BitBtn3}) b->resize(column, b->height());
+    for (QPushButton* b : {Button1, BitBtn2}) b->setGeometry(12 + column + 8, b->y(), column, b->height());
+    setFixedSize(std::max(352, 12 + 2 * column + 8 + 12), 196);
 
     qtapp::OnRadioClick(jumorad, this, [this] { jumoradClick(); });
     qtapp::OnRadioClick(katorad, this, [this] { katoradClick(); });

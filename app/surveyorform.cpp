@@ -1,6 +1,8 @@
 #include "app/surveyorform.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,23 +30,37 @@ constexpr PlaneDefaults kPlane3Defaults{80.03, 0.028745572780346607, 93.27, 0.07
 
 using formbuild::Named;
 
-QWidget* Panel(QWidget* parent, const char* name, const char* caption, int x, int y, int w, int h) {
+// A titled panel of captioned edits, laid out in a grid: the captions as
+// wide as their texts, the edits in a column beside them.
+QWidget* Panel(QWidget* parent, const char* name, const char* caption) {
     auto* p = Named(new QWidget(parent), name);
-    p->setGeometry(x, y, w, h);
+    auto* grid = new QGridLayout(p);
+    grid->setContentsMargins(4, 2, 4, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
     auto* title = new QLabel(QString::fromLatin1(caption), p);
-    title->setGeometry(4, 2, w - 8, 18);
     QFont f = title->font();
     f.setBold(true);
     title->setFont(f);
+    grid->addWidget(title, 0, 0);
     return p;
 }
 
-QLineEdit* LabelledEdit(QWidget* panel, const char* name, const char* caption, int y) {
-    auto* l = new QLabel(QString::fromLatin1(caption), panel);
-    l->setGeometry(4, y, 150, 22);
+QGridLayout* GridOf(QWidget* panel) { return static_cast<QGridLayout*>(panel->layout()); }
+
+QLineEdit* LabelledEdit(QWidget* panel, const char* name, const char* caption, int row) {
+    GridOf(panel)->addWidget(new QLabel(QString::fromLatin1(caption), panel), row, 0);
     auto* e = Named(new QLineEdit(panel), name);
-    e->setGeometry(156, y, 80, 22);
+    e->setFixedSize(80, 22);
+    GridOf(panel)->addWidget(e, row, 1);
     return e;
+}
+
+// A plane's front and rear measurements, a gap between them, and its
+// "Enable" box beside the title.
+void FrontAndRear(QWidget* panel, QCheckBox* enable) {
+    GridOf(panel)->addWidget(enable, 0, 1);
+    GridOf(panel)->setRowMinimumHeight(3, 8);
 }
 
 }  // namespace
@@ -54,39 +70,55 @@ TSurveyForm::TSurveyForm(QWidget* owner) : QDialog(owner) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Venue Survey"));
 
-    Panel1 = Panel(this, "Panel1", "Plane 1", 4, 4, 250, 80);
-    P1DLRed = LabelledEdit(Panel1, "P1DLRed", "Diag Length Rear", 24);
-    P1ARed = LabelledEdit(Panel1, "P1ARed", "Angle", 50);
+    Panel1 = Panel(this, "Panel1", "Plane 1");
+    P1DLRed = LabelledEdit(Panel1, "P1DLRed", "Diag Length Rear", 1);
+    P1ARed = LabelledEdit(Panel1, "P1ARed", "Angle", 2);
 
-    Panel2 = Panel(this, "Panel2", "Plane 2", 4, 88, 250, 150);
+    Panel2 = Panel(this, "Panel2", "Plane 2");
     P2enablechk = Named(new QCheckBox(QStringLiteral("Enable"), Panel2), "P2enablechk");
-    P2enablechk->setGeometry(170, 2, 76, 18);
-    P2DLFed = LabelledEdit(Panel2, "P2DLFed", "Diag Length Front", 24);
-    P2AFed = LabelledEdit(Panel2, "P2AFed", "Angle", 50);
-    P2DLRed = LabelledEdit(Panel2, "P2DLRed", "Diag Length Rear", 84);
-    P2ARed = LabelledEdit(Panel2, "P2ARed", "Angle", 110);
+    FrontAndRear(Panel2, P2enablechk);
+    P2DLFed = LabelledEdit(Panel2, "P2DLFed", "Diag Length Front", 1);
+    P2AFed = LabelledEdit(Panel2, "P2AFed", "Angle", 2);
+    P2DLRed = LabelledEdit(Panel2, "P2DLRed", "Diag Length Rear", 4);
+    P2ARed = LabelledEdit(Panel2, "P2ARed", "Angle", 5);
 
-    Panel3 = Panel(this, "Panel3", "Plane 3", 258, 88, 250, 150);
+    Panel3 = Panel(this, "Panel3", "Plane 3");
     P3enablechk = Named(new QCheckBox(QStringLiteral("Enable"), Panel3), "P3enablechk");
-    P3enablechk->setGeometry(170, 2, 76, 18);
-    P3DLFed = LabelledEdit(Panel3, "P3DLFed", "Diag Length Front", 24);
-    P3AFed = LabelledEdit(Panel3, "P3AFed", "Angle", 50);
-    P3DLRed = LabelledEdit(Panel3, "P3DLRed", "Diag Length Rear", 84);
-    P3ARed = LabelledEdit(Panel3, "P3ARed", "Angle", 110);
+    FrontAndRear(Panel3, P3enablechk);
+    P3DLFed = LabelledEdit(Panel3, "P3DLFed", "Diag Length Front", 1);
+    P3AFed = LabelledEdit(Panel3, "P3AFed", "Angle", 2);
+    P3DLRed = LabelledEdit(Panel3, "P3DLRed", "Diag Length Rear", 4);
+    P3ARed = LabelledEdit(Panel3, "P3ARed", "Angle", 5);
 
-    Panel4 = Panel(this, "Panel4", "Reference point", 258, 4, 250, 80);
-    ded = LabelledEdit(Panel4, "ded", "Ref Height above front of Plane 1", 24);
-    led = LabelledEdit(Panel4, "led", "Hor offset from Array +ve out", 50);
+    Panel4 = Panel(this, "Panel4", "Reference point");
+    ded = LabelledEdit(Panel4, "ded", "Ref Height above front of Plane 1", 1);
+    led = LabelledEdit(Panel4, "led", "Hor offset from Array +ve out", 2);
     ded->setText(QStringLiteral("1.8"));
     led->setText(QStringLiteral("0"));
 
     UpdateBut = Named(new QPushButton(QStringLiteral("Update Venue"), this), "UpdateBut");
-    UpdateBut->setGeometry(258, 246, 120, 28);
     Cancelbut = Named(new QPushButton(QStringLiteral("Cancel"), this), "Cancelbut");
-    Cancelbut->setGeometry(388, 246, 120, 28);
     // Return leaves an edit; it must not close the dialog.
-    for (QPushButton* b : {UpdateBut, Cancelbut}) b->setAutoDefault(false);
-    setFixedSize(512, 280);
+    for (QPushButton* b : {UpdateBut, Cancelbut}) {
+        b->setAutoDefault(false);
+        b->setMinimumSize(120, 28);
+    }
+    // Planes 1 and 2 on the left, the reference point and plane 3 on the
+    // right, the buttons under them; the dialog is as large as they need.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 6);
+    grid->setSpacing(4);
+    grid->addWidget(Panel1, 0, 0, Qt::AlignTop);
+    grid->addWidget(Panel4, 0, 1, Qt::AlignTop);
+    grid->addWidget(Panel2, 1, 0, Qt::AlignTop);
+    grid->addWidget(Panel3, 1, 1, Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(UpdateBut);
+    buttons->addWidget(Cancelbut);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->activate();
 
     P2enablechk->setChecked(true);
     P3enablechk->setChecked(false);

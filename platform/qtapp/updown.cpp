@@ -40,6 +40,8 @@ UpDown::UpDown(QWidget* parent, Qt::Orientation orientation)
     connect(down_, &QToolButton::clicked, this, Guarded([this] { Press(UDBtnType::Prev); }));
 }
 
+void UpDown::CheckPosition(long long position) { CheckSmallint(position); }
+
 void UpDown::SetPosition(int position) {
     CheckSmallint(position);
     position_ = std::clamp(position, min_, max_);

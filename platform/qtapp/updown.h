@@ -21,6 +21,8 @@ public:
     // The position must fit the control's 16 bits (else "Range check
     // error"); it is then kept inside the range.
     void SetPosition(int position);
+    // The check SetPosition makes, for a caller that must know beforehand.
+    static void CheckPosition(long long position);
     int Min() const { return min_; }
     int Max() const { return max_; }
     // Both within 16 bits, else "Range check error"; the position follows.
