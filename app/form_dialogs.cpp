@@ -4,9 +4,11 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QRadioButton>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <string>
 
 #include "app/background1.h"
@@ -31,7 +33,10 @@ QPushButton* SmallButton(QWidget* parent, const char* name, const QString& capti
                          int w) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(x, y, w, 22);
+    // Never narrower than its caption with the button's margins.
+    const int need = b->fontMetrics().horizontalAdvance(caption) +
+                     2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+    b->setGeometry(x, y, std::max(w, need), 22);
     return b;
 }
 
