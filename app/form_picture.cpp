@@ -400,8 +400,10 @@ void TForm1::FormPaint(QObject*) {
             using rtl::CheckedAdd;
             using rtl::CheckedSub;
             const int spare = CheckedSub(CheckedSub(width(), PageControl1->width()), 313);
+            // At the top of the picture: lower down it would hide the
+            // diagram's hint and rack title, drawn from 95 pixels down.
             Panel14->move(CheckedAdd(CheckedAdd(spare / 2, PageControl1->width()), 2),
-                          CheckedAdd(PageControl1->y(), 20));
+                          CheckedAdd(PageControl1->y(), 2));
             Panel14->setEnabled(true);
             Panel14->resize(std::max(0, PageControl1->width() - 2), 89);
             PaintBox2->resize(Panel14->size());

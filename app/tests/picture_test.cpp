@@ -523,6 +523,14 @@ TEST(Picture, PatchStripShowsTheChosenRowsPictureLitWhereThePointerIs) {
     }
     w.FormPaint(&w);  // a paint of the page shows the row last chosen
     EXPECT_EQ(w.PaintBox2->Picture(), w.r1highimg->Picture());
+    // The strip hides nothing of the diagram (its hint, its rack title).
+    const QImage diagram = w.image1->Picture();
+    const QRect under = QRect(w.image1->mapFrom(&w, w.Panel14->pos()), w.Panel14->size()) & diagram.rect();
+    ASSERT_FALSE(under.isEmpty());
+    int drawn = 0;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x) drawn += diagram.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_EQ(drawn, 0);
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
 }
 
