@@ -32,21 +32,25 @@ void TForm1::PassValuesToVenue() {
     FVenue->SetVenueData(venuevalues::FromWindow(*this));
 }
 
+// Both ask for the page's paint once they have done their work: a road that
+// failed has shown its error, and a paint would only run into it again.
 void TForm1::Recalculate() {
-    RequestRepaint();
     PassValuesToVenue();
     if (FNoDesign == 0) ShowRiggingLoads();
     FVenueImage->SetSize(image1->width(), image1->height());
     DrawVenueInto(Panel1->width(), Panel1->height(), false, FSelElement, false);
     image1->SetPicture(FVenueImage->Image());
     SetupArrayControls();
+    RequestRepaint();
 }
 
 void TForm1::RedrawWithAngles() {
-    RequestRepaint();
     PassValuesToVenue();
     FVenue->UpdateArrayAngles();
-    if (FNoDesign == 1) return;
+    if (FNoDesign == 1) {
+        RequestRepaint();
+        return;
+    }
     ShowRiggingLoads();
     DrawVenueInto(image1->width(), image1->height(), true, FSelElement, false);
 
@@ -58,6 +62,7 @@ void TForm1::RedrawWithAngles() {
     Label5->setText(Q("Height of top Cab front edge (Y) = " +
                       length(FRigMode == 1 ? FVenue->ArrayHeight : FVenue->TopHeight)));
     Label6->setText(Q("Height bottom Cab front edge (Z) = " + length(FVenue->LowestHeight)));
+    RequestRepaint();
 }
 
 void TForm1::FillRigResults() {
