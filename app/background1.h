@@ -107,6 +107,9 @@ private:
     std::unique_ptr<rtl::RasterCanvas> canvas_;
 };
 
+// A venue file's name without its ".ven" (in either case).
+std::string StripVenExtension(const std::string& name);
+
 // How a page control or a panel is laid out in the window.
 enum class TAlign { Top, Bottom, Left, Client, Custom };
 
@@ -210,8 +213,6 @@ public:
     // however often it is asked for, none while FormPaint runs (it is that
     // paint).
     void RequestRepaint();
-    // True while a paint asked for has not run yet.
-    bool RepaintRequested() const;
     void ScreenResizeExecute(QObject* sender);
 
     void Timer1Timer();

@@ -58,9 +58,6 @@ bool HasVenExtension(const std::string& name) {
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext == ".ven";
 }
-std::string StripVenExtension(const std::string& name) {
-    return HasVenExtension(name) ? name.substr(0, name.size() - 4) : name;
-}
 std::string FileNameOnly(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
@@ -108,6 +105,10 @@ constexpr formbuild::On<QToolButton> kFileHandlers[] = {
 };
 
 }  // namespace
+
+std::string StripVenExtension(const std::string& name) {
+    return HasVenExtension(name) ? name.substr(0, name.size() - 4) : name;
+}
 
 void TForm1::BuildFiles() {
     // The caption the Support button hides behind.

@@ -77,6 +77,18 @@ constexpr Spec<QLabel> kSettingsLabels[] = {
     {&TForm1::contnote, "contnote", nullptr, {4, 134, 300, 24}},
 };
 
+// The controller settings' rows, the upper model's three then the lower
+// model's: a setting's name and its comment.
+struct SettingRow {
+    QLabel* TForm1::*Name;
+    QLabel* TForm1::*Comment;
+};
+constexpr SettingRow kSettingRows[] = {
+    {&TForm1::StaticText1, &TForm1::H1com},   {&TForm1::StaticText2, &TForm1::H2com},
+    {&TForm1::StaticText3, &TForm1::H3com},   {&TForm1::StaticText1b, &TForm1::h1comb},
+    {&TForm1::StaticText2b, &TForm1::h2comb}, {&TForm1::StaticText3b, &TForm1::h3comb},
+};
+
 // The strip over the picture, placed by the paint road.
 constexpr Spec<QWidget> kStrips[] = {
     {&TForm1::Panel14, "Panel14", nullptr, {0, 0, 400, 73}},
@@ -310,8 +322,6 @@ void TForm1::RequestRepaint() {
     FRepaint->Request();
 }
 
-bool TForm1::RepaintRequested() const { return FRepaint != nullptr && FRepaint->Requested(); }
-
 // The venue page's picture is the section the recalculation drew, with its
 // cabinet marks; the page paint would draw it without them.  The other pages
 // show what the recalculation does not draw: their paint brings them up to
@@ -452,22 +462,22 @@ void TForm1::FillInfoLabels() {
     if (a == nullptr) return;
     const TFillGuard filling(*this);
     auto q = [](const std::string& t) { return QString::fromStdString(t); };
-    QLabel* const names[] = {StaticText1, StaticText2, StaticText3,
-                             StaticText1b, StaticText2b, StaticText3b};
-    QLabel* const comments[] = {H1com, H2com, H3com, h1comb, h2comb, h3comb};
-    for (int k = 1; k <= 3; ++k) {
-        names[k - 1]->setText(q(a->Presets1[k]));
-        comments[k - 1]->setText(q(" - " + a->PresetEQ1[k]));
-        names[k + 2]->setText(q(a->Presets2[k]));
-        comments[k + 2]->setText(q(" - " + a->PresetEQ2[k]));
+    for (int k = 0; k < 6; ++k) {
+        // Output groups 1 to 3 of the upper model, then of the lower one.
+        const bool upper = k < 3;
+        const int group = upper ? k + 1 : k - 2;
+        QLabel* name = this->*kSettingRows[k].Name;
+        QLabel* comment = this->*kSettingRows[k].Comment;
+        name->setText(q(upper ? a->Presets1[group] : a->Presets2[group]));
+        comment->setText(q(" - " + (upper ? a->PresetEQ1[group] : a->PresetEQ2[group])));
     }
     contnote->setEnabled(true);
     contnote->setText(q(a->ControllerNote));
     // A row shows only with its setting name; its comment goes with it.
-    for (int k = 0; k < 6; ++k) {
-        const bool shown = !names[k]->text().isEmpty();
-        names[k]->setVisible(shown);
-        comments[k]->setVisible(shown);
+    for (const SettingRow& row : kSettingRows) {
+        const bool shown = !(this->*row.Name)->text().isEmpty();
+        (this->*row.Name)->setVisible(shown);
+        (this->*row.Comment)->setVisible(shown);
     }
     headA->setText(q(a->ColumnHeading1));
     headB->setText(q(a->ColumnHeading2));
@@ -479,14 +489,12 @@ void TForm1::FillInfoLabels() {
 void TForm1::ArrangePatchPage(int settingsHeight) {
     const int w = ProcessorTab->width();
     // A setting's name and its comment side by side, each as wide as its text.
-    QLabel* const names[] = {StaticText1, StaticText2, StaticText3,
-                             StaticText1b, StaticText2b, StaticText3b};
-    QLabel* const comments[] = {H1com, H2com, H3com, h1comb, h2comb, h3comb};
-    for (std::size_t k = 0; k < std::size(names); ++k) {
-        names[k]->resize(std::max(110, names[k]->sizeHint().width()), names[k]->height());
-        comments[k]->setGeometry(std::max(116, names[k]->geometry().right() + 3),
-                                 comments[k]->y(), comments[k]->sizeHint().width(),
-                                 comments[k]->height());
+    for (const SettingRow& row : kSettingRows) {
+        QLabel* name = this->*row.Name;
+        QLabel* comment = this->*row.Comment;
+        name->resize(std::max(110, name->sizeHint().width()), name->height());
+        comment->setGeometry(std::max(116, name->geometry().right() + 3), comment->y(),
+                             comment->sizeHint().width(), comment->height());
     }
     for (QLabel* head : {headA, headB})
         head->resize(std::max(head->width(), head->sizeHint().width()), head->height());

@@ -35,9 +35,8 @@ void FinishJob(qtapp::PlatformServices& services, qtapp::PrintJob& job,
 // The job's name: the venue's (its file's name without ".ven") and what is
 // printed.  Without a printer it names the proposed PDF file too.
 QString PrintDocumentName(const std::string& venueName, const char* what) {
-    QString venue = QString::fromStdString(venueName).trimmed();
-    if (venue.endsWith(QStringLiteral(".ven"), Qt::CaseInsensitive)) venue.chop(4);
-    venue = venue.trimmed();
+    const std::string trimmed = QString::fromStdString(venueName).trimmed().toStdString();
+    const QString venue = QString::fromStdString(StripVenExtension(trimmed)).trimmed();
     const QString page = QString::fromLatin1(what);
     return venue.isEmpty() ? page : venue + QStringLiteral(" - ") + page;
 }

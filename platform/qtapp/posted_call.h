@@ -21,7 +21,6 @@ public:
     void Request();
     // Drops a request that has not run yet (what it asked for was done).
     void Cancel() { requested_ = false; }
-    bool Requested() const { return requested_; }
 
 private:
     void Post();
