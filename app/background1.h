@@ -239,7 +239,8 @@ public:
 
     // Applies the page control's and the picture panel's alignment.
     void ArrangeAligned();
-    void ArrangeToolBar();
+    // Lays out the tool bar over the window's width; returns its height.
+    int ArrangeToolBar();
     TAlign PageControl1Align = TAlign::Top;
     TAlign Panel1Align = TAlign::Top;
 

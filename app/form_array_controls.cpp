@@ -301,6 +301,12 @@ void TForm1::SetupArrayControls() {
                 if (n2 >= 1) put(1, n2 - 1, label(1, n2), stackText());
             }
         }
+        // The label column is at least as wide as its width text, and wide
+        // enough for its widest label in this font ("Hoba 12" whole).
+        for (int g = 0; g < models; ++g) {
+            const QAbstractItemView* view = grids[g];
+            grids[g]->setColumnWidth(0, std::max(grids[g]->columnWidth(0), view->sizeHintForColumn(0)));
+        }
     }
 
     // Tail: the height captions of the rig mode and the lengths in the

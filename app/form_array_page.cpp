@@ -137,10 +137,17 @@ QColor WinColour(std::uint32_t bgr) {
     return QColor(c.R, c.G, c.B);
 }
 
+// The colour of a control's text.  Disabled, a control that takes no input
+// looks it: black gives way to the greyed text of its kind, as on the lists
+// beside it; a warning colour (the lifting bar's level) shows all the same.
 void SetFontColour(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Text, c);
-    p.setColor(QPalette::WindowText, c);
+    const bool plain = c == QColor(Qt::black);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText}) {
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) p.setColor(g, role, c);
+        p.setColor(QPalette::Disabled, role,
+                   plain ? QApplication::palette(w).color(QPalette::Disabled, role) : c);
+    }
     w->setPalette(p);
 }
 

@@ -200,9 +200,8 @@ constexpr int kScrollBarThickness = 16;
 
 void TForm1::ArrangeAligned() {
     const int w = width();
-    PagesToolBar->setGeometry(0, 0, w, kToolBarHeight);
-    ArrangeToolBar();
-    const rules::Box area{0, kToolBarHeight, w, std::max(0, height() - kToolBarHeight)};
+    const int bar = ArrangeToolBar();
+    const rules::Box area{0, bar, w, std::max(0, height() - bar)};
     const std::vector<rules::Box> boxes = rules::DockLayout(
         area, {{ToDock(PageControl1Align),
                 PageControl1Align == TAlign::Left ? FPageControlWidth : FPageControlHeight},
@@ -799,7 +798,7 @@ void TForm1::DrawRowPictures(QSize size) {
 void TForm1::ShowPatchRow(int row) {
     qtapp::PictureBox* picture = RowPictureOf(row);
     if (picture == nullptr) return;
-    if (picture->Picture().size() != PaintBox2->size()) DrawRowPictures(PaintBox2->size());
+    if (picture->PictureSize() != PaintBox2->size()) DrawRowPictures(PaintBox2->size());
     PaintBox2->SetPicture(picture->Picture());
 }
 

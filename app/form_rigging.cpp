@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <cmath>
 #include <initializer_list>
 
 #include "model/arrays/lsarray.h"
@@ -121,7 +122,11 @@ bool HasLiftBar(const std::string& type) {
 
 // The small picture of a cabinet hung at the front or the rear of its grid.
 QImage GridPositionPicture(bool front) {
-    QImage img(80, 40, QImage::Format_RGB32);
+    // At the screen's pixel ratio, as every picture of the window.
+    const double ratio = rtl::ScreenPixelRatio();
+    QImage img(static_cast<int>(std::ceil(80 * ratio)), static_cast<int>(std::ceil(40 * ratio)),
+               QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setPen(Qt::black);

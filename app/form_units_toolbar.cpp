@@ -121,18 +121,41 @@ void TForm1::BuildToolBar() {
     for (QToolButton* TForm1::*member : kToolBarOrder) (this->*member)->installEventFilter(watch);
 }
 
-void TForm1::ArrangeToolBar() {
-    // The buttons that are shown sit side by side, the lamp after them; a
-    // button is as wide as its caption needs, and at least kToolButtonWidth.
-    int x = 4;
-    for (QToolButton* TForm1::*member : kToolBarOrder) {
-        QToolButton* b = this->*member;
-        if (b->isHidden()) continue;
-        const int w = std::max(kToolButtonWidth, b->sizeHint().width());
-        b->setGeometry(x, 1, w, kToolBarHeight - 2);
-        x += w + 2;
-    }
-    Image8->move(x + 8, (kToolBarHeight - 24) / 2);
+int TForm1::ArrangeToolBar() {
+    // The buttons that are shown sit side by side in their order, the lamp
+    // after them; a button is as wide as its caption needs, and at least
+    // kToolButtonWidth.  What does not fit the window's width goes on to the
+    // next row, so that every button and the lamp stay in sight however
+    // narrow the window.  The bar is as high as the rows every button would
+    // take, shown or not: showing or hiding one never moves the page below.
+    constexpr int kMargin = 4, kGap = 2, kLampGap = 8, kLampSize = 24;
+    const int limit = width();
+    const auto flow = [&](bool everyButton, bool place) {
+        int x = kMargin, row = 0;
+        for (QToolButton* TForm1::*member : kToolBarOrder) {
+            QToolButton* b = this->*member;
+            // The developer page's button shows on no road: it takes no room.
+            if (everyButton ? b == DevTBut && b->isHidden() : b->isHidden()) continue;
+            const int w = std::max(kToolButtonWidth, b->sizeHint().width());
+            if (x > kMargin && x + w > limit - kMargin) {
+                ++row;
+                x = kMargin;
+            }
+            if (place) b->setGeometry(x, row * kToolBarHeight + 1, w, kToolBarHeight - 2);
+            x += w + kGap;
+        }
+        int lampX = x + kLampGap;
+        if (x > kMargin && lampX + kLampSize > limit - kMargin) {
+            ++row;
+            lampX = kMargin + kLampGap;
+        }
+        if (place) Image8->move(lampX, row * kToolBarHeight + (kToolBarHeight - kLampSize) / 2);
+        return row + 1;
+    };
+    const int height = flow(true, false) * kToolBarHeight;
+    PagesToolBar->setGeometry(0, 0, limit, height);
+    flow(false, true);
+    return height;
 }
 
 // --- units ----------------------------------------------------------------------

@@ -8,9 +8,12 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <cmath>
+
 #include "platform/core/checked.h"
 #include "app/fonts.h"
 #include "platform/core/rounding.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qtapp/guarded.h"
 
 namespace {
@@ -22,12 +25,16 @@ constexpr int kLabelHeight = 24;
 
 // The product picture: a dark stage with the name over a fan of rays.
 QPixmap SplashPicture() {
-    QPixmap pm(kClientWidth, kPictureHeight);
+    // At the screen's pixel ratio: sharp on a scaled screen.
+    const double ratio = rtl::ScreenPixelRatio();
+    QPixmap pm(static_cast<int>(std::ceil(kClientWidth * ratio)),
+               static_cast<int>(std::ceil(kPictureHeight * ratio)));
+    pm.setDevicePixelRatio(ratio);
     QPainter p(&pm);
     QLinearGradient g(0, 0, 0, kPictureHeight);
     g.setColorAt(0.0, QColor(10, 20, 60));
     g.setColorAt(1.0, QColor(0, 0, 0));
-    p.fillRect(pm.rect(), g);
+    p.fillRect(QRect(0, 0, kClientWidth, kPictureHeight), g);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 140, 220, 160), 1));
     for (int i = 0; i < 14; ++i) p.drawLine(120, 40, 815, 20 + i * 13);

@@ -81,7 +81,8 @@ struct Window {
 };
 
 QColor Base(const QWidget* w) { return w->palette().color(QPalette::Base); }
-QColor FontColour(const QWidget* w) { return w->palette().color(QPalette::Text); }
+// The colour of the text of a control that takes input.
+QColor FontColour(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Text); }
 
 struct ReadoutState {
     int hole = -1;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPen>
 #include <QPolygon>
 #include <QRectF>
@@ -338,7 +339,12 @@ bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, 
     int ml = std::max(r.left, clip.left), mt = std::max(r.top, clip.top);
     int mr = std::min(r.right, clip.right), mb = std::min(r.bottom, clip.bottom);
     if (mr <= ml || mb <= mt) return true;  // nothing of it on the canvas
-    if (static_cast<long long>(mr - ml) * (mb - mt) > 64LL * 1024 * 1024) return false;
+    // On a picture of more device pixels than units the mask has the
+    // device's pixels, so that the arc lies on the pixels of the ellipse
+    // drawn at that ratio; the sector test takes each device pixel's centre
+    // back to the drawing's units.
+    const double ratio = p.device() != nullptr ? p.device()->devicePixelRatio() : 1.0;
+    if (static_cast<double>(mr - ml) * (mb - mt) * ratio * ratio > 64.0 * 1024 * 1024) return false;
 
     // Pixel-index centre: Ellipse(10, 10, 20, 20) covers pixels 10..19.
     const double cx = (static_cast<double>(r.left) + r.right - 1) / 2.0;
@@ -350,20 +356,25 @@ bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, 
     const double a0 = direction(Lim(start.x), Lim(start.y));
     double span = direction(Lim(end.x), Lim(end.y)) - a0;
     if (span <= 0) span += 360.0;
-    auto inSector = [&](int x, int y) {
+    auto inSector = [&](double x, double y) {
         if (x == cx && y == cy) return true;
         double d = direction(x, y) - a0;
         if (d < 0) d += 360.0;
         return d <= span + 1e-9;
     };
 
+    // The mask starts at the device pixel where the area starts.
+    const int ox = static_cast<int>(std::floor(ml * ratio));
+    const int oy = static_cast<int>(std::floor(mt * ratio));
     auto paintMasked = [&](bool fill, QColor colour) {
-        QImage mask(mr - ml, mb - mt, QImage::Format_ARGB32);
+        QImage mask(static_cast<int>(std::ceil(mr * ratio - 1e-6)) - ox,
+                     static_cast<int>(std::ceil(mb * ratio - 1e-6)) - oy, QImage::Format_ARGB32);
         mask.fill(Qt::transparent);
         {
             QPainter mp(&mask);
             PreparePainter(mp);
-            mp.translate(-ml, -mt);
+            mp.translate(-ox, -oy);
+            mp.scale(ratio, ratio);
             if (fill) {
                 mp.setPen(Qt::NoPen);
                 mp.setBrush(colour);
@@ -375,12 +386,15 @@ bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, 
             }
             mp.drawEllipse(ShapeBox(r));
         }
+        // A device pixel's centre in the drawing's pixel-index units.
+        auto unit = [ratio](int device, int origin) { return (device + origin + 0.5) / ratio - 0.5; };
         for (int y = 0; y < mask.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
             for (int x = 0; x < mask.width(); ++x)
-                if (qAlpha(line[x]) != 0 && !inSector(x + ml, y + mt)) line[x] = 0;
+                if (qAlpha(line[x]) != 0 && !inSector(unit(x, ox), unit(y, oy))) line[x] = 0;
         }
-        p.drawImage(QPoint(ml, mt), mask);
+        mask.setDevicePixelRatio(ratio);
+        p.drawImage(QPointF(ox / ratio, oy / ratio), mask);
     };
 
     if (pie && GetBrush().style == BrushStyle::Solid) paintMasked(true, ToQColor(GetBrush().color));
@@ -438,7 +452,25 @@ void PainterCanvas::DoStretchDraw(const Rect& r, const Picture& picture) {
 // ---------------------------------------------------------------------------
 // RasterCanvas
 
-RasterCanvas::RasterCanvas(int width, int height, int dpi, Color background) : PainterCanvas(dpi) {
+double ScreenPixelRatio() {
+    const double r = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    return r > 0.0 && std::isfinite(r) ? r : 1.0;
+}
+
+namespace {
+
+// A ratio a picture can be drawn at: from 1/8 to 8 device pixels a unit.
+double UsableRatio(double r) { return std::isfinite(r) && r > 0.0 ? std::clamp(r, 0.125, 8.0) : 1.0; }
+
+// Device pixels that cover `logical` units: at least the whole drawing.
+int DeviceLength(int logical, double ratio) {
+    return static_cast<int>(std::ceil(static_cast<double>(logical) * ratio - 1e-6));
+}
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(int width, int height, int dpi, Color background, double pixelRatio)
+    : PainterCanvas(dpi), ratio_(UsableRatio(pixelRatio)) {
     Resize(width, height, background);
     SetFontSize(8);
 }
@@ -446,11 +478,14 @@ RasterCanvas::RasterCanvas(int width, int height, int dpi, Color background) : P
 RasterCanvas::~RasterCanvas() { EndPainting(); }
 
 void RasterCanvas::Resize(int width, int height, Color background) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
-    if (!image_.isNull() && image_.width() == width && image_.height() == height) return;
+    width = std::clamp(width, 0, kCoordLimit);
+    height = std::clamp(height, 0, kCoordLimit);
+    if (!image_.isNull() && width_ == width && height_ == height) return;
     EndPainting();
-    image_ = QImage(width, height, QImage::Format_RGB32);
+    width_ = width;
+    height_ = height;
+    image_ = QImage(DeviceLength(width, ratio_), DeviceLength(height, ratio_), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
     int dotsPerMetre = static_cast<int>(std::lround(Dpi() / 0.0254));
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
@@ -462,7 +497,24 @@ void RasterCanvas::Clear(Color background) {
     image_.fill(ToQColor(background));
 }
 
-Rect RasterCanvas::ClipRect() const { return Rect{0, 0, image_.width(), image_.height()}; }
+void RasterCanvas::SetPixelRatio(double ratio) {
+    ratio = UsableRatio(ratio);
+    if (ratio == ratio_) return;
+    ratio_ = ratio;
+    const int w = width_, h = height_;
+    width_ = -1;  // a new image
+    Resize(w, h);
+}
+
+Rect RasterCanvas::ClipRect() const { return Rect{0, 0, width_, height_}; }
+
+QPoint RasterCanvas::DevicePixel(int x, int y) const {
+    auto at = [this](int v, int deviceLength) {
+        const int d = static_cast<int>(std::floor((static_cast<double>(v) + 0.5) * ratio_));
+        return std::clamp(d, 0, std::max(0, deviceLength - 1));
+    };
+    return QPoint(at(x, image_.width()), at(y, image_.height()));
+}
 
 void RasterCanvas::EndPainting() {
     if (painter_) {
@@ -491,16 +543,17 @@ const QImage& RasterCanvas::Image() {
 
 Color RasterCanvas::PixelAt(int x, int y) {
     EndPainting();
-    if (!image_.rect().contains(x, y)) throw RangeError();
-    return FromQRgb(image_.pixel(x, y));
+    if (x < 0 || y < 0 || x >= width_ || y >= height_ || image_.isNull()) throw RangeError();
+    return FromQRgb(image_.pixel(DevicePixel(x, y)));
 }
 
 void RasterCanvas::DoFloodFill(int x, int y, Color surface) {
     if (GetBrush().style == BrushStyle::Clear) return;
     EndPainting();
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     Color fill = GetBrush().color;
-    FloodFillImage(image_, QPoint(x, y), qRgb(surface.r, surface.g, surface.b), qRgb(fill.r, fill.g, fill.b),
-                   image_.rect());
+    FloodFillImage(image_, DevicePixel(x, y), qRgb(surface.r, surface.g, surface.b),
+                   qRgb(fill.r, fill.g, fill.b), image_.rect());
 }
 
 // ---------------------------------------------------------------------------

@@ -74,22 +74,38 @@ private:
     int dpi_;
 };
 
+// The device pixel ratio of the screens the program shows its pictures on:
+// the application's (the largest of its screens'), 1 without a GUI
+// application.
+double ScreenPixelRatio();
+
 // A screen picture: draws into its own QImage (RGB32), 96 dpi unless told.
 // A new canvas is white, with a black pen of width 1, a white solid brush and
 // Arial 8 pt in black.
+//
+// The picture holds `pixelRatio` device pixels per unit of the drawing (by
+// default the screen's ratio): the drawing and ClipRect keep their logical
+// units, the image holds about ratio x size pixels and carries the ratio, so
+// that lines and texts come out sharp on a scaled screen.  Pixel reads and
+// flood fills address the device pixel under the centre of a logical pixel
+// and work on the device pixels.
 class RasterCanvas : public PainterCanvas {
 public:
-    RasterCanvas(int width, int height, int dpi = 96, Color background = colors::White);
+    RasterCanvas(int width, int height, int dpi = 96, Color background = colors::White,
+                 double pixelRatio = ScreenPixelRatio());
     ~RasterCanvas() override;
     RasterCanvas(const RasterCanvas&) = delete;
     RasterCanvas& operator=(const RasterCanvas&) = delete;
 
     Rect ClipRect() const override;
 
-    // The picture as drawn so far.
+    // The picture as drawn so far, with its device pixel ratio.
     const QImage& Image();
-    // RangeError outside the picture.
+    // The colour of logical pixel (x, y); RangeError outside the picture.
     Color PixelAt(int x, int y);
+    double PixelRatio() const { return ratio_; }
+    // A new ratio clears the picture to white; the same one keeps it.
+    void SetPixelRatio(double ratio);
     // New size; the picture is cleared to `background`, the state is kept.
     // The same size keeps the picture too, so that a drawing that does not
     // clear draws over what is there.
@@ -104,7 +120,12 @@ protected:
 
 private:
     void EndPainting();
+    // The device pixel under the centre of logical pixel (x, y).
+    QPoint DevicePixel(int x, int y) const;
 
+    double ratio_ = 1.0;
+    int width_ = 0;   // logical
+    int height_ = 0;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
 };

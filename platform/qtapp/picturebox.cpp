@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qtapp {
 
@@ -21,9 +22,13 @@ void PictureBox::Fill(const QColor& color) {
     SetPicture(image);
 }
 
+QSize PictureBox::PictureSize() const { return picture_.deviceIndependentSize().toSize(); }
+
 QColor PictureBox::PixelColor(int x, int y) const {
-    if (!picture_.valid(x, y)) return QColor();
-    return picture_.pixelColor(x, y);
+    const double r = picture_.devicePixelRatio();
+    const QPoint at(static_cast<int>(std::floor((x + 0.5) * r)), static_cast<int>(std::floor((y + 0.5) * r)));
+    if (x < 0 || y < 0 || !picture_.valid(at)) return QColor();
+    return picture_.pixelColor(at);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -32,7 +37,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), palette().color(QPalette::Window));
         return;
     }
-    p.drawImage(rect(), picture_);
+    if (PictureSize() == size())
+        p.drawImage(QPointF(0, 0), picture_);
+    else
+        p.drawImage(rect(), picture_);
 }
 
 }  // namespace qtapp

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "platform/core/numtext.h"
@@ -197,6 +198,9 @@ struct Diagram {
     bool ShowTitles = false;
     bool Rack1 = false, Rack2 = false, Rack3 = false;
     bool SecondModel = false;
+    // On screen, the racks stand between the titles above and the main
+    // title below (ScreenTitles): the band from BandTop to BandBottom.
+    px BandTop = 0, BandBottom = 0;
 
     px RackWidth = 0;
     px UnitHeight = 0;
@@ -217,6 +221,8 @@ struct Diagram {
                const std::string& tagA, const std::string& tagB);
     void LayoutRacks();
     void LayoutMiniRacks();
+    px WidthForUnits(px units) const;
+    px TopInBand(px top, px units) const;
     void ThreeWayBackground(int rack);
     void ThreeWayPatch();
     void MiniBackground(int rack);
@@ -308,11 +314,26 @@ void Diagram::Panel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA,
     outline(bx);
 }
 
+// The widest rack whose `units` amplifiers fit the band's height.
+px Diagram::WidthForUnits(px units) const {
+    const px room = BandBottom - BandTop;
+    if (room <= 0 || units <= 0) return 0;
+    px rw = static_cast<px>(std::floor((static_cast<double>(room) / static_cast<double>(units) + 0.5) * 493.0 / 88.0));
+    while (rw > 0 && RoundPx(static_cast<double>(rw) * 88.0 / 493.0) * units > room) --rw;
+    return std::max<px>(rw, 0);
+}
+
+// A rack of `units` amplifiers at `top`, moved into the band where it would
+// reach past it.
+px Diagram::TopInBand(px top, px units) const {
+    return std::clamp(top, BandTop, std::max(BandTop, BandBottom - units * UnitHeight));
+}
+
 void Diagram::LayoutRacks() {
     const px n1 = venue.NumBoxes1;
     const double w = static_cast<double>(Width);
     if (ShowTitles)
-        RackWidth = RoundPx(w * 5.0 / 9.0);
+        RackWidth = std::min(RoundPx(w * 5.0 / 9.0), WidthForUnits(5));
     else
         RackWidth = n1 > 12 ? RoundPx(w * 3.0 / 16.0) : RoundPx(w * 5.0 / 18.0);
     Colour1 = kSkyBlue;
@@ -336,10 +357,12 @@ void Diagram::LayoutRacks() {
         Column[3] = Column[2];
     }
     RackTop = (Height - 5 * UnitHeight) / 2 + Top;
+    if (ShowTitles) RackTop = TopInBand(RackTop, 5);
 }
 
 void Diagram::LayoutMiniRacks() {
     RackWidth = RoundPx(static_cast<double>(Width) * 4.0 / 9.0);
+    if (ShowTitles) RackWidth = std::min(RackWidth, WidthForUnits(4));
     Colour1 = kSkyBlue;
     Colour2 = kSilver;
     UnitHeight = RoundPx(static_cast<double>(RackWidth) * 88.0 / 493.0);
@@ -347,6 +370,10 @@ void Diagram::LayoutMiniRacks() {
     Column[2] = Column[1];
     RackTop = (Height - 4 * UnitHeight) / 2 + Top;
     ShortRackTop = (Height - 2 * UnitHeight) / 2 + Top;
+    if (ShowTitles) {
+        RackTop = TopInBand(RackTop, 4);
+        ShortRackTop = TopInBand(ShortRackTop, 2);
+    }
 }
 
 void Diagram::ThreeWayBackground(int rack) {
@@ -512,6 +539,49 @@ void Diagram::MiniPatch() {
 
 enum class Family { None, ThreeWay, Mini };
 
+// The screen's titles: the main title over the bottom frame line, the hint
+// under the rack strip laid over the picture's top (95 pixels down), the
+// sub-title under the hint (the mini diagrams, which have no strip, near
+// the top); each text in a font made smaller where it would not fit the
+// width, and every text clear of the others and of the frame.  The racks
+// get the band between them.
+struct ScreenTitles {
+    int TitleSize = 8, HintSize = 8, SubSize = 12;
+    px TitleY = 0, HintY = 0, SubY = 0;
+    px BandTop = 0, BandBottom = 0;
+};
+
+constexpr px kTitleGap = 4;
+constexpr int kSmallestTitleSize = 5;
+
+// The largest size up to `size` at which `text` fits `room`.
+int FittedSize(rtl::Canvas& c, const std::string& text, px room, int size) {
+    c.SetFontSize(size);
+    while (size > kSmallestTitleSize && c.TextWidth(text) > room) c.SetFontSize(--size);
+    return size;
+}
+
+ScreenTitles PlaceScreenTitles(rtl::Canvas& c, px top, px bottom, px width, const std::string& title,
+                               const std::string& hint, const std::string& subTitle, bool mini) {
+    ScreenTitles t;
+    const px room = width - 2 * kTitleGap;
+    c.SetFontBold(false);
+    t.TitleSize = FittedSize(c, title, room, 8);
+    t.TitleY = bottom - 2 * c.TextHeight(title);
+    t.HintSize = FittedSize(c, hint, room, 8);
+    t.HintY = top + 95;
+    const px hintBottom = hint.empty() ? top : t.HintY + c.TextHeight(hint);
+    c.SetFontBold(true);
+    t.SubSize = FittedSize(c, subTitle, room, 12);
+    const px subHeight = c.TextHeight(subTitle);
+    t.SubY = top + subHeight * (mini ? 1 : 6);
+    if (!hint.empty()) t.SubY = std::max(t.SubY, hintBottom + kTitleGap);
+    const px subBottom = subTitle.empty() ? top : t.SubY + subHeight;
+    t.BandTop = std::max({hintBottom, subBottom, top}) + kTitleGap;
+    t.BandBottom = (title.empty() ? bottom : t.TitleY) - kTitleGap;
+    return t;
+}
+
 }  // namespace
 
 void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width,
@@ -577,9 +647,6 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
         default:
             break;
     }
-    if (family == Family::ThreeWay) d.ThreeWayPatch();
-    if (family == Family::Mini) d.MiniPatch();
-
     // Titles.
     const std::string hint = "Float mouse over amp rack to view";
     const std::string active = Rack1 ? "Active" : "Passive";
@@ -640,17 +707,30 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
             break;
     }
 
+    ScreenTitles t;
+    if (ShowTitles) {
+        const rtl::Font font = c.GetFont();
+        t = PlaceScreenTitles(c, d.Top, bottom, d.Width, title, shownHint, subTitle,
+                              family == Family::Mini);
+        c.SetFont(font);
+        d.BandTop = t.BandTop;
+        d.BandBottom = t.BandBottom;
+    }
+    if (family == Family::ThreeWay) d.ThreeWayPatch();
+    if (family == Family::Mini) d.MiniPatch();
+
     c.SetFontBold(false);
     c.SetFontSize(8);
     c.SetPenColor(kBlack);
     const px centre = d.Left + d.Width / 2;
     if (ShowTitles) {
-        Text(c, centre - c.TextWidth(title) / 2, bottom - 2 * c.TextHeight(title), title);
-        Text(c, centre - c.TextWidth(shownHint) / 2, d.Top + 95, shownHint);
+        c.SetFontSize(t.TitleSize);
+        Text(c, centre - c.TextWidth(title) / 2, t.TitleY, title);
+        c.SetFontSize(t.HintSize);
+        Text(c, centre - c.TextWidth(shownHint) / 2, t.HintY, shownHint);
         c.SetFontBold(true);
-        c.SetFontSize(12);
-        const px lines = family == Family::Mini ? 1 : 6;
-        Text(c, centre - c.TextWidth(subTitle) / 2, d.Top + c.TextHeight(subTitle) * lines, subTitle);
+        c.SetFontSize(t.SubSize);
+        Text(c, centre - c.TextWidth(subTitle) / 2, t.SubY, subTitle);
     } else {
         c.SetFontColor(kBlack);
         Text(c, centre - c.TextWidth(title) / 2, bottom - c.TextHeight(title), title);

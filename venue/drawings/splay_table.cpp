@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/core/checked.h"
 #include "platform/core/numtext.h"
@@ -144,6 +145,39 @@ struct Sheet {
 
 }  // namespace
 
+namespace {
+
+const char* const kTiltBarFootnote =
+    "*Hole or Slot in tilt bar  ** Insert top hole of tilt bar into 6 deg hole in Arvo";
+
+// `text` in lines no wider than `room` in the canvas's font, broken at
+// blanks; a word wider than the room stands on a line of its own.
+std::vector<std::string> WrapWords(rtl::Canvas& c, const std::string& text, px room) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = text.find_first_not_of(' ', at);
+        if (start == std::string::npos) break;
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        // The blanks before a word stay with it inside a line.
+        const std::string word = text.substr(start, end - start);
+        const std::string joined = line.empty() ? word : line + text.substr(at, start - at) + word;
+        if (!line.empty() && c.TextWidth(joined) > room) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = joined;
+        }
+        at = end;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
 void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width, int Height,
                     bool OnScreen, const rtl::Picture& Picture, int RigMode) {
     rtl::Canvas& c = Canvas;
@@ -168,6 +202,19 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     c.SetFontSize(10);
     const px h10 = c.TextHeight("S");
     s.Bottom = s.Top + s.Height - h10;
+    // On screen the long footnote of the tilt-bar sheet wraps to the table's
+    // width, its lines under the frame: the table ends higher by the lines
+    // it needs.
+    std::vector<std::string> footnoteLines;
+    px footnoteLineHeight = 0;
+    if (OnScreen && layout == 5) {
+        c.SetFontSize(8);
+        footnoteLines = WrapWords(c, kTiltBarFootnote, s.Width - 4);
+        footnoteLineHeight = c.TextHeight("S");
+        c.SetFontSize(10);
+        const px needed = static_cast<px>(footnoteLines.size()) * footnoteLineHeight + 2;
+        if (footnoteLines.size() > 1 && needed > h10) s.Bottom = s.Top + s.Height - needed;
+    }
     s.TableTop = OnScreen ? s.Top : s.Top + s.Height / 10;
     const px band = s.TableTop - s.Top;
     if (!OnScreen && !Picture.Empty())
@@ -398,9 +445,13 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
             if (layout == 5) {
                 const int height = c.FontHeight();
                 c.SetFontSize(8);
-                Text(c, s.Left + 2, s.Bottom,
-                     "*Hole or Slot in tilt bar  ** Insert top hole of tilt bar into 6 deg hole in "
-                     "Arvo");
+                if (footnoteLines.size() > 1) {
+                    for (std::size_t k = 0; k < footnoteLines.size(); ++k)
+                        Text(c, s.Left + 2, s.Bottom + 1 + static_cast<px>(k) * footnoteLineHeight,
+                             footnoteLines[k]);
+                } else {
+                    Text(c, s.Left + 2, s.Bottom, kTiltBarFootnote);
+                }
                 c.SetFontHeight(height);
             } else {
                 Text(c, s.Left + 2, s.Bottom, "*(H)ole or (S)lot in rear tilt bar");

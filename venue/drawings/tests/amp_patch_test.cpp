@@ -218,7 +218,8 @@ TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
 
 TEST(AmpPatch, RackTwoAloneForTwoAndThreeCabinets) {
     // Screen layout, one rack: 600 x 5/9 = 333, unit 59; rack 2 stands at
-    // (600 - 183) div 2 - 150 = 58, the rack top at (500 - 295) div 2 = 102.
+    // (600 - 183) div 2 - 150 = 58.  Centred, the rack top (500 - 295) div
+    // 2 = 102 would lie under the hint (95 to 106): it stands 4 under it.
     for (int count : {2, 3}) {
         SCOPED_TRACE(count);
         Diagram d("Arvo", count);
@@ -227,7 +228,7 @@ TEST(AmpPatch, RackTwoAloneForTwoAndThreeCabinets) {
         const auto panels = PanelOutlines(d.canvas, 333, 59);
         for (const PanelSeen& p : panels) {
             EXPECT_EQ(p.corner.x, 58);
-            ++bySlot[(p.corner.y - 102) / 59];
+            ++bySlot[(p.corner.y - 110) / 59];
             // Panels of up to twelve cabinets are drawn in grey.
             EXPECT_EQ(p.pen.color, (rtl::Color{128, 128, 128}));
         }
@@ -235,10 +236,10 @@ TEST(AmpPatch, RackTwoAloneForTwoAndThreeCabinets) {
             EXPECT_EQ(panels.size(), 2u);
             EXPECT_EQ(bySlot.count(2), 1u);
             EXPECT_EQ(bySlot.count(1), 1u);
-            ExpectHalves(d.canvas, 58, 102, 333, 59, {{2, false, kWhite}, {2, true, kSky}});
+            ExpectHalves(d.canvas, 58, 110, 333, 59, {{2, false, kWhite}, {2, true, kSky}});
         } else {
             EXPECT_EQ(bySlot.size(), 4u);
-            ExpectHalves(d.canvas, 58, 102, 333, 59,
+            ExpectHalves(d.canvas, 58, 110, 333, 59,
                          {{4, false, kWhite}, {4, true, kWhite}, {3, false, kSilver},
                           {2, false, kSilver}, {1, false, kSky}});
         }

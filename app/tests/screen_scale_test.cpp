@@ -1,0 +1,185 @@
+// The window on screens of any scale and size: its pictures hold the
+// screen's device pixels, the pointer hits what it points at, the tool bar
+// and the safety lamp stay in sight in the smallest window, a first layout is
+// the one a resize would give, and a control that takes no input looks it.
+// These tests run with every window test (scale 1) and again in the ctest
+// entry app_tests_scale_2 (QT_SCALE_FACTOR=2).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include <cmath>
+#include <vector>
+
+#include "app/spashform.h"
+#include "app/tests/test_support.h"
+#include "model/hardware/splay.h"
+#include "platform/qtapp/picturebox.h"
+
+namespace {
+
+double Ratio() { return qApp->devicePixelRatio(); }
+
+// Device pixels that cover `logical` units at the screen's ratio.
+int Covering(int logical) { return static_cast<int>(std::ceil(logical * Ratio() - 1e-6)); }
+
+// A shown window of `size` with a design.
+struct Shown : TestWindow {
+    explicit Shown(QSize size) {
+        w->resize(size);
+        w->show();
+        w->DesignTBut->click();
+    }
+};
+
+void Send(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    QMouseEvent e(type, QPointF(at), to->mapToGlobal(QPointF(at)), button,
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+    QApplication::sendEvent(to, &e);
+}
+
+}  // namespace
+
+TEST(ScreenScale, PicturesHoldTheScreensDevicePixels) {
+    Shown t(QSize(1280, 720));
+    using Box = qtapp::PictureBox* TForm1::*;
+    const struct {
+        QToolButton* TForm1::*page;
+        std::vector<Box> pictures;
+    } pages[] = {
+        {&TForm1::VenTBut, {&TForm1::image1}},
+        {&TForm1::ArrayTBut, {&TForm1::image1, &TForm1::gridimg, &TForm1::gridposimg}},
+        {&TForm1::RigTBut, {&TForm1::image1, &TForm1::Image3, &TForm1::PaintBox2}},
+    };
+    for (const auto& p : pages) {
+        (t.w.get()->*p.page)->click();
+        for (Box m : p.pictures) {
+            const qtapp::PictureBox* box = t.w.get()->*m;
+            SCOPED_TRACE(box->objectName().toStdString());
+            EXPECT_EQ(box->Picture().devicePixelRatio(), Ratio());
+            EXPECT_EQ(box->Picture().size(), QSize(Covering(box->PictureSize().width()),
+                                                   Covering(box->PictureSize().height())));
+            if (m != &TForm1::gridposimg) {
+                EXPECT_EQ(box->PictureSize(), box->size());
+            }
+        }
+    }
+    TForm2 splash;
+    EXPECT_EQ(splash.spalsh->pixmap().devicePixelRatio(), Ratio());
+}
+
+TEST(ScreenScale, ThePointerOnACabinetSelectsItAndAClickStepsItsAngle) {
+    Shown t(QSize(1280, 720));
+    t->tbman->click();
+    t->VenTBut->click();
+    Send(t->image1, QEvent::MouseMove, QPoint(0, 0), Qt::NoButton);  // the marks of this picture
+    const int cabinet = 3;
+    const QPoint at(t->FHotPoints[cabinet].x, t->FHotPoints[cabinet].y);
+    ASSERT_TRUE(t->image1->rect().contains(at));
+    Send(t->image1, QEvent::MouseMove, at, Qt::NoButton);
+    EXPECT_EQ(t->FSelElement, cabinet);
+    // The picture shows the array where the pointer is: something drawn
+    // within two pixels of the mark.
+    bool drawn = false;
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy) drawn = drawn || t->image1->PixelColor(at.x() + dx, at.y() + dy) != Qt::white;
+    EXPECT_TRUE(drawn);
+    const int index = t->FSplay->ChoiceIndex[cabinet];
+    Send(t->image1, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    EXPECT_EQ(t->FSplay->ChoiceIndex[cabinet], index + 1);
+}
+
+TEST(ScreenScale, EveryToolButtonAndTheLampStayInTheSmallestWindows) {
+    for (const QSize size : {QSize(640, 480), QSize(800, 600)}) {
+        for (QToolButton* TForm1::*page : {&TForm1::VenTBut, &TForm1::ArrayTBut, &TForm1::RigTBut}) {
+            Shown t(size);
+            t->mailtbut->show();  // the widest bar: as a right click on "Venue planes" does
+            (t.w.get()->*page)->click();
+            SCOPED_TRACE((t.w.get()->*page)->text().toStdString() + " " + std::to_string(size.width()));
+            ASSERT_EQ(t->size(), size);
+            std::vector<QWidget*> shown{t->Image8};
+            for (QToolButton* b : t->PagesToolBar->findChildren<QToolButton*>())
+                if (b->isVisible()) shown.push_back(b);
+            for (QWidget* c : shown) {
+                SCOPED_TRACE(c->objectName().toStdString());
+                const QRect r(c->mapTo(t.w.get(), QPoint(0, 0)), c->size());
+                EXPECT_TRUE(c->isVisible());
+                EXPECT_TRUE(t->rect().contains(r));
+                // Nothing lies over it.
+                EXPECT_EQ(t->childAt(r.center()), c);
+            }
+        }
+    }
+}
+
+TEST(ScreenScale, TheFirstLayoutIsTheOneAResizeGives) {
+    TestWindow t;
+    t->resize(1024, 768);
+    t->show();
+    QApplication::processEvents();
+    const auto bars = [&] {
+        std::vector<bool> shown;
+        for (QScrollBar* b : t->VenueTab->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+            shown.push_back(b->isVisible());
+        shown.push_back(t->VenueTab->size() == t->PageControl1->currentWidget()->size());
+        return shown;
+    };
+    const std::vector<bool> first = bars();
+    const QRect page = t->VenueTab->geometry();
+    t->resize(1025, 769);
+    t->resize(1024, 768);
+    QApplication::processEvents();
+    EXPECT_EQ(bars(), first);
+    EXPECT_EQ(t->VenueTab->geometry(), page);
+}
+
+TEST(ScreenScale, TheTopAngleBoxLooksItTakesNoInputInAutoMode) {
+    Shown t(QSize(1280, 720));
+    t->ArrayTBut->click();
+    const QColor black(Qt::black);
+    for (QToolButton* mode : {t->tbauto, t->tbman}) {
+        mode->click();
+        const bool manual = mode == t->tbman;
+        SCOPED_TRACE(manual ? "manual" : "auto");
+        QLineEdit* top = t->A0ed;
+        EXPECT_EQ(top->isEnabled(), manual);
+        const QPalette::ColorGroup g = top->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QColor shown = top->palette().color(g, QPalette::Text);
+        // The text as the list beside it shows its own.
+        const QComboBox* list = t->ArvoLists[1];
+        EXPECT_EQ(list->isEnabled(), manual);
+        EXPECT_EQ(shown, list->palette().color(g, QPalette::Text));
+        EXPECT_EQ(shown == black, manual);
+    }
+}
+
+TEST(ScreenScale, TheVenueGridsLabelsShowWhole) {
+    for (const char* type : {"Hoba", "Arvo", "MIXHobaBexa"}) {
+        SCOPED_TRACE(type);
+        Shown t(QSize(1280, 720));
+        t->FArrayType = type;
+        t->FMixedChoice = std::string(type).starts_with("MIX");
+        t->FNumBoxes1 = 12, t->FNumBoxes2 = t->FMixedChoice ? 4 : 0;
+        t->Recalculate();
+        t->SetupArrayControls();
+        for (QTableWidget* g : {t->ArvoStrGrid, t->BexaStrGrid}) {
+            if (g->isHidden()) continue;
+            // A cell's text has the focus frame's margin and a pixel on each side.
+            const int margin = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1);
+            for (int r = 0; r < g->rowCount(); ++r)
+                if (const QTableWidgetItem* item = g->item(r, 0)) {
+                    EXPECT_GE(g->columnWidth(0), g->fontMetrics().horizontalAdvance(item->text()) + margin)
+                        << item->text().toStdString();
+                }
+        }
+    }
+}
