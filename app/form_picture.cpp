@@ -164,6 +164,9 @@ void TForm1::BuildPicture() {
     qtapp::OnRadioClick(showlowerrad, this, [this] { showlowerradClick(); });
     installEventFilter(this);
     for (QTableWidget* g : {ArvoStrGrid, BexaStrGrid, box3strgrid}) g->installEventFilter(this);
+    // A page's scroll bars follow the size the page control gives it, also
+    // when that changes after the window's layout (its tabs hidden or shown).
+    for (QWidget* page : {VenueTab, ArrayTab, ProcessorTab, AmpTab, DEVTAB}) page->installEventFilter(this);
     connect(ArvoStrGrid, &QTableWidget::currentCellChanged, this,
             qtapp::Guarded(formbuild::UserChoice(this, [this](int row, int, int, int) {
                 if (row >= 0) ArvoStrGridSelectCell(row);
@@ -536,6 +539,10 @@ constexpr std::array<int, 11> kSelectionFlags = {-1, 0, 1, 0, 0, -1, -1, -1, -1,
 }  // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        for (QWidget* page : {VenueTab, ArrayTab, ProcessorTab, AmpTab, DEVTAB})
+            if (watched == page) qtapp::RunGuarded([&] { ScrollPage(page); });
+    }
     if (!FReady) return QWidget::eventFilter(watched, event);
     if (watched == image1) {
         if (event->type() == QEvent::MouseMove) {

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QPageSize>
 
+#include <cmath>
 #include <initializer_list>
 
 #include "platform/core/errors.h"
@@ -330,6 +331,51 @@ TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFill) {
     const int green = CountColour(c, colors::MoneyGreen);
     EXPECT_GT(green, 15 * (gy - ty) + 100);
     EXPECT_LT(green, 15 * (gy - ty) + 400);
+}
+
+
+// On a scaled screen the picture holds ratio x size device pixels while the
+// drawing keeps its units: the slot of lines and arcs still holds its fill
+// on the device pixels, a one-unit line is as wide as the ratio, and reads
+// of a unit's pixel find what was drawn there.
+TEST(RasterCanvas, ScaledPictureKeepsTheDrawingsUnitsOnItsDevicePixels) {
+    for (double ratio : {1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        RasterCanvas c(100, 150, 96, White, ratio);
+        EXPECT_EQ(c.Image().size(), QSize(static_cast<int>(std::ceil(100 * ratio)), static_cast<int>(std::ceil(150 * ratio))));
+        EXPECT_EQ(c.Image().devicePixelRatio(), ratio);
+        EXPECT_EQ(c.ClipRect(), (Rect{0, 0, 100, 150}));
+        const int tx = 50, ty = 30, gy = 120, wr = 8;
+        c.MoveTo(tx - wr, ty - 1);
+        c.LineTo(tx - wr, gy + 1);
+        c.MoveTo(tx + wr, ty - 1);
+        c.LineTo(tx + wr, gy + 1);
+        c.Arc(tx - wr, ty - wr, tx + wr, ty + wr, tx + wr, ty, tx - wr, ty);
+        c.Arc(tx - wr, gy - wr, tx + wr, gy + wr, tx - wr, gy, tx + wr, gy);
+        c.SetBrushColor(colors::MoneyGreen);
+        c.FloodFill(tx, ty + 20, White);
+        ExpectPixels(c, {{tx, ty + 20, colors::MoneyGreen}, {tx, ty - wr + 2, colors::MoneyGreen},
+                         {tx, gy + wr - 3, colors::MoneyGreen}, {tx, ty - wr - 2, White},
+                         {tx - wr - 3, 60, White}, {tx + wr + 3, 60, White}, {0, 0, White}});
+        const double area = ratio * ratio;
+        const int green = CountColour(c, colors::MoneyGreen);
+        EXPECT_GT(green, area * (15 * (gy - ty) + 100));
+        EXPECT_LT(green, area * (15 * (gy - ty) + 400));
+        // Across the left line, along one device row: the line's own pixels.
+        const QImage& img = c.Image();
+        const int row = static_cast<int>(60 * ratio);
+        int black = 0;
+        for (int x = 0; x < static_cast<int>(tx * ratio); ++x) {
+            if (FromQRgb(img.pixel(x, row)) != Black) continue;
+            ++black;
+            // Within a device pixel of the unit the line stands on.
+            EXPECT_GE(x, (tx - wr) * ratio - 1);
+            EXPECT_LT(x, (tx - wr + 1) * ratio);
+        }
+        EXPECT_GE(black, static_cast<int>(std::floor(ratio)));
+        EXPECT_LE(black, static_cast<int>(std::ceil(ratio)));
+        EXPECT_THROW(c.PixelAt(100, 0), RangeError);
+    }
 }
 
 }  // namespace

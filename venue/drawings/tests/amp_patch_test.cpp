@@ -417,3 +417,70 @@ TEST(AmpPatch, CabPairLabel) {
     EXPECT_EQ(CabPairLabel(1, 2), "Cabs 1&2");
     EXPECT_EQ(CabPairLabel(15, 16), "Cabs 15&16");
 }
+
+// On screen the main title, the hint and the sub-title lie within the frame,
+// clear of its lines, of each other and of everything the racks draw, at
+// every size the patch page's picture takes, whole pictures and halves.
+TEST(AmpPatch, ScreenTitlesStandApartFromEachOtherTheRacksAndTheFrame) {
+    const struct {
+        const char* type;
+        int n1, n2;
+        bool r1, r2, second;
+    } diagrams[] = {
+        {"Arvo", 6, 0, true, false, false},       {"Arvo", 3, 0, false, true, false},
+        {"MIXArvoBexa", 4, 4, true, false, false}, {"MIXArvoBexa", 4, 4, true, false, true},
+        {"MIXRuddArvo", 2, 8, true, false, false}, {"MIXArvoGiraF", 8, 2, true, false, false},
+        {"MIXBexaDovi", 4, 8, false, true, true},  {"Dovi", 10, 0, true, false, false},
+        {"Dovi", 10, 0, false, true, false},
+    };
+    const std::string hint = "Float mouse over amp rack to view";
+    for (const auto& k : diagrams) {
+        for (const auto& [w, h] : {std::pair{325, 380}, {325, 190}, {640, 300}, {1000, 600}, {1700, 1100}}) {
+            SCOPED_TRACE(std::string(k.type) + " " + std::to_string(w) + "x" + std::to_string(h) +
+                         (k.second ? " second" : ""));
+            Diagram d(k.type, k.n1, k.n2);
+            DrawAmpPatch(d.venue, d.canvas, 0, 0, w, h, true, k.r1, k.r2, false, k.second);
+            const int bottom = h - 5;  // the frame's bottom line
+            std::vector<rtl::Rect> titles;
+            rtl::Rect racks{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+            for (const rtl::CanvasOp& op : d.canvas.Ops()) {
+                if (op.kind == rtl::OpKind::TextOut && op.text.empty()) continue;
+                const bool title = op.kind == rtl::OpKind::TextOut &&
+                                   (op.text == hint || op.text.find("Racks") != std::string::npos ||
+                                    op.text.find("patch diagram") != std::string::npos ||
+                                    op.text == "Active" || op.text == "Passive");
+                if (title) {
+                    titles.push_back({op.points[0].x, op.points[0].y, op.points[0].x + op.textWidth,
+                                      op.points[0].y + op.textHeight});
+                    continue;
+                }
+                // The frame is drawn with LineTo and the paper with FillRect.
+                if (op.kind == rtl::OpKind::LineTo || op.kind == rtl::OpKind::MoveTo ||
+                    op.kind == rtl::OpKind::FillRect)
+                    continue;
+                std::vector<rtl::Point> corners = op.points;
+                if (op.kind == rtl::OpKind::TextOut)
+                    corners = {op.points[0], {op.points[0].x + op.textWidth, op.points[0].y + op.textHeight}};
+                if (op.kind == rtl::OpKind::Rectangle || op.kind == rtl::OpKind::Ellipse ||
+                    op.kind == rtl::OpKind::RoundRect)
+                    corners = {{op.rect.left, op.rect.top}, {op.rect.right, op.rect.bottom}};
+                for (const rtl::Point& p : corners) {
+                    racks.left = std::min(racks.left, p.x), racks.top = std::min(racks.top, p.y);
+                    racks.right = std::max(racks.right, p.x), racks.bottom = std::max(racks.bottom, p.y);
+                }
+            }
+            const auto apart = [](const rtl::Rect& a, const rtl::Rect& b) {
+                return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+            };
+            ASSERT_GE(titles.size(), 2u);
+            for (size_t i = 0; i < titles.size(); ++i) {
+                const rtl::Rect& t = titles[i];
+                EXPECT_TRUE(t.left > 0 && t.right < w && t.top > 0 && t.bottom < bottom)
+                    << "title " << i << " at " << t.left << "," << t.top << "-" << t.right << "," << t.bottom;
+                EXPECT_TRUE(racks.left > racks.right || apart(t, racks))
+                    << "title " << i << " on the racks " << racks.top << "-" << racks.bottom;
+                for (size_t j = i + 1; j < titles.size(); ++j) EXPECT_TRUE(apart(t, titles[j])) << i << " on " << j;
+            }
+        }
+    }
+}

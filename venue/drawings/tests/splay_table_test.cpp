@@ -410,3 +410,36 @@ TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnotherPaperKeepsOneSize) 
         }
     }
 }
+
+// On the patch page the table is as narrow as its page control: the tilt-bar
+// footnote of the downfill mix wraps into lines within the table, under its
+// frame, and reads whole.
+TEST(SplayTable, ScreenFootnoteWrapsWithinANarrowTable) {
+    const std::string note = "*Hole or Slot in tilt bar  ** Insert top hole of tilt bar into 6 deg hole in Arvo";
+    for (int width : {300, 420, 800}) {
+        SCOPED_TRACE(width);
+        Sheet s("MIXArvoGiraF", 4, 1, 0, 1);
+        DrawSplayTable(s.venue, s.canvas, 0, 0, width, 600, true, rtl::Picture(), 1);
+        // The frame's bottom line: the lowest horizontal line across the table.
+        int frame = 0;
+        for (const rtl::Segment& g : s.canvas.Segments())
+            if (g.from.y == g.to.y && std::abs(g.to.x - g.from.x) == width) frame = std::max(frame, g.from.y);
+        std::string read;
+        int lines = 0;
+        for (const rtl::CanvasOp* op : s.canvas.OfKind(rtl::OpKind::TextOut)) {
+            if (op->fontSize != 8 || op->points[0].y < frame) continue;
+            ++lines;
+            read += (read.empty() ? "" : " ") + op->text;
+            EXPECT_LE(op->points[0].x + op->textWidth, width) << op->text;
+            EXPECT_LE(op->points[0].y + op->textHeight, 600) << op->text;
+            EXPECT_GT(op->points[0].y, frame - (lines == 1 && width == 800 ? 1 : 0)) << op->text;
+        }
+        // Read with its blanks as one: a line may end where a double blank was.
+        const auto words = [](std::string t) {
+            for (size_t at; (at = t.find("  ")) != std::string::npos;) t.erase(at, 1);
+            return t;
+        };
+        EXPECT_EQ(words(read), words(note));
+        EXPECT_EQ(lines > 1, width < 600);
+    }
+}
