@@ -43,6 +43,19 @@ QString ToQString(const std::string& s) { return QString::fromUtf8(s.data(), sta
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
 
+// Runs `draw` with the painter moved by `shift` units right and down.
+template <class Draw>
+void Shifted(QPainter& p, double shift, Draw&& draw) {
+    if (shift == 0.0) {
+        draw();
+        return;
+    }
+    p.save();
+    p.translate(shift, shift);
+    draw();
+    p.restore();
+}
+
 }  // namespace
 
 QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
@@ -203,6 +216,22 @@ void PainterCanvas::DoFillRect(const Rect& r) {
     p->fillRect(QRect(l, t, rr - l, b - t), ToQColor(GetBrush().color));
 }
 
+// A one-pixel open line, dotted ones with their gaps.
+void PainterCanvas::StrokeThin(QPainter& p, const QPolygon& poly) {
+    const Pen& pen = GetPen();
+    if (pen.style == PenStyle::Dot && GetBrush().style == BrushStyle::Solid) {
+        // Opaque background mode: the gaps of a dotted line take the
+        // brush colour.
+        QPen gap(ToQColor(GetBrush().color));
+        gap.setWidth(1);
+        gap.setCapStyle(Qt::FlatCap);
+        p.setPen(gap);
+        p.drawPolyline(poly);
+    }
+    ApplyPen(p);
+    p.drawPolyline(poly);
+}
+
 // Open lines as Windows draws them: a one-pixel pen leaves out the last
 // pixel; a wide pen ends in a round cap at the end point itself.
 void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
@@ -212,17 +241,7 @@ void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
     QPolygon poly;
     for (Point pt : points) poly << Q(pt);
     if (thin) {
-        if (pen.style == PenStyle::Dot && GetBrush().style == BrushStyle::Solid) {
-            // Opaque background mode: the gaps of a dotted line take the
-            // brush colour.
-            QPen gap(ToQColor(GetBrush().color));
-            gap.setWidth(1);
-            gap.setCapStyle(Qt::FlatCap);
-            p.setPen(gap);
-            p.drawPolyline(poly);
-        }
-        ApplyPen(p);
-        p.drawPolyline(poly);
+        Shifted(p, outlineShift_, [&] { StrokeThin(p, poly); });
     } else {
         // Qt samples pixel centres against geometry on pixel corners; a wide
         // Windows line is centred on the pixels of its end points, so its
@@ -258,7 +277,7 @@ void PainterCanvas::DoPolygon(std::span<const Point> points) {
     for (Point pt : points) poly << Q(pt);
     ApplyPen(*p);
     ApplyBrush(*p);
-    p->drawPolygon(poly, Qt::OddEvenFill);
+    Shifted(*p, outlineShift_, [&] { p->drawPolygon(poly, Qt::OddEvenFill); });
 }
 
 void PainterCanvas::DoRectangle(const Rect& r) {
@@ -268,7 +287,7 @@ void PainterCanvas::DoRectangle(const Rect& r) {
     if (n.right <= n.left || n.bottom <= n.top) return;
     ApplyPen(*p);
     ApplyBrush(*p);
-    p->drawRect(ShapeBox(n));
+    Shifted(*p, outlineShift_, [&] { p->drawRect(ShapeBox(n)); });
 }
 
 void PainterCanvas::DoRoundRect(const Rect& r, int cornerWidth, int cornerHeight) {
@@ -278,8 +297,10 @@ void PainterCanvas::DoRoundRect(const Rect& r, int cornerWidth, int cornerHeight
     if (n.right <= n.left || n.bottom <= n.top) return;
     ApplyPen(*p);
     ApplyBrush(*p);
-    p->drawRoundedRect(ShapeBox(n), std::abs(Lim(cornerWidth)) / 2.0, std::abs(Lim(cornerHeight)) / 2.0,
-                       Qt::AbsoluteSize);
+    Shifted(*p, outlineShift_, [&] {
+        p->drawRoundedRect(ShapeBox(n), std::abs(Lim(cornerWidth)) / 2.0, std::abs(Lim(cornerHeight)) / 2.0,
+                           Qt::AbsoluteSize);
+    });
 }
 
 void PainterCanvas::DoEllipse(const Rect& r) {
@@ -289,7 +310,7 @@ void PainterCanvas::DoEllipse(const Rect& r) {
     if (n.right <= n.left || n.bottom <= n.top) return;
     ApplyPen(*p);
     ApplyBrush(*p);
-    p->drawEllipse(ShapeBox(n));
+    Shifted(*p, outlineShift_, [&] { p->drawEllipse(ShapeBox(n)); });
 }
 
 void PainterCanvas::DoArc(const Rect& box, Point start, Point end, bool pie) {
@@ -321,10 +342,10 @@ void PainterCanvas::DoArc(const Rect& box, Point start, Point end, bool pie) {
     ApplyPen(*p);
     if (pie) {
         ApplyBrush(*p);
-        p->drawPie(qbox, start16, span16);
+        Shifted(*p, outlineShift_, [&] { p->drawPie(qbox, start16, span16); });
     } else {
         p->setBrush(Qt::NoBrush);
-        p->drawArc(qbox, start16, span16);
+        Shifted(*p, outlineShift_, [&] { p->drawArc(qbox, start16, span16); });
     }
 }
 
@@ -375,6 +396,7 @@ bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, 
             PreparePainter(mp);
             mp.translate(-ox, -oy);
             mp.scale(ratio, ratio);
+            mp.translate(outlineShift_, outlineShift_);
             if (fill) {
                 mp.setPen(Qt::NoPen);
                 mp.setBrush(colour);
@@ -419,7 +441,7 @@ bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, 
         pen.setCapStyle(Qt::FlatCap);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(radii);
+        Shifted(p, outlineShift_, [&] { p.drawPolyline(radii); });
     }
     return true;
 }
@@ -462,6 +484,9 @@ namespace {
 // A ratio a picture can be drawn at: from 1/8 to 8 device pixels a unit.
 double UsableRatio(double r) { return std::isfinite(r) && r > 0.0 ? std::clamp(r, 0.125, 8.0) : 1.0; }
 
+// See PainterCanvas::outlineShift_.
+double OutlineShift(double ratio) { return ratio != 1.0 && ratio == std::floor(ratio) ? 0.5 : 0.0; }
+
 // Device pixels that cover `logical` units: at least the whole drawing.
 int DeviceLength(int logical, double ratio) {
     return static_cast<int>(std::ceil(static_cast<double>(logical) * ratio - 1e-6));
@@ -471,6 +496,7 @@ int DeviceLength(int logical, double ratio) {
 
 RasterCanvas::RasterCanvas(int width, int height, int dpi, Color background, double pixelRatio)
     : PainterCanvas(dpi), ratio_(UsableRatio(pixelRatio)) {
+    outlineShift_ = OutlineShift(ratio_);
     Resize(width, height, background);
     SetFontSize(8);
 }
@@ -501,6 +527,7 @@ void RasterCanvas::SetPixelRatio(double ratio) {
     ratio = UsableRatio(ratio);
     if (ratio == ratio_) return;
     ratio_ = ratio;
+    outlineShift_ = OutlineShift(ratio_);
     const int w = width_, h = height_;
     width_ = -1;  // a new image
     Resize(w, h);

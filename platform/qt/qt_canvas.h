@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPolygon>
 #include <QString>
 
 #include <memory>
@@ -65,9 +66,21 @@ protected:
     // Makes a fresh painter ready for drawing the canvas way.
     static void PreparePainter(QPainter& painter);
 
+    // How far outlines and shapes are moved, in the drawing's units, on a
+    // picture of a whole number of device pixels a unit.  Qt centres a pen
+    // on its coordinate; at one device pixel a unit it puts a one-pixel line
+    // on the pixel right of and below it, which the canvas's pixel
+    // conventions build on.  Moved by half a unit, a line at a whole ratio
+    // covers exactly the device pixels of its unit, those that rectangles,
+    // texts and flood fills take for it.  At a fractional ratio a unit has
+    // no whole pixels to be moved onto: lines stay centred (0), as at one
+    // pixel a unit.
+    double outlineShift_ = 0.0;
+
 private:
     bool ApplyPen(QPainter& p);
     void ApplyBrush(QPainter& p);
+    void StrokeThin(QPainter& p, const QPolygon& poly);
     void StrokeOpenPath(QPainter& p, std::span<const Point> points);
     bool ThinArc(QPainter& p, const Rect& r, Point start, Point end, bool pie);
 
