@@ -13,6 +13,7 @@
 #include "venue/drawings/result_blocks.h"
 #include "venue/drawings/splay_table.h"
 #include "venue/model/venue.h"
+#include "app/program_logo.h"
 #include "app/rules/print_layout.h"
 #include "platform/qt/qt_canvas.h"
 #include "venue/section/venue_section.h"
@@ -143,7 +144,11 @@ void TForm1::PrintVenuePage() {
         a.StartHot = FHotA != 0;
         a.StopHot = FHotB != 0;
         a.TopHot = FHotC != 0;
-        a.Picture = &Image5Picture;
+        // The corner logo at the same size on every printer: 3/8 inch high.
+        const int dpi = j.Canvas().Dpi();
+        const rtl::Picture corner = ProgramLogoPicture(
+            rtl::MulDiv(dpi, 3 * kLogoWidth, 8 * kLogoHeight), rtl::MulDiv(dpi, 3, 8), "Image5");
+        a.Picture = corner.Empty() ? &Image5Picture : &corner;
         a.Metric = FMetric != 0;
         a.ReadoutX = FDrawOffsetX;
         a.ReadoutY = FDrawOffsetY;
