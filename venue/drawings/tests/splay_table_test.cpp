@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <algorithm>
 #include <vector>
 
 #include "platform/core/errors.h"
@@ -359,18 +360,17 @@ TEST(SplayTable, AbsurdAreaIsClampedNotAnError) {
     EXPECT_TRUE(drawtest::AllWithin(d, 1LL << 30));
 }
 
-TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnotherPaperKeepsOneSize) {
+TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnother) {
     // 311 wide: left columns of 41, channel columns of 38, 7.2 pixels a
     // letter at the screen heading height 0.8 x 15 = 12: the left title (151)
-    // would reach into "SPEAKER", "Passive" (50) into its neighbours.  Paper
-    // 311 x 474: rows of 24, headings round(round(24 x 0.65) x 0.75) = 12.
+    // would reach into "SPEAKER", "Passive" (50) into its neighbours.
     const std::set<std::string> headings = {
         "TILT AND SPLAY ANGLES", "SPEAKER", "CONTROLLER O/P CHAN", "CAB", "ANGLE", "TYPE",
         "O/P GROUP", "LF", "MF", "HF", "Passive", "Act LF", "Act HF"};
     const struct {
         const char* type;
         int n1, n2, width, height;
-        size_t drawn;  // headings on screen, a sub-heading under a first run too; 0: paper
+        size_t drawn;  // headings, a sub-heading under a first run too
         std::map<std::string, int> heights;
     } cases[] = {
         {"Arvo", 8, 0, 311, 600, 10,
@@ -378,20 +378,14 @@ TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnotherPaperKeepsOneSize) 
           {"O/P GROUP", 11}, {"HF", 12}}},
         {"MIXBexaDovi", 3, 4, 311, 600, 13, {{"Passive", 8}, {"Act LF", 10}, {"LF", 12}}},
         {"MIXBexaDovi", 3, 4, 800, 600, 13, {{"TILT AND SPLAY ANGLES", 12}, {"Passive", 12}}},
-        {"Dovi", 3, 0, 311, 474, 0, {{"TILT AND SPLAY ANGLES", 12}, {"Passive", 12}}},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(testing::Message() << k.type << " at " << k.width << "x" << k.height);
         Sheet s(k.type, k.n1, k.n2, 0, 1);
         rtl::RecordingCanvas c(k.width, k.height);
-        DrawSplayTable(s.venue, c, 0, 0, k.width, k.height, k.drawn > 0, rtl::Picture(), 1);
+        DrawSplayTable(s.venue, c, 0, 0, k.width, k.height, true, rtl::Picture(), 1);
         for (const auto& [text, height] : k.heights)
             for (const rtl::CanvasOp* op : c.FindTexts(text)) EXPECT_EQ(op->font.height, height) << text;
-        if (k.drawn == 0) {
-            // Centred over its cells as ever: ANGLE's cell 41 + (41 - 151) div 2.
-            EXPECT_EQ(c.FindText("TILT AND SPLAY ANGLES")->points[0].x, -14);
-            continue;
-        }
         EXPECT_EQ(c.FindText("1+Grid")->font.height, 12);  // the rows keep their font
         // By 15-pixel row, left to right: each inside the table, clear of the next.
         std::map<int, std::map<int, const rtl::CanvasOp*>> rows;
@@ -407,6 +401,61 @@ TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnotherPaperKeepsOneSize) 
                 end = x + op->textWidth;
             }
             EXPECT_LE(end, k.width) << "row " << row;
+        }
+    }
+}
+
+// On paper every text stays inside the frame and between the grid lines of
+// its cell, clear of every other text, at 6 points or more: the mini
+// channel texts, "1+Grid" beside a negative grid angle, the group titles
+// and the footnotes all meet narrow columns on an A4 half page at 300 dpi.
+TEST(SplayTable, PaperTextsKeepToTheirCells) {
+    const struct {
+        const char* type;
+        int n1, n2, n3;
+        double grid;
+        int width, height;
+    } cases[] = {
+        {"Dovi", 3, 0, 0, -0.5, 1230, 1754},
+        {"Dovi", 6, 0, 0, -10.25, 1230, 1754},
+        {"Elka", 4, 0, 0, -14.49, 1230, 1754},
+        {"MIXBexaDovi", 4, 4, 0, -0.5, 1230, 1754},
+        {"MIXIvorDoviElka", 2, 4, 2, -12.0, 1230, 1754},
+        {"Arvo", 8, 0, 0, -10.5, 1230, 1754},
+        {"MIXArvoGiraF", 8, 2, 0, -10.5, 1230, 1754},
+        {"Arvo", 16, 0, 0, -10.5, 1230, 1754},
+        {"MIXDoviElka", 15, 2, 0, -0.5, 1230, 1754},
+    };
+    const int least = 25;  // 6 points at 300 dpi
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.type << " at " << k.width << "x" << k.height);
+        Sheet s(k.type, k.n1, k.n2, k.n3, 1);
+        s.splay.Angle[0] = k.grid;
+        rtl::RecordingCanvas c(2 * k.width, k.height, 300);
+        const int left = k.width;
+        DrawSplayTable(s.venue, c, left, 0, k.width, k.height, false, rtl::Picture(), 1);
+        std::vector<rtl::Segment> upright;
+        for (const rtl::Segment& g : c.Segments())
+            if (g.from.x == g.to.x) upright.push_back(g);
+        const auto texts = c.OfKind(rtl::OpKind::TextOut);
+        ASSERT_GT(texts.size(), 20u);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const rtl::CanvasOp& t = *texts[i];
+            const int x0 = t.points[0].x, y0 = t.points[0].y;
+            const int x1 = x0 + t.textWidth, y1 = y0 + t.textHeight;
+            EXPECT_GE(t.textHeight, least) << t.text;
+            EXPECT_TRUE(x0 > left && x1 < left + k.width && y0 >= 0 && y1 <= k.height) << t.text;
+            for (const rtl::Segment& g : upright) {
+                const bool across = std::min(g.from.y, g.to.y) < y1 && std::max(g.from.y, g.to.y) > y0;
+                EXPECT_FALSE(across && g.from.x > x0 && g.from.x < x1)
+                    << t.text << " crosses the line at x " << g.from.x;
+            }
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                const rtl::CanvasOp& u = *texts[j];
+                const bool apart = u.points[0].x >= x1 || u.points[0].x + u.textWidth <= x0 ||
+                                   u.points[0].y >= y1 || u.points[0].y + u.textHeight <= y0;
+                EXPECT_TRUE(apart) << t.text << " runs into " << u.text;
+            }
         }
     }
 }
