@@ -113,6 +113,7 @@ private:
     void RayEndSquares();
     void Heights();
     void Footer();
+    void PaperFooter(const std::string& line);
     void Notice();
     // Paper: the area inside the frame's lines, which the printed texts and
     // rays keep to (the screen draws as ever).
@@ -515,11 +516,6 @@ void SectionPainter::Footer() {
     SetFont(c_, 7, col::Navy);
     c_.SetBrush(rtl::Brush{col::White, rtl::BrushStyle::Solid});
     const int textHeight = c_.TextHeight("S");
-    // On paper the footer lies inside the frame, above its bottom line.
-    const rtl::Rect band = a_.WideLines ? Inside() : rtl::Rect{0, 0, a_.Width, a_.Height};
-    const int y = rtl::CheckedSub(band.bottom, textHeight);
-    c_.FillRect(band.left, y, band.right, band.bottom);
-    footerTop_ = y;
 
     std::string x;
     std::string yText;
@@ -534,11 +530,16 @@ void SectionPainter::Footer() {
         yText = wy < 0 ? "--.--" : rtl::FormatFixed(wy, 4, 2);
     }
     const std::string line = a_.StatusText + "   " + x + "  " + yText;
-    const int lineLeft = rtl::CheckedAdd(band.left, 2);
-    c_.TextOut(lineLeft, y, line);
+    if (a_.WideLines) {
+        PaperFooter(line);
+        return;
+    }
+    const int y = rtl::CheckedSub(a_.Height, textHeight);
+    c_.FillRect(0, y, a_.Width, a_.Height);
+    c_.TextOut(2, y, line);
     if (a_.ShowHelp) return;
 
-    int at = rtl::CheckedAdd(lineLeft, c_.TextWidth(line));
+    int at = rtl::CheckedAdd(2, c_.TextWidth(line));
     SetFont(c_, 8, col::Navy);
     for (const std::string* warning : {&r_.TrimWarning, &r_.BottomWarning, &r_.PickWarning}) {
         c_.SetBrushColor(col::White);
@@ -548,7 +549,74 @@ void SectionPainter::Footer() {
         if (!warning->empty()) c_.TextOut(at, y, *warning);
         at = rtl::CheckedAdd(at, c_.TextWidth(*warning));
     }
-    footerEnd_ = at;
+    c_.SetBrushColor(col::White);
+}
+
+// On paper the footer lies inside the frame, above its bottom line: the
+// line, then each warning after three blanks, in the same order and
+// letters; the warnings are set smaller (not below 6 points) where they do
+// not fit the frame's width, and a piece that still does not fit starts a
+// new footer line under the last.
+void SectionPainter::PaperFooter(const std::string& line) {
+    const rtl::Rect in = Inside();
+    const int left = rtl::CheckedAdd(in.left, 2);
+    const int room = rtl::CheckedSub(in.right, left);
+    struct Piece {
+        std::string text;
+        bool warning;
+    };
+    std::vector<Piece> pieces{{line, false}};
+    if (!a_.ShowHelp)
+        for (const std::string* warning : {&r_.TrimWarning, &r_.BottomWarning, &r_.PickWarning})
+            if (!warning->empty()) pieces.push_back({*warning, true});
+
+    SetFont(c_, 7, col::Navy);
+    const int lineWidth = c_.TextWidth(line);
+    int lineHeight = c_.TextHeight("S");
+    SetFont(c_, 6, col::Navy);
+    const int least = c_.TextHeight("S");
+    SetFont(c_, 8, col::Navy);
+    const int gap = c_.TextWidth("   ");
+    const auto total = [&] {
+        int w = lineWidth;
+        for (size_t i = 1; i < pieces.size(); ++i)
+            w = rtl::CheckedAdd(w, rtl::CheckedAdd(c_.TextWidth("   "), c_.TextWidth(pieces[i].text)));
+        return w;
+    };
+    for (int h = c_.TextHeight("S"); total() > room && h > least;) c_.SetFontHeight(--h);
+    const rtl::Font warningFont = c_.GetFont();
+    if (pieces.size() > 1) lineHeight = std::max(lineHeight, c_.TextHeight("S"));
+
+    // Where each piece goes: its line (0 the first) and its left end.
+    std::vector<std::pair<int, int>> places;
+    int row = 0;
+    int at = left;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const int w = i == 0 ? lineWidth : c_.TextWidth(pieces[i].text);
+        int start = i == 0 ? at : rtl::CheckedAdd(at, gap);
+        if (i > 0 && rtl::CheckedSub(rtl::CheckedAdd(start, w), left) > room) {
+            ++row;
+            start = left;
+        }
+        places.emplace_back(row, start);
+        at = rtl::CheckedAdd(start, w);
+        footerEnd_ = std::max(footerEnd_, at);
+    }
+    const int top = rtl::CheckedSub(in.bottom, rtl::CheckedMul(row + 1, lineHeight));
+    c_.SetBrushColor(col::White);
+    c_.FillRect(in.left, top, in.right, in.bottom);
+    footerTop_ = top;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].warning) {
+            c_.SetFont(warningFont);
+        } else {
+            SetFont(c_, 7, col::Navy);
+        }
+        c_.SetBrushColor(pieces[i].warning ? col::Yellow : col::White);
+        c_.TextOut(places[i].second,
+                   rtl::CheckedAdd(top, rtl::CheckedMul(places[i].first, lineHeight)),
+                   pieces[i].text);
+    }
     c_.SetBrushColor(col::White);
 }
 

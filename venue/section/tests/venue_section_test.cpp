@@ -789,6 +789,9 @@ TEST_F(FlatVenue, PrintedPageKeepsInsideItsFrame) {
         // The top cabinet aims above every plane; the downfill mix's main
         // cabinet throws beyond 20 m.
         SetElement(0, -20.0, 0.0, 7.75, k.downfill ? -(7.75 - 1.4) / 21.0 : 0.3, 7.75);
+        // The trim and pick warnings in the footer, in larger letters.
+        v.MinTrimHeight = 9.0;
+        v.MaxPickHeight = 5.0;
         VenueSectionArgs a;
         a.Width = k.width;
         a.Height = k.height;
