@@ -47,13 +47,14 @@ struct PrintCase {
     int n1, n2, n3, rigMode;
     bool metric;
     Hall hall;
+    std::string file = "d.ven";  // its name is the venue's name on paper
 };
 
 // Loads the design of `c` and prints the page `tab` shows (0 the venue
 // page, 1 the array report); the texts printed.
 std::vector<rtl::PrintedText> PrintDesign(TestWindow& w, const PrintCase& c, int tab) {
-    WriteFile(w.user.Path("d.ven"), Design(c.type, c.n1, c.n2, c.rigMode, c.hall));
-    w.services->QueueOpenFile(QString::fromStdString(w.user.Path("d.ven")));
+    WriteFile(w.user.Path(c.file), Design(c.type, c.n1, c.n2, c.rigMode, c.hall));
+    w.services->QueueOpenFile(QString::fromStdString(w.user.Path(c.file)));
     w->LoadTButClick();
     if (c.n3 > 0) {
         w->FNumBoxes3 = c.n3;
@@ -90,6 +91,9 @@ TEST(PrintedSplayTable, EveryTextWholeInTheTable) {
         {"MIXIvorDoviElka", 2, 4, 2, 1, true, {}}, {"Arvo", 8, 0, 0, 1, false, {}},
         {"MIXArvoGiraF", 8, 2, 0, 1, true, {}},  {"Arvo", 6, 0, 0, 2, true, {}},
         {"Dovi", 6, 0, 0, 2, false, {}},
+        {"Arvo", 8, 0, 0, 1, true, {},
+         "The Grand Municipal Auditorium and Conference Centre of the Northern Riverside "
+         "District, Main Hall with Balcony and Side Galleries.ven"},
     };
     for (const PrintCase& c : cases) {
         TestWindow w;

@@ -256,7 +256,9 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     c.SetFontName("Arial");
     FontHeight(c, s.RowHeight);
     if (!OnScreen) {
-        const px margin = 280;
+        // Right of the picture's square, 280 pixels in or more on a printer
+        // fine enough for the square to be wider.
+        const px margin = std::max<px>(280, band);
         const std::string& name = Venue.VenueName;
         const px room = s.Width - margin;
         if (c.TextWidth(name) > room) {
@@ -264,10 +266,16 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
             do {
                 --h;
                 FontHeight(c, h);
-            } while (!(c.TextWidth(name) < room || h < 5));
+            } while (!(c.TextWidth(name) < room || h < 5 || h <= s.PaperMinHeight));
         }
-        Text(c, s.Left + margin + Div(room - c.TextWidth(name), 2),
-             s.Top + Div(band - c.TextHeight(name), 2), name);
+        // A name too long even at 6 points is broken into lines.
+        const std::vector<std::string> lines = rtl::BreakLines(c, name, room);
+        const px lineHeight = c.TextHeight(name);
+        px y = s.Top + Div(band - lineHeight * static_cast<px>(lines.size()), 2);
+        for (const std::string& line : lines) {
+            Text(c, s.Left + margin + Div(room - c.TextWidth(line), 2), y, line);
+            y += lineHeight;
+        }
     }
     px headingHeight;
     if (OnScreen) {
