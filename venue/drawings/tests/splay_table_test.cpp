@@ -10,7 +10,6 @@
 #include <set>
 #include <string>
 #include <utility>
-#include <algorithm>
 #include <vector>
 
 #include "platform/core/errors.h"
@@ -405,57 +404,3 @@ TEST(SplayTable, ScreenHeadingsShrinkUntilNoneRunsIntoAnother) {
     }
 }
 
-// On paper every text stays inside the frame and between the grid lines of
-// its cell, clear of every other text, at 6 points or more: the mini
-// channel texts, "1+Grid" beside a negative grid angle, the group titles
-// and the footnotes all meet narrow columns on an A4 half page at 300 dpi.
-TEST(SplayTable, PaperTextsKeepToTheirCells) {
-    const struct {
-        const char* type;
-        int n1, n2, n3;
-        double grid;
-        int width, height;
-    } cases[] = {
-        {"Dovi", 3, 0, 0, -0.5, 1230, 1754},
-        {"Dovi", 6, 0, 0, -10.25, 1230, 1754},
-        {"Elka", 4, 0, 0, -14.49, 1230, 1754},
-        {"MIXBexaDovi", 4, 4, 0, -0.5, 1230, 1754},
-        {"MIXIvorDoviElka", 2, 4, 2, -12.0, 1230, 1754},
-        {"Arvo", 8, 0, 0, -10.5, 1230, 1754},
-        {"MIXArvoGiraF", 8, 2, 0, -10.5, 1230, 1754},
-        {"Arvo", 16, 0, 0, -10.5, 1230, 1754},
-        {"MIXDoviElka", 15, 2, 0, -0.5, 1230, 1754},
-    };
-    const int least = 25;  // 6 points at 300 dpi
-    for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << k.type << " at " << k.width << "x" << k.height);
-        Sheet s(k.type, k.n1, k.n2, k.n3, 1);
-        s.splay.Angle[0] = k.grid;
-        rtl::RecordingCanvas c(2 * k.width, k.height, 300);
-        const int left = k.width;
-        DrawSplayTable(s.venue, c, left, 0, k.width, k.height, false, rtl::Picture(), 1);
-        std::vector<rtl::Segment> upright;
-        for (const rtl::Segment& g : c.Segments())
-            if (g.from.x == g.to.x) upright.push_back(g);
-        const auto texts = c.OfKind(rtl::OpKind::TextOut);
-        ASSERT_GT(texts.size(), 20u);
-        for (size_t i = 0; i < texts.size(); ++i) {
-            const rtl::CanvasOp& t = *texts[i];
-            const int x0 = t.points[0].x, y0 = t.points[0].y;
-            const int x1 = x0 + t.textWidth, y1 = y0 + t.textHeight;
-            EXPECT_GE(t.textHeight, least) << t.text;
-            EXPECT_TRUE(x0 > left && x1 < left + k.width && y0 >= 0 && y1 <= k.height) << t.text;
-            for (const rtl::Segment& g : upright) {
-                const bool across = std::min(g.from.y, g.to.y) < y1 && std::max(g.from.y, g.to.y) > y0;
-                EXPECT_FALSE(across && g.from.x > x0 && g.from.x < x1)
-                    << t.text << " crosses the line at x " << g.from.x;
-            }
-            for (size_t j = i + 1; j < texts.size(); ++j) {
-                const rtl::CanvasOp& u = *texts[j];
-                const bool apart = u.points[0].x >= x1 || u.points[0].x + u.textWidth <= x0 ||
-                                   u.points[0].y >= y1 || u.points[0].y + u.textHeight <= y0;
-                EXPECT_TRUE(apart) << t.text << " runs into " << u.text;
-            }
-        }
-    }
-}
