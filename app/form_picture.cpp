@@ -24,6 +24,7 @@
 #include "platform/qtapp/guarded.h"
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
+#include "app/program_logo.h"
 #include "app/venue_picture.h"
 
 #include "app/rules/array_height.h"
@@ -112,20 +113,6 @@ constexpr Spec<QRadioButton> kStripRadios[] = {
     {&TForm1::showlowerrad, "showlowerrad", nullptr, {160, 2, 150, 20}},
 };
 
-// A small picture for the drawings: a framed logo.
-rtl::Picture LogoPicture(int w, int h, const std::string& name) {
-    rtl::Picture p(w, h, rtl::colors::White, name);
-    for (int x = 0; x < w; ++x) {
-        p.Set(x, 0, rtl::colors::Navy);
-        p.Set(x, h - 1, rtl::colors::Navy);
-    }
-    for (int y = 0; y < h; ++y) {
-        p.Set(0, y, rtl::colors::Navy);
-        p.Set(w - 1, y, rtl::colors::Navy);
-    }
-    return p;
-}
-
 }  // namespace
 
 void TForm1::BuildPicture() {
@@ -149,8 +136,10 @@ void TForm1::BuildPicture() {
     Panel14->hide();
     Panel22->hide();
 
-    Image2Picture = LogoPicture(263, 281, "Image2");
-    Image5Picture = LogoPicture(64, 64, "Image5");
+    // The printed pages' logos: the table's band square, and the venue
+    // page's corner at half the splash's size.
+    Image2Picture = ProgramLogoPicture(263, 281, "Image2");
+    Image5Picture = ProgramLogoPicture(kLogoWidth / 2, kLogoHeight / 2, "Image5");
 
     // The pointer on the picture and the arrow keys on the window and the
     // splay grids edit the array; a row chosen in the first grid selects

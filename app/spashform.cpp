@@ -3,15 +3,12 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 
-#include <cmath>
-
 #include "platform/core/checked.h"
 #include "app/fonts.h"
+#include "app/program_logo.h"
 #include "platform/core/rounding.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qtapp/guarded.h"
@@ -20,37 +17,7 @@ namespace {
 
 constexpr int kClientWidth = 815;
 constexpr int kClientHeight = 210;
-constexpr int kPictureHeight = 186;
 constexpr int kLabelHeight = 24;
-
-// The product picture: a dark stage with the name over a fan of rays.
-QPixmap SplashPicture() {
-    // At the screen's pixel ratio: sharp on a scaled screen.
-    const double ratio = rtl::ScreenPixelRatio();
-    QPixmap pm(static_cast<int>(std::ceil(kClientWidth * ratio)),
-               static_cast<int>(std::ceil(kPictureHeight * ratio)));
-    pm.setDevicePixelRatio(ratio);
-    QPainter p(&pm);
-    QLinearGradient g(0, 0, 0, kPictureHeight);
-    g.setColorAt(0.0, QColor(10, 20, 60));
-    g.setColorAt(1.0, QColor(0, 0, 0));
-    p.fillRect(QRect(0, 0, kClientWidth, kPictureHeight), g);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 140, 220, 160), 1));
-    for (int i = 0; i < 14; ++i) p.drawLine(120, 40, 815, 20 + i * 13);
-    p.setBrush(QColor(60, 60, 70));
-    p.setPen(QColor(140, 140, 150));
-    for (int i = 0; i < 6; ++i) p.drawRect(100 + i * 2, 30 + i * 21, 30, 20);
-    p.setFont(WindowFont("Arial", 54, true));
-    p.setPen(Qt::white);
-    p.drawText(QRect(200, 30, 600, 80), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Orandel"));
-    p.setFont(WindowFont("Arial", 18));
-    p.setPen(QColor(180, 200, 240));
-    p.drawText(QRect(204, 100, 600, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Line array design and rigging"));
-    return pm;
-}
 
 }  // namespace
 
@@ -65,7 +32,8 @@ TForm2::TForm2(QWidget* owner)
 
     spalsh = new QLabel(this);
     spalsh->setObjectName(QStringLiteral("spalsh"));
-    spalsh->setPixmap(SplashPicture());
+    // At the screen's pixel ratio: sharp on a scaled screen.
+    spalsh->setPixmap(QPixmap::fromImage(ProgramLogoImage(rtl::ScreenPixelRatio())));
     spalsh->setScaledContents(true);
     spalsh->setAlignment(Qt::AlignCenter);
 

@@ -6,6 +6,7 @@
 
 #include "platform/core/checked.h"
 #include "platform/core/numtext.h"
+#include "platform/core/text_lines.h"
 #include "venue/drawings/pixels.h"
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
@@ -98,31 +99,65 @@ struct Sheet {
     px Left = 0, Top = 0, Width = 0, Height = 0;
     px Right = 0, Bottom = 0, TableTop = 0, RowHeight = 0;
     px MidX = 0, LeftEnd = 0, LeftCol = 0, RightCol = 0;
-    bool FitHeadings = false;
+    // Paper: texts are fitted to their cells (FittedCell).
+    bool OnPaper = false;
+    // The font height of the smallest printed text, 6 points.
+    px PaperMinHeight = 0;
 
     px RowTop(px row) const { return TableTop + row * RowHeight; }
 
     void Cell(px cellLeft, px cellWidth, px row, const std::string& text) {
         if (text.empty()) return;
+        if (OnPaper) {
+            FittedCell(cellLeft, cellWidth, cellWidth, row, text);
+            return;
+        }
         px x = cellLeft + Div(cellWidth - c.TextWidth(text), 2);
         px y = RowTop(row) + Div(RowHeight - c.TextHeight(text), 2);
         Text(c, x, y, text);
     }
-    // A heading centred in its cell. On screen (FitHeadings) a heading that
-    // is not narrower than the room it is centred in (its cells between the
-    // grid lines) is drawn smaller, one pixel of font height at a time, down
-    // to 4 pixels, so that neighbouring headings never run into each other;
-    // the font height is put back afterwards. On paper the headings keep
-    // their one size.
+    // A heading centred in its cell. On screen a heading that is not
+    // narrower than the room it is centred in (its cells between the grid
+    // lines) is drawn smaller, one pixel of font height at a time, down to 4
+    // pixels, so that neighbouring headings never run into each other; the
+    // font height is put back afterwards. On paper it is fitted to its room
+    // as every printed text is.
     void Heading(px cellLeft, px cellWidth, px room, px row, const std::string& text) {
-        const int height = c.FontHeight();
-        if (FitHeadings) {
-            px h = height;
-            while (c.TextWidth(text) >= room && h >= 5) FontHeight(c, --h);
+        if (OnPaper) {
+            FittedCell(cellLeft, cellWidth, room, row, text);
+            return;
         }
+        const int height = c.FontHeight();
+        px h = height;
+        while (c.TextWidth(text) >= room && h >= 5) FontHeight(c, --h);
         Cell(cellLeft, cellWidth, row, text);
         c.SetFontHeight(height);
     }
+    // On paper a text keeps clear of the grid lines about the room it is
+    // centred in (the room lies evenly about the cell's centre): one that
+    // does not fit is set smaller, not below PaperMinHeight, and one that
+    // does not fit even then is broken at its blanks into lines stacked in
+    // the row.  The font height is put back afterwards.
+    void FittedCell(px cellLeft, px cellWidth, px room, px row, const std::string& text) {
+        const int height = c.FontHeight();
+        const px centre = cellLeft + Div(cellWidth, 2);
+        const px space = room - 2 * Pad();
+        if (c.TextWidth(text) > space) {
+            px h = c.TextHeight(text);
+            while (c.TextWidth(text) > space && h > PaperMinHeight) FontHeight(c, --h);
+        }
+        const std::vector<std::string> lines = rtl::BreakLines(c, text, space);
+        const px lineHeight = c.TextHeight(text);
+        px y = RowTop(row) + Div(RowHeight - lineHeight * static_cast<px>(lines.size()), 2);
+        for (const std::string& line : lines) {
+            Text(c, centre - Div(c.TextWidth(line), 2), y, line);
+            y += lineHeight;
+        }
+        c.SetFontHeight(height);
+    }
+    // Clear room left at each side of a printed text.
+    px Pad() { return std::max<px>(1, Div(c.TextHeight("S"), 5)); }
+
     // The group column is centred on MidX between the left table's edge and
     // the first channel column: its room is what lies evenly about MidX.
     px GroupRoom() const { return 2 * std::min(MidX - (Left + 3 * LeftCol), RightCol); }
@@ -133,7 +168,12 @@ struct Sheet {
     void CabCell(px row, const std::string& t) { Cell(Left, LeftCol, row, t); }
     void AngleCell(px row, const std::string& t) { Cell(Left + LeftCol, LeftCol, row, t); }
     void TypeCell(px row, const std::string& t) { Cell(Left + 2 * LeftCol, LeftCol, row, t); }
-    void GroupCell(px row, const std::string& t) { Cell(MidX - Div(RightCol, 2), RightCol, row, t); }
+    void GroupCell(px row, const std::string& t) {
+        if (OnPaper && !t.empty())
+            FittedCell(MidX - Div(RightCol, 2), RightCol, GroupRoom(), row, t);
+        else
+            Cell(MidX - Div(RightCol, 2), RightCol, row, t);
+    }
     void ChannelCell(int k, px row, const std::string& t) { Cell(MidX + k * RightCol, RightCol, row, t); }
     void PatchRow(px row, const Patch& p) {
         GroupCell(row, p.group);
@@ -149,32 +189,6 @@ namespace {
 
 const char* const kTiltBarFootnote =
     "*Hole or Slot in tilt bar  ** Insert top hole of tilt bar into 6 deg hole in Arvo";
-
-// `text` in lines no wider than `room` in the canvas's font, broken at
-// blanks; a word wider than the room stands on a line of its own.
-std::vector<std::string> WrapWords(rtl::Canvas& c, const std::string& text, px room) {
-    std::vector<std::string> lines;
-    std::string line;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(' ', at);
-        if (start == std::string::npos) break;
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
-        // The blanks before a word stay with it inside a line.
-        const std::string word = text.substr(start, end - start);
-        const std::string joined = line.empty() ? word : line + text.substr(at, start - at) + word;
-        if (!line.empty() && c.TextWidth(joined) > room) {
-            lines.push_back(line);
-            line = word;
-        } else {
-            line = joined;
-        }
-        at = end;
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
 
 }  // namespace
 
@@ -199,6 +213,8 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     // Area, band and row height.
     c.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
     FillRect(c, s.Left, s.Top, s.Right, s.Top + s.Height);
+    c.SetFontSize(6);
+    s.PaperMinHeight = c.TextHeight("S");
     c.SetFontSize(10);
     const px h10 = c.TextHeight("S");
     s.Bottom = s.Top + s.Height - h10;
@@ -209,7 +225,7 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     px footnoteLineHeight = 0;
     if (OnScreen && layout == 5) {
         c.SetFontSize(8);
-        footnoteLines = WrapWords(c, kTiltBarFootnote, s.Width - 4);
+        footnoteLines = rtl::BreakLines(c, kTiltBarFootnote, s.Width - 4);
         footnoteLineHeight = c.TextHeight("S");
         c.SetFontSize(10);
         const px needed = static_cast<px>(footnoteLines.size()) * footnoteLineHeight + 2;
@@ -260,7 +276,9 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     c.SetFontName("Arial");
     FontHeight(c, s.RowHeight);
     if (!OnScreen) {
-        const px margin = 280;
+        // Right of the picture's square, 280 pixels in or more on a printer
+        // fine enough for the square to be wider.
+        const px margin = std::max<px>(280, band);
         const std::string& name = Venue.VenueName;
         const px room = s.Width - margin;
         if (c.TextWidth(name) > room) {
@@ -268,10 +286,16 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
             do {
                 --h;
                 FontHeight(c, h);
-            } while (!(c.TextWidth(name) < room || h < 5));
+            } while (!(c.TextWidth(name) < room || h < 5 || h <= s.PaperMinHeight));
         }
-        Text(c, s.Left + margin + Div(room - c.TextWidth(name), 2),
-             s.Top + Div(band - c.TextHeight(name), 2), name);
+        // A name too long even at 6 points is broken into lines.
+        const std::vector<std::string> lines = rtl::BreakLines(c, name, room);
+        const px lineHeight = c.TextHeight(name);
+        px y = s.Top + Div(band - lineHeight * static_cast<px>(lines.size()), 2);
+        for (const std::string& line : lines) {
+            Text(c, s.Left + margin + Div(room - c.TextWidth(line), 2), y, line);
+            y += lineHeight;
+        }
     }
     px headingHeight;
     if (OnScreen) {
@@ -281,7 +305,7 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
         headingHeight = RoundPx(static_cast<double>(headingHeight) * 0.75);
     }
     FontHeight(c, headingHeight);
-    s.FitHeadings = OnScreen;
+    s.OnPaper = !OnScreen;
     // The title over the left table, the group column, and the title over
     // the three channel columns; then one heading per column.
     s.Heading(s.Left + s.LeftCol, s.LeftCol, 3 * s.LeftCol, 0, "TILT AND SPLAY ANGLES");
@@ -442,20 +466,28 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
         }
 
         if (marked) {
-            if (layout == 5) {
-                const int height = c.FontHeight();
-                c.SetFontSize(8);
-                if (footnoteLines.size() > 1) {
-                    for (std::size_t k = 0; k < footnoteLines.size(); ++k)
-                        Text(c, s.Left + 2, s.Bottom + 1 + static_cast<px>(k) * footnoteLineHeight,
-                             footnoteLines[k]);
-                } else {
-                    Text(c, s.Left + 2, s.Bottom, kTiltBarFootnote);
-                }
-                c.SetFontHeight(height);
+            const int height = c.FontHeight();
+            if (layout == 5) c.SetFontSize(8);
+            const std::string note =
+                layout == 5 ? kTiltBarFootnote : "*(H)ole or (S)lot in rear tilt bar";
+            if (footnoteLines.size() > 1) {
+                // On screen: the lines planned for it under the frame.
+                for (std::size_t k = 0; k < footnoteLines.size(); ++k)
+                    Text(c, s.Left + 2, s.Bottom + 1 + static_cast<px>(k) * footnoteLineHeight,
+                         footnoteLines[k]);
             } else {
-                Text(c, s.Left + 2, s.Bottom, "*(H)ole or (S)lot in rear tilt bar");
+                // On paper the note is set smaller until it fits the band
+                // under the table, inside the frame.
+                const auto fits = [&] {
+                    return c.TextWidth(note) <= s.Width - 4 && c.TextHeight(note) <= h10;
+                };
+                if (s.OnPaper && !fits()) {
+                    px h = c.TextHeight(note);
+                    while (!fits() && h > s.PaperMinHeight) FontHeight(c, --h);
+                }
+                Text(c, s.Left + 2, s.Bottom, note);
             }
+            c.SetFontHeight(height);
         }
     }
 

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <utility>
 
 #include "platform/core/checked.h"
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
+#include "platform/core/text_lines.h"
 #include "model/hardware/units.h"
 
 namespace {
@@ -32,6 +35,37 @@ double FarEnd(const TVenue& v) {
     const double near = v.Plane1Length + v.Plane2Length;
     const double far3 = v.Plane3Distance + v.Plane3Length;
     return far3 >= near ? far3 : near;
+}
+
+// The part of the segment inside the rectangle (edges included), or
+// nothing when it misses it.
+std::optional<std::pair<rtl::Point, rtl::Point>> ClipSegment(rtl::Point a, rtl::Point b,
+                                                             const rtl::Rect& r) {
+    const double dx = static_cast<double>(b.x) - a.x;
+    const double dy = static_cast<double>(b.y) - a.y;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    // Each edge as p * t <= q (Liang-Barsky).
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {static_cast<double>(a.x) - r.left, static_cast<double>(r.right) - a.x,
+                         static_cast<double>(a.y) - r.top, static_cast<double>(r.bottom) - a.y};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) return std::nullopt;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return std::nullopt;
+    }
+    const auto at = [&](double t) {
+        return rtl::Point{rtl::Round(a.x + t * dx), rtl::Round(a.y + t * dy)};
+    };
+    return std::make_pair(at(t0), at(t1));
 }
 
 // A filled square 2 pixels each way about the point.
@@ -79,13 +113,22 @@ private:
     void RayEndSquares();
     void Heights();
     void Footer();
+    void PaperFooter(const std::string& line);
     void Notice();
+    // Paper: the area inside the frame's lines, which the printed texts and
+    // rays keep to (the screen draws as ever).
+    rtl::Rect Inside() const;
+    void RayLine(rtl::Point from, rtl::Point to);
+    void FittedStrip(const std::string& text);
 
     TVenue& v_;
     rtl::Canvas& c_;
     const VenueSectionArgs& a_;
     const int w_;
     int lineStep_ = 0;
+    // Where the footer line starts (top) and its texts end (right).
+    int footerTop_ = 0;
+    int footerEnd_ = 0;
     VenueSectionResult r_;
 };
 
@@ -264,10 +307,27 @@ void SectionPainter::Rays() {
         } else {
             WidePen(color);
         }
-        const rtl::Point from = P(-a.ElementDistance[i], a.ElementHeight[i]);
-        c_.MoveTo(from.x, from.y);
-        c_.LineTo(end.x, end.y);
+        RayLine(P(-a.ElementDistance[i], a.ElementHeight[i]), end);
     }
+}
+
+rtl::Rect SectionPainter::Inside() const {
+    const int right = rtl::CheckedSub(a_.Width, rtl::CheckedMul(2, w_));
+    const int bottom = rtl::CheckedSub(a_.Height, w_);
+    return rtl::Rect{w_, w_, rtl::CheckedSub(right, w_), rtl::CheckedSub(bottom, w_)};
+}
+
+// A ray aimed at nothing runs 500 m out: on paper it stops at the frame.
+void SectionPainter::RayLine(rtl::Point from, rtl::Point to) {
+    if (!a_.WideLines) {
+        c_.MoveTo(from.x, from.y);
+        c_.LineTo(to.x, to.y);
+        return;
+    }
+    const std::optional<std::pair<rtl::Point, rtl::Point>> part = ClipSegment(from, to, Inside());
+    if (!part) return;
+    c_.MoveTo(part->first.x, part->first.y);
+    c_.LineTo(part->second.x, part->second.y);
 }
 
 void SectionPainter::CoverageStartTest(int last) {
@@ -332,9 +392,32 @@ void SectionPainter::DownfillTest(int count) {
     r_.DownfillWarning = kDownfillNotSuitable;
     SetFont(c_, 10, col::Navy);
     c_.SetBrush(rtl::Brush{col::Yellow, rtl::BrushStyle::Solid});
-    const int tw = c_.TextWidth(kDownfillNotSuitable);
-    c_.TextOut(a_.Width / 2 - tw / 2, a_.Height / 2 + 2 * lineStep_, kDownfillNotSuitable);
+    if (a_.WideLines) {
+        FittedStrip(kDownfillNotSuitable);
+    } else {
+        const int tw = c_.TextWidth(kDownfillNotSuitable);
+        c_.TextOut(a_.Width / 2 - tw / 2, a_.Height / 2 + 2 * lineStep_, kDownfillNotSuitable);
+    }
     c_.SetBrushColor(col::White);
+}
+
+// On paper the warning strip stands at the top inside the frame, clear of
+// the distance scale and the footer, which lie lower: set smaller (not
+// below 6 points) until it fits the frame's width, and broken at its blanks
+// into centred lines where even that is too wide.
+void SectionPainter::FittedStrip(const std::string& text) {
+    const rtl::Rect in = Inside();
+    const int room = rtl::CheckedSub(in.right, in.left);
+    c_.SetFontSize(6);
+    const int least = c_.TextHeight("S");
+    c_.SetFontSize(10);
+    for (int h = c_.TextHeight(text); c_.TextWidth(text) > room && h > least;)
+        c_.SetFontHeight(--h);
+    int y = rtl::CheckedAdd(in.top, lineStep_ / 2);
+    for (const std::string& line : rtl::BreakLines(c_, text, room)) {
+        c_.TextOut(in.left + (room - c_.TextWidth(line)) / 2, y, line);
+        y = rtl::CheckedAdd(y, c_.TextHeight(line));
+    }
 }
 
 void SectionPainter::Cabinets(int count) {
@@ -415,7 +498,10 @@ void SectionPainter::Heights() {
         return a_.Metric ? rtl::FormatGeneral(metres, digits) + "m"
                          : rtl::FormatGeneral(metres / kFeet, digits) + "ft";
     };
-    const int x = ToPixel(v.MarginX);
+    // The margin's metres stand for pixels here; on paper the texts keep a
+    // pen's width clear of the frame's left line.
+    const int x = a_.WideLines ? std::max(ToPixel(v.MarginX), rtl::CheckedAdd(Inside().left, w_))
+                               : ToPixel(v.MarginX);
     c_.TextOut(x, P(0, v.LowestHeight).y, heightText(v.LowestHeight, 3));
 
     if (v.TopHeight >= v.MaxPickHeight) r_.PickWarning = kPickWarning;
@@ -430,8 +516,6 @@ void SectionPainter::Footer() {
     SetFont(c_, 7, col::Navy);
     c_.SetBrush(rtl::Brush{col::White, rtl::BrushStyle::Solid});
     const int textHeight = c_.TextHeight("S");
-    const int y = rtl::CheckedSub(a_.Height, textHeight);
-    c_.FillRect(0, y, a_.Width, a_.Height);
 
     std::string x;
     std::string yText;
@@ -446,6 +530,12 @@ void SectionPainter::Footer() {
         yText = wy < 0 ? "--.--" : rtl::FormatFixed(wy, 4, 2);
     }
     const std::string line = a_.StatusText + "   " + x + "  " + yText;
+    if (a_.WideLines) {
+        PaperFooter(line);
+        return;
+    }
+    const int y = rtl::CheckedSub(a_.Height, textHeight);
+    c_.FillRect(0, y, a_.Width, a_.Height);
     c_.TextOut(2, y, line);
     if (a_.ShowHelp) return;
 
@@ -462,19 +552,98 @@ void SectionPainter::Footer() {
     c_.SetBrushColor(col::White);
 }
 
+// On paper the footer lies inside the frame, above its bottom line: the
+// line, then each warning after three blanks, in the same order and
+// letters; the warnings are set smaller (not below 6 points) where they do
+// not fit the frame's width, and a piece that still does not fit starts a
+// new footer line under the last.
+void SectionPainter::PaperFooter(const std::string& line) {
+    const rtl::Rect in = Inside();
+    const int left = rtl::CheckedAdd(in.left, 2);
+    const int room = rtl::CheckedSub(in.right, left);
+    struct Piece {
+        std::string text;
+        bool warning;
+    };
+    std::vector<Piece> pieces{{line, false}};
+    if (!a_.ShowHelp)
+        for (const std::string* warning : {&r_.TrimWarning, &r_.BottomWarning, &r_.PickWarning})
+            if (!warning->empty()) pieces.push_back({*warning, true});
+
+    SetFont(c_, 7, col::Navy);
+    const int lineWidth = c_.TextWidth(line);
+    int lineHeight = c_.TextHeight("S");
+    SetFont(c_, 6, col::Navy);
+    const int least = c_.TextHeight("S");
+    SetFont(c_, 8, col::Navy);
+    const int gap = c_.TextWidth("   ");
+    const auto total = [&] {
+        int w = lineWidth;
+        for (size_t i = 1; i < pieces.size(); ++i)
+            w = rtl::CheckedAdd(w, rtl::CheckedAdd(c_.TextWidth("   "), c_.TextWidth(pieces[i].text)));
+        return w;
+    };
+    for (int h = c_.TextHeight("S"); total() > room && h > least;) c_.SetFontHeight(--h);
+    const rtl::Font warningFont = c_.GetFont();
+    if (pieces.size() > 1) lineHeight = std::max(lineHeight, c_.TextHeight("S"));
+
+    // Where each piece goes: its line (0 the first) and its left end.
+    std::vector<std::pair<int, int>> places;
+    int row = 0;
+    int at = left;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const int w = i == 0 ? lineWidth : c_.TextWidth(pieces[i].text);
+        int start = i == 0 ? at : rtl::CheckedAdd(at, gap);
+        if (i > 0 && rtl::CheckedSub(rtl::CheckedAdd(start, w), left) > room) {
+            ++row;
+            start = left;
+        }
+        places.emplace_back(row, start);
+        at = rtl::CheckedAdd(start, w);
+        footerEnd_ = std::max(footerEnd_, at);
+    }
+    const int top = rtl::CheckedSub(in.bottom, rtl::CheckedMul(row + 1, lineHeight));
+    c_.SetBrushColor(col::White);
+    c_.FillRect(in.left, top, in.right, in.bottom);
+    footerTop_ = top;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].warning) {
+            c_.SetFont(warningFont);
+        } else {
+            SetFont(c_, 7, col::Navy);
+        }
+        c_.SetBrushColor(pieces[i].warning ? col::Yellow : col::White);
+        c_.TextOut(places[i].second,
+                   rtl::CheckedAdd(top, rtl::CheckedMul(places[i].first, lineHeight)),
+                   pieces[i].text);
+    }
+    c_.SetBrushColor(col::White);
+}
+
 void SectionPainter::Notice() {
     SetFont(c_, 10, col::Black);
     c_.SetBrush(rtl::Brush{col::White, rtl::BrushStyle::Solid});
     const bool picture = a_.Picture != nullptr && !a_.Picture->Empty();
     const int pw = picture ? a_.Picture->width : 0;
+    // Printed (the only road here), the notice and the picture stand in the
+    // frame's lower right corner, above its bottom line; the notice is set
+    // smaller (not below 6 points) where it does not fit beside the
+    // picture, and both stand on the footer line where its texts reach
+    // under them.
+    const rtl::Rect in = Inside();
+    const int room = rtl::CheckedSub(rtl::CheckedSub(rtl::CheckedSub(in.right, in.left), 1), pw);
+    c_.SetFontSize(6);
+    const int least = c_.TextHeight("S");
+    c_.SetFontSize(10);
+    for (int h = c_.TextHeight(kMakerNotice); c_.TextWidth(kMakerNotice) > room && h > least;)
+        c_.SetFontHeight(--h);
     const int tw = c_.TextWidth(kMakerNotice);
     const int th = c_.TextHeight(kMakerNotice);
-    const int left = rtl::CheckedSub(rtl::CheckedSub(rtl::CheckedSub(a_.Width, tw), 1), pw);
-    c_.TextOut(left, rtl::CheckedSub(a_.Height, th), kMakerNotice);
+    const int left = rtl::CheckedSub(rtl::CheckedSub(rtl::CheckedSub(in.right, tw), 1), pw);
+    const int base = footerEnd_ > left ? footerTop_ : in.bottom;
+    c_.TextOut(left, rtl::CheckedSub(base, th), kMakerNotice);
     if (picture) {
-        c_.Draw(rtl::CheckedSub(a_.Width, pw),
-                rtl::CheckedSub(rtl::CheckedSub(a_.Height, a_.Picture->height),
-                                rtl::CheckedMul(2, w_)),
+        c_.Draw(rtl::CheckedSub(in.right, pw), rtl::CheckedSub(base, a_.Picture->height),
                 *a_.Picture);
     }
 }

@@ -563,14 +563,16 @@ TEST_F(FlatVenue, PrintedDrawingHasWidePensNoticeAndPicture) {
     const rtl::Segment* floor = FindSegment({91, 323}, {818, 323});
     ASSERT_NE(floor, nullptr);
     EXPECT_EQ(floor->pen.width, 7);
-    // Notice in Arial 10 (13 px): its right end 1 px left of the picture.
+    // Notice in Arial 10 (13 px): its right end 1 px left of the picture,
+    // both inside the frame's corner (right line 986 and bottom line 493,
+    // 7 px wide): right to 986 - 7, down to 493 - 7.
     const rtl::CanvasOp* notice = canvas.FindText(kMakerNotice);
     ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(notice->points[0].x + notice->textWidth, 1000 - 1 - 40);
-    EXPECT_EQ(notice->points[0].y, 500 - 13);
+    EXPECT_EQ(notice->points[0].x + notice->textWidth, 979 - 1 - 40);
+    EXPECT_EQ(notice->points[0].y, 486 - 13);
     const auto pictures = canvas.OfKind(rtl::OpKind::StretchDraw);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0]->rect, (rtl::Rect{960, 456, 1000, 486}));  // 500 - 30 - 14
+    EXPECT_EQ(pictures[0]->rect, (rtl::Rect{939, 456, 979, 486}));
 }
 
 // ---------------------------------------------------------------------------
@@ -765,3 +767,76 @@ TEST_F(FlatVenue, BackgroundClearedOnlyWhenAsked) {
 }
 
 }  // namespace
+
+// A printed page keeps to its frame (wide pens, w = 7): rays aimed at
+// nothing stop at it, nothing is filled over its lines, and every text (the
+// warning strip set smaller or broken into lines where the page is narrow,
+// the heights, the scale, the footer and the notice) and the picture lie
+// inside it, at 6 points or more, none over another.
+TEST_F(FlatVenue, PrintedPageKeepsInsideItsFrame) {
+    const struct {
+        int width, height;
+        bool metric;
+        bool downfill;
+    } cases[] = {
+        {1000, 500, true, false}, {1000, 500, false, true}, {600, 400, true, true},
+        {400, 300, false, true},
+    };
+    rtl::Picture logo(120, 27, col::Navy, "logo");
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.width << "x" << k.height << (k.downfill ? " DF" : ""));
+        Build(k.downfill ? "MIXArvoGiraF" : "Arvo", 1, 1);
+        // The top cabinet aims above every plane; the downfill mix's main
+        // cabinet throws beyond 20 m.
+        SetElement(0, -20.0, 0.0, 7.75, k.downfill ? -(7.75 - 1.4) / 21.0 : 0.3, 7.75);
+        // The trim and pick warnings in the footer, in larger letters.
+        v.MinTrimHeight = 9.0;
+        v.MaxPickHeight = 5.0;
+        VenueSectionArgs a;
+        a.Width = k.width;
+        a.Height = k.height;
+        a.WideLines = true;
+        a.Metric = k.metric;
+        a.Picture = &logo;
+        a.StatusText = "Printed";
+        canvas.Clear();
+        const VenueSectionResult r = DrawVenue(v, canvas, a);
+        ASSERT_EQ(!r.DownfillWarning.empty(), k.downfill);
+        const int w = 7, right = k.width - 2 * w, bottom = k.height - w;
+        const rtl::Rect inside{w, w, right - w, bottom - w};
+        const auto segments = canvas.Segments();
+        ASSERT_GT(segments.size(), 4u);
+        for (size_t i = 4; i < segments.size(); ++i) {
+            for (const Point& p : {segments[i].from, segments[i].to})
+                EXPECT_TRUE(p.x >= 0 && p.x <= right && p.y >= 0 && p.y <= bottom)
+                    << "segment " << i << " ends at " << p.x << "," << p.y;
+        }
+        const auto fills = canvas.OfKind(rtl::OpKind::FillRect);
+        for (size_t i = 1; i < fills.size(); ++i) {
+            const rtl::Rect& f = fills[i]->rect;
+            EXPECT_FALSE(f.bottom > bottom - w / 2 && f.top < bottom + w / 2) << "over the bottom line";
+            EXPECT_FALSE(f.right > right - w / 2 && f.left < right + w / 2) << "over the right line";
+        }
+        std::vector<rtl::Rect> boxes;
+        for (const rtl::CanvasOp* t : canvas.OfKind(rtl::OpKind::TextOut)) {
+            const rtl::Rect b{t->points[0].x, t->points[0].y, t->points[0].x + t->textWidth,
+                              t->points[0].y + t->textHeight};
+            boxes.push_back(b);
+            EXPECT_GE(t->textHeight, 8) << t->text;  // 6 points at 96 dpi
+            EXPECT_TRUE(b.left >= inside.left && b.right <= inside.right && b.top >= inside.top &&
+                        b.bottom <= inside.bottom)
+                << t->text << " at " << b.left << "," << b.top << "-" << b.right << "," << b.bottom;
+        }
+        const auto pictures = canvas.OfKind(rtl::OpKind::StretchDraw);
+        ASSERT_EQ(pictures.size(), 1u);
+        const rtl::Rect& pic = pictures[0]->rect;
+        EXPECT_TRUE(pic.left >= inside.left && pic.right <= inside.right && pic.top >= inside.top &&
+                    pic.bottom <= inside.bottom);
+        boxes.push_back(pic);
+        for (size_t i = 0; i < boxes.size(); ++i)
+            for (size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_TRUE(std::max(boxes[i].left, boxes[j].left) >= std::min(boxes[i].right, boxes[j].right) ||
+                            std::max(boxes[i].top, boxes[j].top) >= std::min(boxes[i].bottom, boxes[j].bottom))
+                    << "box " << i << " over box " << j;
+    }
+}

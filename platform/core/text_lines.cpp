@@ -1,0 +1,28 @@
+#include "platform/core/text_lines.h"
+
+namespace rtl {
+
+std::vector<std::string> BreakLines(Canvas& c, const std::string& text, long long room) {
+    if (c.TextWidth(text) <= room) return {text};
+    std::vector<std::string> lines;
+    std::string line;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find(' ', at);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(at, end - at);
+        at = end + 1;
+        if (word.empty()) continue;
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && c.TextWidth(longer) > room) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace rtl
