@@ -9,6 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QAbstractItemView>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -635,6 +638,65 @@ TEST(ArrayPage, EachRowControlCarriesItsTagInItsBox) {
         ASSERT_EQ(found.size(), 1);
         EXPECT_EQ(found.front()->parentWidget()->objectName().toStdString(), c.box);
         EXPECT_EQ(found.front()->property("Tag").toInt(), c.tag);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The list of a row after the page's fill: its current entry is the one it
+// shows, so that the keys and the opened list go on from the value shown.
+// Chosen entry `entry`, then Down, Up and Up, each followed by the page's
+// repaint (which refills every list), as a user on the Array page does.
+TEST(ArrayPage, ListsKeepTheShownEntryCurrentThroughEveryFill) {
+    const struct {
+        const char* what;
+        const char* radio;
+        int rigMode;
+        const char* list;
+        int entry;
+    } cases[] = {
+        {"flown Arvo", "allarvorad", F, "a5com", 3},
+        {"flown Arvo Bexa, the joint", "mixarvobexarad", F, "ComboBox10", 4},
+        {"flown Bexa Dovi, the joint", "mixbexadoviRAD", F, "ComboBox10", 3},
+        {"stacked Bexa", "allbexarad", S, "ComboBox2", 3},
+        {"stacked Bexa, the bar", "allbexarad", S, "ComboBox5", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestWindow t;
+        t->show();
+        t->findChild<QRadioButton*>(c.radio)->click();
+        t->DesignTBut->click();
+        if (c.rigMode == S) t->stackrad->click();
+        t->tbman->click();
+        t->ArrayTBut->click();
+        QComboBox* list = t->findChild<QComboBox*>(c.list);
+        ASSERT_TRUE(list != nullptr && list->isVisibleTo(&*t) && list->isEnabled());
+        int paints = t->PaintRoadRuns();
+        const auto expectShown = [&](int entry, const char* after) {
+            for (int i = 0; i < 5; ++i) QApplication::processEvents();  // the repaint
+            ASSERT_GT(t->PaintRoadRuns(), paints) << after;
+            paints = t->PaintRoadRuns();
+            EXPECT_EQ(list->currentIndex(), entry) << after;
+            // The joint of Bexa over Dovi shows the Bexa label ("3.0 ") among
+            // the Dovi entries ("3.0").
+            EXPECT_EQ(list->currentText().trimmed().toStdString(), list->itemText(entry).trimmed().toStdString())
+                << after;
+        };
+        list->setCurrentIndex(c.entry);
+        emit list->activated(c.entry);
+        expectShown(c.entry, "the choice");
+        for (const auto& [key, entry] : {std::pair{Qt::Key_Down, c.entry + 1},
+                                         std::pair{Qt::Key_Up, c.entry}, std::pair{Qt::Key_Up, c.entry - 1}}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(list, &press);
+            expectShown(entry, key == Qt::Key_Down ? "Down" : "Up");
+        }
+        list->showPopup();
+        EXPECT_EQ(list->view()->currentIndex().row(), c.entry - 1);
+        list->hidePopup();
     }
 }
 
