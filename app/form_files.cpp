@@ -417,9 +417,7 @@ void TForm1::RefreshControls() {
     // A Hoba sub array matches only a flown Arvo, Bexa or Rudd main array.
     const bool hobaMatch =
         (!t || IsAnyOf(*t, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd})) && FRigMode == 1;
-    matchhobabut->setEnabled(hobaMatch);
-    numhobaed->setEnabled(hobaMatch);
-    numhobaupdn->setEnabled(hobaMatch);
+    EnableHobaMatch(hobaMatch);
     if (FRigMode == 1) {
         alldovirad->setEnabled(true);
         allarvoxrad->setEnabled(true);
