@@ -464,9 +464,12 @@ bool TForm1::SaveVenueAs(const std::string& chosen) {
     return true;
 }
 
-std::optional<std::string> TForm1::AskSaveName(const QString& title) {
+std::optional<std::string> TForm1::AskSaveName(const QString& title, bool proposeLastName) {
     QString dir;
-    if (!FMailFileName.empty()) dir = QFileInfo(Q(FMailFileName)).absolutePath();
+    if (!FMailFileName.empty()) {
+        const QFileInfo last(Q(FMailFileName));
+        dir = proposeLastName ? last.absoluteFilePath() : last.absolutePath();
+    }
     // The default suffix makes the dialog's overwrite question ask about
     // the file that will really be written.
     const std::optional<QString> chosen =
@@ -498,15 +501,11 @@ bool TForm1::FormCloseQuery() {
 
 void TForm1::mailtbutClick() {
     if (DesignModified()) {
-        // The file to send is the design as it stands: saved under the last
-        // name, or under one the user chooses when there is none yet.
-        std::string name = StripVenExtension(FMailFileName);
-        if (name.empty()) {
-            const auto chosen = AskSaveName(QStringLiteral("Save venue"));
-            if (!chosen) return;
-            name = *chosen;
-        }
-        if (!SaveVenueAs(name)) return;
+        // The file to send is the design as it stands, written only where
+        // the user says: the save dialog proposes the last file, and asks
+        // before it replaces it.  Cancelled, nothing is written or sent.
+        const auto chosen = AskSaveName(QStringLiteral("Save venue"), true);
+        if (!chosen || !SaveVenueAs(*chosen)) return;
     }
     std::error_code ec;
     if (FMailFileName.empty() || !std::filesystem::is_regular_file(FMailFileName, ec)) {
@@ -519,7 +518,11 @@ void TForm1::mailtbutClick() {
 }
 
 void TForm1::webtbutClick() {
-    Environment().Services->OpenUrl(QString::fromLatin1(qtapp::contact::kWebSiteAddress));
+    const QString address = QString::fromLatin1(qtapp::contact::kWebSiteAddress);
+    if (!Environment().Services->OpenUrl(address))
+        Environment().Services->ShowError(QStringLiteral("The web site %1 could not be opened: a web "
+                                                         "browser is needed to show it.")
+                                              .arg(address));
 }
 
 void TForm1::Label30MouseDown(Qt::MouseButton button) {
