@@ -1,7 +1,7 @@
 #pragma once
 // The platform services on the real desktop: Qt's own file dialogs and
 // message boxes, QPrinter / QPdfWriter under our printer canvas, xdg-email
-// for the mail client and QDesktopServices for the browser and help.
+// for the mail client and xdg-open for the browser and help.
 
 #include <QPagedPaintDevice>
 
@@ -57,7 +57,10 @@ public:
     // How long SendMail waits for the mail hand-over to end before it
     // leaves it running and returns 0 (a hand-over that keeps the mail
     // client in the foreground must not freeze the window for good).
-    explicit QtServices(int mailWaitMs = 120000) : mailWaitMs_(mailWaitMs) {}
+    // OpenUrl and OpenHelp wait as long for the desktop's opener to say
+    // whether it found a program (a browser) for the address.
+    explicit QtServices(int mailWaitMs = 120000, int openWaitMs = 3000)
+        : mailWaitMs_(mailWaitMs), openWaitMs_(openWaitMs) {}
 
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                         const QString& dir) override;
@@ -76,6 +79,7 @@ public:
 
 private:
     int mailWaitMs_;
+    int openWaitMs_;
 };
 
 }  // namespace qtapp
