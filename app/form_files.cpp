@@ -247,12 +247,8 @@ std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
     // What the window makes of the values: the up/downs' positions, and the
     // hand-over that every recalculation makes.
     VenueData values = VenueDataOf(trial);
-    for (const venuevalues::LengthRow& row : venuevalues::kLengths) {
-        double& metres = values.*row.Data;
-        if (row.NotNegative && metres < 0.0) metres = 0.0;
-        const double step = venuevalues::StepOf(*this, row);
-        if (step > 0.0) qtapp::UpDown::CheckPosition(rtl::Round(metres / step));
-    }
+    for (const venuevalues::LengthRow& row : venuevalues::kLengths)
+        values.*row.Data = venuevalues::TakenLength(*this, row, values.*row.Data);
     CheckVenueData(values);
     return contents;
 }
