@@ -378,14 +378,17 @@ void TForm1::UpdateArrayPage() {
         }
         return std::nullopt;
     };
-    // Every row hidden, labels blank, lists refilled by rig mode.
+    // Every row's label hidden and blank, the lists of rows not in use
+    // hidden, every list refilled by rig mode.
     const auto resetBox = [&](rules::RowBox box, auto& labels, auto& lists) {
         for (QLabel* l : labels) {
             l->hide();
             l->clear();
         }
         for (QComboBox* c : lists) {
-            c->hide();
+            // A list the rows keep in use stays shown: hiding it would take
+            // the keyboard away from a user stepping it with the keys.
+            if (!rules::RowInUse(type, box, RowOf(c), n1, n2, n3)) c->hide();
             const rules::RowList r = rules::RowListFor(type, FRigMode, box, RowOf(c), n1, n2);
             if (std::optional<QStringList> items = listItems(r.Items)) {
                 c->clear();

@@ -647,8 +647,9 @@ namespace {
 
 // The list of a row after the page's fill: its current entry is the one it
 // shows, so that the keys and the opened list go on from the value shown.
-// Chosen entry `entry`, then Down, Up and Up, each followed by the page's
-// repaint (which refills every list), as a user on the Array page does.
+// Chosen entry `entry`, then Down, Up and Up on the keyboard, each followed
+// by the page's repaint (which refills every list), as a user on the Array
+// page does.
 TEST(ArrayPage, ListsKeepTheShownEntryCurrentThroughEveryFill) {
     const struct {
         const char* what;
@@ -688,10 +689,14 @@ TEST(ArrayPage, ListsKeepTheShownEntryCurrentThroughEveryFill) {
         list->setCurrentIndex(c.entry);
         emit list->activated(c.entry);
         expectShown(c.entry, "the choice");
+        // The keys go to the control with the keyboard: the list keeps it.
+        t->activateWindow();
+        list->setFocus();
         for (const auto& [key, entry] : {std::pair{Qt::Key_Down, c.entry + 1},
                                          std::pair{Qt::Key_Up, c.entry}, std::pair{Qt::Key_Up, c.entry - 1}}) {
+            ASSERT_EQ(QApplication::focusWidget(), list);
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(list, &press);
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
             expectShown(entry, key == Qt::Key_Down ? "Down" : "Up");
         }
         list->showPopup();
