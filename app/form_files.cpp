@@ -515,10 +515,14 @@ void TForm1::mailtbutClick() {
 
 void TForm1::webtbutClick() {
     const QString address = QString::fromLatin1(qtapp::contact::kWebSiteAddress);
-    if (!Environment().Services->OpenUrl(address))
-        Environment().Services->ShowError(QStringLiteral("The web site %1 could not be opened: a web "
-                                                         "browser is needed to show it.")
-                                              .arg(address));
+    // Said now, or once the desktop tells: the box may outlive the window.
+    const std::shared_ptr<qtapp::PlatformServices> services = Environment().Services;
+    const auto notOpened = [services, address] {
+        services->ShowError(QStringLiteral("The web site %1 could not be opened: a web browser is "
+                                           "needed to show it.")
+                                .arg(address));
+    };
+    if (!services->OpenUrl(address, notOpened)) notOpened();
 }
 
 void TForm1::Label30MouseDown(Qt::MouseButton button) {

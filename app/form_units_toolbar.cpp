@@ -393,8 +393,12 @@ void TForm1::HelpTButClick() {
         FEnv.Services->ShowError(QStringLiteral("The help page %1 could not be found.").arg(page));
         return;
     }
-    if (!FEnv.Services->OpenHelp(page))
-        FEnv.Services->ShowError(QStringLiteral("The help page %1 could not be opened: a web "
-                                                "browser is needed to show it.")
-                                     .arg(page));
+    // Said now, or once the desktop tells: the box may outlive the window.
+    const std::shared_ptr<qtapp::PlatformServices> services = FEnv.Services;
+    const auto notOpened = [services, page] {
+        services->ShowError(QStringLiteral("The help page %1 could not be opened: a web browser is "
+                                           "needed to show it.")
+                                .arg(page));
+    };
+    if (!services->OpenHelp(page, notOpened)) notOpened();
 }

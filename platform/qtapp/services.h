@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -90,9 +91,10 @@ public:
 
     // The desktop's opener: a web address in the browser, a help file in
     // its viewer (a browser too).  True when the desktop took it; false when
-    // it found no program to show it.
-    virtual bool OpenUrl(const QString& url) = 0;
-    virtual bool OpenHelp(const QString& path) = 0;
+    // it found no program to show it.  A desktop that says so only after
+    // the call has returned calls `failedLater` then, on the window thread.
+    virtual bool OpenUrl(const QString& url, std::function<void()> failedLater = nullptr) = 0;
+    virtual bool OpenHelp(const QString& path, std::function<void()> failedLater = nullptr) = 0;
 };
 
 // The services on the real desktop (services_qt.h).

@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/guarded.h"
 
 namespace qtapp {
 namespace {
@@ -259,9 +260,10 @@ namespace {
 
 // The desktop's opener, xdg-open, says by its exit status whether it found
 // a program for the address: QDesktopServices starts it and never hears.
-// It is waited for a little; one still running then has handed the address
-// to a program that keeps it in the foreground.
-bool OpenOnDesktop(const QUrl& url, int waitMs) {
+// It is waited for a little; one still running then is heard when it ends
+// (it may also have handed the address to a browser it keeps in the
+// foreground, and end only with it).
+bool OpenOnDesktop(const QUrl& url, int waitMs, std::function<void()> failedLater) {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty()) return QDesktopServices::openUrl(url);
     auto process = std::make_unique<QProcess>();
@@ -272,26 +274,34 @@ bool OpenOnDesktop(const QUrl& url, int waitMs) {
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
     if (!process->waitForStarted()) return false;
+    const auto failed = [](const QProcess& p) {
+        return p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0;
+    };
     if (!process->waitForFinished(waitMs) && process->state() != QProcess::NotRunning) {
         QProcess* running = process.release();
-        QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+        QObject::connect(running, &QProcess::finished, running,
+                         [running, failed, failedLater = std::move(failedLater)] {
+                             if (failed(*running) && failedLater) RunGuarded(failedLater);
+                             running->deleteLater();
+                         });
         return true;
     }
-    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    return !failed(*process);
 }
 
 }  // namespace
 
-bool QtServices::OpenUrl(const QString& url) {
+bool QtServices::OpenUrl(const QString& url, std::function<void()> failedLater) {
     const QUrl u(url, QUrl::StrictMode);
     if (!u.isValid() || u.scheme().isEmpty()) return false;
-    return OpenOnDesktop(u, openWaitMs_);
+    return OpenOnDesktop(u, openWaitMs_, std::move(failedLater));
 }
 
-bool QtServices::OpenHelp(const QString& path) {
+bool QtServices::OpenHelp(const QString& path, std::function<void()> failedLater) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile()) return false;
-    return OpenOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath()), openWaitMs_);
+    return OpenOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath()), openWaitMs_,
+                         std::move(failedLater));
 }
 
 }  // namespace qtapp

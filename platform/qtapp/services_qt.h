@@ -58,8 +58,9 @@ public:
     // leaves it running and returns 0 (a hand-over that keeps the mail
     // client in the foreground must not freeze the window for good).
     // OpenUrl and OpenHelp wait as long for the desktop's opener to say
-    // whether it found a program (a browser) for the address.
-    explicit QtServices(int mailWaitMs = 120000, int openWaitMs = 3000)
+    // whether it found a program (a browser) for the address; an opener
+    // that says so later is heard through their failedLater.
+    explicit QtServices(int mailWaitMs = 120000, int openWaitMs = 1500)
         : mailWaitMs_(mailWaitMs), openWaitMs_(openWaitMs) {}
 
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
@@ -74,8 +75,8 @@ public:
                                          const QString& documentName) override;
     int SendMail(const QString& recipient, const QString& subject, const QString& body,
                  const QString& attachmentPath) override;
-    bool OpenUrl(const QString& url) override;
-    bool OpenHelp(const QString& path) override;
+    bool OpenUrl(const QString& url, std::function<void()> failedLater = nullptr) override;
+    bool OpenHelp(const QString& path, std::function<void()> failedLater = nullptr) override;
 
 private:
     int mailWaitMs_;

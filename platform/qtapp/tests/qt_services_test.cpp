@@ -288,6 +288,22 @@ TEST(Opener, WebAddressesAndHelpFilesGoToTheDesktopOpenerWhoseAnswerCounts) {
         EXPECT_EQ(services.OpenHelp(help), taken);
         EXPECT_EQ(opener.Arguments(), QStringList{QUrl::fromLocalFile(help).toString()});
     }
+    // An opener slower than the wait is heard when it ends: a failure then
+    // calls back, a success does not.
+    EnvOverride sleep("FAKE_MAIL_SLEEP", "1");
+    for (const char* status : {"3", "0"}) {
+        SCOPED_TRACE(status);
+        EnvOverride exit("FAKE_MAIL_STATUS", status);
+        QFile::remove(opener.Dir() + "/args.ended");
+        int late = 0;
+        EXPECT_TRUE(QtServices(1000, 100).OpenUrl("https://www.example.com/", [&] { ++late; }));
+        QElapsedTimer clock;
+        clock.start();
+        while (!opener.Ended() && clock.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const qint64 ended = clock.elapsed();
+        while (clock.elapsed() - ended < 500) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(late, QByteArray(status) == "3" ? 1 : 0);
+    }
     // Nothing to open is no call of the opener.
     QFile::remove(opener.Dir() + "/args");
     EXPECT_FALSE(services.OpenUrl(""));
