@@ -455,7 +455,9 @@ public:
     void DesignSaved();
     void LoadedDesignSaved();
     bool SaveVenueAs(const std::string& chosen);
-    std::optional<std::string> AskSaveName(const QString& title);
+    // The save dialog, opened in the last file's folder, or on the last
+    // file itself when `proposeLastName`; nullopt when cancelled.
+    std::optional<std::string> AskSaveName(const QString& title, bool proposeLastName = false);
     void PrintArrayReport();
     void PrintVenuePage();
     // --- cabinet choice, count limits and array controls
@@ -666,6 +668,9 @@ public:
     QRadioButton* TypeRadio(TArrayType type) const;
     // Enables or greys the choices that can only be flown.
     void EnableFlownOnlyChoices(bool on);
+    // Enables or greys the Hoba match (its button, count and up/down): it
+    // stays greyed while Install is chosen, whatever the caller allows.
+    void EnableHobaMatch(bool on);
     // The controls directly on the venue page and those inside its panels:
     // what a loaded venue makes visible.  Not the pages of a page control,
     // the insides of grids, up/downs and lists, nor the page's scroll bars.

@@ -132,10 +132,7 @@ void TForm1::SetupArrayControls() {
             }
             FTupdn->SetPosition(rtl::Round(FFTValue));
         }
-        const bool match = c.MatchAfterDesign && designed;
-        matchhobabut->setEnabled(match);
-        numhobaed->setEnabled(match);
-        numhobaupdn->setEnabled(match);
+        EnableHobaMatch(c.MatchAfterDesign && designed);
         SplayHobalab->setEnabled(c.SplayHoba);
         SplayHobachk->setEnabled(c.SplayHoba);
         if (c.SplayHoba) SplayHobachk->setChecked(FSplayHoba != 0);

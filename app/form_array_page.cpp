@@ -191,6 +191,18 @@ void WatchFocus(TForm1* form, QWidget* control) {
     for (QWidget* child : control->findChildren<QWidget*>()) child->installEventFilter(watch);
 }
 
+// Shows `text` in a row's list, with the entry that reads the same (blanks
+// at either end aside: the models' labels differ in them) made current, so
+// that the keys and the opened list step from the value shown; no entry is
+// current when the text is none of them.
+void ShowInList(QComboBox* c, const QString& text) {
+    int entry = -1;
+    for (int j = 0; j < c->count() && entry < 0; ++j)
+        if (c->itemText(j).trimmed() == text.trimmed()) entry = j;
+    c->setCurrentIndex(entry);
+    c->setEditText(text);
+}
+
 QGroupBox* BoxOf(QObject* w) {
     for (QObject* p = w; p != nullptr; p = p->parent())
         if (auto* g = qobject_cast<QGroupBox*>(p)) return g;
@@ -373,14 +385,17 @@ void TForm1::UpdateArrayPage() {
         }
         return std::nullopt;
     };
-    // Every row hidden, labels blank, lists refilled by rig mode.
+    // Every row's label hidden and blank, the lists of rows not in use
+    // hidden, every list refilled by rig mode.
     const auto resetBox = [&](rules::RowBox box, auto& labels, auto& lists) {
         for (QLabel* l : labels) {
             l->hide();
             l->clear();
         }
         for (QComboBox* c : lists) {
-            c->hide();
+            // A list the rows keep in use stays shown: hiding it would take
+            // the keyboard away from a user stepping it with the keys.
+            if (!rules::RowInUse(type, box, RowOf(c), n1, n2, n3)) c->hide();
             const rules::RowList r = rules::RowListFor(type, FRigMode, box, RowOf(c), n1, n2);
             if (std::optional<QStringList> items = listItems(r.Items)) {
                 c->clear();
@@ -525,7 +540,7 @@ void TForm1::UpdateArrayPage() {
         for (QComboBox* c : lists) {
             const int k = RowOf(c);
             if (!rules::RowInUse(type, box, k, n1, n2, n3)) continue;
-            c->setEditText(Q(rowText(k)));
+            ShowInList(c, Q(rowText(k)));
             c->setEnabled(manual);
             c->show();
         }

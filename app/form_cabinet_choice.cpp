@@ -450,11 +450,17 @@ void TForm1::numbox3updnClick(qtapp::UDBtnType button) {
 namespace {
 void EnableTouringOnly(TForm1& f, bool on) {
     for (TArrayType t : kTouringOnly) f.TypeRadio(t)->setEnabled(on);
-    f.matchhobabut->setEnabled(on);
-    f.numhobaed->setEnabled(on);
-    f.numhobaupdn->setEnabled(on);
+    f.EnableHobaMatch(on);
 }
 }  // namespace
+
+void TForm1::EnableHobaMatch(bool on) {
+    // A matched Hoba array is a touring array: Install offers none.
+    const bool enabled = on && FInstallMode == 0;
+    matchhobabut->setEnabled(enabled);
+    numhobaed->setEnabled(enabled);
+    numhobaupdn->setEnabled(enabled);
+}
 
 void TForm1::installradClick() {
     ++FCabinetHandlerRuns;

@@ -9,9 +9,13 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/background1.h"
+#include "app/form_venue_values.h"
 #include "platform/core/errors.h"
 #include "platform/core/numtext.h"
 #include "model/hardware/units.h"
@@ -122,20 +126,38 @@ void TForm1::BitBtn5Click() { OpenCalculator(*this, 3, P3Length, P3Height); }
 
 namespace {
 
-// The recalculation writes the plane's edits, as it writes every length.
-void TakePlane(TForm1& w, double& length, double& height) {
+using venuevalues::Length;
+
+// Lengths a plane tool hands over are taken as the window takes any value
+// from outside (venuevalues::TakenLength): all are checked before any is
+// kept, and a refused one is named as the venue page names it.  The
+// recalculation then writes their edits, as it writes every length.
+void TakeLengths(TForm1& w, std::initializer_list<std::pair<Length, double>> values) {
+    std::vector<double> taken;
+    for (const auto& [id, metres] : values) {
+        const venuevalues::LengthRow& row = venuevalues::Row(id);
+        try {
+            taken.push_back(venuevalues::TakenLength(w, row, metres));
+        } catch (const rtl::RuntimeError& e) {
+            throw rtl::RuntimeError(e.code(), std::string(e.what()) + " (" + row.Caption + ")");
+        }
+    }
+    auto kept = taken.begin();
+    for (const auto& value : values) w.*venuevalues::Row(value.first).Field = *kept++;
+    w.Recalculate();
+}
+
+void TakePlane(TForm1& w, Length length, Length height) {
     if (!w.FCalculator) return;
     const double factor = w.FMetric == 1 ? 1.0 : units::kMetresPerFoot;
-    length = w.FCalculator->PointX * factor;
-    height = w.FCalculator->PointY * factor;
-    w.Recalculate();
+    TakeLengths(w, {{length, w.FCalculator->PointX * factor}, {height, w.FCalculator->PointY * factor}});
 }
 
 }  // namespace
 
-void TForm1::TakePlane1Calc() { TakePlane(*this, FP1Length, FP1Height); }
-void TForm1::TakePlane2Calc() { TakePlane(*this, FP2Length, FP2Height); }
-void TForm1::TakePlane3Calc() { TakePlane(*this, FP3Length, FP3Height); }
+void TForm1::TakePlane1Calc() { TakePlane(*this, Length::P1Length, Length::P1Height); }
+void TForm1::TakePlane2Calc() { TakePlane(*this, Length::P2Length, Length::P2Height); }
+void TForm1::TakePlane3Calc() { TakePlane(*this, Length::P3Length, Length::P3Height); }
 
 // --- venue survey ---------------------------------------------------------------------
 
@@ -145,10 +167,17 @@ void TForm1::BitBtn8Click() {
     FSurvey->Setup(FMetric == 1, FP1Length, FP1Height, FP2Length, FP2Height, FP2Elev, FP3Length,
                    FP3Height, FP3Elev, FP3Dist);
     if (FSurvey->exec() != kResultApply) return;
-    FSurvey->GetResults(FP1Length, FP1Height, FP2Length, FP2Height, FP2Elev, FP3Length, FP3Height,
-                        FP3Elev, FP3Dist);
-    // The recalculation writes the nine edits.
-    Recalculate();
+    double p1l = 0, p1h = 0, p2l = 0, p2h = 0, p2e = 0, p3l = 0, p3h = 0, p3e = 0, p3d = 0;
+    FSurvey->GetResults(p1l, p1h, p2l, p2h, p2e, p3l, p3h, p3e, p3d);
+    TakeLengths(*this, {{Length::P1Length, p1l},
+                        {Length::P1Height, p1h},
+                        {Length::P2Length, p2l},
+                        {Length::P2Height, p2h},
+                        {Length::P2Elev, p2e},
+                        {Length::P3Length, p3l},
+                        {Length::P3Height, p3h},
+                        {Length::P3Elev, p3e},
+                        {Length::P3Dist, p3d}});
 }
 
 // --- sub stack -----------------------------------------------------------------------------

@@ -247,12 +247,8 @@ std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
     // What the window makes of the values: the up/downs' positions, and the
     // hand-over that every recalculation makes.
     VenueData values = VenueDataOf(trial);
-    for (const venuevalues::LengthRow& row : venuevalues::kLengths) {
-        double& metres = values.*row.Data;
-        if (row.NotNegative && metres < 0.0) metres = 0.0;
-        const double step = venuevalues::StepOf(*this, row);
-        if (step > 0.0) qtapp::UpDown::CheckPosition(rtl::Round(metres / step));
-    }
+    for (const venuevalues::LengthRow& row : venuevalues::kLengths)
+        values.*row.Data = venuevalues::TakenLength(*this, row, values.*row.Data);
     CheckVenueData(values);
     return contents;
 }
@@ -417,9 +413,7 @@ void TForm1::RefreshControls() {
     // A Hoba sub array matches only a flown Arvo, Bexa or Rudd main array.
     const bool hobaMatch =
         (!t || IsAnyOf(*t, {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd})) && FRigMode == 1;
-    matchhobabut->setEnabled(hobaMatch);
-    numhobaed->setEnabled(hobaMatch);
-    numhobaupdn->setEnabled(hobaMatch);
+    EnableHobaMatch(hobaMatch);
     if (FRigMode == 1) {
         alldovirad->setEnabled(true);
         allarvoxrad->setEnabled(true);
@@ -466,9 +460,12 @@ bool TForm1::SaveVenueAs(const std::string& chosen) {
     return true;
 }
 
-std::optional<std::string> TForm1::AskSaveName(const QString& title) {
+std::optional<std::string> TForm1::AskSaveName(const QString& title, bool proposeLastName) {
     QString dir;
-    if (!FMailFileName.empty()) dir = QFileInfo(Q(FMailFileName)).absolutePath();
+    if (!FMailFileName.empty()) {
+        const QFileInfo last(Q(FMailFileName));
+        dir = proposeLastName ? last.absoluteFilePath() : last.absolutePath();
+    }
     // The default suffix makes the dialog's overwrite question ask about
     // the file that will really be written.
     const std::optional<QString> chosen =
@@ -500,15 +497,11 @@ bool TForm1::FormCloseQuery() {
 
 void TForm1::mailtbutClick() {
     if (DesignModified()) {
-        // The file to send is the design as it stands: saved under the last
-        // name, or under one the user chooses when there is none yet.
-        std::string name = StripVenExtension(FMailFileName);
-        if (name.empty()) {
-            const auto chosen = AskSaveName(QStringLiteral("Save venue"));
-            if (!chosen) return;
-            name = *chosen;
-        }
-        if (!SaveVenueAs(name)) return;
+        // The file to send is the design as it stands, written only where
+        // the user says: the save dialog proposes the last file, and asks
+        // before it replaces it.  Cancelled, nothing is written or sent.
+        const auto chosen = AskSaveName(QStringLiteral("Save venue"), true);
+        if (!chosen || !SaveVenueAs(*chosen)) return;
     }
     std::error_code ec;
     if (FMailFileName.empty() || !std::filesystem::is_regular_file(FMailFileName, ec)) {
@@ -521,7 +514,15 @@ void TForm1::mailtbutClick() {
 }
 
 void TForm1::webtbutClick() {
-    Environment().Services->OpenUrl(QString::fromLatin1(qtapp::contact::kWebSiteAddress));
+    const QString address = QString::fromLatin1(qtapp::contact::kWebSiteAddress);
+    // Said now, or once the desktop tells: the box may outlive the window.
+    const std::shared_ptr<qtapp::PlatformServices> services = Environment().Services;
+    const auto notOpened = [services, address] {
+        services->ShowError(QStringLiteral("The web site %1 could not be opened: a web browser is "
+                                           "needed to show it.")
+                                .arg(address));
+    };
+    if (!services->OpenUrl(address, notOpened)) notOpened();
 }
 
 void TForm1::Label30MouseDown(Qt::MouseButton button) {

@@ -409,8 +409,19 @@ std::string TForm1::HelpFilePath() const { return FEnv.ProgramDir + "odhelp4.htm
 
 void TForm1::HelpTButClick() {
     if (HelpAvailable != 1) return;
-    // The page may have gone since the start: then there is nothing to open.
+    const QString page = QString::fromStdString(HelpFilePath());
+    // The page may have gone since the start.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(HelpFilePath(), ec)) return;
-    FEnv.Services->OpenHelp(QString::fromStdString(HelpFilePath()));
+    if (!std::filesystem::is_regular_file(HelpFilePath(), ec)) {
+        FEnv.Services->ShowError(QStringLiteral("The help page %1 could not be found.").arg(page));
+        return;
+    }
+    // Said now, or once the desktop tells: the box may outlive the window.
+    const std::shared_ptr<qtapp::PlatformServices> services = FEnv.Services;
+    const auto notOpened = [services, page] {
+        services->ShowError(QStringLiteral("The help page %1 could not be opened: a web browser is "
+                                           "needed to show it.")
+                                .arg(page));
+    };
+    if (!services->OpenHelp(page, notOpened)) notOpened();
 }

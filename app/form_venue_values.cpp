@@ -5,6 +5,8 @@
 #include "app/form_build.h"
 #include "app/rules/ear_height.h"
 #include "model/hardware/splay.h"
+#include "platform/core/rounding.h"
+#include "platform/qtapp/updown.h"
 
 namespace venuevalues {
 
@@ -22,6 +24,13 @@ const LengthRow* RowOfUpDown(const TForm1& w, const qtapp::UpDown* upDown) {
 
 double StepOf(const TForm1& w, const LengthRow& row) {
     return row.StepBy == Step::Height ? w.FHeightStep : w.FCoverageStep;
+}
+
+double TakenLength(const TForm1& w, const LengthRow& row, double metres) {
+    if (row.NotNegative && metres < 0.0) metres = 0.0;
+    const double step = StepOf(w, row);
+    if (step > 0.0) qtapp::UpDown::CheckPosition(rtl::Round(metres / step));
+    return metres;
 }
 
 void ToWindow(TForm1& w, const VenueData& d) {

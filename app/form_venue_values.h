@@ -138,6 +138,13 @@ const LengthRow* RowOfUpDown(const TForm1& w, const qtapp::UpDown* upDown);
 // The row's step in metres: the window's height or coverage step.
 double StepOf(const TForm1& w, const LengthRow& row);
 
+// A length as the window takes it from anywhere but its own up/downs (a
+// venue file, a plane tool): below 0 it becomes 0 where the page allows no
+// negative value; one that its up/down could not stand at (value / step
+// beyond the up/down's positions, or no finite number) is refused with
+// "Range check error".  The value to keep.
+double TakenLength(const TForm1& w, const LengthRow& row, double metres);
+
 // --- the roads' orders ---------------------------------------------------------
 
 // The unit switch converts the typed lengths in this order.

@@ -27,7 +27,29 @@ int SendMail(qtapp::PlatformServices& Services, const QString& Subject, const QS
         Services.SendMail(MailRecipient(RecipientName, RecipientAddress), Subject, Body,
                           AttachmentPath);
     if (result != 0)
-        Services.ShowError(QStringLiteral("Error sending mail (") + QString::number(result) +
-                           QStringLiteral(")."));
+        Services.ShowError(MailFailureText(result, AttachmentPath, RecipientAddress));
     return result;
+}
+
+QString MailFailureText(int Result, const QString& AttachmentPath, const QString& RecipientAddress) {
+    QString text;
+    switch (Result) {
+    case qtapp::PlatformServices::kMailNoHandOver:
+        text = QStringLiteral("Error sending mail: the program xdg-email (of xdg-utils), which hands "
+                              "the mail to the mail client, could not be started.");
+        break;
+    case qtapp::PlatformServices::kMailNoClient:
+        text = QStringLiteral("Error sending mail: no mail client was found to write the mail with.");
+        break;
+    default:
+        text = QStringLiteral("Error sending mail (") + QString::number(Result) + QStringLiteral(").");
+        break;
+    }
+    if (!AttachmentPath.isEmpty()) {
+        text += QStringLiteral("\nThe venue file is saved as %1").arg(AttachmentPath);
+        text += RecipientAddress.isEmpty()
+                    ? QStringLiteral(".")
+                    : QStringLiteral(": it can be sent to %1 from any mail program.").arg(RecipientAddress);
+    }
+    return text;
 }

@@ -12,9 +12,8 @@ class PlatformServices;
 // knows no sender, so SenderName and SenderAddress only matter for a
 // recipient shown by name.  An empty RecipientAddress sends to nobody (the
 // client asks), whatever RecipientName holds; an empty RecipientName shows
-// the address.  Returns 0 on success, -1 when no mail client could be
-// started, else the hand-over's exit status; any result but 0 is shown as
-// "Error sending mail (N).".
+// the address.  Returns 0 on success, else the hand-over's result (see
+// PlatformServices::SendMail), which is shown as MailFailureText says.
 int SendMail(qtapp::PlatformServices& Services, const QString& Subject, const QString& Body,
              const QString& AttachmentPath, const QString& SenderName,
              const QString& SenderAddress, const QString& RecipientName,
@@ -23,3 +22,8 @@ int SendMail(qtapp::PlatformServices& Services, const QString& Subject, const QS
 // The recipient as the hand-over takes it: the bare address, or
 // "Name <address>" when a different name is given; empty without address.
 QString MailRecipient(const QString& RecipientName, const QString& RecipientAddress);
+
+// What a failed hand-over is shown as: which program was missing when the
+// hand-over program or a mail client was (else "Error sending mail (N)."),
+// then where the file to send lies and to whom it goes.
+QString MailFailureText(int Result, const QString& AttachmentPath, const QString& RecipientAddress);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/core/errors.h"
 #include "platform/core/numtext.h"
 #include "app/form_build.h"
 #include "model/hardware/zmath.h"
@@ -100,9 +101,13 @@ void TForm3::BitBtn2Click() {
     // every value, and the sketch, as they were.
     const double x = formbuild::EditNumber(editX);
     const double y = formbuild::EditNumber(editY);
+    const double r = std::hypot(x, y);
+    if (!std::isfinite(r))
+        throw rtl::RuntimeError(1, "X " + editX->text().toStdString() + " and Y " +
+                                       editY->text().toStdString() + " give no finite R");
     PointX = x;
     PointY = y;
-    PointR = std::hypot(PointX, PointY);
+    PointR = r;
     PointA = zmath::ArcTan2OfDoubles(PointY, PointX);
     editR->setText(Shown(PointR));
     editA->setText(Shown(PointA * 180.0 / kPi));
@@ -114,10 +119,17 @@ void TForm3::BitBtn1Click() {
     if (editR->text().isEmpty()) editR->setText(QStringLiteral("0"));
     const double r = formbuild::EditNumber(editR);
     const double a = formbuild::EditNumber(editA);
+    const double radians = a * kPi / 180.0;
+    const double x = std::cos(radians) * r;
+    const double y = std::sin(radians) * r;
+    // An angle too large for its sine leaves no point to take.
+    if (!std::isfinite(x) || !std::isfinite(y))
+        throw rtl::RuntimeError(1, "R " + editR->text().toStdString() + " and A " +
+                                       editA->text().toStdString() + " give no finite X and Y");
     PointR = r;
-    PointA = a * kPi / 180.0;
-    PointY = std::sin(PointA) * PointR;
-    PointX = std::cos(PointA) * PointR;
+    PointA = radians;
+    PointY = y;
+    PointX = x;
     editX->setText(Shown(PointX));
     editY->setText(Shown(PointY));
     DrawDiagram();

@@ -9,6 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QAbstractItemView>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -636,6 +639,53 @@ TEST(ArrayPage, EachRowControlCarriesItsTagInItsBox) {
         ASSERT_EQ(found.size(), 1);
         EXPECT_EQ(found.front()->parentWidget()->objectName().toStdString(), c.box);
         EXPECT_EQ(found.front()->property("Tag").toInt(), c.tag);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// After every fill (the repaint that follows each action) a row's list has
+// the shown value's entry current: the keys and the opened list go on from
+// it.  The entry chosen, then Down, Up and Up on the keyboard.
+TEST(ArrayPage, ListsKeepTheShownEntryCurrentThroughEveryFill) {
+    const struct { const char* radio; int rigMode; const char* list; int entry; } cases[] = {
+        {"allarvorad", F, "a5com", 3}, {"mixarvobexarad", F, "ComboBox10", 4},  // the joint
+        {"mixbexadoviRAD", F, "ComboBox10", 3},  // the joint: "3.0 " of Bexa among Dovi's "3.0"
+        {"allbexarad", S, "ComboBox2", 3}, {"allbexarad", S, "ComboBox5", 2}};  // and the bar
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        TestWindow t;
+        t->show();
+        t->findChild<QRadioButton*>(c.radio)->click();
+        t->DesignTBut->click();
+        if (c.rigMode == S) t->stackrad->click();
+        t->tbman->click();
+        t->ArrayTBut->click();
+        QComboBox* list = t->findChild<QComboBox*>(c.list);
+        ASSERT_TRUE(list->isVisibleTo(&*t) && list->isEnabled());
+        int paints = t->PaintRoadRuns();
+        const auto expectShown = [&](int entry) {
+            for (int i = 0; i < 5; ++i) QApplication::processEvents();  // the repaint
+            ASSERT_GT(t->PaintRoadRuns(), paints);
+            paints = t->PaintRoadRuns();
+            EXPECT_EQ(list->currentIndex(), entry);
+            EXPECT_EQ(list->currentText().trimmed().toStdString(), list->itemText(entry).trimmed().toStdString());
+        };
+        list->setCurrentIndex(c.entry), emit list->activated(c.entry);
+        expectShown(c.entry);
+        t->activateWindow(), list->setFocus();  // the keys go where the keyboard is: the list keeps it
+        for (const auto& [key, entry] : {std::pair{Qt::Key_Down, c.entry + 1}, std::pair{Qt::Key_Up, c.entry},
+                                         std::pair{Qt::Key_Up, c.entry - 1}}) {
+            ASSERT_EQ(QApplication::focusWidget(), list);
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+            expectShown(entry);
+        }
+        list->showPopup();
+        EXPECT_EQ(list->view()->currentIndex().row(), c.entry - 1);
+        list->hidePopup();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <string>
@@ -246,6 +247,37 @@ TEST(CabinetChoice, InstallLeavesOnlyTheInstallTypes) {
         EXPECT_TRUE(r->isEnabled()) << r->objectName().toStdString();
     EXPECT_TRUE(w.numhobaupdn->isEnabled());
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+}
+
+// A designed Bexa array under Install: no road that recalculates or
+// refreshes the page offers the Hoba match again; Touring does.
+TEST(CabinetChoice, InstallKeepsTheHobaMatchGreyedThroughEveryRecalculation) {
+    const struct {
+        const char* what;
+        void (*act)(TForm1&);
+    } roads[] = {
+        {"Install", [](TForm1&) {}},
+        {"count up", [](TForm1& w) { UpDown(w, 1)->Press(qtapp::UDBtnType::Next); }},
+        {"Dovi, then Bexa again", [](TForm1& w) { Choose(w, "alldovirad"), Choose(w, "allbexarad"); }},
+        {"Design", [](TForm1& w) { w.DesignTBut->click(); }},
+        {"Patch page", [](TForm1& w) { w.RigTBut->click(); }},
+        {"Manual, then Auto", [](TForm1& w) { w.tbman->click(), w.tbauto->click(); }},
+    };
+    TestWindow t;
+    Choose(*t, "allbexarad");
+    t->DesignTBut->click();
+    const auto matchOn = [&] {
+        return std::vector<bool>{t->matchhobabut->isEnabled(), t->numhobaed->isEnabled(),
+                                 t->numhobaupdn->isEnabled()};
+    };
+    ASSERT_EQ(matchOn(), std::vector<bool>(3, true));
+    Named<QRadioButton>(*t, "installrad")->setChecked(true);
+    for (const auto& road : roads) {
+        road.act(*t);
+        EXPECT_EQ(matchOn(), std::vector<bool>(3, false)) << road.what;
+    }
+    Named<QRadioButton>(*t, "tourrad")->setChecked(true);
+    EXPECT_EQ(matchOn(), std::vector<bool>(3, true));
 }
 
 TEST(CabinetChoice, TurningThePageUnchecksTheOtherPage) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cmath>
 #include <functional>
@@ -24,6 +25,7 @@
 #include "app/substack.h"
 #include "app/surveyorform.h"
 #include "app/tests/test_support.h"
+#include "venue/storage/venue_storage.h"
 
 namespace {
 
@@ -586,4 +588,62 @@ TEST(VenueSurvey, MainWindowTakesResultsOnlyOnUpdate) {
         EXPECT_EQ(Text(w.P1Length), "60.0") << r.button;
         EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
     }
+}
+
+// A value the venue page refuses when typed is refused when a plane tool
+// hands it over, with the same message and the value named as the page
+// names it; the design and every shown value stay as they were.
+TEST(PlaneTools, ValuesTheVenuePageRefusesAreRefusedFromEitherTool) {
+    const auto polar = [](Window& f, QPushButton* TForm1::*open, std::function<void(TForm3&)> set) {
+        (f.w.get()->*open)->click();
+        set(*f.calc);
+        f.calc->BitBtn3->click();
+    };
+    const auto survey = [](Window& f, std::vector<std::pair<QLineEdit* TSurveyForm::*, const char*>> typed) {
+        EXPECT_TRUE(AnswerModal(*f.survey, [&] {
+            for (const auto& [edit, text] : typed) (f.survey.get()->*edit)->setText(text);
+            f.survey->UpdateBut->click();
+        }, [&] { f.w->BitBtn8->click(); }));
+    };
+    const double nan = std::nan(""), inf = HUGE_VAL;
+    const struct {
+        const char* what;
+        std::function<void(Window&)> act;
+        const char* error;
+    } cases[] = {
+        {"polar: R 1e308, A 45", [&](Window& f) { polar(f, &TForm1::BitBtn6, [](TForm3& c) {
+             c.editR->setText("1e308"), c.editA->setText("45"), c.BitBtn1->click(); }); },
+         "Range check error (Plane 1 length)"},
+        {"polar: an X that is no number", [&](Window& f) { polar(f, &TForm1::BitBtn6, [&](TForm3& c) { c.PointX = nan; }); },
+         "Range check error (Plane 1 length)"},
+        {"polar: an infinite Y", [&](Window& f) { polar(f, &TForm1::BitBtn4, [&](TForm3& c) { c.PointY = inf; }); },
+         "Range check error (Plane 2 height)"},
+        {"polar: GET X - Y of an angle past all sines", [&](Window& f) { polar(f, &TForm1::BitBtn5, [](TForm3& c) {
+             c.editR->setText("10"), c.editA->setText("1e308"), c.BitBtn1->click(); }); },
+         "R 10 and A 1e308 give no finite X and Y"},
+        {"survey: a diagonal of 1e308", [&](Window& f) { survey(f, {{&TSurveyForm::P1DLRed, "1e308"}}); },
+         "Range check error (Plane 1 length)"},
+        {"survey: offset and diagonal of 1e308, an infinite length",
+         [&](Window& f) { survey(f, {{&TSurveyForm::P1DLRed, "1e308"}, {&TSurveyForm::led, "1e308"}}); },
+         "Range check error (Plane 1 length)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Window f;
+        f.w->DesignTBut->click();
+        const auto shown = [&] {
+            std::string s = VenueFileText(*f.w->FVenue, "x.ven");
+            for (const QLineEdit* e : f.w->VenueTab->findChildren<QLineEdit*>()) s += Text(e) + "|";
+            return s;
+        };
+        const std::string before = shown();
+        c.act(f);
+        EXPECT_EQ(f.errors.errors.join("|").toStdString(), c.error);
+        EXPECT_EQ(shown(), before);
+    }
+    // The same value typed on the venue page before a design.
+    Window typed;
+    typed.w->P1Length->setText("1e308");
+    typed.w->DesignTBut->click();
+    EXPECT_EQ(typed.errors.errors.join("|").toStdString(), "Range check error");
 }

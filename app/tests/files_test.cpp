@@ -326,3 +326,40 @@ TEST(VenueFiles, WebButtonOpensTheSite) {
     EXPECT_EQ(a.services->Calls()[0].kind, "OpenUrl");
     EXPECT_TRUE(a.services->Calls()[0].args[0].startsWith("https://"));
 }
+
+// The web button and Help say what could not be opened, and why, when the
+// desktop found no browser for it.
+TEST(VenueFiles, WebAndHelpSayWhatCouldNotBeOpened) {
+    const struct {
+        const char* what;
+        bool taken;
+        bool pageThere;
+        QToolButton* TForm1::*button;
+        const char* error;  // %1: the help page
+    } cases[] = {
+        {"web, opened", true, true, &TForm1::webtbut, nullptr},
+        {"web, no browser", false, true, &TForm1::webtbut,
+         "The web site https://www.example.com/ could not be opened: a web browser is needed to show it."},
+        {"help, opened", true, true, &TForm1::HelpTBut, nullptr},
+        {"help, no browser", false, true, &TForm1::HelpTBut,
+         "The help page %1 could not be opened: a web browser is needed to show it."},
+        {"help, page gone", true, false, &TForm1::HelpTBut, "The help page %1 could not be found."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir user, program;
+        const std::string page = program.Path("odhelp4.html");
+        WriteFile(page, "<html></html>");
+        auto services = std::make_shared<qtapp::ScriptedServices>();
+        TForm1Environment env = TestEnv(user, program);
+        env.Services = services;
+        TForm1 w(env);
+        if (!c.pageThere) std::filesystem::remove(page);
+        if (c.pageThere) services->QueueOpenResult(c.taken);
+        (w.*c.button)->click();
+        const QStringList want =
+            c.error ? QStringList{QString::fromLatin1(c.error).arg(QString::fromStdString(page))} : QStringList{};
+        EXPECT_EQ(services->Errors().join("|").toStdString(), want.join("|").toStdString());
+        EXPECT_EQ(services->PendingAnswers(), 0u);
+    }
+}

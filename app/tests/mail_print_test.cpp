@@ -16,6 +16,7 @@
 #include "platform/qtapp/scripted_services.h"
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/services_qt.h"
+#include "platform/qtapp/updown.h"
 #include "app/tests/test_support.h"
 
 namespace {
@@ -68,16 +69,26 @@ std::string Design(const std::string& type, int n1, int n2, int rigMode) {
 
 }  // namespace
 
+// A hand-over that fails says which program was missing and where the file
+// to send lies.
 TEST(Mail, ResultsAndMessages) {
+    const QString saved = QStringLiteral("/home/ann/hall.ven");
+    const QString where = "\nThe venue file is saved as " + saved +
+                          ": it can be sent to x@example.com from any mail program.";
     const struct {
         bool mailer;
         int status;
+        QString attachment;
         int want;
         QStringList errors;
     } cases[] = {
-        {true, 0, 0, {}},
-        {true, 2, 2, {"Error sending mail (2)."}},
-        {false, 0, -1, {"Error sending mail (-1)."}},
+        {true, 0, saved, 0, {}},
+        {true, 2, "", 2, {"Error sending mail (2)."}},
+        {true, 2, saved, 2, {"Error sending mail (2)." + where}},
+        {true, 3, saved, 3, {"Error sending mail: no mail client was found to write the mail with." + where}},
+        {false, 0, saved, -1,
+         {"Error sending mail: the program xdg-email (of xdg-utils), which hands the mail to the "
+          "mail client, could not be started." + where}},
     };
     for (const auto& c : cases) {
         ScratchDir bin, out;
@@ -85,10 +96,40 @@ TEST(Mail, ResultsAndMessages) {
         if (c.mailer) FakeMailer(bin, log, c.status);
         ScopedPath path(bin.Path(""));
         RealMailServices services;
-        EXPECT_EQ(SendMail(services, "S", "B", "", " A Customer", "", "", "x@example.com"), c.want);
-        EXPECT_EQ(services.Errors(), c.errors);
-        if (c.mailer) {
-            EXPECT_EQ(ReadFile(log), "--utf8\n--subject\nS\n--body\nB\nx@example.com\n");
+        EXPECT_EQ(SendMail(services, "S", "B", c.attachment, " A Customer", "", "", "x@example.com"), c.want);
+        EXPECT_EQ(services.Errors().join("|").toStdString(), c.errors.join("|").toStdString());
+    }
+}
+
+// Support with a design changed since its file was loaded: the save
+// dialog, on the loaded file, decides whether and where it is written; a
+// cancel writes and sends nothing.
+TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
+    const struct { const char* chosen; bool hallChanged, sent; } cases[] = {
+        {nullptr, false, false}, {"hall.ven", true, true}, {"copy.ven", false, true}};  // nullptr: Cancel
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen ? c.chosen : "cancelled");
+        TestWindow t;
+        const std::string hall = t.user.Path("hall.ven");
+        WriteFile(hall, Design("Arvo", 8, 0, 1));
+        t.services->QueueOpenFile(QString::fromStdString(hall));
+        t->LoadTButClick();
+        const std::string loaded = ReadFile(hall);
+        t->numbox1updn->Press(qtapp::UDBtnType::Next);
+        t.services->ClearCalls();
+        t.services->QueueSaveFile(c.chosen ? std::optional(QString::fromStdString(t.user.Path(c.chosen)))
+                                           : std::nullopt);
+        if (c.sent) t.services->QueueMailResult(0);
+        t->mailtbutClick();
+        ASSERT_GE(t.services->Calls().size(), 1u);
+        EXPECT_EQ(t.services->Calls()[0].kind, "SaveFileName");
+        EXPECT_EQ(t.services->Calls()[0].args[3].toStdString(), hall);  // proposed
+        EXPECT_EQ(ReadFile(hall) != loaded, c.hallChanged);
+        EXPECT_EQ(t.services->Kinds().contains("SendMail"), c.sent);
+        if (c.sent) {
+            EXPECT_EQ(t.services->Calls().back().args[3].toStdString(), t.user.Path(c.chosen));
+            // The count of the first model, the file's sixth line, as changed.
+            EXPECT_EQ(QString::fromStdString(ReadFile(t.user.Path(c.chosen))).split("\r\n").value(5), "9");
         }
     }
 }

@@ -157,10 +157,11 @@ public:
         return Take(mailResults_,
                     {QStringLiteral("SendMail"), {recipient, subject, body, attachmentPath}});
     }
-    bool OpenUrl(const QString& url) override {
+    // The answer is given at once: nothing fails later.
+    bool OpenUrl(const QString& url, std::function<void()> = nullptr) override {
         return Take(openResults_, {QStringLiteral("OpenUrl"), {url}});
     }
-    bool OpenHelp(const QString& path) override {
+    bool OpenHelp(const QString& path, std::function<void()> = nullptr) override {
         return Take(openResults_, {QStringLiteral("OpenHelp"), {path}});
     }
 

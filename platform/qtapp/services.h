@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -79,16 +80,21 @@ public:
                                                  const QString& documentName) = 0;
 
     // Hands one message to the desktop's mail client, which shows it to the
-    // user to send or discard.  Empty texts are left out.  -1 when the mail
-    // client could not be started, else the hand-over's exit status (0 for
-    // success).
+    // user to send or discard.  Empty texts are left out.  kMailNoHandOver
+    // when the hand-over program (xdg-email) could not be started, else its
+    // exit status: 0 for success, kMailNoClient when it found no mail
+    // client to hand the message to.
+    static constexpr int kMailNoHandOver = -1;
+    static constexpr int kMailNoClient = 3;
     virtual int SendMail(const QString& recipient, const QString& subject, const QString& body,
                          const QString& attachmentPath) = 0;
 
     // The desktop's opener: a web address in the browser, a help file in
-    // its viewer.  True when the desktop took it.
-    virtual bool OpenUrl(const QString& url) = 0;
-    virtual bool OpenHelp(const QString& path) = 0;
+    // its viewer (a browser too).  True when the desktop took it; false when
+    // it found no program to show it.  A desktop that says so only after
+    // the call has returned calls `failedLater` then, on the window thread.
+    virtual bool OpenUrl(const QString& url, std::function<void()> failedLater = nullptr) = 0;
+    virtual bool OpenHelp(const QString& path, std::function<void()> failedLater = nullptr) = 0;
 };
 
 // The services on the real desktop (services_qt.h).

@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/guarded.h"
 
 namespace qtapp {
 namespace {
@@ -229,7 +230,7 @@ std::unique_ptr<PrintJob> QtServices::BeginPrint(int printerIndex, PageOrientati
 int QtServices::SendMail(const QString& recipient, const QString& subject, const QString& body,
                          const QString& attachmentPath) {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
-    if (program.isEmpty()) return -1;
+    if (program.isEmpty()) return kMailNoHandOver;
     // Every text is one argument of its own: no shell ever sees them.
     QStringList arguments{QStringLiteral("--utf8")};
     if (!subject.isEmpty()) arguments << QStringLiteral("--subject") << subject;
@@ -242,7 +243,7 @@ int QtServices::SendMail(const QString& recipient, const QString& subject, const
     process->setArguments(arguments);
     process->setStandardInputFile(QProcess::nullDevice());
     process->start();
-    if (!process->waitForStarted()) return -1;
+    if (!process->waitForStarted()) return kMailNoHandOver;
     if (!process->waitForFinished(mailWaitMs_)) {
         if (process->state() != QProcess::NotRunning) {
             // Still handing over: leave it running, it cleans up after itself.
@@ -251,20 +252,56 @@ int QtServices::SendMail(const QString& recipient, const QString& subject, const
             return 0;
         }
     }
-    if (process->exitStatus() != QProcess::NormalExit) return -1;
+    if (process->exitStatus() != QProcess::NormalExit) return kMailNoHandOver;
     return process->exitCode();
 }
 
-bool QtServices::OpenUrl(const QString& url) {
-    const QUrl u(url, QUrl::StrictMode);
-    if (!u.isValid() || u.scheme().isEmpty()) return false;
-    return QDesktopServices::openUrl(u);
+namespace {
+
+// The desktop's opener, xdg-open, says by its exit status whether it found
+// a program for the address: QDesktopServices starts it and never hears.
+// It is waited for a little; one still running then is heard when it ends
+// (it may also have handed the address to a browser it keeps in the
+// foreground, and end only with it).
+bool OpenOnDesktop(const QUrl& url, int waitMs, std::function<void()> failedLater) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(opener);
+    process->setArguments({url.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    // Whatever the opener says still reaches the terminal.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start();
+    if (!process->waitForStarted()) return false;
+    const auto failed = [](const QProcess& p) {
+        return p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0;
+    };
+    if (!process->waitForFinished(waitMs) && process->state() != QProcess::NotRunning) {
+        QProcess* running = process.release();
+        QObject::connect(running, &QProcess::finished, running,
+                         [running, failed, failedLater = std::move(failedLater)] {
+                             if (failed(*running) && failedLater) RunGuarded(failedLater);
+                             running->deleteLater();
+                         });
+        return true;
+    }
+    return !failed(*process);
 }
 
-bool QtServices::OpenHelp(const QString& path) {
+}  // namespace
+
+bool QtServices::OpenUrl(const QString& url, std::function<void()> failedLater) {
+    const QUrl u(url, QUrl::StrictMode);
+    if (!u.isValid() || u.scheme().isEmpty()) return false;
+    return OpenOnDesktop(u, openWaitMs_, std::move(failedLater));
+}
+
+bool QtServices::OpenHelp(const QString& path, std::function<void()> failedLater) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile()) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    return OpenOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath()), openWaitMs_,
+                         std::move(failedLater));
 }
 
 }  // namespace qtapp

@@ -1,7 +1,7 @@
 #pragma once
 // The platform services on the real desktop: Qt's own file dialogs and
 // message boxes, QPrinter / QPdfWriter under our printer canvas, xdg-email
-// for the mail client and QDesktopServices for the browser and help.
+// for the mail client and xdg-open for the browser and help.
 
 #include <QPagedPaintDevice>
 
@@ -57,7 +57,11 @@ public:
     // How long SendMail waits for the mail hand-over to end before it
     // leaves it running and returns 0 (a hand-over that keeps the mail
     // client in the foreground must not freeze the window for good).
-    explicit QtServices(int mailWaitMs = 120000) : mailWaitMs_(mailWaitMs) {}
+    // OpenUrl and OpenHelp wait as long for the desktop's opener to say
+    // whether it found a program (a browser) for the address; an opener
+    // that says so later is heard through their failedLater.
+    explicit QtServices(int mailWaitMs = 120000, int openWaitMs = 1500)
+        : mailWaitMs_(mailWaitMs), openWaitMs_(openWaitMs) {}
 
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                         const QString& dir) override;
@@ -71,11 +75,12 @@ public:
                                          const QString& documentName) override;
     int SendMail(const QString& recipient, const QString& subject, const QString& body,
                  const QString& attachmentPath) override;
-    bool OpenUrl(const QString& url) override;
-    bool OpenHelp(const QString& path) override;
+    bool OpenUrl(const QString& url, std::function<void()> failedLater = nullptr) override;
+    bool OpenHelp(const QString& path, std::function<void()> failedLater = nullptr) override;
 
 private:
     int mailWaitMs_;
+    int openWaitMs_;
 };
 
 }  // namespace qtapp

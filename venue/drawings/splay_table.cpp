@@ -372,6 +372,17 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
                     angle = Fixed(box.BottomFaceAngle);
                 } else if (layout == 9 && i == n1 + n2 + 1) {
                     angle = Fixed(box.JoinSplay);
+                } else if (isType(TArrayType::HobaBexa) && i == n1 + 1) {
+                    // The subwoofers meet the compact cabinets at an angle of
+                    // the shared allowed-angle table, no step of either model.
+                    angle = Fixed(splay.Angle[i - 1]);
+                } else if (layout == 4 && i == n1 + 1) {
+                    // The joint under the upper model is set with that
+                    // model's steps, as the design sets it: its label is
+                    // the upper model's.
+                    a.SelectCabinet(sel - 1);
+                    angle = Current(a).SplayTexts[splay.ChoiceIndex[i - 1]];
+                    a.SelectCabinet(sel);
                 } else {
                     angle = box.SplayTexts[splay.ChoiceIndex[i - 1]];
                 }

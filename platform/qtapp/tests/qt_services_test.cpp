@@ -175,16 +175,17 @@ TEST(PdfJob, AFileThatCannotBeOpenedGivesNoJobAndIsLeftAlone) {
 
 namespace {
 
-// A fake xdg-email first on PATH: it writes its arguments, each ended by a
-// NUL byte, into $FAKE_MAIL_LOG, sleeps $FAKE_MAIL_SLEEP seconds, writes
-// the file $FAKE_MAIL_LOG.ended and ends with the status $FAKE_MAIL_STATUS.
+// A fake xdg-email (or another desktop program) first on PATH: it writes
+// its arguments, each ended by a NUL byte, into $FAKE_MAIL_LOG, sleeps
+// $FAKE_MAIL_SLEEP seconds, writes the file $FAKE_MAIL_LOG.ended and ends
+// with the status $FAKE_MAIL_STATUS.
 class FakeMailClient {
 public:
-    FakeMailClient()
+    explicit FakeMailClient(const QString& program = "xdg-email")
         : path_("PATH", (dir_.Path("bin") + ":/usr/bin:/bin").toLocal8Bit()),
           log_("FAKE_MAIL_LOG", dir_.Path("args").toLocal8Bit()) {
         QDir(dir_.Dir()).mkdir("bin");
-        const QString script = dir_.Path("bin/xdg-email");
+        const QString script = dir_.Path("bin/" + program);
         WriteAll(script,
                  "#!/bin/sh\n"
                  "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$FAKE_MAIL_LOG\"\n"
@@ -271,26 +272,57 @@ public slots:
     void Open(const QUrl& url) { urls.append(url); }
 };
 
-TEST(Opener, WebAddressesAndHelpFilesGoToTheDesktopOpener) {
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("https", &recorder, "Open");
-    QDesktopServices::setUrlHandler("file", &recorder, "Open");
-    ScratchFolder dir;
-    const QString help = dir.Path("odhelp4.hlp");
+// The desktop's opener is asked, and its answer heard: an opener that
+// finds no browser (xdg-open's status 3) is no address opened.
+TEST(Opener, WebAddressesAndHelpFilesGoToTheDesktopOpenerWhoseAnswerCounts) {
+    FakeMailClient opener("xdg-open");
+    const QString help = opener.Dir() + "/odhelp4.html";
     ASSERT_TRUE(WriteAll(help, "help"));
-
     QtServices services;
-    EXPECT_TRUE(services.OpenUrl(QString::fromLatin1(qtapp::contact::kWebSiteAddress)));
+    for (const char* status : {"0", "3"}) {
+        SCOPED_TRACE(status);
+        EnvOverride exit("FAKE_MAIL_STATUS", status);
+        const bool taken = QByteArray(status) == "0";
+        EXPECT_EQ(services.OpenUrl(QString::fromLatin1(qtapp::contact::kWebSiteAddress)), taken);
+        EXPECT_EQ(opener.Arguments(), QStringList{"https://www.example.com/"});
+        EXPECT_EQ(services.OpenHelp(help), taken);
+        EXPECT_EQ(opener.Arguments(), QStringList{QUrl::fromLocalFile(help).toString()});
+    }
+    // An opener slower than the wait is heard when it ends: a failure then
+    // calls back, a success does not.
+    EnvOverride sleep("FAKE_MAIL_SLEEP", "1");
+    for (const char* status : {"3", "0"}) {
+        SCOPED_TRACE(status);
+        EnvOverride exit("FAKE_MAIL_STATUS", status);
+        QFile::remove(opener.Dir() + "/args.ended");
+        int late = 0;
+        EXPECT_TRUE(QtServices(1000, 100).OpenUrl("https://www.example.com/", [&] { ++late; }));
+        QElapsedTimer clock;
+        clock.start();
+        while (!opener.Ended() && clock.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const qint64 ended = clock.elapsed();
+        while (clock.elapsed() - ended < 500) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(late, QByteArray(status) == "3" ? 1 : 0);
+    }
+    // Nothing to open is no call of the opener.
+    QFile::remove(opener.Dir() + "/args");
     EXPECT_FALSE(services.OpenUrl(""));
     EXPECT_FALSE(services.OpenUrl("no address at all"));
-    EXPECT_FALSE(services.OpenHelp(dir.Path("missing.hlp")));
+    EXPECT_FALSE(services.OpenHelp(opener.Dir() + "/missing.html"));
     EXPECT_FALSE(services.OpenHelp(""));
-    EXPECT_FALSE(services.OpenHelp(dir.Dir()));
-    EXPECT_TRUE(services.OpenHelp(help));
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_FALSE(services.OpenHelp(opener.Dir()));
+    EXPECT_FALSE(QFile::exists(opener.Dir() + "/args"));
+}
 
-    EXPECT_EQ(recorder.urls, (QList<QUrl>{QUrl("https://www.example.com/"), QUrl::fromLocalFile(help)}));
+// Without xdg-open the address goes to whatever Qt finds on the desktop.
+TEST(Opener, WithoutXdgOpenQtsOwnOpenerIsAsked) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("https", &recorder, "Open");
+    ScratchFolder empty;
+    EnvOverride path("PATH", empty.Dir().toLocal8Bit());
+    EXPECT_TRUE(QtServices().OpenUrl(QString::fromLatin1(qtapp::contact::kWebSiteAddress)));
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(recorder.urls, QList<QUrl>{QUrl("https://www.example.com/")});
 }
 
 // ---------------------------------------------------------------------------

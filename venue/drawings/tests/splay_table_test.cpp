@@ -232,14 +232,17 @@ TEST(SplayTable, MixedRowsTakeTheirAngleLabelFromTheCabinetTheLayoutSelects) {
     t.ExpectColumn(Ch2, 4, {"2", "2", "2"});
     t.ExpectColumn(Ch3, 4, {"5", "4", "4"});
 
-    // Full-size over compact, flown: each row reads its own cabinet, and
-    // only the full-size rows carry the tilt-bar mark. A compact run of at
-    // most four patches to "2-xa" and "3-xa".
+    // Full-size over compact, flown: each row reads its own cabinet but the
+    // joint under the full-size run, which the design sets with the
+    // full-size steps; only the full-size rows carry the tilt-bar mark. A
+    // compact run of at most four patches to "2-xa" and "3-xa".
     Sheet mix("MIXArvoBexa", 2, 3, 0, 1);
     mix.splay.ChoiceIndex[1] = 4;
     mix.splay.ChoiceIndex[2] = 4;
-    mix.DrawScreen(1).Expect({{3, Angle, "4.5  H*"}, {4, Angle, "4.0 "}, {4, Group, "B-Bexa"},
-                              {4, Ch1, "1-xa"}, {4, Ch2, "2-xa"}, {4, Ch3, "3-xa"}});
+    mix.splay.ChoiceIndex[3] = 4;
+    mix.DrawScreen(1).Expect({{3, Angle, "4.5  H*"}, {4, Angle, "4.5 "}, {5, Angle, "4.0 "},
+                              {4, Group, "B-Bexa"}, {4, Ch1, "1-xa"}, {4, Ch2, "2-xa"},
+                              {4, Ch3, "3-xa"}});
     EXPECT_TRUE(mix.HasNote());
 
     // Stacked, the first compact row reads the cabinet the row above made
