@@ -20,11 +20,10 @@
 #include <QUrl>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/dialog_owner.h"
 
 namespace qtapp {
 namespace {
-
-QWidget* DialogOwner() { return QApplication::activeWindow(); }
 
 QString BoxTitle(const QString& fallback) {
     const QString name = QApplication::applicationDisplayName();
