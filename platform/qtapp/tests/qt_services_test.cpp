@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qtapp/contact.h"
+#include "platform/qtapp/dialog_owner.h"
 #include "platform/qtapp/services_qt.h"
 #include "platform/qtapp/tests/services_test_support.h"
 
@@ -353,6 +355,37 @@ TEST(QtBoxes, ErrorAndInformationShowTheirText) {
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(texts, (QStringList{"Error sending mail (-1).", "Printed"}));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Critical, QMessageBox::Information}));
+}
+
+TEST(QtBoxes, ABoxBelongsToTheRunningDialogElseToTheMainWindow) {
+    // Never to the active window: that may be a tool window of the main
+    // window's, which the box would then have to share its place with.
+    QWidget main;
+    main.show();
+    qtapp::SetMainWindow(&main);
+    QWidget tool(&main, Qt::Tool);
+    tool.show();
+    tool.activateWindow();
+    QDialog dialog(&main);
+    bool asked = false;
+    QList<QWidget*> owners;
+    ModalDriver driver([&](QWidget* modal, int) {
+        if (modal != &dialog) {
+            owners.append(modal->parentWidget());
+            Click(modal, QMessageBox::Ok);
+        } else if (!asked) {
+            asked = true;
+            QTimer::singleShot(0, &dialog, [&] {
+                QtServices().ShowInformation(QStringLiteral("from the dialog"));
+                dialog.reject();
+            });
+        }
+    });
+    QtServices().ShowInformation(QStringLiteral("from the main window"));
+    dialog.exec();
+    qtapp::SetMainWindow(nullptr);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(owners, (QList<QWidget*>{&main, &dialog}));
 }
 
 // ---------------------------------------------------------------------------
