@@ -1,5 +1,6 @@
 #include "app/spashform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/core/checked.h"
 #include "app/fonts.h"
@@ -82,6 +84,13 @@ TForm2::TForm2(QWidget* owner)
     connect(Timer3, &QTimer::timeout, this, qtapp::Guarded([this] { Timer3Timer(); }));
     Timer1->start();
     Timer3->start();
+
+    // A dialog that comes up while the splash is up (the venue file named on
+    // the command line cannot be read) would open under it: the splash
+    // steps aside.  Its timers run on; closing a hidden splash is harmless.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (isVisible() && QApplication::activeModalWidget() != nullptr) hide();
+    });
 }
 
 void TForm2::resizeEvent(QResizeEvent*) {
