@@ -1,7 +1,6 @@
 // The window conventions: guarded handlers, the up/down control and the
 // splash window's timers and close veto.
 #include <gtest/gtest.h>
-#include <QApplication>
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -117,26 +115,6 @@ TEST(Splash, RefusesToCloseUntilItsTimeIsUp) {
     EXPECT_FALSE(s.isVisible());
     // Closed, not gone: it can still be asked.
     EXPECT_TRUE(s.FormCloseQuery());
-}
-
-TEST(Splash, StepsAsideForADialog) {
-    TForm2 s;
-    s.show();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("File not found"));
-    bool splashShown = true, seen = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget() != &box) return;
-        poll.stop();
-        seen = true;
-        splashShown = s.isVisible();
-        box.reject();
-    });
-    poll.start(5);
-    QTimer::singleShot(5000, &box, [&box] { box.reject(); });
-    box.exec();
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(splashShown);
 }
 
 TEST(Connect, EachControlRunsItsHandlerTheAgreedWay) {
