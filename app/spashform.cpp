@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
-#include <QWindow>
 
 #include "platform/core/checked.h"
 #include "app/fonts.h"
@@ -84,13 +83,20 @@ TForm2::TForm2(QWidget* owner)
     connect(Timer3, &QTimer::timeout, this, qtapp::Guarded([this] { Timer3Timer(); }));
     Timer1->start();
     Timer3->start();
+    // Until it closes, the splash watches for dialogs (eventFilter).
+    qApp->installEventFilter(this);
+}
 
-    // A dialog that comes up while the splash is up (the venue file named on
-    // the command line cannot be read) would open under it: the splash
-    // steps aside.  Its timers run on; closing a hidden splash is harmless.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
-        if (isVisible() && QApplication::activeModalWidget() != nullptr) hide();
-    });
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    // A modal dialog that comes up while the splash is up (the venue file
+    // named on the command line cannot be read) would open under it: the
+    // splash steps aside before the dialog is shown.  Its timers run on;
+    // closing a hidden splash is harmless.
+    if (event->type() == QEvent::Show && isVisible()) {
+        const auto* w = qobject_cast<const QWidget*>(watched);
+        if (w != nullptr && w->isWindow() && w->isModal()) hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm2::resizeEvent(QResizeEvent*) {
@@ -111,6 +117,7 @@ void TForm2::Timer3Timer() {
 
 void TForm2::Timer1Timer() {
     Timer1->stop();
+    qApp->removeEventFilter(this);
     close();
 }
 
