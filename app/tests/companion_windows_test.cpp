@@ -65,12 +65,8 @@ bool WhileModal(const std::function<void()>& open, const std::function<void(QWid
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && ++ticks < 1000) return;
-        poll.stop();
-        if (modal == nullptr) return;
-        seen = true;
-        look(*modal);
-        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        if (modal != nullptr) seen = true, look(*modal), modal->close();
+        if (modal != nullptr || ++ticks > 1000) poll.stop();
     });
     poll.start(5);
     open();
@@ -147,7 +143,6 @@ TEST(VenuePageKeyboard, TabReachesEveryButtonAndAGroupsCheckedRadio) {
         {[](TForm1&) {}, {"BitBtn6", "BitBtn4", "BitBtn5", "BitBtn8", "P1stand", "P2sit", "P3sit"},
          {"P1sit", "P1cust", "P2stand", "P2cust", "P3stand", "P3cust"}},
         {[](TForm1& w) { w.P1sit->click(); }, {"P1sit"}, {"P1stand", "P1cust"}},
-        {[](TForm1& w) { w.DesignTBut->click(); }, {"BitBtn6", "BitBtn4", "BitBtn5", "BitBtn8"}, {}},
     };
     for (const auto& r : rows) {
         ErrorRecorder rec;
