@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -36,6 +37,7 @@
 #include "platform/qtapp/updown.h"
 #include "app/settings.h"
 #include "app/venue_picture.h"
+#include "app/window_places.h"
 
 namespace {
 
@@ -94,6 +96,10 @@ TForm1::~TForm1() {
     // once the children go.
     FReady = false;
     hide();
+    // The companions go back to whoever made them, unshown: they are not
+    // this window's to free.
+    for (const QPointer<QWidget>& companion : FCompanions)
+        if (companion) companion->setParent(nullptr, companion->windowFlags());
     // The venue and its array point at the splay list: they go first.
     FVenue.reset();
 }
@@ -105,7 +111,7 @@ void TForm1::BuildForm() {
     setWindowTitle(QStringLiteral("Orandel 4.1"));
     setMinimumSize(640, 480);
     setFont(WindowFont("Arial", 11));
-    resize(824, 751);
+    resize(kFormWidth, kFormHeight);
 
     BuildToolBar();
     BuildPages();
@@ -141,6 +147,15 @@ void TForm1::BuildPages() {
         this->*p.page = formbuild::Make<QWidget>(nullptr, p.name);
         PageControl1->addTab(this->*p.page, formbuild::Text(p.caption));
     }
+}
+
+void TForm1::ShowAtStart() {
+    // The geometry a window has when it is first shown is the one the
+    // window manager restores it to.
+    if (const QScreen* s = screen())
+        setGeometry(windowplaces::CentredGeometry(s->availableGeometry(), QSize(kFormWidth, kFormHeight),
+                                                  windowplaces::FrameRoom(*this)));
+    showMaximized();
 }
 
 int TForm1::DefaultWindowHeight() { return rtl::Round(height() * 0.4); }

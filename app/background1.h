@@ -12,6 +12,7 @@
 
 #include <QIcon>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -215,6 +216,11 @@ public:
     void RequestRepaint();
     void ScreenResizeExecute(QObject* sender);
 
+    // Shown at start-up: maximised, and restored (by the title bar) to its
+    // own size centred on the screen, title bar and all inside the screen's
+    // free area.
+    void ShowAtStart();
+
     void Timer1Timer();
     void FormCreate();
     void FormClose();
@@ -230,8 +236,9 @@ public:
     void RefreshControls();
     virtual void LoadVenueFromCommandLine(const std::string& path);
 
-    // The warnings window the results go to (made after this window).
-    void SetWarningsWindow(Tmechwarn* window) { FWarnings = window; }
+    // The warnings window the results go to (made after this window); the
+    // window adopts it as its companion (AdoptCompanion).
+    void SetWarningsWindow(Tmechwarn* window);
     Tmechwarn* WarningsWindow() const { return FWarnings; }
     // Replaces what the window reads of the array (tests).
     void SetRigReadout(std::unique_ptr<TRigReadout> readout);
@@ -247,8 +254,18 @@ public:
     const TForm1Environment& Environment() const { return FEnv; }
 
     // --- the three dialogs and their venue-page buttons (form_dialogs.cpp) ---
-    // The dialogs are made after this window; it reaches them through these.
+    // The dialogs are made after this window; it reaches them through these
+    // and adopts them as its companions (AdoptCompanion).
     void SetDialogs(TForm3* calculator, TSurveyForm* survey, Tssform* subStack);
+    // Makes `companion` belong to this window, whoever made it: the window
+    // manager keeps it above this window and minimises and restores it with
+    // this one.  It stays the kind of window it is (a tool window, a
+    // dialog); whoever made it still owns it: this window hands it back,
+    // unshown, when it goes.
+    void AdoptCompanion(QWidget* companion);
+    // Where the polar tool first opens: beside the venue page, inside the
+    // screen's free area.
+    QPoint CalculatorFirstPlace() const;
     void BuildDialogButtons();
     void ShowCalculatorForm();
     void BitBtn6Click();  // plane 1 calculator
@@ -713,11 +730,15 @@ private:
     void ShowWarningsWindow();
     void FillRigResults();
 
+    // The window's own size, restored from maximised.
+    static constexpr int kFormWidth = 824;
+    static constexpr int kFormHeight = 751;
     static constexpr int kToolBarHeight = 40;
     static constexpr int kToolButtonWidth = 62;
 
     TForm1Environment FEnv;
     Tmechwarn* FWarnings = nullptr;
+    std::vector<QPointer<QWidget>> FCompanions;
     std::unique_ptr<TRigReadout> FReadout;
     std::string FSettingsRead;
     int FPageControlHeight = 240;

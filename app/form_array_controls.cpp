@@ -38,6 +38,9 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name) {
     // grids are narrow, and a sideways scroll bar would hide a row.
     g->horizontalHeader()->setStretchLastSection(true);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the grid for the next control; the arrow keys move
+    // between its cells.
+    g->setTabKeyNavigation(false);
     return g;
 }
 

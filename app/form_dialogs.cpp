@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -21,11 +22,13 @@
 #include "model/hardware/units.h"
 #include "venue/model/venue.h"
 #include "platform/qtapp/connect.h"
+#include "app/mechwarnform.h"
 #include "app/rthetaxytool.h"
 #include "app/rules/venue_page_layout.h"
 #include "app/substack.h"
 #include "app/surveyorform.h"
 #include "app/rules/ear_height.h"
+#include "app/window_places.h"
 
 namespace {
 
@@ -81,10 +84,29 @@ void TForm1::BuildDialogButtons() {
     qtapp::OnButtonClick(AddsubsBut, this, [this] { AddsubsButClick(); });
 }
 
+// --- companions ----------------------------------------------------------------
+
+void TForm1::AdoptCompanion(QWidget* companion) {
+    if (companion == nullptr || companion->parentWidget() == this) return;
+    // The flags keep it a window of its own kind; a window parented to
+    // this one is transient for it.  Re-parenting hides it.
+    const bool shown = companion->isVisible();
+    companion->setParent(this, companion->windowFlags());
+    if (shown) companion->show();
+    FCompanions.emplace_back(companion);
+}
+
+void TForm1::SetWarningsWindow(Tmechwarn* window) {
+    FWarnings = window;
+    AdoptCompanion(window);
+}
+
 void TForm1::SetDialogs(TForm3* calculator, TSurveyForm* survey, Tssform* subStack) {
     FCalculator = calculator;
     FSurvey = survey;
     FSubStack = subStack;
+    for (QWidget* companion : std::initializer_list<QWidget*>{calculator, survey, subStack})
+        AdoptCompanion(companion);
     if (FCalculator) {
         // The calculator may outlive this window.
         QPointer<TForm1> self(this);
@@ -102,10 +124,22 @@ void TForm1::SetDialogs(TForm3* calculator, TSurveyForm* survey, Tssform* subSta
 
 // --- plane calculators ----------------------------------------------------------
 
+QPoint TForm1::CalculatorFirstPlace() const {
+    // Above the venue page's right end, clear of the plane values the
+    // calculator works on and of the tool bar.
+    const QMargins frame = windowplaces::FrameRoom(*FCalculator);
+    const QPoint pageTopRight = PageControl1->mapToGlobal(QPoint(PageControl1->width(), 0));
+    const QPoint at(pageTopRight.x() - frame.right() - FCalculator->width() - 8,
+                    pageTopRight.y() - frame.bottom() - FCalculator->height() - 8);
+    const QScreen* s = screen();
+    return s ? windowplaces::KeptInside(at, FCalculator->size(), frame, s->availableGeometry()) : at;
+}
+
 void TForm1::ShowCalculatorForm() {
     if (!FCalculator) return;
-    FCalculator->show();
-    FCalculator->raise();
+    // Placed once; from then on it opens where the user last left it.
+    if (!FCalculator->testAttribute(Qt::WA_Moved)) FCalculator->move(CalculatorFirstPlace());
+    windowplaces::ShowCompanion(*FCalculator);
 }
 
 namespace {

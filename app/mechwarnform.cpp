@@ -66,8 +66,10 @@ QColor FontColor(const QLabel* label) { return label->palette().color(QPalette::
 QColor BackgroundColor(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
 Tmechwarn::Tmechwarn(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint) {
+    // Kept above the main window by belonging to it, not above every window
+    // of the desktop: a dialog the main window opens must not be under it.
+    : QWidget(owner, Qt::Tool | Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
+                         Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("mechwarn"));
     setWindowTitle(QStringLiteral("Mechanical Safety Warning"));
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -16,6 +16,7 @@
 #include "platform/core/rounding.h"
 #include "model/hardware/units.h"
 #include "app/mechwarnform.h"
+#include "app/window_places.h"
 #include "venue/model/venue.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qtapp/picturebox.h"
@@ -130,8 +131,6 @@ void TForm1::ShowWarningsWindow() {
         top = CheckedAdd(top, CheckedSub(image1->height(), w.height()) / 2);
         w.move(left, top);
     }
-    w.show();
-    w.raise();
-    w.activateWindow();
+    windowplaces::ShowCompanion(w);
     w.setFocus();
 }

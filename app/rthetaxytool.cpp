@@ -38,7 +38,8 @@ std::optional<int> RoundToPixel(double v) {
 }  // namespace
 
 TForm3::TForm3(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+    // Above the main window by belonging to it (the main window adopts it).
+    : QWidget(owner, Qt::Tool),
       FImage(std::make_unique<rtl::RasterCanvas>(kImageWidth, kImageHeight)) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -1,5 +1,6 @@
 #include "app/spashform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
@@ -57,6 +58,20 @@ TForm2::TForm2(QWidget* owner)
     connect(Timer3, &QTimer::timeout, this, qtapp::Guarded([this] { Timer3Timer(); }));
     Timer1->start();
     Timer3->start();
+    // Until it closes, the splash watches for dialogs (eventFilter).
+    qApp->installEventFilter(this);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    // A modal dialog that comes up while the splash is up (the venue file
+    // named on the command line cannot be read) would open under it: the
+    // splash steps aside before the dialog is shown.  Its timers run on;
+    // closing a hidden splash is harmless.
+    if (event->type() == QEvent::Show && isVisible()) {
+        const auto* w = qobject_cast<const QWidget*>(watched);
+        if (w != nullptr && w->isWindow() && w->isModal()) hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm2::resizeEvent(QResizeEvent*) {
@@ -77,6 +92,7 @@ void TForm2::Timer3Timer() {
 
 void TForm2::Timer1Timer() {
     Timer1->stop();
+    qApp->removeEventFilter(this);
     close();
 }
 

@@ -27,6 +27,7 @@ public:
     QTimer* Timer3;  // 1000 ms: fades it
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

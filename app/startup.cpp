@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/background1.h"
 #include "model/hardware/grid.h"
 #include "app/mechwarnform.h"
+#include "platform/qtapp/dialog_owner.h"
 #include "platform/qtapp/guarded.h"
 #include "app/rthetaxytool.h"
 #include "app/spashform.h"
@@ -24,6 +26,18 @@ void NameApplication() {
     // platform to every window's caption ("Orandel 4.1 — ...").
     QApplication::setApplicationName(QStringLiteral("Corvane Audio Orandel 4.1"));
 }
+
+namespace {
+
+// A maximised window that no window manager has framed (a bare X display)
+// is maximised by hand: it takes the screen's whole free area.
+void FillScreenUnmanaged(QWidget& window) {
+    if (!window.isMaximized() || window.isMinimized()) return;
+    if (window.frameGeometry() != window.geometry()) return;
+    if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
+}
+
+}  // namespace
 
 int RunProgram(int argc, char** argv) {
     InitAllowedAngles();
@@ -64,11 +78,14 @@ int RunProgram(int argc, char** argv) {
     ssform = substack.get();
     Form1->SetDialogs(Form3, SurveyForm, ssform);
 
-    // Maximised; without a window manager to do that, the whole screen.
-    if (QScreen* screen = Form1->screen()) Form1->setGeometry(screen->availableGeometry());
-    Form1->showMaximized();
-    // The splash stays above the main window until it closes itself.
+    // Dialogs and message boxes belong to the main window.
+    qtapp::SetMainWindow(Form1);
+    Form1->ShowAtStart();
+    // The splash stays above the main window until it closes itself; by
+    // then a window manager has maximised the main window, and where none
+    // runs the window fills the screen itself.
     if (Form2->isVisible()) Form2->raise();
+    QObject::connect(Form2->Timer1, &QTimer::timeout, Form1, [w = Form1] { FillScreenUnmanaged(*w); });
     const int status = QApplication::exec();
 
     Form1 = nullptr;
@@ -77,5 +94,6 @@ int RunProgram(int argc, char** argv) {
     SurveyForm = nullptr;
     ssform = nullptr;
     Form2 = nullptr;
+    qtapp::SetMainWindow(nullptr);
     return status;
 }

@@ -264,7 +264,10 @@ TEST(MechWarn, WindowLooks) {
     Tmechwarn w;
     EXPECT_EQ(w.windowTitle(), "Mechanical Safety Warning");
     EXPECT_EQ(w.width(), 249);
-    EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    // A tool window kept above the main window by belonging to it, never
+    // above everything: a dialog of the main window must not hide under it.
+    EXPECT_EQ(w.windowType(), Qt::Tool);
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(w.Advice.size(), 18u);
     EXPECT_EQ(w.Advice[17], "Adjust grid angle until C.O.G. is between pick points");
 }

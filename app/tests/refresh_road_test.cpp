@@ -215,6 +215,8 @@ TEST(RefreshRoad, ReadoutsInMetresOrFeet) {
 
 TEST(RefreshRoad, WarningsWindowIsPlacedOverThePicture) {
     Fixture f;
+    // On show, as the warnings window's owner always is when it comes up.
+    f.w->show();
     f.w->move(100, 50);
     f.w->resize(1000, 700);
     f.w->ScreenResizeExecute(f.w.get());

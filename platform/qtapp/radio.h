@@ -1,7 +1,7 @@
 #pragma once
 // A radio button as users know it: a click checks it, and a click on a
 // radio that is already checked leaves it checked.  Only code unchecks a
-// radio.
+// radio.  The keyboard reaches a group through its checked radio.
 //
 // Qt's automatic exclusivity gives that only to radios it groups itself,
 // and such a group can never be left with nothing checked, not even by code.
@@ -10,18 +10,53 @@
 // the group itself; Qt would then let a click toggle the checked radio off.
 // This radio never does, whichever way it is grouped.
 
+#include <QButtonGroup>
+#include <QList>
 #include <QRadioButton>
 
 namespace qtapp {
 
 class RadioButton : public QRadioButton {
 public:
-    using QRadioButton::QRadioButton;
+    explicit RadioButton(QWidget* parent = nullptr) : QRadioButton(parent) { FollowChecks(); }
+    explicit RadioButton(const QString& text, QWidget* parent = nullptr)
+        : QRadioButton(text, parent) {
+        FollowChecks();
+    }
 
 protected:
     // A user's click (mouse, space key, click()) ends here.
     void nextCheckState() override {
         if (!isChecked()) setChecked(true);
+    }
+
+private:
+    // Tab stops at a group's checked radio, whoever checked it: Qt moves
+    // the group's tab stop only when a radio takes the focus, so Tab would
+    // land on the group's first radio whichever is checked.
+    void FollowChecks() {
+        connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+            if (on) TakeGroupTabStop();
+        });
+    }
+
+    void TakeGroupTabStop() {
+        for (QAbstractButton* mate : GroupMates())
+            if (mate != this && mate->isCheckable())
+                mate->setFocusPolicy(static_cast<Qt::FocusPolicy>(mate->focusPolicy() & ~Qt::TabFocus));
+        setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::TabFocus));
+    }
+
+    // The buttons Qt keeps exclusive with this one; none where the window
+    // keeps the group itself.
+    QList<QAbstractButton*> GroupMates() const {
+        if (QButtonGroup* g = group()) return g->buttons();
+        QList<QAbstractButton*> mates;
+        if (!autoExclusive() || parentWidget() == nullptr) return mates;
+        for (QAbstractButton* b :
+             parentWidget()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+            if (b->autoExclusive()) mates.append(b);
+        return mates;
     }
 };
 

@@ -20,12 +20,11 @@
 #include <QUrl>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qtapp/dialog_owner.h"
 #include "platform/qtapp/guarded.h"
 
 namespace qtapp {
 namespace {
-
-QWidget* DialogOwner() { return QApplication::activeWindow(); }
 
 QString BoxTitle(const QString& fallback) {
     const QString name = QApplication::applicationDisplayName();

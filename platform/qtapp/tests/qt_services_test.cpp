@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qtapp/contact.h"
+#include "platform/qtapp/dialog_owner.h"
 #include "platform/qtapp/services_qt.h"
 #include "platform/qtapp/tests/services_test_support.h"
 
@@ -385,6 +387,29 @@ TEST(QtBoxes, ErrorAndInformationShowTheirText) {
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(texts, (QStringList{"Error sending mail (-1).", "Printed"}));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Critical, QMessageBox::Information}));
+}
+
+TEST(QtBoxes, ABoxBelongsToTheRunningDialogElseToTheMainWindow) {
+    // Not to the active window: a tool window of the main window's.
+    QWidget main, tool(&main, Qt::Tool);
+    main.show();
+    tool.show();
+    tool.activateWindow();
+    qtapp::SetMainWindow(&main);
+    QDialog dialog(&main);
+    QList<QWidget*> owners;
+    ModalDriver driver([&](QWidget* modal, int) {
+        if (modal != &dialog) {
+            owners.append(modal->parentWidget());
+            Click(modal, QMessageBox::Ok);
+        } else if (owners.size() == 1) {  // a box from inside the dialog
+            QTimer::singleShot(0, &dialog, [&] { QtServices().ShowInformation("in"), dialog.reject(); });
+        }
+    });
+    QtServices().ShowInformation(QStringLiteral("out"));
+    dialog.exec();
+    qtapp::SetMainWindow(nullptr);
+    EXPECT_EQ(owners, (QList<QWidget*>{&main, &dialog}));
 }
 
 // ---------------------------------------------------------------------------
