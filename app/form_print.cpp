@@ -41,6 +41,10 @@ QString PrintDocumentName(const std::string& venueName, const char* what) {
     return venue.isEmpty() ? page : venue + QStringLiteral(" - ") + page;
 }
 
+rtl::Rect ToRect(const rules::PrintRect& r) {
+    return rtl::Rect{r.Left, r.Top, rtl::CheckedAdd(r.Left, r.Width), rtl::CheckedAdd(r.Top, r.Height)};
+}
+
 }  // namespace
 
 void TForm1::PrintSUTButClick() {
@@ -75,40 +79,60 @@ void TForm1::PrintArrayReport() {
         const rules::ArrayReportLayout L =
             rules::ArrayReportLayoutFor(array->ArrayType(), FRigMode, PW, PH);
         const bool metric = FMetric != 0;
-        array->DrawSideView(c, true, true, L.SideView.Width, L.SideView.Height, metric, FRigMode,
-                            true, FHobaMatched != 0);
-        DrawSplayTable(*FVenue, c, L.SplayTable.Left, L.SplayTable.Top, L.SplayTable.Width,
-                       L.SplayTable.Height, false, Image2Picture, FRigMode);
+        {
+            rtl::PrintedBlock b(c, rules::kSideViewBlock, ToRect(L.SideView));
+            array->DrawSideView(c, true, true, L.SideView.Width, L.SideView.Height, metric,
+                                FRigMode, true, FHobaMatched != 0);
+        }
+        {
+            rtl::PrintedBlock b(c, rules::kSplayTableBlock, ToRect(L.SplayTable));
+            DrawSplayTable(*FVenue, c, L.SplayTable.Left, L.SplayTable.Top, L.SplayTable.Width,
+                           L.SplayTable.Height, false, Image2Picture, FRigMode);
+        }
         rtl::Point pick{};
         const auto flyingDetail = [&](const rules::PrintRect& r) {
+            rtl::PrintedBlock b(c, rules::kFlyingDetailBlock, ToRect(r));
             array->DrawFlyingDetail(c, true, true, r.Width, r.Height, r.Left, r.Top, metric,
                                     FRigMode, 0.0, 0.0, 0, 0, pick);
         };
         flyingDetail(L.FlyingDetail);
-        DrawArrayDimensionsShort(*FVenue, c, L.Dimensions.Left, L.Dimensions.Top,
-                                 L.Dimensions.Width, L.Dimensions.Height, metric, FRigMode);
-        DrawControllerSettings(*FVenue, c, L.Controller.Left, L.Controller.Top, L.Controller.Width,
-                               L.Controller.Height, FRigMode);
-        PrintArrayMechanicalReport(*array, c, L.Mechanical.Left, L.Mechanical.Top,
-                                   L.Mechanical.Width, L.Mechanical.Height, 0, metric);
+        {
+            rtl::PrintedBlock b(c, rules::kDimensionsBlock, ToRect(L.Dimensions));
+            DrawArrayDimensionsShort(*FVenue, c, L.Dimensions.Left, L.Dimensions.Top,
+                                     L.Dimensions.Width, L.Dimensions.Height, metric, FRigMode);
+        }
+        {
+            rtl::PrintedBlock b(c, rules::kControllerBlock, ToRect(L.Controller));
+            DrawControllerSettings(*FVenue, c, L.Controller.Left, L.Controller.Top,
+                                   L.Controller.Width, L.Controller.Height, FRigMode);
+        }
+        {
+            rtl::PrintedBlock b(c, rules::kMechanicalBlock, ToRect(L.Mechanical));
+            PrintArrayMechanicalReport(*array, c, L.Mechanical.Left, L.Mechanical.Top,
+                                       L.Mechanical.Width, L.Mechanical.Height, 0, metric);
+        }
         if (L.StackFlyingDetail && L.HoleDetail) {
             flyingDetail(*L.StackFlyingDetail);
             const rules::PrintRect& h = *L.HoleDetail;
+            rtl::PrintedBlock b(c, rules::kHoleDetailBlock, ToRect(h));
             // Its pale green fills need pixels that can be read back.
-            c.BeginRasterLayer(rtl::Rect{h.Left, h.Top, rtl::CheckedAdd(h.Left, h.Width),
-                                         rtl::CheckedAdd(h.Top, h.Height)});
+            c.BeginRasterLayer(ToRect(h));
             DrawArrayHoleDetail(*array, c, true, true, h.Width, h.Height, h.Left, h.Top, metric,
                                 FRigMode);
             c.EndRasterLayer();
         }
         const auto patch = [&](const rules::PatchDiagramPlace& d) {
+            rtl::PrintedBlock b(c, rules::kPatchBlock, ToRect(d.Area));
             DrawAmpPatch(*FVenue, c, d.Area.Left, d.Area.Top, d.Area.Width, d.Area.Height,
                          d.Flags[0], d.Flags[1], d.Flags[2], d.Flags[3], d.Flags[4]);
         };
         for (const rules::PatchDiagramPlace& d : L.PatchDiagrams) patch(d);
         if (L.ExtraHeader && L.ExtraPatchDiagram) {
             if (!j.NewPage()) throw rtl::RuntimeError(1, "The printer refused a new page.");
-            DrawPageHeader(*FVenue, c, L.ExtraHeader->Width, L.ExtraHeader->Height);
+            {
+                rtl::PrintedBlock b(c, rules::kPageHeaderBlock, ToRect(*L.ExtraHeader));
+                DrawPageHeader(*FVenue, c, L.ExtraHeader->Width, L.ExtraHeader->Height);
+            }
             patch(*L.ExtraPatchDiagram);
         }
     });

@@ -11,6 +11,18 @@
 
 namespace rules {
 
+// The names of the array report's blocks, as the printed page's texts are
+// told apart by (tests).
+inline constexpr const char* kSideViewBlock = "Side view";
+inline constexpr const char* kSplayTableBlock = "Tilt and splay table";
+inline constexpr const char* kFlyingDetailBlock = "Flying detail";
+inline constexpr const char* kDimensionsBlock = "Dimensions";
+inline constexpr const char* kControllerBlock = "Controller settings";
+inline constexpr const char* kMechanicalBlock = "Mechanical report";
+inline constexpr const char* kHoleDetailBlock = "Hole detail";
+inline constexpr const char* kPatchBlock = "Patch diagram";
+inline constexpr const char* kPageHeaderBlock = "Page header";
+
 struct PrintRect {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     friend bool operator==(const PrintRect&, const PrintRect&) = default;

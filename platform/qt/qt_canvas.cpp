@@ -537,9 +537,33 @@ bool PrinterCanvas::NewPage() {
     if (!page_.isActive()) return false;
     if (paged_ == nullptr) return true;
     if (!paged_->newPage()) return false;
+    ++pageIndex_;
     // The clip holds on every page.
     page_.setClipRect(QRect(0, 0, pageWidth_, pageHeight_));
     return true;
+}
+
+void PrinterCanvas::BeginBlock(std::string name, const Rect& area) {
+    blockName_ = std::move(name);
+    blockArea_ = area;
+}
+
+void PrinterCanvas::EndBlock() {
+    blockName_.clear();
+    blockArea_ = Rect{};
+}
+
+void PrinterCanvas::DoTextOut(int x, int y, const std::string& text) {
+    PainterCanvas::DoTextOut(x, y, text);
+    if (!recorder_) return;
+    const QFont font = ToQFont(GetFont(), Dpi());
+    QFontMetrics fm(font, MetricsDevice());
+    const int w = fm.horizontalAdvance(ToQString(text));
+    const int h = fm.ascent() + fm.descent();
+    const double points = font.pixelSize() * 72.0 / Dpi();
+    recorder_(PrintedText{text, Rect{x, y, x + w, y + h}, pageIndex_, points,
+                          blockName_.empty() ? std::string("page") : blockName_, BlockArea(),
+                          ClipRect()});
 }
 
 void PrinterCanvas::EndDocument() {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -122,8 +123,23 @@ private:
 // everything is drawn into an image at the printer's resolution covering
 // `area` (cleared white), which EndRasterLayer places on the page. Outside a
 // layer FloodFill does nothing, as on a Windows printer.
+// A text as a printer canvas drew it: its cell on the page (the device's
+// own font metrics), the page it lies on (0 first) and the block of the
+// page that was being drawn (its name and area; the whole page when none).
+struct PrintedText {
+    std::string text;
+    Rect box;
+    int page = 0;
+    double points = 0;  // the font's size as drawn
+    std::string block;
+    Rect blockArea;
+    Rect pageArea;
+};
+
 class PrinterCanvas : public PainterCanvas {
 public:
+    using TextRecorder = std::function<void(const PrintedText&)>;
+
     explicit PrinterCanvas(QPagedPaintDevice& device);
     // A page of `page.size()` whose top-left corner lies at `page.topLeft()`
     // of a sheet picture, at the sheet's resolution: what a drawing would
@@ -149,10 +165,21 @@ public:
     // The last layer placed on the page, for tests.
     const QImage& LastLayer() const { return layerImage_; }
 
+    // The block of the page drawn from now on: a name and the area the
+    // page's layout gives it.  EndBlock goes back to the whole page.
+    void BeginBlock(std::string name, const Rect& area);
+    void EndBlock();
+    const std::string& BlockName() const { return blockName_; }
+    Rect BlockArea() const { return blockName_.empty() ? ClipRect() : blockArea_; }
+
+    // Every text drawn from now on is handed to `recorder` too (tests).
+    void SetTextRecorder(TextRecorder recorder) { recorder_ = std::move(recorder); }
+
 protected:
     QPainter* Painter() override;
     QPaintDevice* MetricsDevice() override { return &device_; }
     void DoFloodFill(int x, int y, Color surface) override;
+    void DoTextOut(int x, int y, const std::string& text) override;
 
 private:
     void PreparePage(QPoint origin);
@@ -166,6 +193,24 @@ private:
     Rect layerArea_;
     QImage layerImage_;
     std::unique_ptr<QPainter> layerPainter_;
+    int pageIndex_ = 0;
+    std::string blockName_;
+    Rect blockArea_;
+    TextRecorder recorder_;
+};
+
+// The block of a printed page drawn while it lives.
+class PrintedBlock {
+public:
+    PrintedBlock(PrinterCanvas& canvas, std::string name, const Rect& area) : canvas_(canvas) {
+        canvas_.BeginBlock(std::move(name), area);
+    }
+    ~PrintedBlock() { canvas_.EndBlock(); }
+    PrintedBlock(const PrintedBlock&) = delete;
+    PrintedBlock& operator=(const PrintedBlock&) = delete;
+
+private:
+    PrinterCanvas& canvas_;
 };
 
 // Saves a picture as PNG for a person to look at: into the folder named by

@@ -66,6 +66,10 @@ public:
     void QueuePrintToSheet() { printJobs_.push_back(QString()); }
     const QImage& Sheet() const { return sheet_; }
     QRect SheetPage() const { return sheet_.rect().adjusted(39, 39, -39, -39); }
+    // Every text of every print job begun from now on goes to `recorder`.
+    void RecordPrintedTexts(rtl::PrinterCanvas::TextRecorder recorder) {
+        textRecorder_ = std::move(recorder);
+    }
     void QueueMailResult(int code) { mailResults_.push_back(code); }
     // For OpenUrl and OpenHelp alike.
     void QueueOpenResult(bool taken) { openResults_.push_back(taken); }
@@ -135,7 +139,9 @@ public:
             sheet_.setDotsPerMeterX(3937);
             sheet_.setDotsPerMeterY(3937);
             sheet_.fill(Qt::white);
-            return std::make_unique<RecordedJob>(std::make_unique<SheetJob>(sheet_, SheetPage()), log_);
+            auto sheetJob = std::make_unique<SheetJob>(sheet_, SheetPage());
+            sheetJob->Canvas().SetTextRecorder(textRecorder_);
+            return std::make_unique<RecordedJob>(std::move(sheetJob), log_);
         }
         QString error;
         std::unique_ptr<PrintJob> job = StartPdfJob(*path, orientation, documentName, &error);
@@ -143,6 +149,7 @@ public:
             ShowError(error);
             return nullptr;
         }
+        job->Canvas().SetTextRecorder(textRecorder_);
         return std::make_unique<RecordedJob>(std::move(job), log_);
     }
     int SendMail(const QString& recipient, const QString& subject, const QString& body,
@@ -237,6 +244,7 @@ private:
     std::deque<Answer> answers_;
     std::deque<std::optional<int>> printers_;
     std::deque<std::optional<QString>> printJobs_;
+    rtl::PrinterCanvas::TextRecorder textRecorder_;
     std::deque<int> mailResults_;
     std::deque<bool> openResults_;
     int unanswered_ = 0;

@@ -1,0 +1,86 @@
+#include "app/tests/printed_text_boxes.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/background1.h"
+#include "platform/qtapp/scripted_services.h"
+
+std::vector<rtl::PrintedText> PrintRecordingTexts(TForm1& w, qtapp::ScriptedServices& services,
+                                                  const std::string& pdf) {
+    std::vector<rtl::PrintedText> texts;
+    services.RecordPrintedTexts([&texts](const rtl::PrintedText& t) { texts.push_back(t); });
+    services.QueuePrintToPdf(QString::fromStdString(pdf));
+    w.PrintTButClick();
+    services.RecordPrintedTexts(nullptr);
+    return texts;
+}
+
+namespace {
+
+bool Blank(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char ch) { return ch == ' ' || ch == '\t'; });
+}
+
+bool Inside(const rtl::Rect& inner, const rtl::Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+bool Overlap(const rtl::Rect& a, const rtl::Rect& b) {
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+std::string Box(const rtl::Rect& r) {
+    std::ostringstream s;
+    s << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+    return s.str();
+}
+
+}  // namespace
+
+std::string Describe(const rtl::PrintedText& t) {
+    std::ostringstream s;
+    s << "\"" << t.text << "\" " << t.points << "pt " << Box(t.box) << " page " << t.page + 1
+      << " in " << t.block << " " << Box(t.blockArea);
+    return s.str();
+}
+
+std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts,
+                                           const std::set<std::string>& layoutNotChecked) {
+    std::vector<const rtl::PrintedText*> shown;
+    for (const rtl::PrintedText& t : texts)
+        if (!Blank(t.text) && t.box.right > t.box.left) shown.push_back(&t);
+    std::vector<std::string> faults;
+    const auto checked = [&](const rtl::PrintedText& t) { return !layoutNotChecked.contains(t.block); };
+    for (const rtl::PrintedText* t : shown) {
+        if (checked(*t) && !Inside(t->box, t->pageArea))
+            faults.push_back("off the page: " + Describe(*t));
+        if (t->points < kSmallestPrintedPoints - 0.05) faults.push_back("too small: " + Describe(*t));
+        if (checked(*t) && !Inside(t->box, t->blockArea))
+            faults.push_back("out of its block: " + Describe(*t));
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const rtl::PrintedText& a = *shown[i];
+        if (!checked(a)) continue;
+        for (size_t k = i + 1; k < shown.size(); ++k) {
+            const rtl::PrintedText& b = *shown[k];
+            if (a.page == b.page && checked(b) && Overlap(a.box, b.box))
+                faults.push_back("overlap: " + Describe(a) + " and " + Describe(b));
+        }
+    }
+    return faults;
+}
+
+std::string VenueDesign(const std::string& type, int n1, int n2, int rigMode) {
+    std::string s = "Hall\r\n-4\r\n" + type + "\r\n8\r\n16\r\n" + std::to_string(n1) + "\r\n" +
+                    std::to_string(n2) + "\r\n";
+    for (const char* v : {"12", "3", "30", "0", "12", "0", "2.5", "8", "3", "20", "4.5", "3",
+                          "41.5", "1.4", "1.4", "1.4"})
+        s += std::string(v) + "\r\n";
+    s += "TRUE\r\nFRONT\r\n1\r\n1\r\n" + std::to_string(rigMode) + "\r\nFALSE\r\n350\r\nFALSE\r\n";
+    for (int i = 0; i < 40; ++i)
+        s += std::string(i == 0 ? "2" : i < n1 + n2 ? "1" : "0") + "\r\n0\r\n";
+    return s;
+}

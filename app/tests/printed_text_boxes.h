@@ -1,0 +1,43 @@
+#pragma once
+// Printing through the window's Print button with every text recorded as the
+// printer canvas drew it (its cell from the printer's own font metrics, its
+// page and the block of the page it belongs to), and the check that a
+// printed set reads whole: every text on the printable area and inside its
+// block, no two texts on one another, none set below 6 pt.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_canvas.h"
+
+class TForm1;
+namespace qtapp {
+class ScriptedServices;
+}
+
+// Presses Print on the window's active page with the job going into the PDF
+// file `pdf`; every text drawn, in drawing order.  `services` are the
+// window's scripted services.
+std::vector<rtl::PrintedText> PrintRecordingTexts(TForm1& w, qtapp::ScriptedServices& services,
+                                                  const std::string& pdf);
+
+// The smallest size a printed text may be set at.
+inline constexpr int kSmallestPrintedPoints = 6;
+
+// What keeps a printed set from reading whole, one line per fault:
+// - a text whose cell leaves the printable area;
+// - a text whose cell leaves its block's area;
+// - two texts whose cells overlap on one page;
+// - a text set below kSmallestPrintedPoints.
+// Texts of blocks named in `layoutNotChecked` are held to the size only.  Texts of nothing but blanks are no texts.
+std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts,
+                                           const std::set<std::string>& layoutNotChecked = {});
+
+// A text and where it lies, for fault lines.
+std::string Describe(const rtl::PrintedText& t);
+
+// A venue file's text: the hall of the printing tests with an array of
+// `type` ("Arvo", "MIXArvoBexa", ...) of n1 and n2 cabinets, flown (rigMode
+// 1) or ground-stacked (2).
+std::string VenueDesign(const std::string& type, int n1, int n2, int rigMode);
