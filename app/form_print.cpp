@@ -95,7 +95,9 @@ void TForm1::PrintArrayReport() {
             array->DrawFlyingDetail(c, true, true, r.Width, r.Height, r.Left, r.Top, metric,
                                     FRigMode, 0.0, 0.0, 0, 0, pick);
         };
-        flyingDetail(L.FlyingDetail);
+        // Stacked, the narrower flying detail takes the wide one's place:
+        // drawn over it, it would leave the wide one's title ends beside it.
+        if (!L.StackFlyingDetail) flyingDetail(L.FlyingDetail);
         {
             rtl::PrintedBlock b(c, rules::kDimensionsBlock, ToRect(L.Dimensions));
             DrawArrayDimensionsShort(*FVenue, c, L.Dimensions.Left, L.Dimensions.Top,

@@ -56,7 +56,8 @@ struct ArrayReportLayout {
 };
 
 // Integer places, rounded half to even; "Range check error" for a page of
-// no size.
+// no size.  Blocks that the fractions would overlap, or put past the page's
+// right edge, are cut back so that none covers another.
 ArrayReportLayout ArrayReportLayoutFor(ArrayType type, int rigMode, int pageWidth,
                                        int pageHeight);
 

@@ -46,6 +46,8 @@ TEST(PrintedTextBoxes, FaultsFound) {
         {"apart, inside", {Text("a", {0, 0, 10, 10}), Text("b", {10, 0, 20, 10})}, 0},
         {"touching lines", {Text("a", {0, 0, 10, 10}), Text("b", {0, 10, 10, 20})}, 0},
         {"on one another", {Text("a", {0, 0, 10, 10}), Text("b", {5, 9, 20, 19})}, 1},
+        {"drawn again in place", {Text("a", {0, 0, 10, 10}), Text("a", {0, 0, 10, 10})}, 0},
+        {"same text elsewhere", {Text("a", {0, 0, 10, 10}), Text("a", {1, 0, 11, 10})}, 1},
         {"other pages", {Text("a", {0, 0, 10, 10}), Text("b", {0, 0, 10, 10}, "B", {0, 0, 100, 100}, 1)}, 0},
         {"out of block", {Text("a", {95, 0, 105, 10})}, 1},
         {"off the page and block", {Text("a", {195, 0, 205, 10}, "B", {0, 0, 300, 300})}, 1},
@@ -66,16 +68,18 @@ struct ReportCase {
     std::string type;
     int rigMode;
     bool metric;
+    int n1 = 0, n2 = 0;  // 0: the most cabinets the type takes
 };
 
-// Prints the array report of `c` with the most cabinets its type takes and
-// returns what keeps it from reading whole.
+// Prints the array report of `c` and returns what keeps it from reading
+// whole.
 std::vector<std::string> ReportFaults(const ReportCase& c, int* pages) {
     TestWindow w;
     const rules::ArrayType type = *FindArrayType(c.type);
     const rules::BoxLimits limits = *rules::BoxLimitsFor(type, c.rigMode, false);
     const rules::BoxCounts n = rules::ClampBoxCounts(
-        type, limits, {limits.Max1, limits.Max2, limits.Max3}, rules::CountBeingChanged::None);
+        type, limits, {c.n1 ? c.n1 : limits.Max1, c.n2 ? c.n2 : limits.Max2, limits.Max3},
+        c.n2 ? rules::CountBeingChanged::Second : rules::CountBeingChanged::None);
     WriteFile(w.user.Path("d.ven"), VenueDesign(c.type, n.N1, n.N2, c.rigMode));
     w.services->QueueOpenFile(QString::fromStdString(w.user.Path("d.ven")));
     w->LoadTButClick();
@@ -91,7 +95,9 @@ std::vector<std::string> ReportFaults(const ReportCase& c, int* pages) {
     if (const char* keep = std::getenv("ORANDEL_KEEP_PDF"))
         std::filesystem::copy_file(pdf,
                                    std::string(keep) + "/" + c.type + (c.rigMode == 2 ? "-stacked" : "-flown") +
-                                       (c.metric ? "" : "-imperial") + ".pdf",
+                                       (c.metric ? "" : "-imperial") +
+                                       (c.n1 ? "-" + std::to_string(n.N1) + "-" + std::to_string(n.N2) : "") +
+                                       ".pdf",
                                    std::filesystem::copy_options::overwrite_existing);
     return PrintedTextFaults(texts, LayoutNotChecked());
 }
@@ -105,6 +111,12 @@ TEST(PrintedReport, EveryTextWholeInItsBlock) {
     for (const char* t : {"Arvo", "MIXArvoBexa", "MIXRuddArvo", "MIXIvorDoviElka"})
         cases.push_back({t, 1, false});
     for (const char* t : {"Dovi", "MIXDoviElka"}) cases.push_back({t, 2, false});
+    // Three racks of up to twelve cabinets, wider than the page at the
+    // rules' rack width, and a mix whose rack width follows the other model.
+    cases.push_back({"Arvo", 1, true, 10});
+    cases.push_back({"Bexa", 2, true, 6});
+    cases.push_back({"MIXRuddArvo", 1, true, 4, 13});
+    cases.push_back({"MIXRuddArvo", 1, false, 3, 15});
     for (const ReportCase& c : cases) {
         int pages = 0;
         const std::vector<std::string> faults = ReportFaults(c, &pages);
@@ -112,7 +124,8 @@ TEST(PrintedReport, EveryTextWholeInItsBlock) {
         EXPECT_EQ(pages, twoPages ? 2 : 1) << c.type;
         std::string lines;
         for (const std::string& f : faults) lines += "  " + f + "\n";
-        EXPECT_TRUE(faults.empty()) << c.type << (c.rigMode == 2 ? " stacked" : " flown")
+        EXPECT_TRUE(faults.empty()) << c.type << " " << c.n1 << "/" << c.n2
+                                    << (c.rigMode == 2 ? " stacked" : " flown")
                                     << (c.metric ? "" : " imperial") << ": " << faults.size()
                                     << " faults\n" << lines;
     }
