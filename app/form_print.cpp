@@ -113,12 +113,12 @@ void TForm1::PrintArrayReport() {
             PrintArrayMechanicalReport(*array, c, L.Mechanical.Left, L.Mechanical.Top,
                                        L.Mechanical.Width, L.Mechanical.Height, 0, metric);
         }
-        if (L.StackFlyingDetail && L.HoleDetail) {
+        if (L.StackFlyingDetail && L.HoleDetail && L.HoleDetailShown) {
             flyingDetail(*L.StackFlyingDetail);
             const rules::PrintRect& h = *L.HoleDetail;
-            rtl::PrintedBlock b(c, rules::kHoleDetailBlock, ToRect(h));
+            rtl::PrintedBlock b(c, rules::kHoleDetailBlock, ToRect(*L.HoleDetailShown));
             // Its pale green fills need pixels that can be read back.
-            c.BeginRasterLayer(ToRect(h));
+            c.BeginRasterLayer(ToRect(*L.HoleDetailShown));
             DrawArrayHoleDetail(*array, c, true, true, h.Width, h.Height, h.Left, h.Top, metric,
                                 FRigMode);
             c.EndRasterLayer();

@@ -33,8 +33,10 @@ void FitBlocks(ArrayReportLayout& L, int PW) {
         r->Width = std::min(r->Width, CheckedSub(CheckedSub(PW, 1), r->Left));
     L.Controller.Height = std::min(L.Controller.Height, CheckedSub(L.Mechanical.Top, L.Controller.Top));
     L.Mechanical.Height = std::min(L.Mechanical.Height, CheckedSub(patchTop, L.Mechanical.Top));
-    if (L.HoleDetail)
-        L.HoleDetail->Height = std::min(L.HoleDetail->Height, CheckedSub(patchTop, L.HoleDetail->Top));
+    if (L.HoleDetail) {
+        L.HoleDetailShown = *L.HoleDetail;
+        L.HoleDetailShown->Height = std::min(L.HoleDetail->Height, CheckedSub(patchTop, L.HoleDetail->Top));
+    }
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ TEST(PrintLayout, GroundStackedAddsNarrowFlyingDetailAndHoleDetail) {
     ASSERT_TRUE(L.StackFlyingDetail);
     ASSERT_TRUE(L.HoleDetail);
     EXPECT_EQ(*L.StackFlyingDetail, (PrintRect{1, 877, 546, 526}));
-    EXPECT_EQ(*L.HoleDetail, (PrintRect{546, 965, 273, 438}));
+    EXPECT_EQ(*L.HoleDetail, (PrintRect{546, 965, 273, 702}));
+    EXPECT_EQ(*L.HoleDetailShown, (PrintRect{546, 965, 273, 438}));
 }
 
 // No block of the first page covers another or passes the page, for pages
@@ -60,7 +61,7 @@ TEST(PrintLayout, BlocksNeitherOverlapNorLeaveThePage) {
             std::vector<PrintRect> blocks = {L.SideView, L.SplayTable, L.Dimensions, L.Controller,
                                              L.Mechanical, L.PatchDiagrams.front().Area};
             blocks.push_back(rig == rules::kFlown ? L.FlyingDetail : *L.StackFlyingDetail);
-            if (L.HoleDetail) blocks.push_back(*L.HoleDetail);
+            if (L.HoleDetailShown) blocks.push_back(*L.HoleDetailShown);
             for (size_t i = 0; i < blocks.size(); ++i) {
                 EXPECT_LT(blocks[i].Left + blocks[i].Width, page.w) << page.w << " block " << i;
                 EXPECT_LE(blocks[i].Top + blocks[i].Height, page.h) << page.w << " block " << i;
