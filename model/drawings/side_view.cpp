@@ -429,8 +429,10 @@ void SideView::MeasuringGrid() {
                 const std::string text = rtl::IntToStr(L) + unit;
                 const int tx = CheckedSub(lx, c_.TextWidth(text) / 2);
                 const int ty = CheckedSub(refY, c_.TextHeight(text));
-                // On paper a label that would run into the one before is left out.
-                const bool clear = !printing_ || tx > labelsEnd;
+                // On paper a label that would run into the one before, or
+                // come closer to it than a blank, is left out.
+                const bool clear = !printing_ || labelsEnd == INT_MIN ||
+                                   tx >= CheckedAdd(labelsEnd, c_.TextWidth(" "));
                 if (clear && LabelShown({tx, ty, CheckedAdd(tx, c_.TextWidth(text)), refY})) {
                     c_.TextOut(tx, ty, text);
                     labelsEnd = CheckedAdd(tx, c_.TextWidth(text));
