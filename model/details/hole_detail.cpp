@@ -331,6 +331,8 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
                     lo = std::min<int64_t>(lo, dx(k) - 3LL * r);
                     hi = std::max<int64_t>(hi, dx(k) + 3LL * r);
                 }
+                if (type == TArrayType::Dovi)  // the note under the bar
+                    hi = std::max<int64_t>(hi, first - 26LL * r + Canvas.TextWidth("Other side mirrored"));
                 if (labelled > 1 && labelled <= holes)
                     hi = std::max<int64_t>(hi, dx(labelled) + 13LL * r +
                                                    Canvas.TextWidth(box.HoleCaptions[labelled - 1]));
