@@ -96,7 +96,9 @@ void TForm1::PrintArrayReport() {
             array->DrawFlyingDetail(c, true, true, r.Width, r.Height, r.Left, r.Top, metric,
                                     FRigMode, 0.0, 0.0, 0, 0, pick);
         };
-        flyingDetail(L.FlyingDetail);
+        // Stacked, the narrower flying detail takes the wide one's place:
+        // drawn over it, it would leave the wide one's title ends beside it.
+        if (!L.StackFlyingDetail) flyingDetail(L.FlyingDetail);
         {
             rtl::PrintedBlock b(c, rules::kDimensionsBlock, ToRect(L.Dimensions));
             DrawArrayDimensionsShort(*FVenue, c, L.Dimensions.Left, L.Dimensions.Top,
@@ -112,12 +114,12 @@ void TForm1::PrintArrayReport() {
             PrintArrayMechanicalReport(*array, c, L.Mechanical.Left, L.Mechanical.Top,
                                        L.Mechanical.Width, L.Mechanical.Height, 0, metric);
         }
-        if (L.StackFlyingDetail && L.HoleDetail) {
+        if (L.StackFlyingDetail && L.HoleDetail && L.HoleDetailShown) {
             flyingDetail(*L.StackFlyingDetail);
             const rules::PrintRect& h = *L.HoleDetail;
-            rtl::PrintedBlock b(c, rules::kHoleDetailBlock, ToRect(h));
+            rtl::PrintedBlock b(c, rules::kHoleDetailBlock, ToRect(*L.HoleDetailShown));
             // Its pale green fills need pixels that can be read back.
-            c.BeginRasterLayer(ToRect(h));
+            c.BeginRasterLayer(ToRect(*L.HoleDetailShown));
             DrawArrayHoleDetail(*array, c, true, true, h.Width, h.Height, h.Left, h.Top, metric,
                                 FRigMode);
             c.EndRasterLayer();

@@ -2,6 +2,8 @@
 
 #include "app/rules/print_layout.h"
 
+#include <algorithm>
+
 #include "platform/core/checked.h"
 #include "platform/core/errors.h"
 #include "platform/core/rounding.h"
@@ -15,6 +17,26 @@ int Part(double fraction, int whole) { return rtl::Round(fraction * whole); }
 
 constexpr std::array<bool, 5> Flags(bool a, bool b, bool c, bool d, bool e) {
     return {a, b, c, d, e};
+}
+
+// The fractions above let blocks overlap and pass the page's right edge; the
+// later block would cover the earlier one's last lines.  Each block keeps its
+// corner and gives up only what another block or the page takes: the side
+// view ends above the dimensions block, the controller settings above the
+// mechanical report, the mechanical report and the hole detail above the
+// patch diagrams, and the right column's frames end inside the page.
+void FitBlocks(ArrayReportLayout& L, int PW) {
+    using rtl::CheckedSub;
+    const int patchTop = L.PatchDiagrams.front().Area.Top;
+    L.SideView.Height = std::min(L.SideView.Height, L.Dimensions.Top);
+    for (PrintRect* r : {&L.Controller, &L.Mechanical})
+        r->Width = std::min(r->Width, CheckedSub(CheckedSub(PW, 1), r->Left));
+    L.Controller.Height = std::min(L.Controller.Height, CheckedSub(L.Mechanical.Top, L.Controller.Top));
+    L.Mechanical.Height = std::min(L.Mechanical.Height, CheckedSub(patchTop, L.Mechanical.Top));
+    if (L.HoleDetail) {
+        L.HoleDetailShown = *L.HoleDetail;
+        L.HoleDetailShown->Height = std::min(L.HoleDetail->Height, CheckedSub(patchTop, L.HoleDetail->Top));
+    }
 }
 
 }  // namespace
@@ -48,6 +70,8 @@ ArrayReportLayout ArrayReportLayoutFor(ArrayType type, int rigMode, int PW, int 
     } else {
         L.PatchDiagrams = {{{0, top, full, height}, Flags(false, true, true, true, false)}};
     }
+
+    FitBlocks(L, PW);
 
     if (type == type::ArvoBexa || type == type::BexaDovi) {
         const int y = Part(0.1, PH);

@@ -45,9 +45,12 @@ struct ArrayReportLayout {
     PrintRect Dimensions;
     PrintRect Controller;
     PrintRect Mechanical;
-    // Ground-stacked only: the narrower flying detail and the hole detail.
+    // Ground-stacked only: the narrower flying detail and the hole detail
+    // (drawn to the scale of its whole area; on paper only the part above
+    // the patch diagrams, which holds all of the drawing).
     std::optional<PrintRect> StackFlyingDetail;
     std::optional<PrintRect> HoleDetail;
+    std::optional<PrintRect> HoleDetailShown;
     std::vector<PatchDiagramPlace> PatchDiagrams;  // along the bottom fifth
     // The extra page's header (the band above y = 0.1 PH) and diagram, for
     // the types that get one.
@@ -56,7 +59,8 @@ struct ArrayReportLayout {
 };
 
 // Integer places, rounded half to even; "Range check error" for a page of
-// no size.
+// no size.  Blocks that the fractions would overlap, or put past the page's
+// right edge, are cut back so that none covers another.
 ArrayReportLayout ArrayReportLayoutFor(ArrayType type, int rigMode, int pageWidth,
                                        int pageHeight);
 

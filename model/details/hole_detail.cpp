@@ -246,7 +246,10 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
                                      int32_t Top, bool /*Metric*/, int32_t /*RigMode*/) {
     THoleDetailScale s = FitHoleDetailScale(A, EqualScale, Width, Height);
     AreaClip clip(Canvas, Left, Top, Width, Height);
-    const TArrayType type = A.ArrayType();
+    // On paper a mix standing on the mini cabinet gets the mini cabinet's
+    // detail: its plate, bar and label columns are drawn for that model.
+    const bool miniBox = A.CurrentBox != nullptr && A.CurrentBox->ModelName == "Dovi";
+    const TArrayType type = Printing && miniBox ? TArrayType::Dovi : A.ArrayType();
 
     // Clear the area and frame it.
     Canvas.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
@@ -288,9 +291,11 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
             OX = CheckedAdd(W, Round(0.57 * linkDrop / s.X));
         OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
         r = Round(0.003 / s.Y);
-        if (type == TArrayType::Elka) {
+        const TArrayType own = A.ArrayType();
+        if (own != TArrayType::Arvo && own != TArrayType::Dovi && own != TArrayType::Bexa) {
             // The downfill's single hole is its reference hole, so hole 1
-            // sits at OX.  The screen's offset belongs to the full-size
+            // sits at OX; a mix standing on the downfill hangs the same way.
+            // The screen's offset belongs to the full-size
             // scale and would put it far outside the printed area: the
             // detail is centred instead, from the bar's left side (24r + 2r
             // left of the hole) to the end of the hole's label (4r right,
@@ -308,9 +313,39 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
                 s.X = s.Y = 0.003 / r;
                 OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
             }
-            const int64_t span = 26LL * r + std::max<int64_t>(3LL * r, 4LL * r + caption);
+            // A cabinet with more holes than the downfill's reaches further:
+            // its plate (3r round each hole) and the label of the hole in use
+            // (at most 13r and the caption beyond it); the scale is made
+            // smaller again when all of it is wider than the area.
+            const int holes = std::min(box.HoleCountInUse(), 8);
+            int64_t lo = 0, hi = 0;
+            const auto extent = [&] {
+                const auto dx = [&](int k) {
+                    return static_cast<int64_t>(Round(-box.Holes[k - 1].X / s.X)) +
+                           Round(box.HoleOrigin[1] / s.X);
+                };
+                const int64_t first = holes >= 1 ? dx(1) : 0;
+                lo = first - (type == TArrayType::Dovi ? 29LL : 26LL) * r;  // the bar's left side
+                hi = first + std::max<int64_t>(3LL * r, 4LL * r + caption);
+                for (int k = 2; k <= holes; ++k) {
+                    lo = std::min<int64_t>(lo, dx(k) - 3LL * r);
+                    hi = std::max<int64_t>(hi, dx(k) + 3LL * r);
+                }
+                if (type == TArrayType::Dovi)  // the note under the bar
+                    hi = std::max<int64_t>(hi, first - 26LL * r + Canvas.TextWidth("Other side mirrored"));
+                if (labelled > 1 && labelled <= holes)
+                    hi = std::max<int64_t>(hi, dx(labelled) + 13LL * r +
+                                                   Canvas.TextWidth(box.HoleCaptions[labelled - 1]));
+            };
+            extent();
+            if (hi - lo > room && r > 1) {
+                r = static_cast<int32_t>(std::max<int64_t>(1, r * room / (hi - lo)));
+                s.X = s.Y = 0.003 / r;
+                OY = CheckedSub(H, Round((0.25 * frontHeight - A.ViewMarginX) / s.Y));
+                extent();
+            }
             OX = static_cast<int32_t>(std::clamp<int64_t>(
-                (Width - span) / 2 + 26LL * r, std::numeric_limits<int32_t>::min(),
+                (Width - (hi - lo)) / 2 - lo, std::numeric_limits<int32_t>::min(),
                 std::numeric_limits<int32_t>::max()));
         }
     }

@@ -1,5 +1,7 @@
 #include "model/drawings/mechanical_report.h"
 
+#include <algorithm>
+
 #include "model/arrays/lsarray.h"
 #include "platform/core/canvas.h"
 #include "platform/core/checked.h"
@@ -19,13 +21,14 @@ using rtl::CheckedSub;
 using units::kMetresPerFoot;
 using units::kPoundsPerKilogram;
 
+// Line k lies at first + (k - 1) * pitch below the title line.
 class Report {
 public:
-    Report(rtl::Canvas& c, int x0, int y0, int pitch, int valueColumn)
-        : c_(c), x0_(x0), y0_(y0), pitch_(pitch), valueColumn_(valueColumn) {}
+    Report(rtl::Canvas& c, int x0, int first, int pitch, int valueColumn)
+        : c_(c), x0_(x0), first_(first), pitch_(pitch), valueColumn_(valueColumn) {}
 
     void Line(int k, const std::string& label, const std::string& value) {
-        const int y = CheckedAdd(y0_, CheckedMul(k, pitch_));
+        const int y = CheckedAdd(first_, CheckedMul(k - 1, pitch_));
         c_.SetFontBold(false);
         c_.TextOut(x0_, y, label);
         c_.SetFontBold(true);
@@ -36,7 +39,7 @@ public:
 private:
     rtl::Canvas& c_;
     int x0_;
-    int y0_;
+    int first_;
     int pitch_;
     int valueColumn_;
 };
@@ -98,7 +101,13 @@ void PrintArrayMechanicalReport(TLoudspeakerArray& Array, rtl::Canvas& Canvas, i
     c.SetFontBold(false);
     c.SetFontSize(8);
     const int valueColumn = c.TextWidth("C.O.G. re. top front corner box 1  ");
-    Report report(c, x0, y0, pitch, valueColumn);
+    // Seven lines under the title; a box too low for them at the pitch
+    // closes them up, never so far that one line's cell reaches the next.
+    const int th8 = c.TextHeight("TesT");
+    const int first = CheckedAdd(y0, std::max(pitch, th10));
+    const int room = CheckedSub(CheckedSub(CheckedSub(bottom, 2), th8), first);
+    const int linePitch = std::max(th8, std::min(pitch, room / 6));
+    Report report(c, x0, first, linePitch, valueColumn);
 
     const TGrid& grid = *a.Grid;
     const std::string massUnit = Metric ? " kg" : " lb";

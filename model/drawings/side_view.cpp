@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -181,6 +182,21 @@ private:
     Vec gridFrontTop_, gridRearTop_;
 
     std::vector<std::function<void()>> pending_;
+    // The lettered marks, for the paper's texts to keep clear of.
+    struct MarkText {
+        Pix q;
+        std::string text;
+        bool above;
+    };
+    std::vector<MarkText> marks_;
+    std::optional<rtl::Rect> MarkUnder(const rtl::Rect& box);
+    // On paper a scale label is left out where it would be cut by the
+    // drawing's edge or lie under a mark.
+    bool LabelShown(const rtl::Rect& box) {
+        if (!printing_) return true;
+        const bool inside = box.left >= 0 && box.top >= 0 && box.right <= width_ && box.bottom <= height_;
+        return inside && !MarkUnder(box);
+    }
     int spanTop_ = INT_MAX;
     int spanBottom_ = INT_MIN;
 };
@@ -232,6 +248,7 @@ void SideView::Mark(const char* text, Vec p, int r, bool textAbove) {
     Cover(CheckedSub(q.ry, r), CheckedAdd(q.ry, r));
     lastMarkR_ = r;
     const std::string t = text;
+    marks_.push_back({q, t, textAbove});
     Later([this, q, r, t, textAbove] {
         c_.SetFontSize(12);
         c_.SetBrushColor(colors::Yellow);
@@ -242,6 +259,25 @@ void SideView::Mark(const char* text, Vec p, int r, bool textAbove) {
     });
 }
 
+std::optional<rtl::Rect> SideView::MarkUnder(const rtl::Rect& box) {
+    const rtl::Font font = c_.GetFont();
+    c_.SetFontSize(12);
+    std::optional<rtl::Rect> hit;
+    for (const MarkText& k : marks_) {
+        const rtl::Point m = At(k.q);
+        const int h = c_.TextHeight(k.text);
+        const int top = k.above ? CheckedSub(m.y, h) : m.y;
+        const rtl::Rect r{m.x, top, CheckedAdd(m.x, c_.TextWidth(k.text)), CheckedAdd(top, h)};
+        if (std::max(r.left, box.left) < std::min(r.right, box.right) &&
+            std::max(r.top, box.top) < std::min(r.bottom, box.bottom)) {
+            hit = r;
+            break;
+        }
+    }
+    c_.SetFont(font);
+    return hit;
+}
+
 // The number moves up (and, from two digits on, left) by half the height of
 // the font then in effect; the font colour is left as the earlier texts set it.
 void SideView::Number(Vec p, bool shiftLeft, int32_t number) {
@@ -250,10 +286,17 @@ void SideView::Number(Vec p, bool shiftLeft, int32_t number) {
     Later([this, q, shiftLeft, text] {
         const int half = c_.FontHeight() / 2;
         const rtl::Point m = At(q);
-        const int nx = shiftLeft ? CheckedAdd(m.x, half) : m.x;
+        int nx = shiftLeft ? CheckedAdd(m.x, half) : m.x;
         const int ny = CheckedAdd(m.y, half);
         c_.SetFontSize(10);
         c_.SetBrushColor(colors::Cream);
+        if (printing_) {
+            // On paper a number that a mark would cover stands left of it.
+            const int w = c_.TextWidth(text);
+            const rtl::Rect box{nx, ny, CheckedAdd(nx, w), CheckedAdd(ny, c_.TextHeight(text))};
+            if (const std::optional<rtl::Rect> mark = MarkUnder(box)) nx = CheckedSub(mark->left, w + 2);
+            nx = std::min(nx, CheckedSub(width_, w));  // and stays on the drawing
+        }
         c_.TextOut(nx, ny, text);
     });
 }
@@ -367,6 +410,7 @@ void SideView::MeasuringGrid() {
         c_.SetPenColor(colors::Silver);
         c_.SetFontSize(10);
         const int bottom = CheckedAdd(refY, down);
+        int labelsEnd = INT_MIN;  // paper: the right end of the last label written
         for (int i = -50; i <= lastI; ++i) {
             const double x = i * step;
             if (!(gx_ * Mpx + x < width_ * Mpx)) continue;
@@ -383,8 +427,16 @@ void SideView::MeasuringGrid() {
                 c_.SetFontSize(10);
                 c_.SetFontColor(colors::Silver);
                 const std::string text = rtl::IntToStr(L) + unit;
-                c_.TextOut(CheckedSub(lx, c_.TextWidth(text) / 2), CheckedSub(refY, c_.TextHeight(text)),
-                           text);
+                const int tx = CheckedSub(lx, c_.TextWidth(text) / 2);
+                const int ty = CheckedSub(refY, c_.TextHeight(text));
+                // On paper a label that would run into the one before, or
+                // come closer to it than a blank, is left out.
+                const bool clear = !printing_ || labelsEnd == INT_MIN ||
+                                   tx >= CheckedAdd(labelsEnd, c_.TextWidth(" "));
+                if (clear && LabelShown({tx, ty, CheckedAdd(tx, c_.TextWidth(text)), refY})) {
+                    c_.TextOut(tx, ty, text);
+                    labelsEnd = CheckedAdd(tx, c_.TextWidth(text));
+                }
             } else {
                 c_.SetPenColor(colors::Silver);
             }
@@ -403,8 +455,10 @@ void SideView::MeasuringGrid() {
                 c_.SetFontSize(10);
                 c_.SetFontColor(colors::Silver);
                 const std::string text = rtl::IntToStr(L) + unit;
-                c_.TextOut(CheckedSub(labelRight, c_.TextWidth(text)),
-                           CheckedSub(ly, c_.TextHeight(text) / 2), text);
+                const int tx = CheckedSub(labelRight, c_.TextWidth(text));
+                const int ty = CheckedSub(ly, c_.TextHeight(text) / 2);
+                if (LabelShown({tx, ty, labelRight, CheckedAdd(ty, c_.TextHeight(text))}))
+                    c_.TextOut(tx, ty, text);
             } else {
                 c_.SetPenColor(colors::Silver);
             }

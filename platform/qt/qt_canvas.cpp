@@ -626,11 +626,17 @@ bool PrinterCanvas::NewPage() {
 void PrinterCanvas::BeginBlock(std::string name, const Rect& area) {
     blockName_ = std::move(name);
     blockArea_ = area;
+    // A drawing that reaches past its block is cut there, as at the page's
+    // edge: it never covers its neighbours.
+    const QRect page(0, 0, pageWidth_, pageHeight_);
+    const QRect block(QPoint(area.left, area.top), QPoint(area.right, area.bottom));
+    if (page_.isActive()) page_.setClipRect(page.intersected(block));
 }
 
 void PrinterCanvas::EndBlock() {
     blockName_.clear();
     blockArea_ = Rect{};
+    if (page_.isActive()) page_.setClipRect(QRect(0, 0, pageWidth_, pageHeight_));
 }
 
 void PrinterCanvas::DoTextOut(int x, int y, const std::string& text) {

@@ -200,7 +200,9 @@ public:
     const QImage& LastLayer() const { return layerImage_; }
 
     // The block of the page drawn from now on: a name and the area the
-    // page's layout gives it.  EndBlock goes back to the whole page.
+    // page's layout gives it (its right and bottom edges included, for its
+    // frame), to which drawing is clipped.  EndBlock goes back to the whole
+    // page.
     void BeginBlock(std::string name, const Rect& area);
     void EndBlock();
     const std::string& BlockName() const { return blockName_; }

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
+#include "platform/core/bounds_canvas.h"
 #include "platform/core/numtext.h"
 #include "venue/drawings/pixels.h"
 #include "venue/model/venue.h"
@@ -211,6 +215,34 @@ struct Diagram {
     px ShortRackTop = 0;
     px Count = 0;
     std::array<std::string, 16> PairTags;
+    // Paper only: the racks made smaller (Scale) and moved (Shift) to stand
+    // whole inside the area, and no text cell below MinCell pixels.
+    double Scale = 1.0;
+    px ShiftX = 0, ShiftY = 0;
+    px MinCell = 0;
+
+    // The same diagram on another canvas.
+    Diagram On(rtl::Canvas& other) const {
+        Diagram d(other, venue);
+        d.Left = Left;
+        d.Top = Top;
+        d.Width = Width;
+        d.Height = Height;
+        d.ShowTitles = ShowTitles;
+        d.Rack1 = Rack1;
+        d.Rack2 = Rack2;
+        d.Rack3 = Rack3;
+        d.SecondModel = SecondModel;
+        d.Count = Count;
+        d.Scale = Scale;
+        d.ShiftX = ShiftX;
+        d.ShiftY = ShiftY;
+        d.MinCell = MinCell;
+        return d;
+    }
+    px Scaled(px width) const {
+        return Scale == 1.0 ? width : std::max<px>(1, RoundPx(static_cast<double>(width) * Scale));
+    }
 
     rtl::Color ColourOf(char code) const {
         return code == 'B' ? Colour1 : (code == 'S' ? Colour2 : kWhite);
@@ -219,6 +251,17 @@ struct Diagram {
 
     void Panel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA, rtl::Color colourB,
                const std::string& tagA, const std::string& tagB);
+    void DrawPanel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA, rtl::Color colourB,
+                   const std::string& tagA, const std::string& tagB);
+    // On paper the panels are kept until the racks are done, and a panel
+    // that a later one covers (the same place) is left out: its texts would
+    // lie under the other's.
+    struct Kept {
+        px X, Y;
+        std::function<void()> draw;
+    };
+    std::vector<Kept> kept;
+    void DrawKeptPanels();
     void LayoutRacks();
     void LayoutMiniRacks();
     px WidthForUnits(px units) const;
@@ -231,6 +274,23 @@ struct Diagram {
 
 void Diagram::Panel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA,
                     rtl::Color colourB, const std::string& tagA, const std::string& tagB) {
+    if (ShowTitles) {
+        DrawPanel(X, Y, l, dark, colourA, colourB, tagA, tagB);
+        return;
+    }
+    kept.push_back({X, Y, [=, this] { DrawPanel(X, Y, l, dark, colourA, colourB, tagA, tagB); }});
+}
+
+void Diagram::DrawKeptPanels() {
+    std::map<std::pair<px, px>, size_t> last;
+    for (size_t i = 0; i < kept.size(); ++i) last[{kept[i].X, kept[i].Y}] = i;
+    for (size_t i = 0; i < kept.size(); ++i)
+        if (last[{kept[i].X, kept[i].Y}] == i) kept[i].draw();
+    kept.clear();
+}
+
+void Diagram::DrawPanel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA,
+                        rtl::Color colourB, const std::string& tagA, const std::string& tagB) {
     const px W = RackWidth;
     const px U = UnitHeight;
     const rtl::Color line = dark ? kBlack : kGrey;
@@ -242,7 +302,7 @@ void Diagram::Panel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA,
 
     c.SetFontName("Arial");
     c.SetFontBold(true);
-    FontHeight(c, F / 2);
+    FontHeight(c, std::max(F / 2, MinCell));
     c.SetBrush(rtl::Brush{colourA, rtl::BrushStyle::Solid});
     Polygon(c, {{X, Y}, {X + W / 2, Y}, {X + W / 2, Y + U}, {X, Y + U}});
     c.SetFontColor(kBlack);
@@ -261,7 +321,7 @@ void Diagram::Panel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA,
     // the middle.
     c.SetBrush(rtl::Brush{kWhite, rtl::BrushStyle::Solid});
     c.SetFontColor(kBlack);
-    FontHeight(c, F / 3);
+    FontHeight(c, std::max(F / 3, MinCell));
     const px r = RoundPx(static_cast<double>(W) / 48.0);
     const px s = RoundPx(static_cast<double>(W) * 0.0125);
     const px q = RoundPx(static_cast<double>(W) / 18.0);
@@ -280,11 +340,12 @@ void Diagram::Panel(px X, px Y, const Labels& l, bool dark, rtl::Color colourA,
 
     // Label boxes: the controller output on top, the cabinet section below,
     // with leaders to the connectors.
-    FontHeight(c, F / 2);
     const px by = Y + RoundPx(0.05 * static_cast<double>(U));
     const px f25 = RoundPx(0.25 * static_cast<double>(F));
     const px f50 = RoundPx(0.5 * static_cast<double>(F));
     const px f75 = RoundPx(0.75 * static_cast<double>(F));
+    // On paper the two lines of a box never run into each other.
+    FontHeight(c, MinCell > 0 ? std::max(std::min(F / 2, f75 - f25), MinCell) : F / 2);
     auto centred = [&](px bx, px at, const std::string& text) {
         if (text.empty()) return;
         Text(c, bx + RoundPx(static_cast<double>(K - c.TextWidth(text)) / 2.0),
@@ -336,6 +397,7 @@ void Diagram::LayoutRacks() {
         RackWidth = std::min(RoundPx(w * 5.0 / 9.0), WidthForUnits(5));
     else
         RackWidth = n1 > 12 ? RoundPx(w * 3.0 / 16.0) : RoundPx(w * 5.0 / 18.0);
+    RackWidth = Scaled(RackWidth);
     Colour1 = kSkyBlue;
     Colour2 = kSilver;
     const double rw = static_cast<double>(RackWidth);
@@ -356,20 +418,21 @@ void Diagram::LayoutRacks() {
         Column[2] = Column[1] - RoundPx(0.45 * rw);
         Column[3] = Column[2];
     }
-    RackTop = (Height - 5 * UnitHeight) / 2 + Top;
+    for (px& x : Column) x += ShiftX;
+    RackTop = (Height - 5 * UnitHeight) / 2 + Top + ShiftY;
     if (ShowTitles) RackTop = TopInBand(RackTop, 5);
 }
 
 void Diagram::LayoutMiniRacks() {
-    RackWidth = RoundPx(static_cast<double>(Width) * 4.0 / 9.0);
+    RackWidth = Scaled(RoundPx(static_cast<double>(Width) * 4.0 / 9.0));
     if (ShowTitles) RackWidth = std::min(RackWidth, WidthForUnits(4));
     Colour1 = kSkyBlue;
     Colour2 = kSilver;
     UnitHeight = RoundPx(static_cast<double>(RackWidth) * 88.0 / 493.0);
-    Column[1] = (Width - RackWidth) / 2 + Left;
+    Column[1] = (Width - RackWidth) / 2 + Left + ShiftX;
     Column[2] = Column[1];
-    RackTop = (Height - 4 * UnitHeight) / 2 + Top;
-    ShortRackTop = (Height - 2 * UnitHeight) / 2 + Top;
+    RackTop = (Height - 4 * UnitHeight) / 2 + Top + ShiftY;
+    ShortRackTop = (Height - 2 * UnitHeight) / 2 + Top + ShiftY;
     if (ShowTitles) {
         RackTop = TopInBand(RackTop, 4);
         ShortRackTop = TopInBand(ShortRackTop, 2);
@@ -582,6 +645,42 @@ ScreenTitles PlaceScreenTitles(rtl::Canvas& c, px top, px bottom, px width, cons
     return t;
 }
 
+void DrawRacks(Diagram& d, Family family) {
+    if (family == Family::ThreeWay) d.ThreeWayPatch();
+    if (family == Family::Mini) d.MiniPatch();
+    d.DrawKeptPanels();
+}
+
+// The box round the racks and their tags as they would be drawn.
+std::optional<rtl::Rect> RackBounds(const Diagram& d, Family family) {
+    rtl::BoundsCanvas bounds(d.c);
+    Diagram dry = d.On(bounds);
+    DrawRacks(dry, family);
+    return bounds.Bounds();
+}
+
+bool Inside(const rtl::Rect& a, const rtl::Rect& room) {
+    return a.left >= room.left && a.top >= room.top && a.right <= room.right &&
+           a.bottom <= room.bottom;
+}
+
+// Paper: racks that would leave `room` are made smaller until they fit and
+// centred in it; racks that fit keep their places.
+void FitRacks(Diagram& d, Family family, const rtl::Rect& room) {
+    for (int tries = 0; tries < 8; ++tries) {
+        const std::optional<rtl::Rect> b = RackBounds(d, family);
+        if (!b || Inside(*b, room)) return;
+        const double fx = static_cast<double>(room.Width()) / std::max(1, b->Width());
+        const double fy = static_cast<double>(room.Height()) / std::max(1, b->Height());
+        const double f = std::min(fx, fy);
+        if (f < 1.0) d.Scale *= f * 0.99;
+        const std::optional<rtl::Rect> n = RackBounds(d, family);
+        if (!n) return;
+        d.ShiftX += (px{room.left} + room.right - n->left - n->right) / 2;
+        d.ShiftY += (px{room.top} + room.bottom - n->top - n->bottom) / 2;
+    }
+}
+
 }  // namespace
 
 void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width,
@@ -716,8 +815,26 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
         d.BandTop = t.BandTop;
         d.BandBottom = t.BandBottom;
     }
-    if (family == Family::ThreeWay) d.ThreeWayPatch();
-    if (family == Family::Mini) d.MiniPatch();
+    if (!ShowTitles && family != Family::None) {
+        // On paper every rack stands whole between the sub-title and the
+        // title, and no text is set below 6 pt.
+        const rtl::Font font = c.GetFont();
+        c.SetFontName("Arial");
+        c.SetFontBold(true);
+        c.SetFontSize(6);
+        d.MinCell = c.TextHeight("Ag");
+        c.SetFontSize(12);
+        const px above = subTitle.empty() ? 0 : 2 * c.TextHeight(subTitle);
+        c.SetFontBold(false);
+        c.SetFontSize(8);
+        const px below = title.empty() ? 0 : c.TextHeight(title);
+        c.SetFont(font);
+        const px margin = 4;
+        FitRacks(d, family,
+                 rtl::Rect{static_cast<int>(d.Left + margin), static_cast<int>(d.Top + above + margin),
+                           static_cast<int>(right - margin), static_cast<int>(bottom - below - margin)});
+    }
+    DrawRacks(d, family);
 
     c.SetFontBold(false);
     c.SetFontSize(8);

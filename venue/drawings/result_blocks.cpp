@@ -1,5 +1,6 @@
 #include "venue/drawings/result_blocks.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -133,7 +134,6 @@ void DrawControllerSettings(const TVenue& Venue, rtl::Canvas& Canvas, int X0, in
     const px th = c.TextHeight("TesT");
     const px p = RoundPx(static_cast<double>(th) * 1.05);
     const px yT = px{Y0} + 2 * th - RoundPx(static_cast<double>(th) * 1.5);
-    auto rowY = [&](px r) { return yT + r * p; };
     Block(c, X0, Y0, Width, Height);
 
     c.SetFontBold(true);
@@ -144,34 +144,112 @@ void DrawControllerSettings(const TVenue& Venue, rtl::Canvas& Canvas, int X0, in
     const std::string model = ModelOfCurrentCabinet(Venue);
     const TLoudspeakerArray* a = Venue.LSArray.get();
 
-    // The long note in pieces on two rows (three for the mini cabinet),
-    // cut at blanks and kept inside the frame: a third row and then
-    // smaller type are used when the pieces are too wide.
+    std::string first, second, stacked;
+    if (RigMode == 1) {
+        if (model == "Arvo") {
+            first = "LF ch1: 35Hz High pass as default";
+            second = "Set to 20Hz for use without subs";
+        } else if (model == "Bexa") {
+            first = "12'': 60Hz High pass as default";
+            second = "Set to 30Hz for use without subs";
+        } else if (model == "Dovi") {
+            first = "LF: 60Hz High pass as default";
+            second = "Set to 30Hz for use without subs";
+        }
+    } else {
+        stacked = "Arvo/Bexa run 5 way with subs on Channel 6";
+    }
+    const px lastRow = !stacked.empty() ? 11 : !first.empty() ? 10 : 8;
+    const px right = px{X0} + Width - (x - px{X0});  // the indent's width kept on the right
+    const px bottom = px{Y0} + Height - 2;
+
+    // The presets in two columns at 8 pt, smaller (not below 6 pt) while a
+    // column runs into the next one or past the frame.
+    px presetPoints = 8, s = 0, col = 0;
+    for (; presetPoints >= 6; --presetPoints) {
+        c.SetFontSize(static_cast<int>(presetPoints));
+        s = c.TextWidth("spc");
+        col = c.TextWidth("Longest Controller..............");
+        if (!a) break;
+        px widest1 = 0, widest2 = 0;
+        for (int k = 1; k <= 3; ++k) {
+            widest1 = std::max({widest1, s + px{c.TextWidth(a->Presets1[k])},
+                                px{c.TextWidth(" - " + a->PresetEQ1[k])}});
+            widest2 = std::max({widest2, s + px{c.TextWidth(a->Presets2[k])},
+                                px{c.TextWidth(" - " + a->PresetEQ2[k])}});
+        }
+        col = std::max(col, widest1 + s);
+        if (x + col + widest2 <= right) break;
+    }
+    presetPoints = std::max<px>(presetPoints, 6);
+    c.SetFontSize(static_cast<int>(presetPoints));
+    const px presetHeight = c.TextHeight("TesT");
+    c.SetFontSize(8);
+    const px footHeight = c.TextHeight("TesT");
+
+    // The long note in pieces cut at blanks, on two rows (three for the mini
+    // cabinet) under the title and above the presets: a third row, smaller
+    // type (not below 6 pt) and then closer rows below are used when the
+    // pieces do not fit.
     const std::string note = a ? a->ControllerNote : std::string();
-    const px rows[3] = {yT + p, yT + RoundPx(1.6 * static_cast<double>(p)),
-                        yT + RoundPx(2.2 * static_cast<double>(p))};
     const px room = px{Width} - 2 * (x - px{X0});
     const int least = model == "Dovi" ? 3 : 2;
     std::vector<std::string> pieces;
-    for (int points = 7; points >= 4 && pieces.empty(); --points) {
-        c.SetFontSize(points);
-        for (int k = least; k <= 3 && pieces.empty(); ++k) {
-            std::vector<std::string> cut = SplitNote(note, k);
-            bool fits = true;
-            for (const std::string& piece : cut) fits = fits && px{c.TextWidth(piece)} <= room;
-            if (fits) pieces = std::move(cut);
+    px notePoints = 7, noteHeight = 0, noteTop = 0, pitch = p, noteEnd = 0;
+    for (; pitch >= std::max(presetHeight, footHeight); --pitch) {
+        noteTop = yT + std::max(pitch, th);
+        const px noteBottom = yT + 3 * pitch;  // the first presets' row
+        pieces.clear();
+        for (notePoints = 7; notePoints >= 6 && pieces.empty(); --notePoints) {
+            c.SetFontSize(static_cast<int>(notePoints));
+            noteHeight = c.TextHeight("TesT");
+            const px step = std::max(noteHeight, RoundPx(0.6 * static_cast<double>(p)));
+            for (int k = least; k <= 5 && pieces.empty(); ++k) {
+                std::vector<std::string> cut = SplitNote(note, k);
+                bool fits = noteTop + static_cast<px>(cut.size() - 1) * step + noteHeight <= noteBottom;
+                for (const std::string& piece : cut) fits = fits && px{c.TextWidth(piece)} <= room;
+                if (fits) pieces = std::move(cut);
+            }
+            if (!pieces.empty()) {
+                noteEnd = noteTop + static_cast<px>(pieces.size() - 1) * step + noteHeight;
+                break;
+            }
         }
+        if (pieces.empty()) {
+            // As few rows at 6 pt as the width allows; the rows below make
+            // room.
+            notePoints = 6;
+            c.SetFontSize(6);
+            noteHeight = c.TextHeight("TesT");
+            for (int k = least; k <= 8 && pieces.empty(); ++k) {
+                std::vector<std::string> cut = SplitNote(note, k);
+                bool fits = true;
+                for (const std::string& piece : cut) fits = fits && px{c.TextWidth(piece)} <= room;
+                if (fits || k == 8) pieces = std::move(cut);
+            }
+            noteEnd = noteTop + static_cast<px>(pieces.size()) * noteHeight;
+        }
+        // Rows from the presets on move down as far as the note reaches.
+        const px shift = std::max<px>(0, noteEnd - (yT + 3 * pitch));
+        if (yT + lastRow * pitch + shift + footHeight <= bottom) break;
     }
-    if (pieces.empty()) {
-        c.SetFontSize(7);
-        pieces = SplitNote(note, least);
+    pitch = std::max(pitch, std::max(presetHeight, footHeight));
+    const px shift = std::max<px>(0, noteEnd - (yT + 3 * pitch));
+    auto rowY = [&](px r) { return yT + r * pitch + shift; };
+    // The spec's rows when everything fits: p, 1.6 p and 2.2 p.
+    const bool asDrawn = pitch == p && shift == 0 && notePoints == 7 && pieces.size() <= 3 &&
+                         RoundPx(0.6 * static_cast<double>(p)) >= noteHeight;
+    c.SetFontSize(static_cast<int>(notePoints));
+    const px step = std::max(noteHeight, RoundPx(0.6 * static_cast<double>(p)));
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const px y = asDrawn && i == 1   ? yT + RoundPx(1.6 * static_cast<double>(p))
+                     : asDrawn && i == 2 ? yT + RoundPx(2.2 * static_cast<double>(p))
+                                         : noteTop + static_cast<px>(i) * step;
+        Text(c, x, y, pieces[i]);
     }
-    for (size_t i = 0; i < pieces.size() && i < 3; ++i) Text(c, x, rows[i], pieces[i]);
 
     // The presets: the highlighted name under its " - " description line.
-    c.SetFontSize(8);
-    const px s = c.TextWidth("spc");
-    const px col = c.TextWidth("Longest Controller..............");
+    c.SetFontSize(static_cast<int>(presetPoints));
     auto pair = [&](const std::string& name, const std::string& comment, px column, px nameRow) {
         c.SetBrushColor(kLime);
         Text(c, x + s + column, rowY(nameRow), name);
@@ -187,21 +265,11 @@ void DrawControllerSettings(const TVenue& Venue, rtl::Canvas& Canvas, int X0, in
         pair(a->Presets2[3], a->PresetEQ2[3], col, 8);
     }
 
+    c.SetFontSize(8);
     if (RigMode == 1) {
-        std::string first, second;
-        if (model == "Arvo") {
-            first = "LF ch1: 35Hz High pass as default";
-            second = "Set to 20Hz for use without subs";
-        } else if (model == "Bexa") {
-            first = "12'': 60Hz High pass as default";
-            second = "Set to 30Hz for use without subs";
-        } else if (model == "Dovi") {
-            first = "LF: 60Hz High pass as default";
-            second = "Set to 30Hz for use without subs";
-        }
         Text(c, x, rowY(9), first);
         Text(c, x, rowY(10), second);
     } else {
-        Text(c, x, rowY(11), "Arvo/Bexa run 5 way with subs on Channel 6");
+        Text(c, x, rowY(11), stacked);
     }
 }

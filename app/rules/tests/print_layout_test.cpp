@@ -2,7 +2,9 @@
 // page at 150 dpi (1240 x 1754 pixels).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "app/rules/print_layout.h"
 
@@ -21,12 +23,12 @@ TEST(PrintLayout, FirstPageBlocks) {
         PrintRect got, want;
     };
     const Case cases[] = {
-        {"side view", L.SideView, {0, 0, 620, 877}},
+        {"side view", L.SideView, {0, 0, 620, 789}},
         {"splay table", L.SplayTable, {620, 0, 610, 877}},
         {"flying detail", L.FlyingDetail, {1, 877, 818, 526}},
         {"dimensions", L.Dimensions, {413, 789, 206, 88}},
-        {"controller", L.Controller, {818, 877, 414, 351}},
-        {"mechanical report", L.Mechanical, {818, 1184, 414, 526}},
+        {"controller", L.Controller, {818, 877, 414, 307}},
+        {"mechanical report", L.Mechanical, {818, 1184, 414, 219}},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.block;
     EXPECT_FALSE(L.StackFlyingDetail);
@@ -41,6 +43,33 @@ TEST(PrintLayout, GroundStackedAddsNarrowFlyingDetailAndHoleDetail) {
     ASSERT_TRUE(L.HoleDetail);
     EXPECT_EQ(*L.StackFlyingDetail, (PrintRect{1, 877, 546, 526}));
     EXPECT_EQ(*L.HoleDetail, (PrintRect{546, 965, 273, 702}));
+    EXPECT_EQ(*L.HoleDetailShown, (PrintRect{546, 965, 273, 438}));
+}
+
+// No block of the first page covers another or passes the page, for pages
+// of A4 and letter at several resolutions, flown and stacked (the flying
+// detail lies under the narrower one when stacked, which replaces it).
+TEST(PrintLayout, BlocksNeitherOverlapNorLeaveThePage) {
+    const auto overlap = [](const PrintRect& a, const PrintRect& b) {
+        return std::max(a.Left, b.Left) < std::min(a.Left + a.Width, b.Left + b.Width) - 1 &&
+               std::max(a.Top, b.Top) < std::min(a.Top + a.Height, b.Top + b.Height) - 1;
+    };
+    const struct { int w, h; } pages[] = {{1240, 1754}, {2244, 3272}, {2244, 3408}, {4961, 7016}};
+    for (const auto& page : pages) {
+        for (int rig : {rules::kFlown, rules::kGroundStacked}) {
+            const auto L = rules::ArrayReportLayoutFor(type::Arvo, rig, page.w, page.h);
+            std::vector<PrintRect> blocks = {L.SideView, L.SplayTable, L.Dimensions, L.Controller,
+                                             L.Mechanical, L.PatchDiagrams.front().Area};
+            blocks.push_back(rig == rules::kFlown ? L.FlyingDetail : *L.StackFlyingDetail);
+            if (L.HoleDetailShown) blocks.push_back(*L.HoleDetailShown);
+            for (size_t i = 0; i < blocks.size(); ++i) {
+                EXPECT_LT(blocks[i].Left + blocks[i].Width, page.w) << page.w << " block " << i;
+                EXPECT_LE(blocks[i].Top + blocks[i].Height, page.h) << page.w << " block " << i;
+                for (size_t k = i + 1; k < blocks.size(); ++k)
+                    EXPECT_FALSE(overlap(blocks[i], blocks[k])) << page.w << " blocks " << i << " " << k;
+            }
+        }
+    }
 }
 
 TEST(PrintLayout, PatchDiagramsPerType) {

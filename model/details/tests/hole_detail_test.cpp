@@ -388,3 +388,26 @@ TEST(HoleDetail, PrintedDownfillPlacement) {
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->points[0], (Point{762, 1065}));
 }
+
+// The stacked mix of the mini cabinet and the downfill, printed in the
+// report's place for the hole detail (A4 at 150 and 300 dpi): the detail is
+// centred like the downfill's, whole in its area with the bar's three holes.
+TEST(HoleDetail, PrintedMiniMixIsWhole) {
+    struct Row {
+        int dpi, left, top, width, height;
+    };
+    for (const Row& row : {Row{150, 546, 965, 273, 702}, Row{300, 1091, 1929, 546, 1403}}) {
+        for (int setting : {0, 1}) {
+            auto a = CreateLoudspeakerArray("MIXDoviElka");
+            a->GroundStackBar->CurrentIndex = setting;
+            RecordingCanvas c(row.left + row.width + 50, row.top + row.height + 50, row.dpi);
+            DrawArrayHoleDetail(*a, c, true, true, row.width, row.height, row.left, row.top, true, 1);
+            const std::string where = std::to_string(row.dpi) + " setting " + std::to_string(setting);
+            EXPECT_TRUE(AllInside(c, {row.left, row.top, row.left + row.width, row.top + row.height}))
+                << where;
+            EXPECT_EQ(Ellipses(c, rtl::colors::Grey).size(), 3u) << where;
+            EXPECT_NE(c.FindText("Grid Hole"), nullptr) << where;
+
+        }
+    }
+}

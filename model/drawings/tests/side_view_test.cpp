@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include <set>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -298,8 +302,16 @@ TEST(SideView, PrintingWidensOnlyThePlumbLine) {
     OneArvo screen(1), paper(1);
     screen.Draw(true, false);
     paper.Draw(true, true);
-    const auto& a = screen.c.Ops();
-    const auto& b = paper.c.Ops();
+    // Texts aside: on paper a scale label that the drawing's edge would cut,
+    // or that runs into the one before or under a mark, is left out.
+    const auto shapes = [](const rtl::RecordingCanvas& c) {
+        std::vector<CanvasOp> ops;
+        for (const CanvasOp& op : c.Ops())
+            if (op.kind != OpKind::TextOut) ops.push_back(op);
+        return ops;
+    };
+    const std::vector<CanvasOp> a = shapes(screen.c);
+    const std::vector<CanvasOp> b = shapes(paper.c);
     ASSERT_EQ(a.size(), b.size());
     int differing = 0;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -318,8 +330,23 @@ TEST(SideView, PrintingWidensOnlyThePlumbLine) {
         }
     }
     EXPECT_EQ(differing, 2);
-    // The side view writes no titles, on paper or on the screen.
-    EXPECT_EQ(screen.c.Texts(), paper.c.Texts());
+    // The side view writes no titles: every text on paper is one of the
+    // screen's in its place, and lies whole on the drawing, which the
+    // screen's scale labels leave.
+    std::multiset<std::tuple<std::string, int, int>> onScreen;
+    size_t off = 0;
+    for (const CanvasOp* op : screen.c.OfKind(OpKind::TextOut)) {
+        onScreen.insert({op->text, op->points[0].x, op->points[0].y});
+        off += op->points[0].x < 0 || op->points[0].x + op->textWidth > 600;
+    }
+    EXPECT_GT(off, 0u);
+    for (const CanvasOp* op : paper.c.OfKind(OpKind::TextOut)) {
+        EXPECT_GE(op->points[0].x, 0) << op->text;
+        EXPECT_LE(op->points[0].x + op->textWidth, 600) << op->text;
+        const auto it = onScreen.find({op->text, op->points[0].x, op->points[0].y});
+        ASSERT_NE(it, onScreen.end()) << op->text;
+        onScreen.erase(it);
+    }
 }
 
 // Ground-stacked: the base under the bottom cabinet's front-bottom corner,

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -42,6 +43,31 @@ Racks PrintLayout(int width, int height, int numBoxes1) {
     r.col[2] = r.col[1] + RoundEven(rw / 4.0) + rw;
     r.col[3] = r.col[2] + RoundEven(0.75 * rw) + rw;
     r.top = (height - 5 * r.unit) / 2;
+    return r;
+}
+
+// The print layout as drawn: on paper the racks are made smaller and moved
+// until they stand whole in the area, so their width, unit and columns are
+// read from the panel outlines (rack 1 holds slot 0, so its top is the
+// highest corner; the columns left to right are racks 1, 2 and 3).
+Racks DrawnLayout(const rtl::RecordingCanvas& c) {
+    Racks r;
+    std::set<int> columns;
+    r.top = INT_MAX;
+    for (const rtl::CanvasOp* op : c.OfKind(rtl::OpKind::Polyline)) {
+        const auto& p = op->points;
+        if (p.size() != 5 || p[4] != p[0]) continue;
+        const int w = p[1].x - p[0].x, u = p[2].y - p[1].y;
+        if (w < r.rackWidth || u != RoundEven(w * 88.0 / 493.0) || w < 40) continue;
+        if (w > r.rackWidth) columns.clear(), r.top = INT_MAX;
+        r.rackWidth = w;
+        r.unit = u;
+        columns.insert(p[0].x);
+        r.top = std::min(r.top, p[0].y);
+    }
+    int k = 1;
+    for (int x : columns)
+        if (k <= 3) r.col[k++] = x;
     return r;
 }
 
@@ -127,46 +153,46 @@ using Tags = std::map<std::pair<int, char>, std::string>;
 }  // namespace
 
 TEST(AmpPatch, PanelGeometryFollowsTheRackWidth) {
+    // Rack 2 alone on the screen: 450 x 5/9 = 250; 250 x 88/493 = 44.6 ->
+    // 45; column (450 - 138) div 2 - 112 = 44, top (300 - 225) div 2 = 37.
     Diagram d("Arvo", 2);
-    d.Print(900, 300);
-    // 900 x 5/18 = 250; 250 x 88/493 = 44.6 -> 45; columns 169, 481, 919.
-    const Racks r = PrintLayout(900, 300, 2);
-    ASSERT_EQ((std::vector<int>{r.rackWidth, r.unit, r.col[1], r.col[2], r.col[3], r.top}),
-              (std::vector<int>{250, 45, 169, 481, 919, 37}));
+    d.Screen(450, 300, false, true, false);
+    const int X = 44;
 
     // Rack 2 slot 1 carries the pair 1&2: outline, halves, tag arrow.
-    const rtl::Point p{481, 37 + 45};
-    EXPECT_TRUE(d.canvas.HasSegment(p, {731, 82}));
-    EXPECT_TRUE(d.canvas.HasSegment({731, 82}, {731, 127}));
+    const rtl::Point p{X, 37 + 45};
+    EXPECT_TRUE(d.canvas.HasSegment(p, {X + 250, 82}));
+    EXPECT_TRUE(d.canvas.HasSegment({X + 250, 82}, {X + 250, 127}));
     EXPECT_EQ(HalfColour(d.canvas, p, 250, 45, false), kSky);
     const rtl::CanvasOp* tag = d.canvas.FindText("Cabs 1&2");
     ASSERT_NE(tag, nullptr);
     // Right tag: x = X + W + U; y = Y + U div 2 - h div 2, font F div 2 = 36 div 2.
-    EXPECT_EQ(tag->points[0], (rtl::Point{481 + 250 + 45, 82 + 22 - 9}));
+    EXPECT_EQ(tag->points[0], (rtl::Point{X + 250 + 45, 82 + 22 - 9}));
     EXPECT_EQ(tag->font.height, 18);
 
     // Connectors of that panel: r = 5, s = 3, q = 14, centre y 104.
     std::vector<rtl::Rect> rings;
     for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::Ellipse))
-        if (op->rect.top == 104 - 5 && op->rect.left >= 481 && op->rect.right <= 731) rings.push_back(op->rect);
+        if (op->rect.top == 104 - 5 && op->rect.left >= X && op->rect.right <= X + 250) rings.push_back(op->rect);
     // Two cabinets: rack 2 has no background, so the panel is drawn once:
     // out A at X + q, out B at X + W - q, in A and in B either side of X + W div 2.
-    const std::vector<rtl::Rect> expectedRings = {{495 - 5, 99, 495 + 5, 109},
-                                                  {717 - 5, 99, 717 + 5, 109},
-                                                  {606 - 14 - 5, 99, 606 - 14 + 5, 109},
-                                                  {606 + 14 - 5, 99, 606 + 14 + 5, 109}};
+    const int outA = X + 14, outB = X + 250 - 14, mid = X + 125;
+    const std::vector<rtl::Rect> expectedRings = {{outA - 5, 99, outA + 5, 109},
+                                                  {outB - 5, 99, outB + 5, 109},
+                                                  {mid - 14 - 5, 99, mid - 14 + 5, 109},
+                                                  {mid + 14 - 5, 99, mid + 14 + 5, 109}};
     EXPECT_EQ(rings, expectedRings);
     // Its housing: r + s = 8 above and below the centre, corners r div 4.
     bool housing = false;
     for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::RoundRect))
-        housing = housing || (op->rect == rtl::Rect{490, 96, 500, 112} && op->corner == rtl::Point{1, 1});
+        housing = housing || (op->rect == rtl::Rect{outA - 5, 96, outA + 5, 112} && op->corner == rtl::Point{1, 1});
     EXPECT_TRUE(housing);
     // Label box of channel A: K = 75, F = 36 at (X + 25, Y + 2).
-    EXPECT_TRUE(d.HasOp(rtl::OpKind::Rectangle, {506, 84, 581, 120}));
+    EXPECT_TRUE(d.HasOp(rtl::OpKind::Rectangle, {X + 25, 84, X + 100, 120}));
     const rtl::CanvasOp* low = d.canvas.FindText("Low - A");
     ASSERT_NE(low, nullptr);
-    // Centred in the box's lower half: 506 + round((75 - 0.6*18*7)/2).
-    EXPECT_EQ(low->points[0], (rtl::Point{506 + RoundEven((75 - 76) / 2.0), 84 + 27 - 9}));
+    // Centred in the box's lower half: X + 25 + round((75 - 0.6*18*7)/2).
+    EXPECT_EQ(low->points[0], (rtl::Point{X + 25 + RoundEven((75 - 76) / 2.0), 84 + 27 - 9}));
 }
 
 TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
@@ -179,7 +205,8 @@ TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
         SCOPED_TRACE(count);
         Diagram d("Arvo", count);
         d.Print(1600, 600);
-        const Racks r = PrintLayout(1600, 600, count);
+        const Racks r = DrawnLayout(d.canvas);
+        ASSERT_GT(r.col[3], r.col[2]);
         const int U = r.unit, W = r.rackWidth;
 
         // Last tag text seen at each (rack, slot, side).
@@ -392,8 +419,9 @@ TEST(AmpPatch, RacksStandInsideTheAreaWhenItIsMoved) {
     Diagram a("Arvo", 6), b("Arvo", 6);
     a.Print(900, 300);
     b.Print(900, 300, 100, 50);
-    const auto pa = PanelOutlines(a.canvas, 250, 45);
-    const auto pb = PanelOutlines(b.canvas, 250, 45);
+    const Racks r = DrawnLayout(a.canvas);
+    const auto pa = PanelOutlines(a.canvas, r.rackWidth, r.unit);
+    const auto pb = PanelOutlines(b.canvas, r.rackWidth, r.unit);
     ASSERT_EQ(pa.size(), pb.size());
     ASSERT_FALSE(pa.empty());
     for (size_t k = 0; k < pa.size(); ++k)
@@ -482,5 +510,40 @@ TEST(AmpPatch, ScreenTitlesStandApartFromEachOtherTheRacksAndTheFrame) {
                 for (size_t j = i + 1; j < titles.size(); ++j) EXPECT_TRUE(apart(t, titles[j])) << i << " on " << j;
             }
         }
+    }
+}
+
+// On paper every rack, tag and text stands inside the diagram's area,
+// whatever the count, for the three-rack diagrams that are wider than their
+// area at the rules' rack width (the third rack and the tags of its left
+// neighbour) and the mixes whose rack width follows the other model's count.
+TEST(AmpPatch, PrintedRacksStandWholeInTheirArea) {
+    const struct {
+        const char* type;
+        int n1, n2;
+    } cases[] = {{"Arvo", 10, 0}, {"Arvo", 16, 0}, {"Bexa", 6, 0}, {"MIXRuddArvo", 4, 13},
+                 {"MIXRuddArvo", 4, 15}, {"Dovi", 16, 0}, {"MIXBexaDovi", 8, 8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.n1) + "/" + std::to_string(c.n2));
+        Diagram d(c.type, c.n1, c.n2);
+        const rtl::Rect area{30, 700, 30 + 1100, 700 + 300};
+        d.Print(area.Width(), area.Height(), area.left, area.top);
+        int texts = 0;
+        for (const rtl::CanvasOp& op : d.canvas.Ops()) {
+            std::vector<rtl::Point> corners = op.points;
+            if (op.kind == rtl::OpKind::TextOut) {
+                ++texts;
+                corners.push_back({op.points[0].x + op.textWidth, op.points[0].y + op.textHeight});
+            } else if (op.kind != rtl::OpKind::Polyline && op.kind != rtl::OpKind::Polygon &&
+                       op.kind != rtl::OpKind::LineTo && op.kind != rtl::OpKind::MoveTo) {
+                corners = {{op.rect.left, op.rect.top}, {op.rect.right, op.rect.bottom}};
+            }
+            for (const rtl::Point& p : corners) {
+                EXPECT_TRUE(p.x >= area.left && p.x <= area.right && p.y >= area.top &&
+                            p.y <= area.bottom)
+                    << rtl::OpKindName(op.kind) << " " << op.text << " at " << p.x << "," << p.y;
+            }
+        }
+        EXPECT_GT(texts, 20);
     }
 }

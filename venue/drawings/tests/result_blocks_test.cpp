@@ -67,15 +67,16 @@ TEST(ResultBlocks, ControllerNoteSplitsInThreeOnMiniArrays) {
     v.LSArray->ControllerNote = "abcdefghij";
     rtl::RecordingCanvas c;
     DrawControllerSettings(v, c, 0, 0, 640, 300, 1);
-    // x = 640 div 32 = 20; p = 14, yT = 6: rows at 6 + 14, 6 + round(22.4),
-    // 6 + round(30.8).
+    // x = 640 div 32 = 20; p = 14, yT = 6: the rows 6 + 14, 6 + round(22.4)
+    // and 6 + round(30.8) are 8 apart, closer than the 9 of a 7 pt line, so
+    // each piece stands one line below the one before.
     const rtl::CanvasOp* a = c.FindText("abc");
     const rtl::CanvasOp* b = c.FindText("def");
     const rtl::CanvasOp* d = c.FindText("ghij");
     ASSERT_TRUE(a && b && d);
     EXPECT_EQ(a->points[0], (rtl::Point{20, 20}));
-    EXPECT_EQ(b->points[0], (rtl::Point{20, 28}));
-    EXPECT_EQ(d->points[0], (rtl::Point{20, 37}));
+    EXPECT_EQ(b->points[0], (rtl::Point{20, 29}));
+    EXPECT_EQ(d->points[0], (rtl::Point{20, 38}));
     EXPECT_EQ(a->fontSize, 7);
     const rtl::CanvasOp* title = c.FindText("Controller Settings");
     ASSERT_NE(title, nullptr);
