@@ -47,28 +47,25 @@ std::string Describe(const rtl::PrintedText& t) {
     return s.str();
 }
 
-std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts,
-                                           const std::set<std::string>& layoutNotChecked) {
+std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts) {
     std::vector<const rtl::PrintedText*> shown;
     for (const rtl::PrintedText& t : texts)
         if (!Blank(t.text) && t.box.right > t.box.left) shown.push_back(&t);
     std::vector<std::string> faults;
-    const auto checked = [&](const rtl::PrintedText& t) { return !layoutNotChecked.contains(t.block); };
     for (const rtl::PrintedText* t : shown) {
-        if (checked(*t) && !Inside(t->box, t->pageArea))
+        if (!Inside(t->box, t->pageArea))
             faults.push_back("off the page: " + Describe(*t));
         if (t->points < kSmallestPrintedPoints - 0.05) faults.push_back("too small: " + Describe(*t));
-        if (checked(*t) && !Inside(t->box, t->blockArea))
+        if (!Inside(t->box, t->blockArea))
             faults.push_back("out of its block: " + Describe(*t));
     }
     for (size_t i = 0; i < shown.size(); ++i) {
         const rtl::PrintedText& a = *shown[i];
-        if (!checked(a)) continue;
         for (size_t k = i + 1; k < shown.size(); ++k) {
             const rtl::PrintedText& b = *shown[k];
             // The same text drawn again in its place is one text.
             const bool redrawn = a.text == b.text && a.box == b.box;
-            if (a.page == b.page && checked(b) && !redrawn && Overlap(a.box, b.box))
+            if (a.page == b.page && !redrawn && Overlap(a.box, b.box))
                 faults.push_back("overlap: " + Describe(a) + " and " + Describe(b));
         }
     }

@@ -5,7 +5,6 @@
 // printed set reads whole: every text on the printable area and inside its
 // block, no two texts on one another, none set below 6 pt.
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -30,9 +29,8 @@ inline constexpr int kSmallestPrintedPoints = 6;
 // - a text whose cell leaves its block's area;
 // - two texts whose cells overlap on one page;
 // - a text set below kSmallestPrintedPoints.
-// Texts of blocks named in `layoutNotChecked` are held to the size only.  Texts of nothing but blanks are no texts.
-std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts,
-                                           const std::set<std::string>& layoutNotChecked = {});
+// Texts of nothing but blanks are no texts.
+std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts);
 
 // A text and where it lies, for fault lines.
 std::string Describe(const rtl::PrintedText& t);

@@ -153,46 +153,48 @@ using Tags = std::map<std::pair<int, char>, std::string>;
 }  // namespace
 
 TEST(AmpPatch, PanelGeometryFollowsTheRackWidth) {
-    // Rack 2 alone on the screen: 450 x 5/9 = 250; 250 x 88/493 = 44.6 ->
-    // 45; column (450 - 138) div 2 - 112 = 44, top (300 - 225) div 2 = 37.
+    // Rack 2 alone on the screen, in a picture tall enough that the racks
+    // keep their place between the titles: 450 x 5/9 = 250; 250 x 88/493 =
+    // 44.6 -> 45; column (450 - 138) div 2 - 112 = 44, top (460 - 225) div 2
+    // = 117.
     Diagram d("Arvo", 2);
-    d.Screen(450, 300, false, true, false);
-    const int X = 44;
+    d.Screen(450, 460, false, true, false);
+    const int X = 44, Y = 117;
 
     // Rack 2 slot 1 carries the pair 1&2: outline, halves, tag arrow.
-    const rtl::Point p{X, 37 + 45};
-    EXPECT_TRUE(d.canvas.HasSegment(p, {X + 250, 82}));
-    EXPECT_TRUE(d.canvas.HasSegment({X + 250, 82}, {X + 250, 127}));
+    const rtl::Point p{X, Y + 45};
+    EXPECT_TRUE(d.canvas.HasSegment(p, {X + 250, Y + 45}));
+    EXPECT_TRUE(d.canvas.HasSegment({X + 250, Y + 45}, {X + 250, Y + 90}));
     EXPECT_EQ(HalfColour(d.canvas, p, 250, 45, false), kSky);
     const rtl::CanvasOp* tag = d.canvas.FindText("Cabs 1&2");
     ASSERT_NE(tag, nullptr);
     // Right tag: x = X + W + U; y = Y + U div 2 - h div 2, font F div 2 = 36 div 2.
-    EXPECT_EQ(tag->points[0], (rtl::Point{X + 250 + 45, 82 + 22 - 9}));
+    EXPECT_EQ(tag->points[0], (rtl::Point{X + 250 + 45, Y + 45 + 22 - 9}));
     EXPECT_EQ(tag->font.height, 18);
 
-    // Connectors of that panel: r = 5, s = 3, q = 14, centre y 104.
+    // Connectors of that panel: r = 5, s = 3, q = 14, centre y Y + 67.
     std::vector<rtl::Rect> rings;
     for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::Ellipse))
-        if (op->rect.top == 104 - 5 && op->rect.left >= X && op->rect.right <= X + 250) rings.push_back(op->rect);
+        if (op->rect.top == Y + 67 - 5 && op->rect.left >= X && op->rect.right <= X + 250) rings.push_back(op->rect);
     // Two cabinets: rack 2 has no background, so the panel is drawn once:
     // out A at X + q, out B at X + W - q, in A and in B either side of X + W div 2.
     const int outA = X + 14, outB = X + 250 - 14, mid = X + 125;
-    const std::vector<rtl::Rect> expectedRings = {{outA - 5, 99, outA + 5, 109},
-                                                  {outB - 5, 99, outB + 5, 109},
-                                                  {mid - 14 - 5, 99, mid - 14 + 5, 109},
-                                                  {mid + 14 - 5, 99, mid + 14 + 5, 109}};
+    const std::vector<rtl::Rect> expectedRings = {{outA - 5, Y + 62, outA + 5, Y + 72},
+                                                  {outB - 5, Y + 62, outB + 5, Y + 72},
+                                                  {mid - 14 - 5, Y + 62, mid - 14 + 5, Y + 72},
+                                                  {mid + 14 - 5, Y + 62, mid + 14 + 5, Y + 72}};
     EXPECT_EQ(rings, expectedRings);
     // Its housing: r + s = 8 above and below the centre, corners r div 4.
     bool housing = false;
     for (const rtl::CanvasOp* op : d.canvas.OfKind(rtl::OpKind::RoundRect))
-        housing = housing || (op->rect == rtl::Rect{outA - 5, 96, outA + 5, 112} && op->corner == rtl::Point{1, 1});
+        housing = housing || (op->rect == rtl::Rect{outA - 5, Y + 59, outA + 5, Y + 75} && op->corner == rtl::Point{1, 1});
     EXPECT_TRUE(housing);
     // Label box of channel A: K = 75, F = 36 at (X + 25, Y + 2).
-    EXPECT_TRUE(d.HasOp(rtl::OpKind::Rectangle, {X + 25, 84, X + 100, 120}));
+    EXPECT_TRUE(d.HasOp(rtl::OpKind::Rectangle, {X + 25, Y + 47, X + 100, Y + 83}));
     const rtl::CanvasOp* low = d.canvas.FindText("Low - A");
     ASSERT_NE(low, nullptr);
     // Centred in the box's lower half: X + 25 + round((75 - 0.6*18*7)/2).
-    EXPECT_EQ(low->points[0], (rtl::Point{X + 25 + RoundEven((75 - 76) / 2.0), 84 + 27 - 9}));
+    EXPECT_EQ(low->points[0], (rtl::Point{X + 25 + RoundEven((75 - 76) / 2.0), Y + 47 + 27 - 9}));
 }
 
 TEST(AmpPatch, ThreeWayTagsFollowThePairRule) {
