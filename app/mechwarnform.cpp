@@ -68,7 +68,10 @@ QColor BackgroundColor(const QWidget* widget) { return widget->palette().color(Q
 Tmechwarn::Tmechwarn(QWidget* owner)
     // Kept above the main window by belonging to it, not above every window
     // of the desktop: a dialog the main window opens must not be under it.
-    : QWidget(owner, Qt::Tool | Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
+    // A tool window's small caption: close and help, no minimise or maximise
+    // to crowd out its title.
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint |
                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("mechwarn"));
     setWindowTitle(QStringLiteral("Mechanical Safety Warning"));

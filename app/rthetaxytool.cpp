@@ -38,8 +38,11 @@ std::optional<int> RoundToPixel(double v) {
 }  // namespace
 
 TForm3::TForm3(QWidget* owner)
-    // Above the main window by belonging to it (the main window adopts it).
-    : QWidget(owner, Qt::Tool),
+    // Above the main window by belonging to it (the main window adopts it);
+    // a tool window's small caption with its close button only, so that the
+    // title reads whole.
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
       FImage(std::make_unique<rtl::RasterCanvas>(kImageWidth, kImageHeight)) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -210,6 +210,13 @@ TEST(SubStack, MainWindowAppliesTheChoice) {
 
 // --- plane calculator -----------------------------------------------------------
 
+TEST(PlaneCalculator, ToolCaptionHasOnlyItsCloseButton) {
+    TForm3 t;
+    EXPECT_EQ(t.windowType(), Qt::Tool);
+    EXPECT_TRUE(t.windowFlags() & Qt::CustomizeWindowHint);
+    EXPECT_FALSE(t.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
 TEST(PlaneCalculator, GetRAndAFromXAndY) {
     const struct {
         const char *x, *y;

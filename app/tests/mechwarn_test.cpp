@@ -268,6 +268,9 @@ TEST(MechWarn, WindowLooks) {
     // above everything: a dialog of the main window must not hide under it.
     EXPECT_EQ(w.windowType(), Qt::Tool);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Its small caption has no minimise or maximise button to cut its title.
+    EXPECT_TRUE(w.windowFlags() & Qt::CustomizeWindowHint);
+    EXPECT_FALSE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(w.Advice.size(), 18u);
     EXPECT_EQ(w.Advice[17], "Adjust grid angle until C.O.G. is between pick points");
 }
