@@ -139,5 +139,7 @@ void PrintArrayMechanicalReport(TLoudspeakerArray& Array, rtl::Canvas& Canvas, i
                                            : std::string(" = NA Deg"));
     }
 
-    report.Line(7, "Total mass of Array ", " = " + MechanicalReportNumber(a.RigLibrary->Mass() * massFactor) + massUnit);
+    // The evaluation's total, as the window shows it: a stack's base plate
+    // is not in the library's element list but weighs on the stage.
+    report.Line(7, "Total mass of Array ", " = " + MechanicalReportNumber(a.TotalMass * massFactor) + massUnit);
 }

@@ -260,9 +260,11 @@ TEST(MechanicalReport, VerdictIsAskedBeforeTheFigures) {
     StackedSpy a;
     a.SetRigMode(2);
     a.Grid->PickMode = TGrid::PickGroundStacked;
-    // The tipping check re-evaluates the stack: the figures come from that run.
-    a.tipping = [] {
+    // The tipping check re-evaluates the stack: the figures come from that run
+    // (the library's model and the array's total it writes).
+    a.tipping = [&a] {
         OneCabinet();
+        a.TotalMass = 127.0;
         return uint8_t{0};
     };
     rtl::RecordingCanvas c(800, 600);
@@ -291,3 +293,19 @@ TEST(MechanicalReport, FlownVerdictFromTheLibrary) {
 }
 
 }  // namespace
+
+// A stacked Dovi's base plate (40 kg) is not in the library's element list:
+// the printed total is the library's mass with the plate, the figure the
+// window shows, on paper as on screen.
+TEST(MechanicalReport, StackedTotalMassCountsTheBasePlate) {
+    TSplay splay;
+    TDoviArray a;
+    a.SetRigMode(2);
+    a.SetUp(splay, 6, 0, 0, 0.0, 0.0);
+    a.CalcMechanics();
+    const double library = a.RigLibrary->Mass();
+    ASSERT_GT(library, 0.0);
+    rtl::RecordingCanvas c{800, 600};
+    PrintArrayMechanicalReport(a, c, kLeft, kTop, kWidth, kHeight, 0, true);
+    EXPECT_EQ(TextAt(c, 7, true), " = " + MechanicalReportNumber(library + 40.0) + " kg");
+}
