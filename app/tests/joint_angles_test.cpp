@@ -23,10 +23,10 @@
 // junction): its row reads the same splay as the others, the wording aside
 // ("0" and "0.0", "3.0 " and "3.0", a tilt-bar mark).  Under the Ivor
 // subwoofers the joints are the splay angles the design and the list set
-// (the Dovi-Elka joint of the three-model mix too).  The Bexa-Cadri mix has
-// no table rows to compare.
+// (the Dovi-Elka joint of the three-model mix too).  The Bexa-Cadri table
+// is drawn without rows: there the grid and the list agree.
 TEST(JointAngles, EveryCabinetOfEveryMixReadsTheSameOnTheThreePages) {
-    const struct { const char* radio; int n1, n2, n3 = 0; } mixes[] = {
+    const struct { const char* radio; int n1, n2, n3 = 0; bool table = true; } mixes[] = {
         {"mixarvobexarad", 6, 1}, {"mixarvobexarad", 3, 5}, {"mixarvobexarad", 10, 4},
         {"mixruddbexarad", 6, 1}, {"mixruddbexarad", 2, 8}, {"mixruddarvorad", 4, 4},
         {"mixruddarvorad", 1, 10}, {"mixbexadoviRAD", 6, 1}, {"mixbexadoviRAD", 4, 6},
@@ -34,7 +34,8 @@ TEST(JointAngles, EveryCabinetOfEveryMixReadsTheSameOnTheThreePages) {
         {"mixarvoxbexarad", 2, 6}, {"mixarvogirafrad", 6, 2}, {"mixdovielkarad", 6, 2},
         {"mixivordovirad", 2, 4}, {"mixivordovirad", 4, 10}, {"mixivordovirad", 1, 1},
         {"MIXIVORELKARAD", 2, 3}, {"MIXIVORELKARAD", 4, 6}, {"MIXIVORELKARAD", 1, 1},
-        {"MIXIVORDOVIELKARAD", 2, 4, 2}, {"MIXIVORDOVIELKARAD", 4, 8, 1}};
+        {"MIXIVORDOVIELKARAD", 2, 4, 2}, {"MIXIVORDOVIELKARAD", 4, 8, 1},
+        {"mixBexaCadrirad", 3, 2, 0, false}, {"mixBexaCadrirad", 8, 1, 0, false}};
     const auto splay = [](std::string text) {  // the number a text gives, marks aside
         text = text.substr(0, text.find_first_of("H*"));
         double v = 0.0;
@@ -84,8 +85,11 @@ TEST(JointAngles, EveryCabinetOfEveryMixReadsTheSameOnTheThreePages) {
                 SCOPED_TRACE(std::string(m.radio) + " " + std::to_string(m.n1) + "+" + std::to_string(m.n2) + "+" +
                              std::to_string(m.n3) + " " + (joint ? joint->objectName().toStdString() : "design") + " entry " + std::to_string(entry) + " cabinet " +
                              std::to_string(e));
-                EXPECT_EQ(splay(cell ? cell->text().toStdString() : ""), inTable);
-                EXPECT_EQ(splay(list->currentText().toStdString()), inTable);
+                const double inGrid = splay(cell ? cell->text().toStdString() : "");
+                if (m.table) {
+                    EXPECT_EQ(inGrid, inTable);
+                }
+                EXPECT_EQ(splay(list->currentText().toStdString()), inGrid);
             }
         }
     }
