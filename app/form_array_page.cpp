@@ -340,8 +340,10 @@ void TForm1::UpdateArrayPage() {
     a().SelectCabinet(1);
     SplayLabels(Current(a()), L1);
     a().SelectCabinet(n1 + n2);
+    // The one entry of the joint under the subwoofers reads the angle that
+    // choosing it sets.
     if (type == rules::type::IvorDoviElka)
-        L2.Add(rtl::FormatGeneral(Current(a()).BottomFaceAngle));
+        L2.Add("0");
     else
         SplayLabels(Current(a()), L2);
     if (type == rules::type::HobaBexa) {
@@ -516,11 +518,8 @@ void TForm1::UpdateArrayPage() {
             return rtl::FormatGeneral(Current(a()).JoinSplay);
         case rules::RowShows::AllowedAngle:
             return rtl::FormatGeneral(AllowedAngles.ChosenAngle());
-        case rules::RowShows::Zero:
-            return "0";
-        case rules::RowShows::OffsetAngle:
-            a().SelectCabinet(t.Element);
-            return rtl::FormatGeneral(Current(a()).BottomFaceAngle);
+        case rules::RowShows::SplayAngle:
+            return rtl::FormatGeneral(FSplay->Angle[k]);
         }
         return std::string();
     };

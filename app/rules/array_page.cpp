@@ -77,10 +77,13 @@ RowText RowTextFor(ArrayType type, int rigMode, int k, int n1, int n2) {
         if (IsOneOf(type, {type::RuddBexa, type::ArvoBexa})) return {RowShows::SplayLabel, k - 1};
         if (IsTiltBarMix(type))
             return stacked ? RowText{RowShows::SplayLabel, k + 1} : RowText{RowShows::JoinAngle, k + 1};
-        if (IsOneOf(type, {type::IvorDovi, type::IvorElka})) return {RowShows::Zero, k};
-        if (type == type::IvorDoviElka) return {RowShows::OffsetAngle, n1 + 1};
+        // Under the subwoofers the design, the list and the mouse set the
+        // joint's angle itself (the design hangs a first Elka at its wedge,
+        // the list sets 0): the row reads it.
+        if (IsOneOf(type, {type::IvorDovi, type::IvorElka, type::IvorDoviElka}))
+            return {RowShows::SplayAngle, k};
     }
-    if (type == type::IvorDoviElka && k == n1 + n2) return {RowShows::JoinAngle, n1 + n2 + 1};
+    if (type == type::IvorDoviElka && k == n1 + n2) return {RowShows::SplayAngle, k};
     return {RowShows::SplayLabel, k};
 }
 

@@ -54,8 +54,7 @@ enum class RowShows {
     StackBarValue,   // the ground-stack bar's current value (Element selected)
     JoinAngle,       // the join angle of Element's model
     AllowedAngle,    // the allowed-angle table's chosen angle
-    Zero,            // "0"
-    OffsetAngle,     // the top-angle offset of Element's model
+    SplayAngle,      // row k's splay angle itself (a joint set by angle, not by step)
 };
 struct RowText {
     RowShows Shows = RowShows::SplayLabel;

@@ -368,10 +368,12 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
                     angle = Fixed(box.JoinSplay) + "**";
                 } else if (layout == 8 && i == n1 + 1) {
                     angle = Fixed(box.JoinSplay);
-                } else if (layout == 9 && i == n1 + 1) {
-                    angle = Fixed(box.BottomFaceAngle);
-                } else if (layout == 9 && i == n1 + n2 + 1) {
-                    angle = Fixed(box.JoinSplay);
+                } else if (layout == 9 && (i == n1 + 1 || i == n1 + n2 + 1)) {
+                    // Under the subwoofers, and from Dovi to Elka, the joint
+                    // is set by its angle (the design hangs a first Elka at
+                    // its wedge, the array page's list sets 0 or the
+                    // junction): the row reads the angle the array hangs at.
+                    angle = Fixed(splay.Angle[i - 1]);
                 } else if (isType(TArrayType::HobaBexa) && i == n1 + 1) {
                     // The subwoofers meet the compact cabinets at an angle of
                     // the shared allowed-angle table, no step of either model.
