@@ -528,9 +528,12 @@ constexpr std::array<int, 11> kSelectionFlags = {-1, 0, 1, 0, 0, -1, -1, -1, -1,
 }  // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize) {
+    // A page laid out again by the page control plans its scroll bars for its
+    // new size once it is shown: a hidden page's late resize (delivered when
+    // the window is painted or grabbed) carries no size the user sees.
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
         for (QWidget* page : {VenueTab, ArrayTab, ProcessorTab, AmpTab, DEVTAB})
-            if (watched == page) qtapp::RunGuarded([&] { ScrollPage(page); });
+            if (watched == page && page->isVisible()) qtapp::RunGuarded([&] { ScrollPage(page); });
     }
     if (!FReady) return QWidget::eventFilter(watched, event);
     if (watched == image1) {
