@@ -407,7 +407,6 @@ TEST(HoleDetail, PrintedMiniMixIsWhole) {
                 << where;
             EXPECT_EQ(Ellipses(c, rtl::colors::Grey).size(), 3u) << where;
             EXPECT_NE(c.FindText("Grid Hole"), nullptr) << where;
-
         }
     }
 }
