@@ -45,14 +45,15 @@ std::string Box(const rtl::Rect& r) {
     return s.str();
 }
 
-}  // namespace
-
+// A text and where it lies, for fault lines.
 std::string Describe(const rtl::PrintedText& t) {
     std::ostringstream s;
     s << "\"" << t.text << "\" " << t.points << "pt " << Box(t.box) << " page " << t.page + 1
       << " in " << t.block << " " << Box(t.blockArea);
     return s.str();
 }
+
+}  // namespace
 
 std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts) {
     std::vector<const rtl::PrintedText*> shown;

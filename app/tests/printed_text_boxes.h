@@ -30,9 +30,6 @@ std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& 
 // The faults one a line, for a failure's message.
 std::string Listed(const std::vector<std::string>& faults);
 
-// A text and where it lies, for fault lines.
-std::string Describe(const rtl::PrintedText& t);
-
 // A venue file's text: the hall of the printing tests with an array of
 // `type` ("Arvo", "MIXArvoBexa", ...) of n1 and n2 cabinets, flown (rigMode
 // 1) or ground-stacked (2).
