@@ -111,9 +111,7 @@ TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
         SCOPED_TRACE(c.chosen ? c.chosen : "cancelled");
         TestWindow t;
         const std::string hall = t.user.Path("hall.ven");
-        WriteFile(hall, Design("Arvo", 8, 0, 1));
-        t.services->QueueOpenFile(QString::fromStdString(hall));
-        t->LoadTButClick();
+        t.Load(Design("Arvo", 8, 0, 1), "hall.ven");
         const std::string loaded = ReadFile(hall);
         t->numbox1updn->Press(qtapp::UDBtnType::Next);
         t.services->ClearCalls();

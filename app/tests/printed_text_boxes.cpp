@@ -3,17 +3,24 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/background1.h"
-#include "platform/qtapp/scripted_services.h"
+#include <QTabWidget>
 
-std::vector<rtl::PrintedText> PrintRecordingTexts(TForm1& w, qtapp::ScriptedServices& services,
-                                                  const std::string& pdf) {
+#include "app/tests/test_support.h"
+
+std::vector<rtl::PrintedText> PrintPage(TestWindow& w, int tab) {
+    w->PageControl1->setCurrentIndex(tab);
     std::vector<rtl::PrintedText> texts;
-    services.RecordPrintedTexts([&texts](const rtl::PrintedText& t) { texts.push_back(t); });
-    services.QueuePrintToPdf(QString::fromStdString(pdf));
-    w.PrintTButClick();
-    services.RecordPrintedTexts(nullptr);
+    w.services->RecordPrintedTexts([&texts](const rtl::PrintedText& t) { texts.push_back(t); });
+    w.services->QueuePrintToPdf(QString::fromStdString(w.user.Path("out.pdf")));
+    w->PrintTButClick();
+    w.services->RecordPrintedTexts(nullptr);
     return texts;
+}
+
+std::string Listed(const std::vector<std::string>& faults) {
+    std::string s;
+    for (const std::string& f : faults) s += "\n  " + f;
+    return s;
 }
 
 namespace {
@@ -38,14 +45,15 @@ std::string Box(const rtl::Rect& r) {
     return s.str();
 }
 
-}  // namespace
-
+// A text and where it lies, for fault lines.
 std::string Describe(const rtl::PrintedText& t) {
     std::ostringstream s;
     s << "\"" << t.text << "\" " << t.points << "pt " << Box(t.box) << " page " << t.page + 1
       << " in " << t.block << " " << Box(t.blockArea);
     return s.str();
 }
+
+}  // namespace
 
 std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts) {
     std::vector<const rtl::PrintedText*> shown;

@@ -10,16 +10,11 @@
 
 #include "platform/qt/qt_canvas.h"
 
-class TForm1;
-namespace qtapp {
-class ScriptedServices;
-}
+struct TestWindow;
 
-// Presses Print on the window's active page with the job going into the PDF
-// file `pdf`; every text drawn, in drawing order.  `services` are the
-// window's scripted services.
-std::vector<rtl::PrintedText> PrintRecordingTexts(TForm1& w, qtapp::ScriptedServices& services,
-                                                  const std::string& pdf);
+// Shows page `tab` (0 the venue page, 1 the array report) and presses Print
+// with the job going into a PDF file; every text drawn, in drawing order.
+std::vector<rtl::PrintedText> PrintPage(TestWindow& w, int tab);
 
 // The smallest size a printed text may be set at.
 inline constexpr int kSmallestPrintedPoints = 6;
@@ -32,8 +27,8 @@ inline constexpr int kSmallestPrintedPoints = 6;
 // Texts of nothing but blanks are no texts.
 std::vector<std::string> PrintedTextFaults(const std::vector<rtl::PrintedText>& texts);
 
-// A text and where it lies, for fault lines.
-std::string Describe(const rtl::PrintedText& t);
+// The faults one a line, for a failure's message.
+std::string Listed(const std::vector<std::string>& faults);
 
 // A venue file's text: the hall of the printing tests with an array of
 // `type` ("Arvo", "MIXArvoBexa", ...) of n1 and n2 cabinets, flown (rigMode

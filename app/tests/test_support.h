@@ -105,4 +105,11 @@ struct TestWindow {
     }
     TForm1& operator*() const { return *w; }
     TForm1* operator->() const { return w.get(); }
+    // Writes the venue file `text` as `file` in the user's folder and loads
+    // it through the Load button.
+    void Load(const std::string& text, const std::string& file = "d.ven") {
+        WriteFile(user.Path(file), text);
+        services->QueueOpenFile(QString::fromStdString(user.Path(file)));
+        w->LoadTButClick();
+    }
 };

@@ -7,13 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include <set>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <set>
+#include <tuple>
 #include <string>
 #include <vector>
 

@@ -308,38 +308,13 @@ TEST(QtCanvasHelpers, SavesAPngForPeopleToLookAt) {
 }
 
 // A rounded slot made of two lines and two half-circle arcs, as the rigging
-// pictures build one, must be closed for a surface fill from inside.
-TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFill) {
-    RasterCanvas c(100, 150);
-    const int tx = 50, ty = 30, gy = 120, wr = 8;
-    c.MoveTo(tx - wr, ty - 1);
-    c.LineTo(tx - wr, gy + 1);
-    c.MoveTo(tx + wr, ty - 1);
-    c.LineTo(tx + wr, gy + 1);
-    c.Arc(tx - wr, ty - wr, tx + wr, ty + wr, tx + wr, ty, tx - wr, ty);  // over the top
-    c.Arc(tx - wr, gy - wr, tx + wr, gy + wr, tx - wr, gy, tx + wr, gy);  // underneath
-    c.SetBrushColor(colors::MoneyGreen);
-    c.FloodFill(tx, ty + 20, White);
-    SaveTestPicture(c.Image(), "canvas_slot_fill");
-    // Green reaches up into the top arc and down into the bottom one.
-    ExpectPixels(c, {{tx, ty + 20, colors::MoneyGreen}, {tx, ty - wr + 2, colors::MoneyGreen},
-                     {tx, gy + wr - 3, colors::MoneyGreen}, {tx, ty - wr - 2, White},
-                     {tx, gy + wr + 2, White}, {tx - wr - 3, 60, White}, {tx + wr + 3, 60, White},
-                     {0, 0, White}});
-    // Inside: the slot's width (15 pixels between the lines) times its
-    // straight length, plus the two half discs.
-    const int green = CountColour(c, colors::MoneyGreen);
-    EXPECT_GT(green, 15 * (gy - ty) + 100);
-    EXPECT_LT(green, 15 * (gy - ty) + 400);
-}
-
-
-// On a scaled screen the picture holds ratio x size device pixels while the
-// drawing keeps its units: the slot of lines and arcs still holds its fill
-// on the device pixels, a one-unit line is as wide as the ratio, and reads
-// of a unit's pixel find what was drawn there.
-TEST(RasterCanvas, ScaledPictureKeepsTheDrawingsUnitsOnItsDevicePixels) {
-    for (double ratio : {1.25, 1.5, 2.0}) {
+// pictures build one, must be closed for a surface fill from inside.  On a
+// scaled screen the picture holds ratio x size device pixels while the
+// drawing keeps its units: the slot still holds its fill on the device
+// pixels, a one-unit line is as wide as the ratio, and reads of a unit's
+// pixel find what was drawn there.
+TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFillAtEveryPixelRatio) {
+    for (double ratio : {1.0, 1.25, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         RasterCanvas c(100, 150, 96, White, ratio);
         EXPECT_EQ(c.Image().size(), QSize(static_cast<int>(std::ceil(100 * ratio)), static_cast<int>(std::ceil(150 * ratio))));
@@ -350,31 +325,32 @@ TEST(RasterCanvas, ScaledPictureKeepsTheDrawingsUnitsOnItsDevicePixels) {
         c.LineTo(tx - wr, gy + 1);
         c.MoveTo(tx + wr, ty - 1);
         c.LineTo(tx + wr, gy + 1);
-        c.Arc(tx - wr, ty - wr, tx + wr, ty + wr, tx + wr, ty, tx - wr, ty);
-        c.Arc(tx - wr, gy - wr, tx + wr, gy + wr, tx - wr, gy, tx + wr, gy);
+        c.Arc(tx - wr, ty - wr, tx + wr, ty + wr, tx + wr, ty, tx - wr, ty);  // over the top
+        c.Arc(tx - wr, gy - wr, tx + wr, gy + wr, tx - wr, gy, tx + wr, gy);  // underneath
         c.SetBrushColor(colors::MoneyGreen);
         c.FloodFill(tx, ty + 20, White);
+        // Green reaches up into the top arc and down into the bottom one.
         ExpectPixels(c, {{tx, ty + 20, colors::MoneyGreen}, {tx, ty - wr + 2, colors::MoneyGreen},
                          {tx, gy + wr - 3, colors::MoneyGreen}, {tx, ty - wr - 2, White},
-                         {tx - wr - 3, 60, White}, {tx + wr + 3, 60, White}, {0, 0, White}});
-        if (ratio == 2.0) {
+                         {tx, gy + wr + 2, White}, {tx - wr - 3, 60, White}, {tx + wr + 3, 60, White},
+                         {0, 0, White}});
+        if (ratio == 1.0 || ratio == 2.0) {
             // At a whole ratio a line lies on exactly its unit's pixels.
             ExpectPixels(c, {{tx - wr, 60, Black}, {tx + wr, 60, Black}, {tx - wr + 1, 60, colors::MoneyGreen}});
         }
-        const double area = ratio * ratio;
+        // Inside: the slot's width (15 units between the lines) times its
+        // straight length, plus the two half discs.
         const int green = CountColour(c, colors::MoneyGreen);
-        EXPECT_GT(green, area * (15 * (gy - ty) + 100));
-        EXPECT_LT(green, area * (15 * (gy - ty) + 400));
-        // Across the left line, along one device row: the line's own pixels.
-        const QImage& img = c.Image();
-        const int row = static_cast<int>(60 * ratio);
+        EXPECT_GT(green, ratio * ratio * (15 * (gy - ty) + 100));
+        EXPECT_LT(green, ratio * ratio * (15 * (gy - ty) + 400));
+        // Across the left line, along one device row: the line's own
+        // pixels, within a device pixel of its unit, on them at a whole ratio.
+        const bool whole = ratio == std::floor(ratio);
         int black = 0;
         for (int x = 0; x < static_cast<int>(tx * ratio); ++x) {
-            if (FromQRgb(img.pixel(x, row)) != Black) continue;
+            if (FromQRgb(c.Image().pixel(x, static_cast<int>(60 * ratio))) != Black) continue;
             ++black;
-            // Within a device pixel of the unit the line stands on; on its
-            // own pixels at a whole ratio.
-            EXPECT_GE(x, (tx - wr) * ratio - (ratio == 2.0 ? 0 : 1));
+            EXPECT_GE(x, (tx - wr) * ratio - (whole ? 0 : 1));
             EXPECT_LT(x, (tx - wr + 1) * ratio);
         }
         EXPECT_GE(black, static_cast<int>(std::floor(ratio)));

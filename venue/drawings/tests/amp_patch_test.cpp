@@ -463,52 +463,39 @@ TEST(AmpPatch, ScreenTitlesStandApartFromEachOtherTheRacksAndTheFrame) {
         {"MIXBexaDovi", 4, 8, false, true, true},  {"Dovi", 10, 0, true, false, false},
         {"Dovi", 10, 0, false, true, false},
     };
-    const std::string hint = "Float mouse over amp rack to view";
+    const auto isTitle = [](const std::string& t) {
+        return t == "Float mouse over amp rack to view" || t.find("Racks") != std::string::npos ||
+               t.find("patch diagram") != std::string::npos || t == "Active" || t == "Passive";
+    };
+    const auto apart = [](const rtl::Rect& a, const rtl::Rect& b) {
+        return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+    };
     for (const auto& k : diagrams) {
         for (const auto& [w, h] : {std::pair{325, 380}, {325, 190}, {640, 300}, {1000, 600}, {1700, 1100}}) {
             SCOPED_TRACE(std::string(k.type) + " " + std::to_string(w) + "x" + std::to_string(h) +
                          (k.second ? " second" : ""));
             Diagram d(k.type, k.n1, k.n2);
             DrawAmpPatch(d.venue, d.canvas, 0, 0, w, h, true, k.r1, k.r2, false, k.second);
-            const int bottom = h - 5;  // the frame's bottom line
             std::vector<rtl::Rect> titles;
             rtl::Rect racks{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
             for (const rtl::CanvasOp& op : d.canvas.Ops()) {
-                if (op.kind == rtl::OpKind::TextOut && op.text.empty()) continue;
-                const bool title = op.kind == rtl::OpKind::TextOut &&
-                                   (op.text == hint || op.text.find("Racks") != std::string::npos ||
-                                    op.text.find("patch diagram") != std::string::npos ||
-                                    op.text == "Active" || op.text == "Passive");
-                if (title) {
-                    titles.push_back({op.points[0].x, op.points[0].y, op.points[0].x + op.textWidth,
-                                      op.points[0].y + op.textHeight});
-                    continue;
-                }
-                // The frame is drawn with LineTo and the paper with FillRect.
-                if (op.kind == rtl::OpKind::LineTo || op.kind == rtl::OpKind::MoveTo ||
-                    op.kind == rtl::OpKind::FillRect)
-                    continue;
-                std::vector<rtl::Point> corners = op.points;
-                if (op.kind == rtl::OpKind::TextOut)
-                    corners = {op.points[0], {op.points[0].x + op.textWidth, op.points[0].y + op.textHeight}};
-                if (op.kind == rtl::OpKind::Rectangle || op.kind == rtl::OpKind::Ellipse ||
-                    op.kind == rtl::OpKind::RoundRect)
-                    corners = {{op.rect.left, op.rect.top}, {op.rect.right, op.rect.bottom}};
-                for (const rtl::Point& p : corners) {
-                    racks.left = std::min(racks.left, p.x), racks.top = std::min(racks.top, p.y);
-                    racks.right = std::max(racks.right, p.x), racks.bottom = std::max(racks.bottom, p.y);
+                const std::vector<rtl::Point> c = drawtest::Corners(op);
+                if (op.kind == rtl::OpKind::TextOut && isTitle(op.text)) {
+                    titles.push_back({c[0].x, c[0].y, c[1].x, c[1].y});
+                } else if (!(op.kind == rtl::OpKind::TextOut && op.text.empty()) &&
+                           op.kind != rtl::OpKind::LineTo && op.kind != rtl::OpKind::MoveTo &&
+                           op.kind != rtl::OpKind::FillRect) {  // the frame's lines and the paper
+                    for (const rtl::Point& p : c)
+                        racks = {std::min(racks.left, p.x), std::min(racks.top, p.y),
+                                 std::max(racks.right, p.x), std::max(racks.bottom, p.y)};
                 }
             }
-            const auto apart = [](const rtl::Rect& a, const rtl::Rect& b) {
-                return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-            };
             ASSERT_GE(titles.size(), 2u);
             for (size_t i = 0; i < titles.size(); ++i) {
                 const rtl::Rect& t = titles[i];
-                EXPECT_TRUE(t.left > 0 && t.right < w && t.top > 0 && t.bottom < bottom)
+                EXPECT_TRUE(t.left > 0 && t.right < w && t.top > 0 && t.bottom < h - 5)  // the frame
                     << "title " << i << " at " << t.left << "," << t.top << "-" << t.right << "," << t.bottom;
-                EXPECT_TRUE(racks.left > racks.right || apart(t, racks))
-                    << "title " << i << " on the racks " << racks.top << "-" << racks.bottom;
+                EXPECT_TRUE(racks.left > racks.right || apart(t, racks)) << "title " << i << " on the racks";
                 for (size_t j = i + 1; j < titles.size(); ++j) EXPECT_TRUE(apart(t, titles[j])) << i << " on " << j;
             }
         }
@@ -528,24 +515,11 @@ TEST(AmpPatch, PrintedRacksStandWholeInTheirArea) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.n1) + "/" + std::to_string(c.n2));
         Diagram d(c.type, c.n1, c.n2);
-        const rtl::Rect area{30, 700, 30 + 1100, 700 + 300};
-        d.Print(area.Width(), area.Height(), area.left, area.top);
-        int texts = 0;
-        for (const rtl::CanvasOp& op : d.canvas.Ops()) {
-            std::vector<rtl::Point> corners = op.points;
-            if (op.kind == rtl::OpKind::TextOut) {
-                ++texts;
-                corners.push_back({op.points[0].x + op.textWidth, op.points[0].y + op.textHeight});
-            } else if (op.kind != rtl::OpKind::Polyline && op.kind != rtl::OpKind::Polygon &&
-                       op.kind != rtl::OpKind::LineTo && op.kind != rtl::OpKind::MoveTo) {
-                corners = {{op.rect.left, op.rect.top}, {op.rect.right, op.rect.bottom}};
-            }
-            for (const rtl::Point& p : corners) {
-                EXPECT_TRUE(p.x >= area.left && p.x <= area.right && p.y >= area.top &&
-                            p.y <= area.bottom)
+        d.Print(1100, 300, 30, 700);
+        EXPECT_GT(d.canvas.OfKind(rtl::OpKind::TextOut).size(), 20u);
+        for (const rtl::CanvasOp& op : d.canvas.Ops())
+            for (const rtl::Point& p : drawtest::Corners(op))
+                EXPECT_TRUE(p.x >= 30 && p.x <= 1130 && p.y >= 700 && p.y <= 1000)
                     << rtl::OpKindName(op.kind) << " " << op.text << " at " << p.x << "," << p.y;
-            }
-        }
-        EXPECT_GT(texts, 20);
     }
 }

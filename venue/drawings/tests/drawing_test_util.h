@@ -3,6 +3,7 @@
 // set up for given counts, without the rig evaluation.
 
 #include <string>
+#include <vector>
 
 #include "platform/core/recording_canvas.h"
 #include "venue/model/venue.h"
@@ -33,6 +34,18 @@ inline bool AllWithin(const rtl::RecordingCanvas& c, long long limit) {
             if (!ok(p.x) || !ok(p.y)) return false;
     }
     return true;
+}
+
+// The corners of what `op` draws: a text's cell, the points of a line,
+// polygon or fill seed, else its rectangle.
+inline std::vector<rtl::Point> Corners(const rtl::CanvasOp& op) {
+    using K = rtl::OpKind;
+    if (op.kind == K::TextOut)
+        return {op.points[0], {op.points[0].x + op.textWidth, op.points[0].y + op.textHeight}};
+    if (op.kind == K::MoveTo || op.kind == K::LineTo || op.kind == K::Polyline ||
+        op.kind == K::Polygon || op.kind == K::FloodFill)
+        return op.points;
+    return {{op.rect.left, op.rect.top}, {op.rect.right, op.rect.bottom}};
 }
 
 }  // namespace drawtest

@@ -817,22 +817,21 @@ TEST_F(FlatVenue, PrintedPageKeepsInsideItsFrame) {
             EXPECT_FALSE(f.bottom > bottom - w / 2 && f.top < bottom + w / 2) << "over the bottom line";
             EXPECT_FALSE(f.right > right - w / 2 && f.left < right + w / 2) << "over the right line";
         }
+        const auto within = [&](const rtl::Rect& b) {
+            return b.left >= inside.left && b.right <= inside.right && b.top >= inside.top &&
+                   b.bottom <= inside.bottom;
+        };
         std::vector<rtl::Rect> boxes;
         for (const rtl::CanvasOp* t : canvas.OfKind(rtl::OpKind::TextOut)) {
-            const rtl::Rect b{t->points[0].x, t->points[0].y, t->points[0].x + t->textWidth,
-                              t->points[0].y + t->textHeight};
-            boxes.push_back(b);
+            boxes.push_back({t->points[0].x, t->points[0].y, t->points[0].x + t->textWidth,
+                             t->points[0].y + t->textHeight});
             EXPECT_GE(t->textHeight, 8) << t->text;  // 6 points at 96 dpi
-            EXPECT_TRUE(b.left >= inside.left && b.right <= inside.right && b.top >= inside.top &&
-                        b.bottom <= inside.bottom)
-                << t->text << " at " << b.left << "," << b.top << "-" << b.right << "," << b.bottom;
+            EXPECT_TRUE(within(boxes.back())) << t->text << " at " << boxes.back().left << "," << boxes.back().top;
         }
         const auto pictures = canvas.OfKind(rtl::OpKind::StretchDraw);
         ASSERT_EQ(pictures.size(), 1u);
-        const rtl::Rect& pic = pictures[0]->rect;
-        EXPECT_TRUE(pic.left >= inside.left && pic.right <= inside.right && pic.top >= inside.top &&
-                    pic.bottom <= inside.bottom);
-        boxes.push_back(pic);
+        boxes.push_back(pictures[0]->rect);
+        EXPECT_TRUE(within(boxes.back()));
         for (size_t i = 0; i < boxes.size(); ++i)
             for (size_t j = i + 1; j < boxes.size(); ++j)
                 EXPECT_TRUE(std::max(boxes[i].left, boxes[j].left) >= std::min(boxes[i].right, boxes[j].right) ||
