@@ -22,7 +22,14 @@ void PictureBox::Fill(const QColor& color) {
     SetPicture(image);
 }
 
-QSize PictureBox::PictureSize() const { return picture_.deviceIndependentSize().toSize(); }
+// The size the picture was drawn for: its pixels are that size times the
+// ratio, rounded up, so the division is rounded down (rounding it to the
+// nearest would call a picture of 101 units at 1.25, 127 pixels, 102).
+QSize PictureBox::PictureSize() const {
+    const double r = picture_.devicePixelRatio();
+    const auto logical = [r](int pixels) { return static_cast<int>(std::floor(pixels / r + 1e-6)); };
+    return QSize(logical(picture_.width()), logical(picture_.height()));
+}
 
 QColor PictureBox::PixelColor(int x, int y) const {
     const double r = picture_.devicePixelRatio();

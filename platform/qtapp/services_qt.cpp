@@ -3,6 +3,7 @@
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -259,10 +260,11 @@ namespace {
 
 // The desktop's opener, xdg-open, says by its exit status whether it found
 // a program for the address: QDesktopServices starts it and never hears.
-// It is waited for a little; one still running then is heard when it ends
-// (it may also have handed the address to a browser it keeps in the
-// foreground, and end only with it).
-bool OpenOnDesktop(const QUrl& url, int waitMs, std::function<void()> failedLater) {
+// The window never waits for it (it may hand the address to a browser it
+// keeps in the foreground, and end only with it): its answer is heard when
+// it ends, through failedLater.  An error heard more than `heardMs` after
+// the start is the browser's own ending, not a failure to open.
+bool OpenOnDesktop(const QUrl& url, int heardMs, std::function<void()> failedLater) {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty()) return QDesktopServices::openUrl(url);
     auto process = std::make_unique<QProcess>();
@@ -273,19 +275,18 @@ bool OpenOnDesktop(const QUrl& url, int waitMs, std::function<void()> failedLate
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
     if (!process->waitForStarted()) return false;
-    const auto failed = [](const QProcess& p) {
-        return p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0;
-    };
-    if (!process->waitForFinished(waitMs) && process->state() != QProcess::NotRunning) {
-        QProcess* running = process.release();
-        QObject::connect(running, &QProcess::finished, running,
-                         [running, failed, failedLater = std::move(failedLater)] {
-                             if (failed(*running) && failedLater) RunGuarded(failedLater);
-                             running->deleteLater();
-                         });
-        return true;
-    }
-    return !failed(*process);
+    QElapsedTimer started;
+    started.start();
+    QProcess* running = process.release();
+    QObject::connect(running, &QProcess::finished, running,
+                     [running, started, heardMs, failedLater = std::move(failedLater)] {
+                         const bool failed = running->exitStatus() != QProcess::NormalExit ||
+                                             running->exitCode() != 0;
+                         if (failed && started.elapsed() <= heardMs && failedLater)
+                             RunGuarded(failedLater);
+                         running->deleteLater();
+                     });
+    return true;
 }
 
 }  // namespace
@@ -293,13 +294,13 @@ bool OpenOnDesktop(const QUrl& url, int waitMs, std::function<void()> failedLate
 bool QtServices::OpenUrl(const QString& url, std::function<void()> failedLater) {
     const QUrl u(url, QUrl::StrictMode);
     if (!u.isValid() || u.scheme().isEmpty()) return false;
-    return OpenOnDesktop(u, openWaitMs_, std::move(failedLater));
+    return OpenOnDesktop(u, openHeardMs_, std::move(failedLater));
 }
 
 bool QtServices::OpenHelp(const QString& path, std::function<void()> failedLater) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile()) return false;
-    return OpenOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath()), openWaitMs_,
+    return OpenOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath()), openHeardMs_,
                          std::move(failedLater));
 }
 

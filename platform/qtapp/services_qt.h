@@ -57,11 +57,11 @@ public:
     // How long SendMail waits for the mail hand-over to end before it
     // leaves it running and returns 0 (a hand-over that keeps the mail
     // client in the foreground must not freeze the window for good).
-    // OpenUrl and OpenHelp wait as long for the desktop's opener to say
-    // whether it found a program (a browser) for the address; an opener
-    // that says so later is heard through their failedLater.
-    explicit QtServices(int mailWaitMs = 120000, int openWaitMs = 1500)
-        : mailWaitMs_(mailWaitMs), openWaitMs_(openWaitMs) {}
+    // OpenUrl and OpenHelp do not wait for the desktop's opener: whether it
+    // found a program (a browser) for the address is heard through their
+    // failedLater when it ends, within openHeardMs of the start.
+    explicit QtServices(int mailWaitMs = 120000, int openHeardMs = 10000)
+        : mailWaitMs_(mailWaitMs), openHeardMs_(openHeardMs) {}
 
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                         const QString& dir) override;
@@ -80,7 +80,7 @@ public:
 
 private:
     int mailWaitMs_;
-    int openWaitMs_;
+    int openHeardMs_;
 };
 
 }  // namespace qtapp
