@@ -463,7 +463,9 @@ bool TForm1::SaveVenueAs(const std::string& chosen) {
 std::optional<std::string> TForm1::AskSaveName(const QString& title, bool proposeLastName) {
     QString dir;
     if (!FMailFileName.empty()) {
-        const QFileInfo last(Q(FMailFileName));
+        // The name the save writes ("hall.VEN" loaded is saved as
+        // "hall.ven"), so that the replace question is about that file.
+        const QFileInfo last(Q(StripVenExtension(FMailFileName) + ".ven"));
         dir = proposeLastName ? last.absoluteFilePath() : last.absolutePath();
     }
     // The default suffix makes the dialog's overwrite question ask about

@@ -105,13 +105,16 @@ TEST(Mail, ResultsAndMessages) {
 // dialog, on the loaded file, decides whether and where it is written; a
 // cancel writes and sends nothing.
 TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
-    const struct { const char* chosen; bool hallChanged, sent; } cases[] = {
-        {nullptr, false, false}, {"hall.ven", true, true}, {"copy.ven", false, true}};  // nullptr: Cancel
+    // A file loaded as "hall.VEN" is saved as "hall.ven": that is the name
+    // proposed, so that the dialog's replace question is about it.
+    const struct { const char* loaded; const char* chosen; bool hallChanged, sent; } cases[] = {
+        {"hall.ven", nullptr, false, false}, {"hall.ven", "hall.ven", true, true},
+        {"hall.ven", "copy.ven", false, true}, {"hall.VEN", nullptr, false, false}};  // nullptr: Cancel
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.chosen ? c.chosen : "cancelled");
+        SCOPED_TRACE(std::string(c.loaded) + " " + (c.chosen ? c.chosen : "cancelled"));
         TestWindow t;
-        const std::string hall = t.user.Path("hall.ven");
-        t.Load(Design("Arvo", 8, 0, 1), "hall.ven");
+        const std::string hall = t.user.Path(c.loaded);
+        t.Load(Design("Arvo", 8, 0, 1), c.loaded);
         const std::string loaded = ReadFile(hall);
         t->numbox1updn->Press(qtapp::UDBtnType::Next);
         t.services->ClearCalls();
@@ -121,7 +124,7 @@ TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
         t->mailtbutClick();
         ASSERT_GE(t.services->Calls().size(), 1u);
         EXPECT_EQ(t.services->Calls()[0].kind, "SaveFileName");
-        EXPECT_EQ(t.services->Calls()[0].args[3].toStdString(), hall);  // proposed
+        EXPECT_EQ(t.services->Calls()[0].args[3].toStdString(), t.user.Path("hall.ven"));  // proposed
         EXPECT_EQ(ReadFile(hall) != loaded, c.hallChanged);
         EXPECT_EQ(t.services->Kinds().contains("SendMail"), c.sent);
         if (c.sent) {
