@@ -2,9 +2,12 @@
 
 #include <QRadioButton>
 
+#include <cmath>
+
 #include "app/form_build.h"
 #include "app/rules/ear_height.h"
 #include "model/hardware/splay.h"
+#include "platform/core/errors.h"
 #include "platform/core/rounding.h"
 #include "platform/qtapp/updown.h"
 
@@ -27,6 +30,8 @@ double StepOf(const TForm1& w, const LengthRow& row) {
 }
 
 double TakenLength(const TForm1& w, const LengthRow& row, double metres) {
+    // No up/down holds an endless length (-infinity is no 0 either).
+    if (!std::isfinite(metres)) throw rtl::RangeError();
     if (row.NotNegative && metres < 0.0) metres = 0.0;
     const double step = StepOf(w, row);
     if (step > 0.0) qtapp::UpDown::CheckPosition(rtl::Round(metres / step));

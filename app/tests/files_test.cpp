@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "app/background1.h"
 #include "app/form_venue_values.h"
 #include "app/mail.h"
+#include "platform/core/errors.h"
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
 #include "platform/qtapp/updown.h"
@@ -361,5 +363,18 @@ TEST(VenueFiles, WebAndHelpSayWhatCouldNotBeOpened) {
             c.error ? QStringList{QString::fromLatin1(c.error).arg(QString::fromStdString(page))} : QStringList{};
         EXPECT_EQ(services->Errors().join("|").toStdString(), want.join("|").toStdString());
         EXPECT_EQ(services->PendingAnswers(), 0u);
+    }
+}
+
+// A length from outside the up/downs (a venue file, the plane tools) is a
+// number the up/down can hold: no endless or undefined length is taken, not
+// even where a value below 0 becomes 0.
+TEST(VenueFiles, LengthsFromOutsideAreFiniteOrRefused) {
+    TestWindow t;
+    for (const venuevalues::LengthRow& row : venuevalues::kLengths) {
+        SCOPED_TRACE(row.Caption);
+        for (double v : {HUGE_VAL, -HUGE_VAL, std::nan("")})
+            EXPECT_THROW(venuevalues::TakenLength(*t, row, v), rtl::RangeError) << v;
+        EXPECT_EQ(venuevalues::TakenLength(*t, row, -1.0), row.NotNegative ? 0.0 : -1.0);
     }
 }
