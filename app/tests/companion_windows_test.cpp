@@ -143,6 +143,9 @@ TEST(VenuePageKeyboard, TabReachesEveryButtonAndAGroupsCheckedRadio) {
         {[](TForm1&) {}, {"BitBtn6", "BitBtn4", "BitBtn5", "BitBtn8", "P1stand", "P2sit", "P3sit"},
          {"P1sit", "P1cust", "P2stand", "P2cust", "P3stand", "P3cust"}},
         {[](TForm1& w) { w.P1sit->click(); }, {"P1sit"}, {"P1stand", "P1cust"}},
+        // A design takes the venue page's radios out of the Tab order; a
+        // click on one brings none back.
+        {[](TForm1& w) { w.DesignTButClick(), w.P2stand->click(); }, {"BitBtn6"}, {"P2sit", "P2stand"}},
     };
     for (const auto& r : rows) {
         ErrorRecorder rec;

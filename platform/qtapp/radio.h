@@ -40,11 +40,16 @@ private:
         });
     }
 
+    // The stop moves only within a group that has one: a group the window
+    // took out of the Tab order stays out.
     void TakeGroupTabStop() {
+        bool groupStops = (focusPolicy() & Qt::TabFocus) != 0;
         for (QAbstractButton* mate : GroupMates())
-            if (mate != this && mate->isCheckable())
+            if (mate != this && mate->isCheckable()) {
+                groupStops = groupStops || (mate->focusPolicy() & Qt::TabFocus) != 0;
                 mate->setFocusPolicy(static_cast<Qt::FocusPolicy>(mate->focusPolicy() & ~Qt::TabFocus));
-        setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::TabFocus));
+            }
+        if (groupStops) setFocusPolicy(static_cast<Qt::FocusPolicy>(focusPolicy() | Qt::TabFocus));
     }
 
     // The buttons Qt keeps exclusive with this one; none where the window
