@@ -17,6 +17,7 @@
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/services_qt.h"
 #include "platform/qtapp/updown.h"
+#include "app/tests/printed_text_boxes.h"
 #include "app/tests/test_support.h"
 
 namespace {
@@ -54,17 +55,6 @@ int PdfPages(const std::string& path) {
     const std::regex page("/Type\\s*/Page[^s]");
     return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page),
                                           std::sregex_iterator()));
-}
-
-std::string Design(const std::string& type, int n1, int n2, int rigMode) {
-    std::string s = "Hall\r\n-4\r\n" + type + "\r\n8\r\n16\r\n" + std::to_string(n1) + "\r\n" +
-                    std::to_string(n2) + "\r\n";
-    for (const char* v : {"12", "3", "30", "0", "12", "0", "2.5", "8", "3", "20", "4.5", "3",
-                          "41.5", "1.4", "1.4", "1.4"})
-        s += std::string(v) + "\r\n";
-    s += "TRUE\r\nFRONT\r\n1\r\n1\r\n" + std::to_string(rigMode) + "\r\nFALSE\r\n350\r\nFALSE\r\n";
-    for (int i = 0; i < 40; ++i) s += std::string(i == 0 ? "2" : i < n1 + n2 ? "1" : "0") + "\r\n0\r\n";
-    return s;
 }
 
 }  // namespace
@@ -114,7 +104,7 @@ TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
         SCOPED_TRACE(std::string(c.loaded) + " " + (c.chosen ? c.chosen : "cancelled"));
         TestWindow t;
         const std::string hall = t.user.Path(c.loaded);
-        t.Load(Design("Arvo", 8, 0, 1), c.loaded);
+        t.Load(VenueDesign("Arvo", 8, 0, 1), c.loaded);
         const std::string loaded = ReadFile(hall);
         t->numbox1updn->Press(qtapp::UDBtnType::Next);
         t.services->ClearCalls();
@@ -151,7 +141,7 @@ TEST(Mail, SupportButtonSendsTheSavedFileWhateverItsName) {
     env.Services = services;
     TForm1 w(env);
     const std::string hall = user.Path("hall.ven");
-    WriteFile(hall, Design("Arvo", 8, 0, 1));
+    WriteFile(hall, VenueDesign("Arvo", 8, 0, 1));
     services->QueueOpenFile(QString::fromStdString(hall));
     w.LoadTButClick();
     w.FNumBoxes1 = 9;
@@ -207,7 +197,7 @@ TEST(Printing, PagesPerPageAndType) {
         env.Services = services;
         TForm1 w(env);
         const std::string f = user.Path("d.ven");
-        WriteFile(f, Design(c.type, c.n1, c.n2, c.rigMode));
+        WriteFile(f, VenueDesign(c.type, c.n1, c.n2, c.rigMode));
         services->QueueOpenFile(QString::fromStdString(f));
         w.LoadTButClick();
         ASSERT_EQ(services->Errors(), QStringList{}) << c.type;
@@ -261,7 +251,7 @@ TEST(Printing, NothingLandsOutsideThePage) {
         {"MIXArvoBexa", 6, 2, 1, 1, true}, {"Dovi", 3, 0, 2, 1, true}, {"Arvo", 3, 0, 2, 0, false}};
     for (const auto& c : cases) {
         TestWindow w;
-        WriteFile(w.user.Path("d.ven"), Design(c.type, c.n1, c.n2, c.rigMode));
+        WriteFile(w.user.Path("d.ven"), VenueDesign(c.type, c.n1, c.n2, c.rigMode));
         w.services->QueueOpenFile(QString::fromStdString(w.user.Path("d.ven")));
         w->LoadTButClick();
         if (!c.metric) w->ImperialRad->setChecked(true);

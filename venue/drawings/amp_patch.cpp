@@ -667,6 +667,9 @@ bool Inside(const rtl::Rect& a, const rtl::Rect& room) {
 // Paper: racks that would leave `room` are made smaller until they fit and
 // centred in it; racks that fit keep their places.
 void FitRacks(Diagram& d, Family family, const rtl::Rect& room) {
+    // A page too small for any room keeps the racks as placed (cut by its
+    // block) rather than turn them over.
+    if (room.Width() <= 0 || room.Height() <= 0) return;
     for (int tries = 0; tries < 8; ++tries) {
         const std::optional<rtl::Rect> b = RackBounds(d, family);
         if (!b || Inside(*b, room)) return;
