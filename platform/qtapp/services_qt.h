@@ -55,12 +55,14 @@ QString PdfFileProposal(const QString& documentName);
 class QtServices : public PlatformServices {
 public:
     // How long SendMail waits for the mail hand-over to end before it
-    // leaves it running and returns 0 (a hand-over that keeps the mail
-    // client in the foreground must not freeze the window for good).
+    // leaves it running and returns 0: long enough to hear xdg-email say
+    // that no mail client is there (it says so at once), short enough that
+    // a hand-over keeping the mail client in the foreground does not freeze
+    // the window while the user writes the mail.
     // OpenUrl and OpenHelp do not wait for the desktop's opener: whether it
     // found a program (a browser) for the address is heard through their
     // failedLater when it ends, within openHeardMs of the start.
-    explicit QtServices(int mailWaitMs = 120000, int openHeardMs = 10000)
+    explicit QtServices(int mailWaitMs = 5000, int openHeardMs = 10000)
         : mailWaitMs_(mailWaitMs), openHeardMs_(openHeardMs) {}
 
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
