@@ -25,4 +25,16 @@ std::vector<std::string> BreakLines(Canvas& c, const std::string& text, long lon
     return lines;
 }
 
+int TextHeightAt(Canvas& c, int points, const std::string& sample) {
+    const Font font = c.GetFont();
+    c.SetFontSize(points);
+    const int height = c.TextHeight(sample);
+    c.SetFont(font);
+    return height;
+}
+
+void ShrinkToWidth(Canvas& c, const std::string& text, long long room, int least) {
+    for (int h = c.TextHeight(text); c.TextWidth(text) > room && h > least;) c.SetFontHeight(--h);
+}
+
 }  // namespace rtl

@@ -15,4 +15,13 @@ namespace rtl {
 // is its one line.
 std::vector<std::string> BreakLines(Canvas& c, const std::string& text, long long room);
 
+// The height of `sample` set at `points` in the canvas's font; the font is
+// left as it was.  The smallest height a printed text may be set at is
+// TextHeightAt(c, 6).
+int TextHeightAt(Canvas& c, int points, const std::string& sample = "S");
+
+// The canvas's font made a pixel smaller at a time while `text` is wider
+// than `room`, down to `least` pixels high.
+void ShrinkToWidth(Canvas& c, const std::string& text, long long room, int least);
+
 }  // namespace rtl

@@ -10,6 +10,7 @@
 
 #include "platform/core/bounds_canvas.h"
 #include "platform/core/numtext.h"
+#include "platform/core/text_lines.h"
 #include "venue/drawings/pixels.h"
 #include "venue/model/venue.h"
 
@@ -193,15 +194,27 @@ const std::vector<BackgroundSlot>& ThreeWayBackground(bool threeOutput) {
     return threeOutput ? kThree : kSix;
 }
 
-struct Diagram {
-    Diagram(rtl::Canvas& canvas, const TVenue& v) : c(canvas), venue(v) {}
-
-    rtl::Canvas& c;
-    const TVenue& venue;
+// Where a diagram goes and what it shows, apart from the canvas it is
+// drawn on: a fitting run draws the same diagram on a measuring canvas.
+struct DiagramPlace {
     px Left = 0, Top = 0, Width = 0, Height = 0;
     bool ShowTitles = false;
     bool Rack1 = false, Rack2 = false, Rack3 = false;
     bool SecondModel = false;
+    px Count = 0;
+    // Paper only: the racks made smaller (Scale) and moved (Shift) to stand
+    // whole inside the area, and no text cell below MinCell pixels.
+    double Scale = 1.0;
+    px ShiftX = 0, ShiftY = 0;
+    px MinCell = 0;
+};
+
+struct Diagram : DiagramPlace {
+    Diagram(rtl::Canvas& canvas, const TVenue& v, const DiagramPlace& place)
+        : DiagramPlace(place), c(canvas), venue(v) {}
+
+    rtl::Canvas& c;
+    const TVenue& venue;
     // On screen, the racks stand between the titles above and the main
     // title below (ScreenTitles): the band from BandTop to BandBottom.
     px BandTop = 0, BandBottom = 0;
@@ -213,33 +226,10 @@ struct Diagram {
     std::array<px, 4> Column{};  // racks 1..3
     px RackTop = 0;
     px ShortRackTop = 0;
-    px Count = 0;
     std::array<std::string, 16> PairTags;
-    // Paper only: the racks made smaller (Scale) and moved (Shift) to stand
-    // whole inside the area, and no text cell below MinCell pixels.
-    double Scale = 1.0;
-    px ShiftX = 0, ShiftY = 0;
-    px MinCell = 0;
 
     // The same diagram on another canvas.
-    Diagram On(rtl::Canvas& other) const {
-        Diagram d(other, venue);
-        d.Left = Left;
-        d.Top = Top;
-        d.Width = Width;
-        d.Height = Height;
-        d.ShowTitles = ShowTitles;
-        d.Rack1 = Rack1;
-        d.Rack2 = Rack2;
-        d.Rack3 = Rack3;
-        d.SecondModel = SecondModel;
-        d.Count = Count;
-        d.Scale = Scale;
-        d.ShiftX = ShiftX;
-        d.ShiftY = ShiftY;
-        d.MinCell = MinCell;
-        return d;
-    }
+    Diagram On(rtl::Canvas& other) const { return Diagram(other, venue, *this); }
     px Scaled(px width) const {
         return Scale == 1.0 ? width : std::max<px>(1, RoundPx(static_cast<double>(width) * Scale));
     }
@@ -690,16 +680,10 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
                   int Height, bool ShowTitles, bool Rack1, bool Rack2, bool Rack3,
                   bool SecondModel) {
     rtl::Canvas& c = Canvas;
-    Diagram d(c, Venue);
-    d.Left = Left;
-    d.Top = Top;
-    d.Width = Width;
-    d.Height = Height;
-    d.ShowTitles = ShowTitles;
-    d.Rack1 = Rack1;
-    d.Rack2 = Rack2;
-    d.Rack3 = Rack3;
-    d.SecondModel = SecondModel;
+    Diagram d(c, Venue,
+              DiagramPlace{.Left = Left, .Top = Top, .Width = Width, .Height = Height,
+                           .ShowTitles = ShowTitles, .Rack1 = Rack1, .Rack2 = Rack2,
+                           .Rack3 = Rack3, .SecondModel = SecondModel});
 
     const px right = d.Left + d.Width;
     const px bottom = d.Top + d.Height - 5;
@@ -824,8 +808,7 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
         const rtl::Font font = c.GetFont();
         c.SetFontName("Arial");
         c.SetFontBold(true);
-        c.SetFontSize(6);
-        d.MinCell = c.TextHeight("Ag");
+        d.MinCell = rtl::TextHeightAt(c, 6, "Ag");
         c.SetFontSize(12);
         const px above = subTitle.empty() ? 0 : 2 * c.TextHeight(subTitle);
         c.SetFontBold(false);

@@ -236,7 +236,7 @@ void DrawControllerSettings(const TVenue& Venue, rtl::Canvas& Canvas, int X0, in
     pitch = std::max(pitch, std::max(presetHeight, footHeight));
     const px shift = std::max<px>(0, noteEnd - (yT + 3 * pitch));
     auto rowY = [&](px r) { return yT + r * pitch + shift; };
-    // The spec's rows when everything fits: p, 1.6 p and 2.2 p.
+    // The rows where everything fits: p, 1.6 p and 2.2 p below the title.
     const bool asDrawn = pitch == p && shift == 0 && notePoints == 7 && pieces.size() <= 3 &&
                          RoundPx(0.6 * static_cast<double>(p)) >= noteHeight;
     c.SetFontSize(static_cast<int>(notePoints));

@@ -142,10 +142,7 @@ struct Sheet {
         const int height = c.FontHeight();
         const px centre = cellLeft + Div(cellWidth, 2);
         const px space = room - 2 * Pad();
-        if (c.TextWidth(text) > space) {
-            px h = c.TextHeight(text);
-            while (c.TextWidth(text) > space && h > PaperMinHeight) FontHeight(c, --h);
-        }
+        rtl::ShrinkToWidth(c, text, space, Pix(PaperMinHeight));
         const std::vector<std::string> lines = rtl::BreakLines(c, text, space);
         const px lineHeight = c.TextHeight(text);
         px y = RowTop(row) + Div(RowHeight - lineHeight * static_cast<px>(lines.size()), 2);
@@ -213,8 +210,7 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     // Area, band and row height.
     c.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
     FillRect(c, s.Left, s.Top, s.Right, s.Top + s.Height);
-    c.SetFontSize(6);
-    s.PaperMinHeight = c.TextHeight("S");
+    s.PaperMinHeight = rtl::TextHeightAt(c, 6);
     c.SetFontSize(10);
     const px h10 = c.TextHeight("S");
     s.Bottom = s.Top + s.Height - h10;

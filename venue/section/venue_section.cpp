@@ -408,11 +408,8 @@ void SectionPainter::DownfillTest(int count) {
 void SectionPainter::FittedStrip(const std::string& text) {
     const rtl::Rect in = Inside();
     const int room = rtl::CheckedSub(in.right, in.left);
-    c_.SetFontSize(6);
-    const int least = c_.TextHeight("S");
     c_.SetFontSize(10);
-    for (int h = c_.TextHeight(text); c_.TextWidth(text) > room && h > least;)
-        c_.SetFontHeight(--h);
+    rtl::ShrinkToWidth(c_, text, room, rtl::TextHeightAt(c_, 6));
     int y = rtl::CheckedAdd(in.top, lineStep_ / 2);
     for (const std::string& line : rtl::BreakLines(c_, text, room)) {
         c_.TextOut(in.left + (room - c_.TextWidth(line)) / 2, y, line);
@@ -632,11 +629,8 @@ void SectionPainter::Notice() {
     // under them.
     const rtl::Rect in = Inside();
     const int room = rtl::CheckedSub(rtl::CheckedSub(rtl::CheckedSub(in.right, in.left), 1), pw);
-    c_.SetFontSize(6);
-    const int least = c_.TextHeight("S");
     c_.SetFontSize(10);
-    for (int h = c_.TextHeight(kMakerNotice); c_.TextWidth(kMakerNotice) > room && h > least;)
-        c_.SetFontHeight(--h);
+    rtl::ShrinkToWidth(c_, kMakerNotice, room, rtl::TextHeightAt(c_, 6));
     const int tw = c_.TextWidth(kMakerNotice);
     const int th = c_.TextHeight(kMakerNotice);
     const int left = rtl::CheckedSub(rtl::CheckedSub(rtl::CheckedSub(in.right, tw), 1), pw);
