@@ -423,6 +423,11 @@ public:
     void VenueEditChange(QLineEdit* edit);
     void NumBoxesChange();
     void DesignTButClick();
+    // The design start's trim search (flown): FArrayHeight at the first
+    // centimetre where the lowest cabinet is at or above the minimum trim;
+    // the error that the trim cannot be reached when no such height is found
+    // with the pick at or below the maximum pick height.
+    void HangAtMinimumTrim();
     void tbautoClick();
     void tbmanClick();
     void VenTButClick();

@@ -164,17 +164,12 @@ using venuevalues::Length;
 
 // Lengths a plane tool hands over are taken as the window takes any value
 // from outside (venuevalues::TakenLength): all are checked before any is
-// kept, and a refused one is named as the venue page names it.  The
+// kept; a refused one is named as the venue page names it.  The
 // recalculation then writes their edits, as it writes every length.
 void TakeLengths(TForm1& w, std::initializer_list<std::pair<Length, double>> values) {
     std::vector<double> taken;
     for (const auto& [id, metres] : values) {
-        const venuevalues::LengthRow& row = venuevalues::Row(id);
-        try {
-            taken.push_back(venuevalues::TakenLength(w, row, metres));
-        } catch (const rtl::RuntimeError& e) {
-            throw rtl::RuntimeError(e.code(), std::string(e.what()) + " (" + row.Caption + ")");
-        }
+        taken.push_back(venuevalues::TakenLength(w, venuevalues::Row(id), metres));
     }
     auto kept = taken.begin();
     for (const auto& value : values) w.*venuevalues::Row(value.first).Field = *kept++;

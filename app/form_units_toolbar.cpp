@@ -13,14 +13,19 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/background1.h"
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
 #include "app/form_build.h"
+#include "model/arrays/lsarray.h"
+#include "model/hardware/box.h"
 #include "model/hardware/units.h"
 #include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
 #include "platform/qtapp/connect.h"
 #include "platform/qtapp/guarded.h"
 #include "platform/qtapp/picturebox.h"
@@ -255,71 +260,70 @@ int CountIn(const QLineEdit* edit, int otherwise) {
 }  // namespace
 
 void TForm1::DesignTButClick() {
+    // Every typed value is read and checked before any is kept: a text that
+    // is no number, or a value its up/down could not stand at, is refused
+    // with the value's name and nothing changes.
     const double factor = FMetric == 1 ? 1.0 : units::kMetresPerFoot;
-    for (const venuevalues::Length id : venuevalues::kDesignStartOrder) {
-        const venuevalues::LengthRow& row = venuevalues::Row(id);
-        double v = formbuild::EditNumber(this->*row.Edit) * factor;
-        if (row.NotNegative && v < 0.0) v = 0.0;
-        this->*row.Field = v;
-        (this->*row.UpDown)->SetPosition(rtl::Round(v / venuevalues::StepOf(*this, row)));
+    std::array<double, std::size(venuevalues::kDesignStartOrder)> lengths{};
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        const venuevalues::LengthRow& row = venuevalues::Row(venuevalues::kDesignStartOrder[i]);
+        lengths[i] = venuevalues::TakenLength(*this, row, formbuild::EditNumber(this->*row.Edit) * factor);
     }
-    FP1EarHeight = venuevalues::ChosenEarHeight(P1sit, P1stand, P1custedit);
-    FP2EarHeight = venuevalues::ChosenEarHeight(P2sit, P2stand, p2custedit);
-    FP3EarHeight = venuevalues::ChosenEarHeight(P3sit, P3stand, p3custedit);
-    for (QLineEdit* e : {P1custedit, p2custedit, p3custedit}) e->setReadOnly(true);
-    FNumBoxes1 = CountIn(NumBoxes, FNumBoxes1);
-    FNumBoxes2 = CountIn(NUMxaED, FNumBoxes2);
-    FNumBoxes3 = CountIn(numbox3ed, FNumBoxes3);
-
-    // Start a little above the height the cabinets need over the minimum trim.
-    // (The array is read here only: the search below rebuilds it.)
-    {
-        const TLoudspeakerArray* array = CurrentArray();
-        const double h =
-            array != nullptr && array->CurrentBox != nullptr ? array->CurrentBox->FrontHeight : 0.0;
-        // The plain single-model arrays start without room for a second model.
-        const bool single = array == nullptr ||
-                            IsAnyOf(array->ArrayType(), {TArrayType::Arvo, TArrayType::Bexa, TArrayType::Rudd,
-                                                         TArrayType::Hoba, TArrayType::Dovi});
-        FArrayHeight = (FNumBoxes1 + FNumBoxes2 + (single ? 0 : 3)) * h + FMinTrimHeight;
+    std::array<double, std::size(venuevalues::kEarHeights)> ears{};
+    for (std::size_t i = 0; i < ears.size(); ++i) {
+        const venuevalues::EarHeightRow& row = venuevalues::kEarHeights[i];
+        ears[i] = venuevalues::TakenEarHeight(
+            *this, row, venuevalues::ChosenEarHeight(this->*row.Sit, this->*row.Stand, this->*row.Edit));
     }
-    for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
-    FViewFlags[5] = 0;
-    FViewFlags[6] = 0;
-    FViewFlags[8] = 0;
+    const int n1 = CountIn(NumBoxes, FNumBoxes1), n2 = CountIn(NUMxaED, FNumBoxes2),
+              n3 = CountIn(numbox3ed, FNumBoxes3);
+    const bool flown = FRigMode == rules::kFlown;
+    const double stackHeight =
+        flown ? 0.0
+              : venuevalues::TakenLength(*this, venuevalues::Row(venuevalues::Length::ArrayHeight),
+                                         formbuild::EditNumber(ArrayHeight) * factor);
 
-    if (FRigMode == rules::kFlown) {
-        // Lower the array in centimetres until its lowest cabinet is below
-        // the minimum trim, then take the step back.  The array's lowest
-        // point is never above its top, so the search ends once the top has
-        // passed the minimum; a height so large that it would take more
-        // steps than that is refused.
-        const double start = FArrayHeight;
-        const int limit = rules::TrimSearchStepLimit(start, FMinTrimHeight, rules::kTrimSearchStep);
-        const bool reachable = limit > 0 && limit < rules::kMaxTrimSearchSteps;
-        bool below = false;
-        FStatusText = "WAIT - Setting Trim Height to Minimum Trim Height";
-        VenSetButCursor(true);
-        for (int k = 0; reachable && k < limit && !below; ++k) {
-            FArrayHeight -= rules::kTrimSearchStep;
+    // What a refused trim search puts back (its recalculations, and the one
+    // that shows the values put back, write the stored values into the
+    // edits).
+    const VenueData before = venuevalues::FromWindow(*this);
+    const std::string statusBefore = FStatusText;
+    const auto viewFlagsBefore = FViewFlags;
+    TVenueSnapshot snapshot(*FVenue, FSplay.get());
+    try {
+        for (std::size_t i = 0; i < lengths.size(); ++i)
+            this->*venuevalues::Row(venuevalues::kDesignStartOrder[i]).Field = lengths[i];
+        for (std::size_t i = 0; i < ears.size(); ++i) this->*venuevalues::kEarHeights[i].Field = ears[i];
+        FNumBoxes1 = n1;
+        FNumBoxes2 = n2;
+        FNumBoxes3 = n3;
+        for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
+        FViewFlags[5] = 0;
+        FViewFlags[6] = 0;
+        FViewFlags[8] = 0;
+        if (flown)
+            HangAtMinimumTrim();
+        else {
+            FArrayHeight = stackHeight;
             Recalculate();
-            below = FVenue->LowestHeight < FMinTrimHeight;
         }
-        VenSetButCursor(false);
-        if (!below) {
-            FArrayHeight = start;
-            FStatusText = "STARTUP";
+    } catch (...) {
+        snapshot.Restore();
+        venuevalues::ToWindow(*this, before);
+        FStatusText = statusBefore;
+        FViewFlags = viewFlagsBefore;
+        try {
             Recalculate();
-            throw rtl::RuntimeError(
-                0, "The minimum trim height of " + units::LengthText(FMinTrimHeight, FMetric != 0, 5, 1) +
-                       " cannot be reached: the design was not started.");
+        } catch (const std::exception&) {
         }
-        FArrayHeight += rules::kTrimSearchStep;
-    } else {
-        FArrayHeight = formbuild::EditNumber(ArrayHeight) * factor;
-        Recalculate();
+        throw;
     }
 
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        const venuevalues::LengthRow& row = venuevalues::Row(venuevalues::kDesignStartOrder[i]);
+        (this->*row.UpDown)->SetPosition(rtl::Round(this->*row.Field / venuevalues::StepOf(*this, row)));
+    }
+    for (const venuevalues::EarHeightRow& row : venuevalues::kEarHeights) (this->*row.Edit)->setReadOnly(true);
     FStatusText = "AUTO DESIGNED ARRAY. Edit data by clicking on up/down symbols";
     Recalculate();
     arrhupdn->SetPosition(rtl::Round(FArrayHeight / FHeightStep));
@@ -328,6 +332,47 @@ void TForm1::DesignTButClick() {
     RefreshControls();
     ShowDesignControls();
     ShowRiggingLoads();
+}
+
+void TForm1::HangAtMinimumTrim() {
+    // The search starts with the array at the minimum trim plus the front
+    // heights of all its cabinets, near where its lowest point meets the
+    // minimum (the splays take some height away, the grid's tilt may add
+    // some).  The start is the type's and the counts' alone: the same in a
+    // fresh window, where no array has been set up yet, and after any
+    // design, so that a second press finds the same height.
+    const std::unique_ptr<TLoudspeakerArray> model =
+        CreateLoudspeakerArray(FArrayType.empty() ? std::string("Arvo") : FArrayType);
+    model->Count1 = FNumBoxes1;
+    model->Count2 = FNumBoxes2;
+    model->Count3 = FNumBoxes3;
+    double start = FMinTrimHeight;
+    for (int i = 1; i <= FNumBoxes1 + FNumBoxes2 + FNumBoxes3; ++i) {
+        model->SelectCabinet(i);
+        if (model->CurrentBox != nullptr) start += model->CurrentBox->FrontHeight;
+    }
+
+    // From there down or up in centimetres to the first height whose lowest
+    // cabinet is at or above the minimum trim.
+    FStatusText = "WAIT - Setting Trim Height to Minimum Trim Height";
+    VenSetButCursor(true);
+    const std::optional<double> found = [&] {
+        struct Cursor {
+            TForm1& w;
+            ~Cursor() { w.VenSetButCursor(false); }
+        } cursor{*this};
+        return rules::SearchTrimHeight(start, FMinTrimHeight, FMaxPickHeight, rules::kTrimSearchStep,
+                                       [this](double height) {
+                                           FArrayHeight = height;
+                                           Recalculate();
+                                           return rules::TrimPoint{FVenue->LowestHeight, FVenue->TopHeight};
+                                       });
+    }();
+    if (!found)
+        throw rtl::RuntimeError(
+            0, "The minimum trim height of " + units::LengthText(FMinTrimHeight, FMetric != 0, 5, 1) +
+                   " cannot be reached: the design was not started.");
+    FArrayHeight = *found;
 }
 
 void TForm1::VenSetButCursor(bool wait) {

@@ -135,7 +135,7 @@ void TForm1::BuildVenuePage() {
         (this->*e.edit)->setGeometry(90, 41, 50, 20);
         this->*e.upDown = formbuild::Make<qtapp::UpDown>(box, e.upDownName);
         (this->*e.upDown)->move(144, 41);
-        (this->*e.upDown)->SetRange(0, 1000);
+        (this->*e.upDown)->SetRange(venuevalues::kEarHeightMin, venuevalues::kEarHeightMax);
         (this->*e.upDown)->SetPosition(14);
         (this->*e.upDown)->setEnabled(false);
         ++p;

@@ -138,12 +138,36 @@ const LengthRow* RowOfUpDown(const TForm1& w, const qtapp::UpDown* upDown);
 // The row's step in metres: the window's height or coverage step.
 double StepOf(const TForm1& w, const LengthRow& row);
 
-// A length as the window takes it from anywhere but its own up/downs (a
-// venue file, a plane tool): below 0 it becomes 0 where the page allows no
-// negative value; one that its up/down could not stand at (value / step
-// beyond the up/down's positions, or no finite number) is refused with
-// "Range check error".  The value to keep.
+// A length as the window takes it from anywhere but its own up/downs (the
+// design start's typed values, a venue file, a plane tool): below 0 it
+// becomes 0 where the page allows no negative value; one that its up/down
+// could not stand at (value / step outside the up/down's positions, or no
+// finite number) is refused with "Range check error (<caption>)".  The
+// coverage stop may lie anywhere from 0 to the end of planes 1 and 2 at
+// their longest: the window itself moves it to the end of plane 1 or 2
+// when a plane goes.  The value to keep.
 double TakenLength(const TForm1& w, const LengthRow& row, double metres);
+
+// The ear heights of the three planes: each has its custom edit and its
+// up/down, which steps it by the height step between these positions.
+struct EarHeightRow {
+    double VenueData::*Data;
+    double TForm1::*Field;
+    QRadioButton* TForm1::*Sit;
+    QRadioButton* TForm1::*Stand;
+    QLineEdit* TForm1::*Edit;
+    const char* Caption;
+};
+inline constexpr int kEarHeightMin = 0, kEarHeightMax = 1000;
+inline constexpr EarHeightRow kEarHeights[] = {
+    {&D::Plane1EarHeight, &W::FP1EarHeight, &W::P1sit, &W::P1stand, &W::P1custedit, "Plane 1 ear height"},
+    {&D::Plane2EarHeight, &W::FP2EarHeight, &W::P2sit, &W::P2stand, &W::p2custedit, "Plane 2 ear height"},
+    {&D::Plane3EarHeight, &W::FP3EarHeight, &W::P3sit, &W::P3stand, &W::p3custedit, "Plane 3 ear height"},
+};
+
+// An ear height taken as TakenLength takes a length, within the custom
+// up/down's positions.
+double TakenEarHeight(const TForm1& w, const EarHeightRow& row, double metres);
 
 // --- the roads' orders ---------------------------------------------------------
 

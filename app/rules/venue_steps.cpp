@@ -33,4 +33,28 @@ int TrimSearchStepLimit(double startHeight, double minTrimHeight, double step) {
     return std::clamp(static_cast<int>(std::ceil(span)) + 2, 1, kMaxTrimSearchSteps);
 }
 
+std::optional<double> SearchTrimHeight(double startHeight, double minTrimHeight,
+                                       double maxPickHeight, double step,
+                                       const std::function<TrimPoint(double)>& hang) {
+    const int down = TrimSearchStepLimit(startHeight, minTrimHeight, step);
+    if (down == 0 || !std::isfinite(maxPickHeight)) return std::nullopt;
+    // The heights are start + k steps: no drift from adding steps up.
+    int k = 0;
+    const auto at = [&] { return startHeight + k * step; };
+    TrimPoint p = hang(at());
+    while (!(p.Lowest < minTrimHeight)) {
+        if (-k >= down || !std::isfinite(p.Lowest)) return std::nullopt;
+        --k;
+        p = hang(at());
+    }
+    for (int up = 0; !(p.Lowest >= minTrimHeight); ++up) {
+        if (p.Pick > maxPickHeight || up >= kMaxTrimSearchSteps || !std::isfinite(p.Lowest))
+            return std::nullopt;
+        ++k;
+        p = hang(at());
+    }
+    if (p.Pick > maxPickHeight) return std::nullopt;
+    return at();
+}
+
 }  // namespace rules

@@ -648,9 +648,10 @@ TEST(PlaneTools, ValuesTheVenuePageRefusesAreRefusedFromEitherTool) {
         EXPECT_EQ(f.errors.errors.join("|").toStdString(), c.error);
         EXPECT_EQ(shown(), before);
     }
-    // The same value typed on the venue page before a design.
+    // The same value typed on the venue page before a design: the same
+    // message, with the same name.
     Window typed;
     typed.w->P1Length->setText("1e308");
     typed.w->DesignTBut->click();
-    EXPECT_EQ(typed.errors.errors.join("|").toStdString(), "Range check error");
+    EXPECT_EQ(typed.errors.errors.join("|").toStdString(), "Range check error (Plane 1 length)");
 }

@@ -366,15 +366,59 @@ TEST(VenueFiles, WebAndHelpSayWhatCouldNotBeOpened) {
     }
 }
 
-// A length from outside the up/downs (a venue file, the plane tools) is a
-// number the up/down can hold: no endless or undefined length is taken, not
-// even where a value below 0 becomes 0.
-TEST(VenueFiles, LengthsFromOutsideAreFiniteOrRefused) {
+// A length from outside the up/downs (the design start's typed values, a
+// venue file, the plane tools) is a number its up/down can stand at: from
+// its lowest to its highest position times its step (0.1 m for heights,
+// 1 m for lengths and coverage), or refused with the length named.  No
+// endless or undefined length is taken, not even where a value below 0
+// becomes 0.  The coverage stop may lie from 0 to the end of two planes at
+// their longest, where the window itself puts it when a plane goes.
+TEST(VenueFiles, LengthsFromOutsideWithinTheirUpDownsOrRefused) {
     TestWindow t;
-    for (const venuevalues::LengthRow& row : venuevalues::kLengths) {
+    const struct {
+        const char* caption;
+        double lowest, highest, step;
+        bool zeroBelow;  // below 0 it becomes 0
+    } cases[] = {
+        {"Max pick height", 0.8, 100.0, 0.1, false},   {"Min trim height", 0.0, 100.0, 0.1, false},
+        {"Array height", 0.0, 100.0, 0.1, false},      {"Coverage start", 0.0, 1000.0, 1.0, true},
+        {"Coverage stop", 0.0, 2000.0, 1.0, false},    {"Plane 1 length", 0.0, 1000.0, 1.0, false},
+        {"Plane 1 height", -10.0, 20.0, 0.1, false},   {"Plane 2 length", 0.0, 1000.0, 1.0, false},
+        {"Plane 2 height", 0.0, 100.0, 0.1, false},    {"Plane 2 elevation", -10.0, 100.0, 0.1, false},
+        {"Plane 3 length", 0.0, 1000.0, 1.0, false},   {"Plane 3 height", 0.0, 100.0, 0.1, false},
+        {"Plane 3 elevation", 0.0, 100.0, 0.1, false}, {"Plane 3 distance", 0.0, 1000.0, 1.0, false},
+    };
+    ASSERT_EQ(std::size(cases), std::size(venuevalues::kLengths));
+    const auto refusal = [&](const venuevalues::LengthRow& row, double v) -> std::string {
+        try {
+            venuevalues::TakenLength(*t, row, v);
+        } catch (const rtl::RuntimeError& e) {
+            return e.what();
+        }
+        return "taken";
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const venuevalues::LengthRow* row = nullptr;
+        for (const venuevalues::LengthRow& r : venuevalues::kLengths)
+            if (std::string(r.Caption) == c.caption) row = &r;
+        ASSERT_NE(row, nullptr);
+        const std::string refused = "Range check error (" + std::string(c.caption) + ")";
+        for (double v : {HUGE_VAL, -HUGE_VAL, std::nan(""), 1e308, c.highest + c.step})
+            EXPECT_EQ(refusal(*row, v), refused) << v;
+        EXPECT_EQ(venuevalues::TakenLength(*t, *row, c.lowest), c.lowest);
+        EXPECT_EQ(venuevalues::TakenLength(*t, *row, c.highest), c.highest);
+        if (c.zeroBelow)
+            EXPECT_EQ(venuevalues::TakenLength(*t, *row, -5.0), 0.0);
+        else
+            EXPECT_EQ(refusal(*row, c.lowest - c.step), refused);
+    }
+    // The ear heights, 0 to 100 m by their custom up/downs.
+    for (const venuevalues::EarHeightRow& row : venuevalues::kEarHeights) {
         SCOPED_TRACE(row.Caption);
-        for (double v : {HUGE_VAL, -HUGE_VAL, std::nan("")})
-            EXPECT_THROW(venuevalues::TakenLength(*t, row, v), rtl::RangeError) << v;
-        EXPECT_EQ(venuevalues::TakenLength(*t, row, -1.0), row.NotNegative ? 0.0 : -1.0);
+        EXPECT_EQ(venuevalues::TakenEarHeight(*t, row, 0.0), 0.0);
+        EXPECT_EQ(venuevalues::TakenEarHeight(*t, row, 100.0), 100.0);
+        for (double v : {-0.1, 100.1, 1e308, std::nan("")})
+            EXPECT_THROW(venuevalues::TakenEarHeight(*t, row, v), rtl::RuntimeError) << v;
     }
 }

@@ -3,15 +3,23 @@
 // tool bar at start-up and help.  Controls are found by name.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "app/background1.h"
+#include "model/arrays/arraytypes.h"
 #include "venue/model/venue.h"
+#include "venue/model/venue_values.h"
+#include "venue/storage/venue_storage.h"
+#include "app/form_venue_values.h"
 #include "platform/qtapp/scripted_services.h"
 #include "platform/qtapp/updown.h"
 #include "app/tests/test_support.h"
@@ -102,6 +110,58 @@ TEST(VenueEditing, DesignStartTrimsTheLowestCabinetJustAboveTheMinimum) {
     EXPECT_EQ(t.Edit("ArrayHeight")->text(), "19.7");
 }
 
+// Every array type, flown, with the counts it starts with and with its
+// largest: the design start hangs the lowest point at the minimum trim, at
+// the first centimetre of array height that puts it at or above it, whether
+// the window is fresh or has designed another array before, and a second
+// press finds the same height.
+TEST(VenueEditing, EveryTypeFlownHangsAtTheMinimumTrimFromTheFirstPress) {
+    constexpr double kTrim = 3.0;
+    for (std::size_t code = 0; code < kArrayTypeCount; ++code) {
+        const TArrayType type = static_cast<TArrayType>(code);
+        for (const bool largest : {false, true}) {
+            for (const bool designedBefore : {false, true}) {
+                SCOPED_TRACE(std::string(ArrayTypeInfo(type).Name) + (largest ? ", largest counts" : ", start counts") +
+                             (designedBefore ? ", after another design" : ", fresh window"));
+                ErrorRecorder rec;
+                TestWindow t;
+                if (designedBefore) {
+                    t->TypeRadio(type == TArrayType::Bexa ? TArrayType::Dovi : TArrayType::Bexa)->click();
+                    t->DesignTBut->click();
+                }
+                t->TypeRadio(type)->click();
+                if (!t->flyrad->isChecked()) t->flyrad->click();
+                if (largest) {
+                    for (qtapp::UpDown* u : {t->numbox1updn, t->numbox2updn, t->numbox3updn})
+                        while (u->Press(UDBtnType::Next)) {
+                        }
+                }
+                if (designedBefore) {
+                    ASSERT_EQ(t->FNoDesign, 0);
+                }
+                t->DesignTBut->click();
+                ASSERT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+                ASSERT_EQ(t->FNoDesign, 0);
+                ASSERT_EQ(t->FRigMode, 1);
+                const double height = t->FArrayHeight, lowest = t->FVenue->LowestHeight;
+                EXPECT_GE(lowest, kTrim);
+                // A design hangs its lowest point where its angles put it:
+                // a centimetre lower, the bottom is below the minimum.
+                t->FArrayHeight = height - 0.01;
+                t->Recalculate();
+                EXPECT_LT(t->FVenue->LowestHeight, kTrim);
+                t->FArrayHeight = height;
+                t->Recalculate();
+                EXPECT_NEAR(t->FVenue->LowestHeight, lowest, 1e-9);
+                t->DesignTBut->click();
+                EXPECT_NEAR(t->FArrayHeight, height, 1e-9);
+                EXPECT_NEAR(t->FVenue->LowestHeight, lowest, 1e-9);
+                EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+            }
+        }
+    }
+}
+
 TEST(VenueEditing, TrimSearchRefusesTextsAndHeightsItCannotReach) {
     const struct {
         const char* minTrim;
@@ -115,6 +175,96 @@ TEST(VenueEditing, TrimSearchRefusesTextsAndHeightsItCannotReach) {
         EXPECT_EQ(t.w->FNoDesign, 1) << c.minTrim;
         EXPECT_TRUE(t.w->VenTBut->isHidden()) << c.minTrim;
     }
+}
+
+// A typed value the up/down beside it could not stand at is refused by the
+// design start as a venue file's or a plane tool's value is, with the
+// value's name; the custom ear heights are taken the same way.  Nothing is
+// designed, and every value stays as it was.  So is a design whose pick
+// would hang above the maximum pick height.
+TEST(VenueEditing, DesignStartRefusesTypedValuesTheUpDownsCannotHold) {
+    const struct {
+        const char* what;
+        std::function<void(TForm1&)> type;
+        const char* error;
+        bool keepsTexts = true;
+    } cases[] = {
+        {"min trim -5", [](TForm1& w) { w.MinTrimHeight->setText("-5"); }, "Range check error (Min trim height)"},
+        {"max pick -5", [](TForm1& w) { w.MaxPickHeight->setText("-5"); }, "Range check error (Max pick height)"},
+        {"plane 1 of 32 km", [](TForm1& w) { w.P1Length->setText("32000"); }, "Range check error (Plane 1 length)"},
+        {"plane 1 of 32 km in feet",
+         [](TForm1& w) {
+             w.ImperialRad->click();
+             w.P1Length->setText("3290");  // 1002.8 m
+         },
+         "Range check error (Plane 1 length)"},
+        {"plane 1 height 25 m", [](TForm1& w) { w.P1Height->setText("25"); }, "Range check error (Plane 1 height)"},
+        {"custom plane 1 ears at 1e308",
+         [](TForm1& w) {
+             w.P1custedit->setText("1e308");
+             w.P1cust->click();
+         },
+         "Range check error (Plane 1 ear height)"},
+        {"custom plane 3 ears below the floor",
+         [](TForm1& w) {
+             w.P3cust->click();
+             w.p3custedit->setText("-1");
+         },
+         "Range check error (Plane 3 ear height)"},
+        {"a stage of 500 m",
+         [](TForm1& w) {
+             w.stackrad->click();
+             w.ArrayHeight->setText("500");
+         },
+         "Range check error (Array height)"},
+        {"a pick above the maximum",
+         [](TForm1& w) { w.MaxPickHeight->setText("5"); },
+         "The minimum trim height of 3.0 m cannot be reached: the design was not started.", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ErrorRecorder rec;
+        TestWindow t;
+        c.type(*t);
+        rec.errors.clear();
+        const VenueData before = venuevalues::FromWindow(*t);
+        const std::string status = t->FStatusText;
+        // Refused before any is taken, the texts stay as typed, to be put
+        // right; a refused search shows the values the window holds.
+        std::map<QLineEdit*, QString> typed;
+        for (QLineEdit* e : t->VenueTab->findChildren<QLineEdit*>()) typed[e] = e->text();
+        t->DesignTBut->click();
+        EXPECT_EQ(rec.errors.join("|").toStdString(), c.error);
+        EXPECT_EQ(t->FNoDesign, 1);
+        EXPECT_TRUE(t->VenTBut->isHidden());
+        EXPECT_EQ(t->FStatusText, status);
+        QCoreApplication::processEvents();
+        if (c.keepsTexts) {
+            for (QLineEdit* e : t->VenueTab->findChildren<QLineEdit*>())
+                EXPECT_EQ(e->text(), typed[e]) << e->objectName().toStdString();
+        }
+        const VenueData after = venuevalues::FromWindow(*t);
+        venuevalues::ForEachField([&](const auto& row) { EXPECT_EQ(after.*row.Data, before.*row.Data); });
+    }
+    // After a design, the maximum pick stepped down below the array's pick:
+    // the design stays as it was.
+    ErrorRecorder rec;
+    TestWindow t;
+    t->DesignTBut->click();
+    ASSERT_EQ(t->FNoDesign, 0);
+    while (t->maxpickupdn->Press(UDBtnType::Prev)) {
+    }
+    ASSERT_NEAR(t->FMaxPickHeight, 0.8, 1e-9);
+    rec.errors.clear();
+    const std::string venue = VenueFileText(*t->FVenue, "x.ven");
+    const double height = t->FArrayHeight;
+    const std::string status = t->FStatusText;
+    t->DesignTBut->click();
+    EXPECT_EQ(rec.errors.join("|").toStdString(),
+              "The minimum trim height of 3.0 m cannot be reached: the design was not started.");
+    EXPECT_EQ(t->FArrayHeight, height);
+    EXPECT_EQ(t->FStatusText, status);
+    EXPECT_EQ(VenueFileText(*t->FVenue, "x.ven"), venue);
 }
 
 TEST(VenueEditing, ValueUpDownsAndTheirRules) {

@@ -1,9 +1,11 @@
 // Stepping the venue values: floors, drift of repeated 0.1 steps and the
-// trim search's bound.
+// trim search's bound and the search itself.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <optional>
 
 #include "app/rules/venue_steps.h"
 
@@ -76,6 +78,44 @@ TEST(VenueSteps, TrimSearchStepLimit) {
     for (const Case& c : cases)
         EXPECT_EQ(rules::TrimSearchStepLimit(c.start, c.minTrim, c.step), c.want)
             << c.start << " " << c.minTrim << " " << c.step;
+}
+
+// A fake array 5 m long under its pick, 0.5 m of grid above it; the search
+// ends at the first centimetre with the lowest point at or above the trim,
+// from above and from below, or finds nothing.
+TEST(VenueSteps, SearchTrimHeight) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const auto hang = [](double h) { return rules::TrimPoint{h - 5.0, h + 0.5}; };
+    const auto never = [](double) { return rules::TrimPoint{0.0, 0.0}; };
+    const auto lost = [nan](double) { return rules::TrimPoint{nan, nan}; };
+    struct Case {
+        const char* what;
+        double start, minTrim, maxPick;
+        std::function<rules::TrimPoint(double)> hang;
+        bool found;
+    } const cases[] = {
+        {"from above", 10.0, 3.0, 20.0, hang, true},
+        {"from below", 4.0, 3.0, 20.0, hang, true},
+        {"from far below", -40.0, 3.0, 20.0, hang, true},
+        {"from above, the pick above its maximum at the start only", 30.0, 3.0, 9.0, hang, true},
+        {"the pick just under its maximum", 4.0, 3.0, 8.505, hang, true},
+        {"a pick above its maximum, from below", 4.0, 3.0, 8.4, hang, false},
+        {"a pick above its maximum, from above", 10.0, 3.0, 8.4, hang, false},
+        {"a trim never reached", 4.0, 3.0, 20.0, never, false},
+        {"no lowest point", 10.0, 3.0, 20.0, lost, false},
+        {"no start", nan, 3.0, 20.0, hang, false},
+        {"no maximum pick", 10.0, 3.0, nan, hang, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::optional<double> h = rules::SearchTrimHeight(c.start, c.minTrim, c.maxPick, 0.01, c.hang);
+        ASSERT_EQ(h.has_value(), c.found);
+        if (!h) continue;
+        EXPECT_GE(*h - 5.0, c.minTrim);
+        EXPECT_LT(*h - 5.0 - 0.01, c.minTrim);
+        // A whole number of centimetres from the start.
+        EXPECT_NEAR(std::remainder(*h - c.start, 0.01), 0.0, 1e-9);
+    }
 }
 
 }  // namespace
