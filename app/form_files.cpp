@@ -34,6 +34,7 @@
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
 #include "app/form_venue_values.h"
+#include "app/rules/count_limits.h"
 #include "app/rules/ear_height.h"
 #include "platform/qtapp/contact.h"
 #include "platform/qtapp/guarded.h"
@@ -103,6 +104,36 @@ constexpr formbuild::On<QToolButton> kFileHandlers[] = {
     {&TForm1::PrintTBut, &TForm1::PrintTButClick},
     {&TForm1::PrintSUTBut, &TForm1::PrintSUTButClick},
 };
+
+// A loaded array's counts as the window would hold them: within the limits
+// of its type for its rig mode and the window's install choice.  Counts
+// outside them are refused, not clamped: the file's array height and angles
+// are those of its own counts.
+void CheckLoadedCounts(const std::string& type, const VenueData& values, bool install) {
+    const std::optional<TArrayType> t = FindArrayType(type);
+    if (!t) return;
+    const std::optional<rules::BoxLimits> limits = rules::BoxLimitsFor(*t, values.RigMode, install);
+    if (!limits) return;
+    // A file without the third count (the layouts before it) reads 0 there:
+    // the window gives the array the smallest third count its type takes.
+    const int third = values.NumBoxes3 == 0 ? limits->Min3 : values.NumBoxes3;
+    const std::optional<rules::CountRefusal> r =
+        rules::CountsOutsideLimits(*t, *limits, {values.NumBoxes1, values.NumBoxes2, third});
+    if (!r) return;
+    const bool stacked = values.RigMode == rules::kGroundStacked;
+    const std::string array = std::string(stacked ? "a ground-stacked " : "a flown ") +
+                              std::string(ArrayTypeInfo(*t).Name) + " array" +
+                              (!stacked && install ? " (install)" : "");
+    const std::string counts[] = {"NumBoxes1 + NumBoxes2 + NumBoxes3", "NumBoxes1", "NumBoxes2", "NumBoxes3"};
+    std::string name = counts[r->Count];
+    if (r->Count == 0 && *t == TArrayType::IvorDoviElka) name = "NumBoxes2 + NumBoxes3";
+    else if (r->Count == 0 && limits->Max3 == 0) name = "NumBoxes1 + NumBoxes2";
+    const std::string why = r->Count == 0
+                                ? "more than the " + std::to_string(r->Max) + " cabinets in all of " + array
+                                : "outside the " + std::to_string(r->Min) + " to " + std::to_string(r->Max) +
+                                      " cabinets of this model in " + array;
+    throw rtl::RuntimeError(rtl::RangeError().code(), name + " = " + std::to_string(r->Value) + ": " + why);
+}
 
 }  // namespace
 
@@ -244,14 +275,23 @@ std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
     TVenue trial;
     std::string type;
     LoadVenueFromText(trial, path, contents, type);
-    // What the window makes of the values: the up/downs' positions, and the
-    // hand-over that every recalculation makes.
+    // What the window makes of the values: the up/downs' positions, the
+    // type's cabinet counts, and the hand-over that every recalculation
+    // makes.  A value the window refuses is named, and so is the file.
     VenueData values = VenueDataOf(trial);
-    for (const venuevalues::LengthRow& row : venuevalues::kLengths)
-        values.*row.Data = venuevalues::TakenLength(*this, row, values.*row.Data);
+    try {
+        for (const venuevalues::LengthRow& row : venuevalues::kLengths)
+            values.*row.Data = venuevalues::TakenLength(*this, row, values.*row.Data);
+        for (const venuevalues::EarHeightRow& row : venuevalues::kEarHeights)
+            values.*row.Data = venuevalues::TakenEarHeight(*this, row, values.*row.Data);
+        CheckLoadedCounts(type, values, FInstallMode == 1);
+    } catch (const rtl::RuntimeError& e) {
+        throw rtl::RuntimeError(e.code(), std::string(e.what()) + " (" + path + ")");
+    }
     CheckVenueData(values);
     return contents;
 }
+
 
 void TForm1::LoadVenueFile(const std::string& fileName, const std::string& contents) {
     std::string type;

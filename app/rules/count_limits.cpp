@@ -138,6 +138,25 @@ BoxCounts ClampBoxCounts(ArrayType type, const BoxLimits& l, BoxCounts c,
     return c;
 }
 
+std::optional<CountRefusal> CountsOutsideLimits(ArrayType type, const BoxLimits& l,
+                                                BoxCounts c) {
+    if (l.Max2 == 0 && l.Min2 == 0) c.N2 = 0;
+    if (l.Max3 == 0 && l.Min3 == 0) c.N3 = 0;
+    const struct {
+        int count, value, min, max;
+    } each[] = {{1, c.N1, l.Min1, l.Max1}, {2, c.N2, l.Min2, l.Max2}, {3, c.N3, l.Min3, l.Max3}};
+    for (const auto& e : each)
+        if (e.value < e.min || e.value > e.max) return CountRefusal{e.count, e.value, e.min, e.max};
+    // Within their ranges the counts are small: their sums cannot overflow.
+    if (type == type::IvorDoviElka) {
+        if (c.N2 + c.N3 > kIvorDoviElkaLowerMax)
+            return CountRefusal{0, c.N2 + c.N3, 0, kIvorDoviElkaLowerMax};
+    } else if (c.N1 + c.N2 + c.N3 > l.MaxTotal) {
+        return CountRefusal{0, c.N1 + c.N2 + c.N3, 0, l.MaxTotal};
+    }
+    return std::nullopt;
+}
+
 BoxCounts StepBoxCount(ArrayType type, const BoxLimits& l, BoxCounts c, CountBeingChanged which,
                        int direction) {
     const int step = direction > 0 ? 1 : direction < 0 ? -1 : 0;

@@ -41,6 +41,25 @@ enum class CountBeingChanged { None = 0, First = 1, Second = 2, Third = 3 };
 BoxCounts ClampBoxCounts(ArrayType type, const BoxLimits& limits, BoxCounts counts,
                          CountBeingChanged changing);
 
+// How counts from outside the window (a venue file) lie outside a type's
+// limits: one count below its model's minimum or above its maximum, or the
+// sum the total rule weighs above its largest.
+struct CountRefusal {
+    int Count = 0;  // 1, 2 or 3; 0 for the sum
+    int Value = 0;  // the count or the sum
+    int Min = 0;    // the range it lies outside (the sum: 0 to Max)
+    int Max = 0;
+    friend bool operator==(const CountRefusal&, const CountRefusal&) = default;
+};
+
+// The first way `counts` lie outside the limits, each count in its turn and
+// then the total rule (for "MIXIvorDoviElka" the second and third counts,
+// at most 10 together); nothing when ClampBoxCounts would leave them as they
+// are.  A count of a model the type has not (its range 0 to 0) plays no
+// part: older venue files carry one there, and the window sets it to 0.
+std::optional<CountRefusal> CountsOutsideLimits(ArrayType type, const BoxLimits& limits,
+                                                BoxCounts counts);
+
 // One click of a count's up/down (+1 up, -1 down) and the clamping that
 // follows.
 BoxCounts StepBoxCount(ArrayType type, const BoxLimits& limits, BoxCounts counts,

@@ -182,6 +182,16 @@ TEST(VenueFiles, ABrokenFileChangesNothing) {
         {"no number", VenueFile("Arvo", 8, 0, 9.5, 1, "two"), "Invalid numeric input"},
         {"unknown type", VenueFile("Zeta", 8, 0, 9.5, 1), "Zeta"},
         {"cut short", VenueFile("Arvo", 8, 0, 9.5, 1).substr(0, 200), "Read beyond end of file"},
+        // Counts the type does not take are refused, not clamped: the file's
+        // height and angles are those of its own counts.
+        {"17 Arvo", VenueFile("Arvo", 17, 0, 9.5, 1),
+         "NumBoxes1 = 17: outside the 1 to 16 cabinets of this model in a flown Arvo array"},
+        {"no Arvo", VenueFile("Arvo", 0, 0, 9.5, 1),
+         "NumBoxes1 = 0: outside the 1 to 16 cabinets of this model in a flown Arvo array"},
+        {"7 Arvo stacked", VenueFile("Arvo", 7, 0, 1.0, 2),
+         "NumBoxes1 = 7: outside the 2 to 6 cabinets of this model in a ground-stacked Arvo array"},
+        {"15 Arvo and 2 Bexa", VenueFile("MIXArvoBexa", 15, 2, 9.5, 1),
+         "NumBoxes1 + NumBoxes2 = 17: more than the 16 cabinets in all of a flown MIXArvoBexa array"},
     };
     for (const Case& c : cases) {
         Window a;
@@ -198,6 +208,8 @@ TEST(VenueFiles, ABrokenFileChangesNothing) {
         ASSERT_EQ(a.services->Errors().size(), 1) << c.what;
         EXPECT_TRUE(a.services->Errors()[0].contains(c.error)) << c.what << ": "
                                                                << a.services->Errors()[0].toStdString();
+        EXPECT_TRUE(a.services->Errors()[0].contains(QString::fromStdString(bad)))
+            << c.what << ": " << a.services->Errors()[0].toStdString();
         EXPECT_EQ(Values(w), before) << c.what;
         EXPECT_EQ(w.FArrayType, "Bexa") << c.what;
         EXPECT_EQ(w.FVenue->Plane1Length, venueLength) << c.what;

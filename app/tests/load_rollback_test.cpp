@@ -17,7 +17,8 @@
 
 // A manual Bexa design with 9 cabinets is on screen; a file whose plane 1
 // is 3e9 m long passes the reader but not the window (no up/down reaches
-// it): the length is named, and the window keeps showing the Bexa design.
+// it): the length and the file are named, and the window keeps showing the
+// Bexa design.
 TEST(LoadRollback, ARefusedFileLeavesTheControlsOfTheDesignShown) {
     TestWindow t;
     t.services->ReportFailuresTo(nullptr);  // the refusal's box is expected
@@ -37,7 +38,8 @@ TEST(LoadRollback, ARefusedFileLeavesTheControlsOfTheDesignShown) {
 
     t.services->QueueOpenFile(QString::fromStdString(t.user.Path("huge.ven")));
     t->LoadTButClick();
-    ASSERT_EQ(t.services->Errors().join("|").toStdString(), "Range check error (Plane 1 length)");
+    ASSERT_EQ(t.services->Errors().join("|").toStdString(),
+              "Range check error (Plane 1 length) (" + t.user.Path("huge.ven") + ")");
     EXPECT_EQ(t->FArrayType, "Bexa");
     EXPECT_TRUE(t->allbexarad->isChecked());
     EXPECT_FALSE(t->MIXIVORDOVIELKARAD->isChecked());

@@ -1,6 +1,7 @@
 // Cabinet-count limits per array type and the clamping of the counts.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "app/rules/count_limits.h"
@@ -150,6 +151,39 @@ TEST(CountLimits, ResultAlwaysWithinTheLimits) {
                                     ASSERT_LE(c.N1 + c.N2 + c.N3, l.MaxTotal) << at;
                             }
             }
+}
+
+// Counts from a file: the first count outside its model's range, or the sum
+// the total rule weighs; a count of a model the type has not is no fault.
+TEST(CountLimits, CountsOutsideTheLimits) {
+    using R = rules::CountRefusal;
+    const struct Case {
+        const char* name;
+        rules::ArrayType type;
+        int mode;
+        bool install;
+        BoxCounts counts;
+        std::optional<R> want;
+    } cases[] = {
+        {"Arvo 16", type::Arvo, F, false, {16, 0, 0}, std::nullopt},
+        {"Arvo 17", type::Arvo, F, false, {17, 0, 0}, R{1, 17, 1, 16}},
+        {"Arvo 0", type::Arvo, F, false, {0, 0, 0}, R{1, 0, 1, 16}},
+        {"Arvo stacked 1", type::Arvo, S, false, {1, 0, 0}, R{1, 1, 2, 6}},
+        {"Arvo with a second count of an older file", type::Arvo, F, false, {10, 10, 3}, std::nullopt},
+        {"Bexa install 13", type::Bexa, F, true, {13, 0, 0}, R{1, 13, 1, 12}},
+        {"Bexa touring 13", type::Bexa, F, false, {13, 0, 0}, std::nullopt},
+        {"Arvo Bexa 15 + 1", type::ArvoBexa, F, false, {15, 1, 0}, std::nullopt},
+        {"Arvo Bexa 15 + 2", type::ArvoBexa, F, false, {15, 2, 0}, R{0, 17, 0, 16}},
+        {"Arvo Bexa 4 + 0", type::ArvoBexa, F, false, {4, 0, 0}, R{2, 0, 1, 8}},
+        {"Hoba Dovi 2 + 12", type::HobaDovi, F, false, {2, 12, 0}, R{0, 14, 0, 13}},
+        {"Ivor Dovi Elka 4 + 9 + 1", type::IvorDoviElka, F, false, {4, 9, 1}, std::nullopt},
+        {"Ivor Dovi Elka 4 + 9 + 2", type::IvorDoviElka, F, false, {4, 9, 2}, R{0, 11, 0, 10}},
+        {"Ivor Dovi Elka 4 + 8 + 3", type::IvorDoviElka, F, false, {4, 8, 3}, R{3, 3, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        const BoxLimits l = *rules::BoxLimitsFor(c.type, c.mode, c.install);
+        EXPECT_EQ(rules::CountsOutsideLimits(c.type, l, c.counts), c.want) << c.name;
+    }
 }
 
 }  // namespace
