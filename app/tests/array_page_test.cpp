@@ -690,3 +690,70 @@ TEST(ArrayPage, ListsKeepTheShownEntryCurrentThroughEveryFill) {
 }
 
 }  // namespace
+
+namespace {
+
+struct FirstChoice {
+    const char* radio;
+    bool mixed;       // on the Mixed page
+    const char* arvoCaption;
+    const char* bexaCaption;
+    int rows;         // the counts from 10 Arvo within the type's limits
+    bool stack, lift; // the rig choices the type offers
+};
+
+// Metre lines of the side view's measuring grid.
+bool HasMeasuringGrid(const QImage& p) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            if (p.pixel(x, y) == qRgb(0, 255, 0)) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(ArrayPage, BeforeTheFirstDesignShowsTheChosenType) {
+    const FirstChoice choices[] = {
+        {"allbexarad", false, "", "Bexa", 10, true, true},
+        {"alldovirad", false, "", "Dovi", 10, true, true},
+        {"AllElkarad", false, "", "Elka", 6, true, true},
+        {"allruddrad", false, "Rudd", "", 10, false, false},
+        {"allarvoxrad", false, "", "Hoba", 10, false, true},
+        {"allivorrad", false, "Ivor", "", 8, false, true},
+        {"mixarvobexarad", true, "Arvo", "Bexa", 11, false, false},
+        {"mixarvogirafrad", true, "Arvo", "Gira", 11, false, false},
+        {"mixBexaCadrirad", true, "Bexa", "Cadri", 11, false, true},
+        {"mixbexadoviRAD", true, "Bexa", "Dovi", 11, false, true},
+        {"mixdovielkarad", true, "Dovi", "Elka", 11, true, true},
+        {"mixruddarvorad", true, "Rudd", "Arvo", 11, false, false},
+        {"mixruddbexarad", true, "Rudd", "Bexa", 11, false, false},
+        {"mixarvoxbexarad", true, "Hoba", "Bexa", 9, false, true},
+        {"mixhobadovirad", true, "Hoba", "Dovi", 7, false, true},
+        {"mixivordovirad", true, "Ivor", "Dovi", 5, false, true},
+        {"MIXIVORELKARAD", true, "Ivor", "Elka", 5, false, true},
+        {"MIXIVORDOVIELKARAD", true, "Ivor", "Dovi+Elka", 6, false, true},
+    };
+    for (const FirstChoice& c : choices) {
+        SCOPED_TRACE(c.radio);
+        TestWindow t;
+        ErrorRecorder rec;
+        t->resize(1366, 768), t->show(), t->Timer1Timer();
+        if (c.mixed) t->boxchoicePC->setCurrentWidget(t->Mixedts);
+        t->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
+        t->PageControl1->setCurrentWidget(t->ArrayTab);
+        QApplication::processEvents();
+
+        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("; ").toStdString();
+        EXPECT_EQ(t->arvoGB->title().toStdString(), c.arvoCaption);
+        EXPECT_EQ(t->BexaGB->title().toStdString(), c.bexaCaption);
+        int shown = 0;
+        for (QLabel* l : t->arvoGB->findChildren<QLabel*>() + t->BexaGB->findChildren<QLabel*>())
+            if (l->objectName().contains("RowLab") && l->isVisible()) ++shown;
+        EXPECT_EQ(shown, c.rows);
+        EXPECT_EQ(t->stackrad->isEnabled(), c.stack);
+        EXPECT_EQ(t->liftbarrad->isEnabled(), c.lift);
+        // The side view of the chosen array, not the start page's text.
+        EXPECT_EQ(t->FVenue->LSArray->ElementCount, c.rows);
+        EXPECT_TRUE(HasMeasuringGrid(t->image1->Picture()));
+    }
+}
