@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -755,5 +756,45 @@ TEST(ArrayPage, BeforeTheFirstDesignShowsTheChosenType) {
         // The side view of the chosen array, not the start page's text.
         EXPECT_EQ(t->FVenue->LSArray->ElementCount, c.rows);
         EXPECT_TRUE(HasMeasuringGrid(t->image1->Picture()));
+    }
+}
+
+// The lifting bar of a type that hangs from one keeps its choice, lift and
+// side, through every recalculation that follows.
+TEST(ArrayPage, LiftingBarStaysThroughEveryRecalculation) {
+    using Act = std::function<void(TForm1&)>;
+    const struct { const char* what; Act act; } recalculations[] = {
+        {"count step", [](TForm1& w) { w.numbox1updn->Press(qtapp::UDBtnType::Next); }},
+        {"coverage step", [](TForm1& w) { w.covstopupdn->Press(qtapp::UDBtnType::Prev); }},
+        {"side view zoom", [](TForm1& w) { w.GVdetailrad->click(), w.GVallrad->click(); }},
+        {"Design", [](TForm1& w) { w.DesignTBut->click(); }},
+        {"the Array page again", [](TForm1& w) { w.VenTBut->click(), w.ArrayTBut->click(); }},
+    };
+    for (const char* radio : {"mixdovielkarad", "mixBexaCadrirad", "allbexarad"}) {
+        for (const bool twoPoint : {false, true}) {
+            SCOPED_TRACE(std::string(radio) + (twoPoint ? " 2 point" : " 1 point"));
+            TestWindow t;
+            TForm1& w = *t;
+            w.boxchoicePC->setCurrentWidget(radio[0] == 'm' ? w.Mixedts : w.Singlets);
+            w.findChild<QRadioButton*>(QString::fromLatin1(radio))->click();
+            w.DesignTBut->click();
+            w.ArrayTBut->click();
+            ASSERT_TRUE(w.liftbarrad->isEnabled());
+            w.liftbarrad->click();
+            if (twoPoint) w.Lbshacklerad->click();
+            w.lbfrad->click();
+            for (const auto& r : recalculations) {
+                SCOPED_TRACE(r.what);
+                r.act(w);
+                QApplication::processEvents();
+                EXPECT_EQ(w.FPickOption, twoPoint ? 5 : 4);
+                EXPECT_EQ(w.FVenue->PickOption, twoPoint ? 5 : 4);
+                EXPECT_EQ(w.FLiftBarPosition, 1);
+                EXPECT_TRUE(w.liftbarrad->isChecked());
+                EXPECT_FALSE(w.FandRPPrad->isChecked());
+                EXPECT_TRUE((twoPoint ? w.Lbshacklerad : w.lb1prad)->isChecked());
+                EXPECT_TRUE(w.lbfrad->isChecked());
+            }
+        }
     }
 }
