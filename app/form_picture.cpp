@@ -383,6 +383,10 @@ void TForm1::FormPaint(QObject*) {
     }
     case 2: {
         ArrangeAligned();
+        // As on the Array page: the table and the settings are those of the
+        // array the window holds, also before the first design.
+        SetupTypeRigging();
+        PassValuesToVenue();
         FillInfoLabels();
         const int code = CurrentArray() != nullptr ? CurrentArray()->TypeCode : 0;
         const TArrayType type = ArrayTypeOf(code);

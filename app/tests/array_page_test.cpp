@@ -756,6 +756,17 @@ TEST(ArrayPage, BeforeTheFirstDesignShowsTheChosenType) {
         // The side view of the chosen array, not the start page's text.
         EXPECT_EQ(t->FVenue->LSArray->ElementCount, c.rows);
         EXPECT_TRUE(HasMeasuringGrid(t->image1->Picture()));
+
+        // Straight to the patch page, its table lists the same cabinets.
+        TestWindow p;
+        p->resize(1366, 768), p->show(), p->Timer1Timer();
+        if (c.mixed) p->boxchoicePC->setCurrentWidget(p->Mixedts);
+        p->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
+        p->PageControl1->setCurrentWidget(p->ProcessorTab);
+        QApplication::processEvents();
+        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("; ").toStdString();
+        EXPECT_EQ(p->FVenue->LSArray->ElementCount, c.rows);
+        EXPECT_EQ(p->FVenue->NumBoxes1 + p->FVenue->NumBoxes2 + p->FVenue->NumBoxes3, c.rows);
     }
 }
 
