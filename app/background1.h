@@ -62,6 +62,9 @@ enum class UDBtnType;
 namespace rtl {
 class RasterCanvas;
 }
+namespace rules {
+struct TypeControls;
+}
 
 // Where the window finds its files and how it starts the rigging library.
 struct TForm1Environment {
@@ -232,6 +235,9 @@ public:
 
     // Filled in by the array controls, the array page and the file roads.
     void SetupArrayControls();
+    // The rigging controls the current type offers and the rig fields it
+    // fixes (a part of SetupArrayControls).
+    void SetupTypeRigging();
     void UpdateArrayPage();
     void RefreshControls();
     virtual void LoadVenueFromCommandLine(const std::string& path);
@@ -525,6 +531,7 @@ public:
     void clearsingleClick();
     void boxchoicePCChange();
     void ClearSplayGrids(bool grid1, bool grid2, bool grid3);
+    void SetupTypeRigging(const rules::TypeControls& c);
     // Places the splay grids shown side by side, each with its title.
     void PlaceSplayGrids();
     // The array type and rig mode whose push-over test force default was

@@ -107,6 +107,41 @@ void TForm1::ClearSplayGrids(bool grid1, bool grid2, bool grid3) {
     }
 }
 
+// The rigging controls a type offers and the rig fields it fixes.
+void TForm1::SetupTypeRigging(const rules::TypeControls& c) {
+    if (c.ForcesFlown) FRigMode = 1;
+    if (c.FTDefault > 0.0) {
+        // The type's test force replaces the user's only when the type or
+        // the rig mode changed; a recalculation keeps what the user set.
+        if (FFTDefaultType != FArrayType || FFTDefaultRigMode != FRigMode) {
+            FFTValue = c.FTDefault;
+            FFTDefaultType = FArrayType;
+            FFTDefaultRigMode = FRigMode;
+        }
+        FTupdn->SetPosition(rtl::Round(FFTValue));
+    }
+    EnableHobaMatch(c.MatchAfterDesign && FNoDesign == 0);
+    SplayHobalab->setEnabled(c.SplayHoba);
+    SplayHobachk->setEnabled(c.SplayHoba);
+    if (c.SplayHoba) SplayHobachk->setChecked(FSplayHoba != 0);
+    stackrad->setEnabled(c.StackRad);
+    liftbarrad->setEnabled(c.LiftBarRad);
+    installrad->setEnabled(c.InstallRad);
+    if (c.FrontRearPick != rules::Set::Keep) {
+        FandRPPrad->setEnabled(c.FrontRearPick != rules::Set::Off);
+        if (c.FrontRearPick == rules::Set::OnChecked) FandRPPrad->setChecked(true);
+    }
+    if (c.PickOption >= 0) FPickOption = c.PickOption;
+    if (c.GridFront) FGridPosition = "FRONT";
+    if (c.LiftBarZero) FLiftBarPosition = 0;
+}
+
+void TForm1::SetupTypeRigging() {
+    if (FArrayType.empty()) return;
+    if (const std::optional<TArrayType> type = FindArrayType(FArrayType))
+        SetupTypeRigging(rules::TypeControlsFor(*type));
+}
+
 void TForm1::SetupArrayControls() {
     const TFillGuard filling(*this);
     const bool metric = FMetric != 0;
@@ -122,33 +157,7 @@ void TForm1::SetupArrayControls() {
         const rules::TypeControls& c = rules::TypeControlsFor(*type);
         const int models = c.Grids();
         const bool designed = FNoDesign == 0;
-
-        // Rigging controls and the fields the type fixes.
-        if (c.ForcesFlown) FRigMode = 1;
-        if (c.FTDefault > 0.0) {
-            // The type's test force replaces the user's only when the type or
-            // the rig mode changed; a recalculation keeps what the user set.
-            if (FFTDefaultType != FArrayType || FFTDefaultRigMode != FRigMode) {
-                FFTValue = c.FTDefault;
-                FFTDefaultType = FArrayType;
-                FFTDefaultRigMode = FRigMode;
-            }
-            FTupdn->SetPosition(rtl::Round(FFTValue));
-        }
-        EnableHobaMatch(c.MatchAfterDesign && designed);
-        SplayHobalab->setEnabled(c.SplayHoba);
-        SplayHobachk->setEnabled(c.SplayHoba);
-        if (c.SplayHoba) SplayHobachk->setChecked(FSplayHoba != 0);
-        stackrad->setEnabled(c.StackRad);
-        liftbarrad->setEnabled(c.LiftBarRad);
-        installrad->setEnabled(c.InstallRad);
-        if (c.FrontRearPick != rules::Set::Keep) {
-            FandRPPrad->setEnabled(c.FrontRearPick != rules::Set::Off);
-            if (c.FrontRearPick == rules::Set::OnChecked) FandRPPrad->setChecked(true);
-        }
-        if (c.PickOption >= 0) FPickOption = c.PickOption;
-        if (c.GridFront) FGridPosition = "FRONT";
-        if (c.LiftBarZero) FLiftBarPosition = 0;
+        SetupTypeRigging(c);
 
         // Captions and the grids in use.
         QLabel* counts[] = {NumBox1Lab, numbox2lab, numbox3lab};

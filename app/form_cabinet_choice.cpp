@@ -35,7 +35,7 @@ enum class RigChoice : uint8_t {
     FrontRearThenStackFT,  // as above, and the stacked test force 200
     FlownFrontRear,      // always flown with front and rear picks
     FlownFrontRearFront, // as above, grid at the front
-    StackUnlessFlown,    // not flown: the stack settings
+    StackUnlessFlown,    // flown: front and rear picks, lift-bar side cleared; else the stack settings
     FrontRearAlways,     // front and rear picks; pick option 1 when flown
     FrontRearCovStart,   // as above, and the coverage start up/down follows
 };
@@ -305,7 +305,14 @@ void TForm1::CabinetChoiceClick(QRadioButton* radio) {
             if (row->rig == RC::FlownFrontRearFront) FGridPosition = "FRONT";
             break;
         case RC::StackUnlessFlown:
-            if (!flown) stackedSet();
+            // The rig starts from the front and rear picks; a lifting bar
+            // chosen later stays through every recalculation.
+            if (flown) {
+                pickFrontRear(true);
+                FLiftBarPosition = 0;
+            } else {
+                stackedSet();
+            }
             break;
         case RC::FrontRearAlways:
         case RC::FrontRearCovStart:

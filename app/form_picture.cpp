@@ -361,6 +361,12 @@ void TForm1::FormPaint(QObject*) {
     }
     case 1: {
         ArrangeAligned();
+        // The type's rig choices and the window's values go to the venue
+        // first, so that the side view, the hole detail, the rows and the
+        // rig choices all show the array the window holds: before the first
+        // design a type or count chosen since start-up has reached no array.
+        SetupTypeRigging();
+        RedrawWithAngles();
         FVenueImage->SetSize(image1->width(), image1->height());
         if (TLoudspeakerArray* array = CurrentArray())
             array->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(),
@@ -372,12 +378,15 @@ void TForm1::FormPaint(QObject*) {
                                 gridimg->height(), 0, 0, FMetric != 0, FRigMode);
         gridimg->SetPicture(FSideViewImage->Image());
         Panel14->hide();
-        RedrawWithAngles();
         UpdateArrayPage();
         break;
     }
     case 2: {
         ArrangeAligned();
+        // As on the Array page: the table and the settings are those of the
+        // array the window holds, also before the first design.
+        SetupTypeRigging();
+        PassValuesToVenue();
         FillInfoLabels();
         const int code = CurrentArray() != nullptr ? CurrentArray()->TypeCode : 0;
         const TArrayType type = ArrayTypeOf(code);

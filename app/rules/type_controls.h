@@ -114,7 +114,7 @@ inline constexpr std::array<TypeControls, kArrayTypeCount> kTypeControls = [] {
         {T::Elka, 200.0, o, o, X, X, X, Set::Keep, -1, o, o, o, o, o, X,
          "Num Elka", "", "", "Elka Splay Angles", "", "", {W4}, {"lka "},
          R::Single, F::Step, F::Step},
-        {T::DoviElka, 200.0, o, o, X, X, X, Set::On, 1, o, X, o, o, o, o,
+        {T::DoviElka, 200.0, o, o, X, X, X, Set::On, -1, o, o, o, o, o, o,
          "Num Dovi", "Num Elka", "", "Dovi Splay Angles", "Elka Splay Angles", "",
          {W3, W4}, {"ovi ", "lka "}, R::MixStackable, F::Junction, F::Step},
         {T::Ivor, 200.0, o, o, o, X, o, Set::Keep, -1, o, o, o, o, o, X,
@@ -130,7 +130,7 @@ inline constexpr std::array<TypeControls, kArrayTypeCount> kTypeControls = [] {
          "Ivor", "Num Dovi", "Num Elka", "Ivor Splay Angles", "Dovi Splay Angles",
          "Elka Splay Angles", {W3, W4, W4}, {"vor  ", "ovi ", "lka "}, R::Mix,
          F::SplayAngle, F::SplayAngle},
-        {T::BexaCadri, 200.0, o, o, o, X, o, Set::On, 1, o, X, o, o, o, o,
+        {T::BexaCadri, 200.0, o, o, o, X, o, Set::On, -1, o, o, o, o, o, o,
          "Num Bexa", "Num Cadri", "", "Bexa Splay Angles", "Cadri Splay Angles", "",
          {W3, W4}, {"exa ", "adri "}, R::MixStackable, F::Junction, F::Step},
     }};

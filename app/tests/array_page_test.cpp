@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -690,3 +691,121 @@ TEST(ArrayPage, ListsKeepTheShownEntryCurrentThroughEveryFill) {
 }
 
 }  // namespace
+
+namespace {
+
+struct FirstChoice {
+    const char* radio;
+    bool mixed;       // on the Mixed page
+    const char* arvoCaption;
+    const char* bexaCaption;
+    int rows;         // the counts from 10 Arvo within the type's limits
+    bool stack, lift; // the rig choices the type offers
+};
+
+// Metre lines of the side view's measuring grid.
+bool HasMeasuringGrid(const QImage& p) {
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            if (p.pixel(x, y) == qRgb(0, 255, 0)) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(ArrayPage, BeforeTheFirstDesignShowsTheChosenType) {
+    const FirstChoice choices[] = {
+        {"allbexarad", false, "", "Bexa", 10, true, true},
+        {"alldovirad", false, "", "Dovi", 10, true, true},
+        {"AllElkarad", false, "", "Elka", 6, true, true},
+        {"allruddrad", false, "Rudd", "", 10, false, false},
+        {"allarvoxrad", false, "", "Hoba", 10, false, true},
+        {"allivorrad", false, "Ivor", "", 8, false, true},
+        {"mixarvobexarad", true, "Arvo", "Bexa", 11, false, false},
+        {"mixarvogirafrad", true, "Arvo", "Gira", 11, false, false},
+        {"mixBexaCadrirad", true, "Bexa", "Cadri", 11, false, true},
+        {"mixbexadoviRAD", true, "Bexa", "Dovi", 11, false, true},
+        {"mixdovielkarad", true, "Dovi", "Elka", 11, true, true},
+        {"mixruddarvorad", true, "Rudd", "Arvo", 11, false, false},
+        {"mixruddbexarad", true, "Rudd", "Bexa", 11, false, false},
+        {"mixarvoxbexarad", true, "Hoba", "Bexa", 9, false, true},
+        {"mixhobadovirad", true, "Hoba", "Dovi", 7, false, true},
+        {"mixivordovirad", true, "Ivor", "Dovi", 5, false, true},
+        {"MIXIVORELKARAD", true, "Ivor", "Elka", 5, false, true},
+        {"MIXIVORDOVIELKARAD", true, "Ivor", "Dovi+Elka", 6, false, true},
+    };
+    for (const FirstChoice& c : choices) {
+        SCOPED_TRACE(c.radio);
+        TestWindow t;
+        ErrorRecorder rec;
+        t->resize(1366, 768), t->show(), t->Timer1Timer();
+        if (c.mixed) t->boxchoicePC->setCurrentWidget(t->Mixedts);
+        t->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
+        t->PageControl1->setCurrentWidget(t->ArrayTab);
+        QApplication::processEvents();
+
+        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("; ").toStdString();
+        EXPECT_EQ(t->arvoGB->title().toStdString(), c.arvoCaption);
+        EXPECT_EQ(t->BexaGB->title().toStdString(), c.bexaCaption);
+        int shown = 0;
+        for (QLabel* l : t->arvoGB->findChildren<QLabel*>() + t->BexaGB->findChildren<QLabel*>())
+            if (l->objectName().contains("RowLab") && l->isVisible()) ++shown;
+        EXPECT_EQ(shown, c.rows);
+        EXPECT_EQ(t->stackrad->isEnabled(), c.stack);
+        EXPECT_EQ(t->liftbarrad->isEnabled(), c.lift);
+        // The side view of the chosen array, not the start page's text.
+        EXPECT_EQ(t->FVenue->LSArray->ElementCount, c.rows);
+        EXPECT_TRUE(HasMeasuringGrid(t->image1->Picture()));
+
+        // Straight to the patch page, its table lists the same cabinets.
+        TestWindow p;
+        p->resize(1366, 768), p->show(), p->Timer1Timer();
+        if (c.mixed) p->boxchoicePC->setCurrentWidget(p->Mixedts);
+        p->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
+        p->PageControl1->setCurrentWidget(p->ProcessorTab);
+        QApplication::processEvents();
+        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("; ").toStdString();
+        EXPECT_EQ(p->FVenue->LSArray->ElementCount, c.rows);
+        EXPECT_EQ(p->FVenue->NumBoxes1 + p->FVenue->NumBoxes2 + p->FVenue->NumBoxes3, c.rows);
+    }
+}
+
+// The lifting bar of a type that hangs from one keeps its choice, lift and
+// side, through every recalculation that follows.
+TEST(ArrayPage, LiftingBarStaysThroughEveryRecalculation) {
+    using Act = std::function<void(TForm1&)>;
+    const struct { const char* what; Act act; } recalculations[] = {
+        {"count step", [](TForm1& w) { w.numbox1updn->Press(qtapp::UDBtnType::Next); }},
+        {"coverage step", [](TForm1& w) { w.covstopupdn->Press(qtapp::UDBtnType::Prev); }},
+        {"side view zoom", [](TForm1& w) { w.GVdetailrad->click(), w.GVallrad->click(); }},
+        {"Design", [](TForm1& w) { w.DesignTBut->click(); }},
+        {"the Array page again", [](TForm1& w) { w.VenTBut->click(), w.ArrayTBut->click(); }},
+    };
+    for (const char* radio : {"mixdovielkarad", "mixBexaCadrirad", "allbexarad"}) {
+        for (const bool twoPoint : {false, true}) {
+            SCOPED_TRACE(std::string(radio) + (twoPoint ? " 2 point" : " 1 point"));
+            TestWindow t;
+            TForm1& w = *t;
+            w.boxchoicePC->setCurrentWidget(radio[0] == 'm' ? w.Mixedts : w.Singlets);
+            w.findChild<QRadioButton*>(QString::fromLatin1(radio))->click();
+            w.DesignTBut->click();
+            w.ArrayTBut->click();
+            ASSERT_TRUE(w.liftbarrad->isEnabled());
+            w.liftbarrad->click();
+            if (twoPoint) w.Lbshacklerad->click();
+            w.lbfrad->click();
+            for (const auto& r : recalculations) {
+                SCOPED_TRACE(r.what);
+                r.act(w);
+                QApplication::processEvents();
+                EXPECT_EQ(w.FPickOption, twoPoint ? 5 : 4);
+                EXPECT_EQ(w.FVenue->PickOption, twoPoint ? 5 : 4);
+                EXPECT_EQ(w.FLiftBarPosition, 1);
+                EXPECT_TRUE(w.liftbarrad->isChecked());
+                EXPECT_FALSE(w.FandRPPrad->isChecked());
+                EXPECT_TRUE((twoPoint ? w.Lbshacklerad : w.lb1prad)->isChecked());
+                EXPECT_TRUE(w.lbfrad->isChecked());
+            }
+        }
+    }
+}

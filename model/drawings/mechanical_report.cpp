@@ -112,8 +112,11 @@ void PrintArrayMechanicalReport(TLoudspeakerArray& Array, rtl::Canvas& Canvas, i
     const TGrid& grid = *a.Grid;
     const std::string massUnit = Metric ? " kg" : " lb";
     const double massFactor = Metric ? 1.0 : kPoundsPerKilogram;
-    const bool picksLoaded = grid.PickMode == TGrid::PickFrontRear ||
-                             grid.PickMode == TGrid::PickLiftBarTwoPoint;
+    // A ground stack hangs from no pick point.  The full-size grid keeps no
+    // pick mode of its own, so its mode still reads front and rear there.
+    const bool picksLoaded = a.RigMode != TLoudspeakerArray::GroundStacked &&
+                             (grid.PickMode == TGrid::PickFrontRear ||
+                              grid.PickMode == TGrid::PickLiftBarTwoPoint);
     const bool liftBarOnePoint = grid.PickMode == TGrid::PickLiftBarOnePoint;
 
     report.Line(1, "Angle last box face with Hor",

@@ -336,6 +336,14 @@ void TVenue::DesignMinCurve() {
 void TVenue::DesignShortArray() {
     LastDesign = TDesignRoutine::ShortArray;
     AimTopCabinet();
+    // Over downfills the joints of one or two hung cabinets are all fixed:
+    // the downfill hangs at its junction (under subwoofers the joint between
+    // them and the main model stays level, as the aim cleared it).  A table
+    // step there would hang the downfill at an angle it cannot take.
+    if (LSArray->TypeInfo().SpiralLaysDownfill) {
+        SetDownfillSplays();
+        return;
+    }
     if (rtl::CheckedAdd(NumBoxes1, NumBoxes2) <= 1) return;
     TLoudspeakerArray& a = *LSArray;
     TSplay& s = *a.Splay;

@@ -195,6 +195,22 @@ TEST(MechanicalReport, PickModesAndLiftBarLines) {
     }
 }
 
+TEST(MechanicalReport, AGroundStackHasNoPickLoads) {
+    // The full-size grid stores no pick mode: stacked, it still reads front
+    // and rear, yet the stack hangs from nothing.
+    StackedSpy a;
+    a.tipping = [] { return uint8_t{0}; };
+    TSplay splay;
+    a.SetRigMode(TLoudspeakerArray::GroundStacked);
+    a.SetUp(splay, 2, 0, 0, 10.0, 0.0);
+    a.Grid->SetRigMode(TGrid::PickGroundStacked, 0);
+    ASSERT_EQ(a.Grid->PickMode, TGrid::PickFrontRear);
+    rtl::RecordingCanvas c{800, 600};
+    PrintArrayMechanicalReport(a, c, kLeft, kTop, kWidth, kHeight, 0, true);
+    EXPECT_EQ(TextAt(c, 2, true), " = NA kg");
+    EXPECT_EQ(TextAt(c, 3, true), " = NA kg");
+}
+
 TEST(MechanicalReport, NumberFormat) {
     const struct {
         double v;

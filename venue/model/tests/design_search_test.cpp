@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "model/hardware/grid.h"
 #include "venue/model/venue.h"
@@ -195,6 +196,37 @@ TEST_F(DesignSearch, ShortArrayEndsOnTheTableOrTheTarget) {
     splay.Angle[1] = 4.0;
     v.SetVenueData(d);
     EXPECT_EQ(splay.Angle[1], 0.0);
+}
+
+TEST_F(DesignSearch, ShortArrayOverDownfillsHangsThemAtTheirJunction) {
+    // One or two hung cabinets over downfills leave no free joint: the
+    // downfill joins at its model's junction angle (full-size 12.75, compact
+    // 12.25, mini 10.75), further downfills at their one step (20), and under
+    // the subwoofers the joint stays level.  The aim over the flat floor:
+    // atan((8 - h/2 - 1.4 - 2.1) / 40) rounded to a quarter.
+    struct Case {
+        const char* type;
+        int n1, n2, n3;
+        std::initializer_list<double> joints;  // splays 1, 2, ...
+    };
+    const Case cases[] = {
+        {"MIXArvoGiraF", 1, 1, 0, {12.75}},
+        {"MIXBexaCadri", 1, 1, 0, {12.25}},
+        {"MIXDoviElka", 1, 1, 0, {10.75}},
+        {"MIXIvorDoviElka", 1, 1, 1, {0.0, 10.75}},
+        {"MIXIvorDoviElka", 1, 1, 2, {0.0, 10.75, 20.0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type + std::string(" ") + std::to_string(c.n3));
+        for (int k = 1; k <= 4; ++k) splay.Angle[k] = 5.0;
+        v.SetVenueData(FlatFloor(splay, c.type, c.n1, c.n2, c.n3));
+        ExpectAngles(splay, 1, c.joints);
+        const TLoudspeakerArray& a = *v.LSArray;
+        const int last = c.n1 + c.n2 + c.n3 - 1;
+        double sum = 0.0;
+        for (int k = 0; k <= last; ++k) sum += splay.Angle[k];
+        EXPECT_NEAR(a.Tilt[last], sum, 1e-9) << "the bottom cabinet hangs at the joints";
+    }
 }
 
 TEST_F(DesignSearch, HungJunctionTakesTheLargestStepBelowTheTopAngle) {
