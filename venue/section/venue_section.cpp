@@ -762,3 +762,25 @@ VenueSectionResult DrawVenue(TVenue& venue, rtl::Canvas& canvas, const VenueSect
     SectionPainter painter(venue, canvas, args);
     return painter.Paint();
 }
+
+KeptSectionState::KeptSectionState(TVenue& venue)
+    : venue_(venue),
+      marginX_(venue.MarginX),
+      marginY_(venue.MarginY),
+      extentY_(venue.ExtentY),
+      extentX_(venue.ExtentX),
+      scaleX_(venue.ScaleX),
+      scaleY_(venue.ScaleY),
+      lowestHeight_(venue.LowestHeight),
+      drawOffset_(venue.DrawOffset) {}
+
+KeptSectionState::~KeptSectionState() {
+    venue_.MarginX = marginX_;
+    venue_.MarginY = marginY_;
+    venue_.ExtentY = extentY_;
+    venue_.ExtentX = extentX_;
+    venue_.ScaleX = scaleX_;
+    venue_.ScaleY = scaleY_;
+    venue_.LowestHeight = lowestHeight_;
+    venue_.DrawOffset = drawOffset_;
+}
