@@ -244,21 +244,25 @@ void SectionPainter::Coverage() {
     const double drop = r_.Drop;
     WidePen(col::Silver);
 
+    // Each mark ends on the listening line of the plane it lies over; an
+    // absent plane has none, so beyond the planes there are the mark ends
+    // on the last one's line.
+    const auto listening = [&v](int plane, double x) {
+        switch (plane) {
+        case 3: return v.Plane3Slope * x + v.Plane3Intercept;
+        case 2: return v.Plane2Slope * x + v.Plane2Intercept;
+        default: return v.Plane1Slope * x + v.Plane1Intercept;
+        }
+    };
     const double start = v.CoverageStart;
-    const double startTop = start > v.Plane1Length ? v.Plane2Slope * start + v.Plane2Intercept
-                                                   : v.Plane1Slope * start + v.Plane1Intercept;
-    Line(start, -drop, start, startTop);
+    const int startPlane = start > v.Plane1Length && v.Plane2Present ? 2 : 1;
+    Line(start, -drop, start, listening(startPlane, start));
 
     const double stop = v.CoverageStop;
-    double stopTop;
-    if (stop > v.Plane1Length + v.Plane2Length) {
-        stopTop = v.Plane3Slope * stop + v.Plane3Intercept;
-    } else if (stop > v.Plane1Length) {
-        stopTop = v.Plane2Slope * stop + v.Plane2Intercept;
-    } else {
-        stopTop = v.Plane1Slope * stop + v.Plane1Intercept;
-    }
-    Line(stop, -drop, stop, stopTop);
+    const int stopPlane = stop > v.Plane1Length + v.Plane2Length && v.Plane3Present ? 3
+                          : stop > v.Plane1Length && v.Plane2Present                ? 2
+                                                                                    : 1;
+    Line(stop, -drop, stop, listening(stopPlane, stop));
 
     r_.StartHandle = P(start, -drop);
     r_.StopHandle = P(stop, -drop);
