@@ -192,6 +192,9 @@ TEST(Printing, PagesPerPageAndType) {
         {"MIXBexaDovi", 4, 4, 1, 2, "Portrait", 2},
         {"Dovi", 3, 0, 2, 1, "Portrait", 1},
         {"Elka", 3, 0, 2, 1, "Portrait", 1},
+        {"Bexa", 6, 0, 2, 1, "Portrait", 1},
+        {"MIXDoviElka", 5, 1, 2, 1, "Portrait", 1},
+        {"Arvo", 6, 0, 2, 1, "Portrait", 1},
     };
     for (const auto& c : cases) {
         ScratchDir user, program;
