@@ -179,11 +179,10 @@ void TForm1::PrintVenuePage() {
         a.ReadoutX = FDrawOffsetX;
         a.ReadoutY = FDrawOffsetY;
         a.RigMode = FRigMode;
-        // The marks of the printed drawing are in printer pixels: the
-        // mouse keeps the screen's.
+        // The marks and the scale of the printed drawing are in printer
+        // pixels: the screen's picture, the mouse and the readout keep the
+        // screen's, so the window is after the print what it was before.
+        const KeptSectionState screenScale(*FVenue);
         DrawVenue(*FVenue, j.Canvas(), a);
     });
-    // The drawing left the venue's scale at the printer's: the screen
-    // picture is drawn again.
-    FormPaint(PrintTBut);
 }

@@ -16,6 +16,7 @@
 #include "platform/core/rounding.h"
 #include "model/hardware/units.h"
 #include "app/mechwarnform.h"
+#include "model/drawings/lift_bar_reading.h"
 #include "app/window_places.h"
 #include "venue/model/venue.h"
 #include "platform/qt/qt_canvas.h"
@@ -98,17 +99,12 @@ void TForm1::ShowRiggingLoads() {
     FFlab->setText(Q(mass(FReadout->FrontPickLoad())));
     FRlab->setText(Q(mass(FReadout->RearPickLoad())));
 
-    const int hole = FReadout->BestHole();
-    if (hole >= 0) {
-        bestholelab->setText(Q(rtl::IntToStr(hole)));
-        double angle = -FReadout->LiftBarAngle();
-        if (FReadout->TypeCode() == TypeCodeOf(TArrayType::Elka))
-            angle -= FReadout->TopAngleOffset();
-        bestanglab->setText(Q(rtl::FormatGeneral(angle, 3)));
-    } else {
-        bestholelab->setText(QStringLiteral("NA"));
-        bestanglab->clear();
-    }
+    const uint8_t code = FReadout->TypeCode();
+    const TLiftBarReading lift =
+        ReadLiftBar(FReadout->BestHole(), FReadout->LiftBarAngle(), code,
+                    code == TypeCodeOf(TArrayType::Elka) ? FReadout->TopAngleOffset() : 0.0);
+    bestholelab->setText(Q(lift.Hole));
+    bestanglab->setText(Q(lift.Angle));
 }
 
 void TForm1::ShowWarningsWindow() {

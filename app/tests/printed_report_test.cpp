@@ -9,10 +9,14 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "app/rules/count_limits.h"
 #include "app/rules/print_layout.h"
+#include "model/arrays/lsarray.h"
+#include "model/hardware/box.h"
 #include "app/tests/printed_text_boxes.h"
 #include "app/tests/test_support.h"
 
@@ -78,7 +82,9 @@ std::vector<rtl::PrintedText> PrintReport(const ReportCase& c) {
 TEST(PrintedReport, EveryTextWholeInItsBlock) {
     std::vector<ReportCase> cases;
     for (const TArrayTypeInfo& t : kArrayTypes) cases.push_back({std::string(t.Name), 1, true});
-    for (const char* t : {"Arvo", "Bexa", "Dovi", "Elka", "MIXDoviElka"}) cases.push_back({t, 2, true});
+    for (const char* t : {"Arvo", "Bexa", "Rudd", "Dovi", "Elka", "MIXDoviElka", "Ivor", "MIXIvorDovi",
+                          "MIXBexaCadri"})
+        cases.push_back({t, 2, true});
     for (const char* t : {"Arvo", "MIXArvoBexa", "MIXRuddArvo", "MIXIvorDoviElka"})
         cases.push_back({t, 1, false});
     for (const char* t : {"Dovi", "MIXDoviElka"}) cases.push_back({t, 2, false});
@@ -140,5 +146,79 @@ TEST(PrintedReport, StackedArraysReadNoPickLoads) {
         for (size_t k = 0; k + 1 < texts.size(); ++k)
             if (texts[k].text.rfind("Load on ", 0) == 0) loads.push_back(texts[k + 1].text);
         EXPECT_EQ(loads, (std::vector<std::string>{" = NA kg", " = NA kg"}));
+    }
+}
+
+namespace {
+
+// The value written on the mechanical report's line of `label`: the text
+// after it on the same line, "" when the line has none.
+std::optional<std::string> MechanicalValue(const std::vector<rtl::PrintedText>& texts,
+                                           const std::string& label) {
+    for (const rtl::PrintedText& l : texts) {
+        if (l.block != rules::kMechanicalBlock || l.text != label) continue;
+        std::string value;
+        for (const rtl::PrintedText& v : texts)
+            if (v.block == l.block && v.page == l.page && v.box.top == l.box.top &&
+                v.box.left > l.box.left)
+                value += v.text;
+        return value;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+// A one-point lift: the printed hole and grid angle are the array page's,
+// the angle as the grid hangs (the rig's lift-bar angle negated, the Elka's
+// less its top-angle offset); without a hole in reach the hole reads "NA"
+// and no angle is printed, as on the screen.
+TEST(PrintedReport, LiftBarFiguresAsTheArrayPageShowsThem) {
+    const struct {
+        const char* type;
+        int n1;
+        const char* topAngle;  // the design's grid angle, before the design
+        bool autoDesign;
+        bool holeInReach;
+    } cases[] = {
+        {"Bexa", 8, "2", true, true},
+        {"Ivor", 6, "2", true, true},
+        {"Elka", 3, "2", true, true},
+        {"Dovi", 6, "2", true, true},
+        // A grid angle no hole of the bar comes within 2.5 degrees of.
+        {"Elka", 3, "-40", false, false},
+        {"Bexa", 8, "40", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " top angle " + c.topAngle);
+        TestWindow w;
+        std::string design = VenueDesign(c.type, c.n1, 0, 1);
+        design.replace(design.find("TRUE\r\nFRONT\r\n1\r\n"), 16,
+                       std::string(c.autoDesign ? "TRUE" : "FALSE") + "\r\nFRONT\r\n4\r\n");
+        const std::string firstAngle = "\r\nFALSE\r\n2\r\n0\r\n";
+        design.replace(design.find(firstAngle), firstAngle.size(),
+                       "\r\nFALSE\r\n" + std::string(c.topAngle) + "\r\n0\r\n");
+        w.Load(design);
+        ASSERT_EQ(w->FPickOption, 4);
+        if (c.autoDesign) w->DesignTButClick();
+        const std::vector<rtl::PrintedText> texts = PrintPage(w, 1);
+        // The report reads whole (at a grid angle of -40 degrees the side
+        // view's fit is another matter).
+        if (c.holeInReach) {
+            const std::vector<std::string> faults = PrintedTextFaults(texts);
+            EXPECT_TRUE(faults.empty()) << Listed(faults);
+        }
+        const std::string hole = w->bestholelab->text().toStdString();
+        const std::string angle = w->bestanglab->text().toStdString();
+        EXPECT_EQ(hole == "NA", !c.holeInReach) << hole;
+        EXPECT_EQ(MechanicalValue(texts, "Nearest Hole in lift bar "), " = " + hole);
+        EXPECT_EQ(MechanicalValue(texts, "Actual angle of grid "),
+                  c.holeInReach ? " = " + angle + " Deg" : "");
+        if (!c.holeInReach) continue;
+        // The sign and the offset, from the array's own figures (3 digits).
+        TLoudspeakerArray& a = *w->CurrentArray();
+        const double offset = std::string(c.type) == "Elka" ? a.CurrentBox->BottomFaceAngle : 0.0;
+        const double want = -a.LiftBarGridAngle - offset;
+        EXPECT_NEAR(std::stod(angle), want, 0.005 * std::fabs(want) + 0.005);
     }
 }

@@ -121,12 +121,15 @@ public:
     }
 
     // A hole's label: the caption wants its left edge at X, centred on the
-    // row Y, and never left of MinX (clear of the outline beside the hole).
-    // Where it would run out of the area it moves left, down to MinX, then
-    // steps down from the canvas's font size to kSmallestLabel points, and
-    // moves up or down into the area.  Returns the left edge written, or
-    // nothing when even the smallest size has no room.
-    std::optional<int32_t> Label(int32_t X, int32_t Y, int32_t MinX, const std::string& S) {
+    // row Y, never left of MinX (clear of the outline beside the hole) and
+    // ending before MaxRight (clear of an outline beyond it), Gap pixels off
+    // the area's frame.  Where it would run out of that room it moves left,
+    // down to MinX, then steps down from the canvas's font size to
+    // kSmallestLabel points, and moves up or down into the area.  Returns
+    // the left edge written, or nothing when even the smallest size has no
+    // room.
+    std::optional<int32_t> Label(int32_t X, int32_t Y, int32_t MinX, int32_t MaxRight, int32_t Gap,
+                                 const std::string& S) {
         const rtl::Font font = C_.GetFont();
         const int size = C_.FontSize();
         std::optional<int32_t> written;
@@ -134,10 +137,11 @@ public:
             C_.SetFontSize(points);
             const int64_t w = C_.TextWidth(S);
             const int64_t h = C_.TextHeight(S);
-            const int64_t right = static_cast<int64_t>(R_) - 1 - w;  // last left edge that fits
-            const int64_t left = std::max<int64_t>(MinX, static_cast<int64_t>(L_) + 1);
-            const int64_t top = static_cast<int64_t>(T_) + 1;
-            const int64_t bottom = static_cast<int64_t>(B_) - 1 - h;
+            const int64_t end = std::min<int64_t>(MaxRight, static_cast<int64_t>(R_) - 1 - Gap);
+            const int64_t right = end - w;  // last left edge that fits
+            const int64_t left = std::max<int64_t>(MinX, static_cast<int64_t>(L_) + 1 + Gap);
+            const int64_t top = static_cast<int64_t>(T_) + 1 + Gap;
+            const int64_t bottom = static_cast<int64_t>(B_) - 1 - Gap - h;
             if (left > right || top > bottom) continue;
             const int64_t centred = static_cast<int64_t>(Y) - h / 2;
             const auto x = static_cast<int32_t>(std::clamp<int64_t>(X, left, right));
@@ -365,9 +369,16 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         Canvas.SetBrush(saved);
     };
     const int32_t outlineWidth = Printing ? 5 : 1;
+    // The pixels a text keeps off an outline's edge and off the frame.
+    const int32_t gap = CheckedAdd(outlineWidth, 1);
     // A label's caption keeps clear of the outline whose right side is at
-    // `outlineRight`; its leader runs from the caption to the hole.
-    auto label = [&](Point P, const std::string& Caption, Column Col, int32_t outlineRight) {
+    // `outlineRight` and of one whose left side is at `outlineLeft` beyond
+    // it; its leader runs from the caption to the hole.
+    // Where the room is only on the outline's other side (`besideLeft`, the
+    // left side of the bar), the caption ends before it instead, its
+    // leader running on to the hole.
+    auto label = [&](Point P, const std::string& Caption, Column Col, int32_t outlineRight,
+                     int32_t outlineLeft, std::optional<int32_t> besideLeft = std::nullopt) {
         Canvas.SetFontColor(rtl::colors::Black);
         Canvas.SetFontSize(8);
         int32_t dx = 0;
@@ -378,9 +389,24 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         }
         const int32_t X = CheckedAdd(P.x, dx);
         const int32_t clear = CheckedAdd(std::max(outlineRight, CheckedAdd(P.x, r)),
-                                         CheckedAdd(outlineWidth / 2, 1));
-        const int32_t written = clip.Label(X, P.y, clear, Caption).value_or(X);
-        clip.Line({written, P.y}, {CheckedAdd(P.x, r), P.y});
+                                         CheckedAdd(outlineWidth / 2, gap));
+        const int32_t before = CheckedSub(outlineLeft, CheckedAdd(outlineWidth / 2, gap));
+        std::optional<int32_t> written = clip.Label(X, P.y, clear, before, gap, Caption);
+        const int32_t end =
+            besideLeft ? CheckedSub(*besideLeft, CheckedAdd(outlineWidth / 2, gap)) : INT32_MIN;
+        std::optional<int32_t> at;
+        if (!written && besideLeft) at = clip.Label(end, P.y, INT32_MIN, end, gap, Caption);
+        // With no room on either side (a narrow area) the caption runs on
+        // beyond the outline rather than being lost.
+        if (!written && !at) written = clip.Label(X, P.y, clear, INT32_MAX, gap, Caption);
+        if (written) {
+            clip.Line({*written, P.y}, {CheckedAdd(P.x, r), P.y});
+        } else if (at) {
+            // Set right-aligned to `end`: the leader runs on from there.
+            clip.Line({end, P.y}, {CheckedSub(P.x, r), P.y});
+        } else {
+            clip.Line({X, P.y}, {CheckedAdd(P.x, r), P.y});
+        }
         dot(P, rtl::colors::Red);
     };
 
@@ -432,7 +458,7 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         const Column col = (type == TArrayType::Dovi ? kMini : kOther)[cabinetHole - 1];
         int32_t plateRight = P[cabinetHole].x;
         for (const Point& q : plate) plateRight = std::max(plateRight, q.x);
-        label(P[cabinetHole], box.HoleCaptions[cabinetHole - 1], col, plateRight);
+        label(P[cabinetHole], box.HoleCaptions[cabinetHole - 1], col, plateRight, INT32_MAX);
     }
 
     auto drawPlate = [&] {
@@ -487,11 +513,16 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     };
     drawBar();
 
+    // The bar's labels end before the plate's left side.
+    int32_t plateLeft = INT32_MAX;
+    for (const Point& q : plate)
+        if (q.x > Tp.x) plateLeft = std::min(plateLeft, q.x);
+    const int32_t barLeft = CheckedSub(Tp.x, wr);
     if (bar.CurrentHoleNumber() == 0)
-        label(Tp, "TOP Hole", Column::Near, CheckedAdd(Tp.x, wr));
+        label(Tp, "TOP Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft);
     else
-        label(Mp, "MID Hole", Column::Near, CheckedAdd(Tp.x, wr));
-    label(Gp, "Grid Hole", Column::Near, CheckedAdd(Tp.x, wr));
+        label(Mp, "MID Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft);
+    label(Gp, "Grid Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft);
 
     // The labels' opaque cells may have cut into the outlines, depending on
     // the font; the fills need them whole.
@@ -505,7 +536,9 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
         clip.FloodFill({P[1].x, CheckedAdd(P[1].y, CheckedMul(2, r))}, rtl::colors::White);
     clip.FloodFill({Tp.x, CheckedAdd(Tp.y, CheckedMul(2, r))}, rtl::colors::White);
 
-    if (type == TArrayType::Dovi) {
+    // The note belongs to the mini cabinet's own array: a mix drawn with
+    // the mini cabinet's layout has no mirrored side.
+    if (A.ArrayType() == TArrayType::Dovi) {
         Canvas.SetFontSize(8);
         clip.Text(Gp.x, CheckedAdd(Gp.y, CheckedMul(15, r)), "Other side mirrored");
     }

@@ -7,7 +7,9 @@
 #include "platform/core/checked.h"
 #include "platform/core/numtext.h"
 #include "platform/core/rounding.h"
+#include "model/hardware/box.h"
 #include "model/hardware/grid.h"
+#include "model/drawings/lift_bar_reading.h"
 #include "model/hardware/units.h"
 #include "model/arrays/riglibrary.h"
 #include "riglink/mechdll5.h"
@@ -135,11 +137,12 @@ void PrintArrayMechanicalReport(TLoudspeakerArray& Array, rtl::Canvas& Canvas, i
                        : " = " + MechanicalReportNumber(cog.x / kMetresPerFoot) + " ft");
 
     if (liftBarOnePoint) {
-        report.Line(5, "Nearest Hole in lift bar ", " = " + rtl::IntToStr(a.LiftBarBestHole));
-        // Without a hole within reach the stored angle belongs to no hole.
-        report.Line(6, "Actual angle of grid ",
-                    a.LiftBarBestHole >= 1 ? " = " + MechanicalReportNumber(a.LiftBarGridAngle) + " Deg"
-                                           : std::string(" = NA Deg"));
+        // The hole and the angle as the array page reads them.
+        const TLiftBarReading lift =
+            ReadLiftBar(a.LiftBarBestHole, a.LiftBarGridAngle, a.TypeCode,
+                        a.CurrentBox != nullptr ? a.CurrentBox->BottomFaceAngle : 0.0);
+        report.Line(5, "Nearest Hole in lift bar ", " = " + lift.Hole);
+        report.Line(6, "Actual angle of grid ", lift.HoleInReach ? " = " + lift.Angle + " Deg" : "");
     }
 
     // The evaluation's total, as the window shows it: a stack's base plate

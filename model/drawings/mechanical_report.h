@@ -21,8 +21,9 @@ std::string MechanicalReportNumber(double Value);
 // last evaluation left it: the grid's pick loads and the lift-bar hole from
 // the array, the centre of gravity and mass from the array's rigging library,
 // asked after the verdict (SafetyLevel, which re-evaluates a ground stack).
-// Without a lift-bar hole within reach the grid angle reads "NA".  Spare is
-// not read.
+// The lift-bar hole and grid angle read as on the array page (see
+// lift_bar_reading.h): without a hole within reach the hole reads "NA" and
+// the angle's line has no value.  Spare is not read.
 // Leaves the canvas with Arial 8 regular in black, a white brush and a black
 // pen.
 void PrintArrayMechanicalReport(TLoudspeakerArray& Array, rtl::Canvas& Canvas, int32_t Left,

@@ -129,6 +129,11 @@ private:
         spanTop_ = std::min(spanTop_, top);
         spanBottom_ = std::max(spanBottom_, bottom);
     }
+    // The box a shape drawn over the measuring grid takes (x in pixels, y
+    // from the vertical origin), for the grid's labels to keep clear of.
+    void Occupy(int left, int topRy, int right, int bottomRy) {
+        shapes_.push_back({left, topRy, right, bottomRy});
+    }
     void Polygon(std::vector<Vec> corners);
     void Dot(Vec p, rtl::Color colour);
     void ThickLine(Vec from, Vec to, int width);
@@ -190,13 +195,14 @@ private:
     };
     std::vector<MarkText> marks_;
     std::optional<rtl::Rect> MarkUnder(const rtl::Rect& box);
-    // On paper a scale label is left out where it would be cut by the
-    // drawing's edge or lie under a mark.
-    bool LabelShown(const rtl::Rect& box) {
-        if (!printing_) return true;
-        const bool inside = box.left >= 0 && box.top >= 0 && box.right <= width_ && box.bottom <= height_;
-        return inside && !MarkUnder(box);
-    }
+    std::vector<rtl::Rect> shapes_;  // top and bottom relative to the origin
+    // The first shape or mark drawn later that would cover the box.
+    std::optional<rtl::Rect> Covering(const rtl::Rect& box);
+    // Where a scale label stands clear of what is drawn over the grid: in
+    // its place, or (a line's label over the picture, `rise`) moved up
+    // above what would cover it; left out where that is off the picture,
+    // and on paper where the drawing's edge would cut it.
+    std::optional<rtl::Rect> PlaceLabel(rtl::Rect box, bool rise);
     int spanTop_ = INT_MAX;
     int spanBottom_ = INT_MIN;
 };
@@ -204,10 +210,16 @@ private:
 void SideView::Polygon(std::vector<Vec> corners) {
     std::vector<Pix> px;
     px.reserve(corners.size());
+    rtl::Rect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (Vec v : corners) {
         px.push_back(ToPix(v));
         Cover(px.back().ry, px.back().ry);
+        box.left = std::min(box.left, px.back().x);
+        box.right = std::max(box.right, CheckedAdd(px.back().x, 1));
+        box.top = std::min(box.top, px.back().ry);
+        box.bottom = std::max(box.bottom, CheckedAdd(px.back().ry, 1));
     }
+    if (!px.empty()) Occupy(box.left, box.top, box.right, box.bottom);
     Later([this, px] {
         std::vector<rtl::Point> pts;
         pts.reserve(px.size());
@@ -220,6 +232,7 @@ void SideView::Dot(Vec p, rtl::Color colour) {
     const Pix q = ToPix(p);
     const int r = dotR_;
     Cover(CheckedSub(q.ry, r), CheckedAdd(q.ry, r));
+    Occupy(CheckedSub(q.x, r), CheckedSub(q.ry, r), CheckedAdd(q.x, r), CheckedAdd(q.ry, r));
     Later([this, q, r, colour] {
         const rtl::Point m = At(q);
         c_.SetPenWidth(1);
@@ -234,6 +247,8 @@ void SideView::ThickLine(Vec from, Vec to, int width) {
     const Pix p = ToPix(from), q = ToPix(to);
     const int half = std::abs(width) / 2;
     Cover(CheckedSub(std::min(p.ry, q.ry), half), CheckedAdd(std::max(p.ry, q.ry), half));
+    Occupy(CheckedSub(std::min(p.x, q.x), half), CheckedSub(std::min(p.ry, q.ry), half),
+           CheckedAdd(std::max(p.x, q.x), half + 1), CheckedAdd(std::max(p.ry, q.ry), half + 1));
     Later([this, p, q, width] {
         c_.SetBrushStyle(rtl::BrushStyle::Solid);
         c_.SetPenWidth(width);
@@ -246,6 +261,7 @@ void SideView::ThickLine(Vec from, Vec to, int width) {
 void SideView::Mark(const char* text, Vec p, int r, bool textAbove) {
     const Pix q = ToPix(p);
     Cover(CheckedSub(q.ry, r), CheckedAdd(q.ry, r));
+    Occupy(CheckedSub(q.x, r), CheckedSub(q.ry, r), CheckedAdd(q.x, r), CheckedAdd(q.ry, r));
     lastMarkR_ = r;
     const std::string t = text;
     marks_.push_back({q, t, textAbove});
@@ -276,6 +292,34 @@ std::optional<rtl::Rect> SideView::MarkUnder(const rtl::Rect& box) {
     }
     c_.SetFont(font);
     return hit;
+}
+
+std::optional<rtl::Rect> SideView::Covering(const rtl::Rect& box) {
+    for (const rtl::Rect& k : shapes_) {
+        const rtl::Rect r{k.left, Y(k.top), k.right, Y(k.bottom)};
+        if (std::max(r.left, box.left) < std::min(r.right, box.right) &&
+            std::max(r.top, box.top) < std::min(r.bottom, box.bottom))
+            return r;
+    }
+    return MarkUnder(box);
+}
+
+std::optional<rtl::Rect> SideView::PlaceLabel(rtl::Rect box, bool rise) {
+    const int h = CheckedSub(box.bottom, box.top);
+    // Each move clears one shape and goes above it: at most one per shape.
+    for (size_t moves = 0; moves <= shapes_.size() + marks_.size(); ++moves) {
+        const std::optional<rtl::Rect> over = Covering(box);
+        if (!over) {
+            const bool inside =
+                box.left >= 0 && box.top >= 0 && box.right <= width_ && box.bottom <= height_;
+            if (printing_ && !inside) return std::nullopt;
+            return box;
+        }
+        if (!rise || over->top - 1 - h < 0) return std::nullopt;
+        box.bottom = CheckedSub(over->top, 1);
+        box.top = CheckedSub(box.bottom, h);
+    }
+    return std::nullopt;
 }
 
 // The number moves up (and, from two digits on, left) by half the height of
@@ -433,9 +477,12 @@ void SideView::MeasuringGrid() {
                 // come closer to it than a blank, is left out.
                 const bool clear = !printing_ || labelsEnd == INT_MIN ||
                                    tx >= CheckedAdd(labelsEnd, c_.TextWidth(" "));
-                if (clear && LabelShown({tx, ty, CheckedAdd(tx, c_.TextWidth(text)), refY})) {
-                    c_.TextOut(tx, ty, text);
-                    labelsEnd = CheckedAdd(tx, c_.TextWidth(text));
+                const std::optional<rtl::Rect> at =
+                    clear ? PlaceLabel({tx, ty, CheckedAdd(tx, c_.TextWidth(text)), refY}, true)
+                          : std::nullopt;
+                if (at) {
+                    c_.TextOut(at->left, at->top, text);
+                    labelsEnd = at->right;
                 }
             } else {
                 c_.SetPenColor(colors::Silver);
@@ -457,7 +504,7 @@ void SideView::MeasuringGrid() {
                 const std::string text = rtl::IntToStr(L) + unit;
                 const int tx = CheckedSub(labelRight, c_.TextWidth(text));
                 const int ty = CheckedSub(ly, c_.TextHeight(text) / 2);
-                if (LabelShown({tx, ty, labelRight, CheckedAdd(ty, c_.TextHeight(text))}))
+                if (PlaceLabel({tx, ty, labelRight, CheckedAdd(ty, c_.TextHeight(text))}, false))
                     c_.TextOut(tx, ty, text);
             } else {
                 c_.SetPenColor(colors::Silver);
@@ -719,6 +766,7 @@ void SideView::GravitySymbol() {
     const int r = lastMarkR_ >= 0 ? lastMarkR_ : Pixels(a_.CurrentBox->LineWidth);
     const int r4 = CheckedMul(4, r), r3 = CheckedMul(3, r);
     Cover(CheckedSub(cry, r4), CheckedAdd(cry, r4));
+    Occupy(CheckedSub(cx, r4), CheckedSub(cry, r4), CheckedAdd(cx, r4), CheckedAdd(cry, r4));
     Later([this, cx, cry, r4, r3] {
         const int cy = Y(cry);
         const int l = CheckedSub(cx, r4), t = CheckedSub(cy, r4);

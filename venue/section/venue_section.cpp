@@ -100,6 +100,19 @@ private:
     void WidePen(rtl::Color color) {
         c_.SetPen(rtl::Pen{color, w_, rtl::PenStyle::Solid});
     }
+    // Widens the array's box to a pixel drawn with a pen `width` wide.
+    void Cover(rtl::Point q, int width) {
+        const int half = width / 2 + 1;
+        const rtl::Rect r{q.x - half, q.y - half, q.x + half + 1, q.y + half + 1};
+        if (!arrayBox_) {
+            arrayBox_ = r;
+            return;
+        }
+        arrayBox_->left = std::min(arrayBox_->left, r.left);
+        arrayBox_->top = std::min(arrayBox_->top, r.top);
+        arrayBox_->right = std::max(arrayBox_->right, r.right);
+        arrayBox_->bottom = std::max(arrayBox_->bottom, r.bottom);
+    }
 
     void Frame();
     void Help();
@@ -120,6 +133,8 @@ private:
     rtl::Rect Inside() const;
     void RayLine(rtl::Point from, rtl::Point to);
     void FittedStrip(const std::string& text);
+    int ScaleLabelPitch(int lastTick, int widestLabel);
+    void HeightLabels(const std::string& lowest, const std::string& highest);
 
     TVenue& v_;
     rtl::Canvas& c_;
@@ -129,6 +144,8 @@ private:
     // Where the footer line starts (top) and its texts end (right).
     int footerTop_ = 0;
     int footerEnd_ = 0;
+    // The pixels the cabinets and the grid cover, with their pens.
+    std::optional<rtl::Rect> arrayBox_;
     VenueSectionResult r_;
 };
 
@@ -244,21 +261,25 @@ void SectionPainter::Coverage() {
     const double drop = r_.Drop;
     WidePen(col::Silver);
 
+    // Each mark ends on the listening line of the plane it lies over; an
+    // absent plane has none, so beyond the planes there are the mark ends
+    // on the last one's line.
+    const auto listening = [&v](int plane, double x) {
+        switch (plane) {
+        case 3: return v.Plane3Slope * x + v.Plane3Intercept;
+        case 2: return v.Plane2Slope * x + v.Plane2Intercept;
+        default: return v.Plane1Slope * x + v.Plane1Intercept;
+        }
+    };
     const double start = v.CoverageStart;
-    const double startTop = start > v.Plane1Length ? v.Plane2Slope * start + v.Plane2Intercept
-                                                   : v.Plane1Slope * start + v.Plane1Intercept;
-    Line(start, -drop, start, startTop);
+    const int startPlane = start > v.Plane1Length && v.Plane2Present ? 2 : 1;
+    Line(start, -drop, start, listening(startPlane, start));
 
     const double stop = v.CoverageStop;
-    double stopTop;
-    if (stop > v.Plane1Length + v.Plane2Length) {
-        stopTop = v.Plane3Slope * stop + v.Plane3Intercept;
-    } else if (stop > v.Plane1Length) {
-        stopTop = v.Plane2Slope * stop + v.Plane2Intercept;
-    } else {
-        stopTop = v.Plane1Slope * stop + v.Plane1Intercept;
-    }
-    Line(stop, -drop, stop, stopTop);
+    const int stopPlane = stop > v.Plane1Length + v.Plane2Length && v.Plane3Present ? 3
+                          : stop > v.Plane1Length && v.Plane2Present                ? 2
+                                                                                    : 1;
+    Line(stop, -drop, stop, listening(stopPlane, stop));
 
     r_.StartHandle = P(start, -drop);
     r_.StopHandle = P(stop, -drop);
@@ -276,14 +297,38 @@ void SectionPainter::Coverage() {
     const double ticks = far / 5.0;
     if (!(ticks >= 0.0)) return;  // a venue without any length (or not a number)
     const int last = ticks > kMaxScaleTicks ? kMaxScaleTicks : rtl::Round(ticks);
+    const auto labelOf = [&](int k) {
+        return rtl::IntToStr(a_.Metric ? 5LL * k : rtl::Round(5.0 * k / kFeet));
+    };
+    const int pitch = ScaleLabelPitch(last, c_.TextWidth(labelOf(last)));
     for (int k = 0; k <= last; ++k) {
         const double x = 5.0 * k;
         if (x >= far) break;
         Line(x, -drop, x, -drop - 0.5);
+        if (k % pitch != 0) continue;
         const rtl::Point label = P(x, -drop - 1.0);
-        const long long value = a_.Metric ? 5LL * k : rtl::Round(x / kFeet);
-        c_.TextOut(label.x - 5, label.y, rtl::IntToStr(value));
+        c_.TextOut(label.x - 5, label.y, labelOf(k));
     }
+}
+
+// Every tick of the scale is labelled where its 5 m give a label room; else
+// every 2nd, 5th, 10th, 20th ... tick, the first pitch at which the widest
+// label keeps a blank's width from the next.
+int SectionPainter::ScaleLabelPitch(int lastTick, int widestLabel) {
+    const int room = rtl::CheckedAdd(rtl::CheckedAdd(widestLabel, c_.TextWidth(" ")), 1);
+    const auto apart = [&](int pitch) {
+        return P(5.0 * pitch, 0).x - P(0, 0).x >= room;
+    };
+    int pitch = 1;
+    for (int decade = 1; pitch < lastTick && !apart(pitch);) {
+        if (pitch == decade)
+            pitch = 2 * decade;
+        else if (pitch == 2 * decade)
+            pitch = 5 * decade;
+        else
+            pitch = decade *= 10;
+    }
+    return pitch;
 }
 
 void SectionPainter::Rays() {
@@ -436,6 +481,7 @@ void SectionPainter::Cabinets(int count) {
         const rtl::Point rearBottom = P(-d - depth * co - rh / 2 * s, h + depth * s - rh / 2 * co);
         const rtl::Point rearTop = P(-d - depth * co + rh / 2 * s, h + depth * s + rh / 2 * co);
         WidePen(i == a_.Selected ? col::Red : col::Black);
+        for (const rtl::Point& q : {frontTop, frontBottom, rearBottom, rearTop}) Cover(q, w_);
         c_.MoveTo(frontTop.x, frontTop.y);
         c_.LineTo(frontBottom.x, frontBottom.y);
         c_.LineTo(rearBottom.x, rearBottom.y);
@@ -472,7 +518,9 @@ void SectionPainter::Grid() {
     };
     c_.SetPen(rtl::Pen{col::Black, 1, rtl::PenStyle::Solid});
     c_.SetBrush(rtl::Brush{col::Grey, rtl::BrushStyle::Solid});
-    c_.Polygon({at(-front, low), at(-front, high), at(rear, high), at(rear, low)});
+    const rtl::Point plate[] = {at(-front, low), at(-front, high), at(rear, high), at(rear, low)};
+    for (const rtl::Point& q : plate) Cover(q, 1);
+    c_.Polygon({plate[0], plate[1], plate[2], plate[3]});
     c_.SetBrushColor(col::White);
 }
 
@@ -495,18 +543,58 @@ void SectionPainter::Heights() {
         return a_.Metric ? rtl::FormatGeneral(metres, digits) + "m"
                          : rtl::FormatGeneral(metres / kFeet, digits) + "ft";
     };
-    // The margin's metres stand for pixels here; on paper the texts keep a
-    // pen's width clear of the frame's left line.
-    const int x = a_.WideLines ? std::max(ToPixel(v.MarginX), rtl::CheckedAdd(Inside().left, w_))
-                               : ToPixel(v.MarginX);
-    c_.TextOut(x, P(0, v.LowestHeight).y, heightText(v.LowestHeight, 3));
-
     if (v.TopHeight >= v.MaxPickHeight) r_.PickWarning = kPickWarning;
-    c_.TextOut(x, P(0, v.TopHeight).y, heightText(v.TopHeight, 4));
+    HeightLabels(heightText(v.LowestHeight, 3), heightText(v.TopHeight, 4));
 
     r_.TopHandle = P(0, v.TopHeight);
     Square(c_, *r_.TopHandle, a_.TopHot ? col::Red : col::Navy);
     c_.SetBrushColor(col::White);
+}
+
+// The lowest and the highest point's heights, each level with its height
+// at the left margin.  A label the array would stand under goes left of the
+// array where there is room; else both stand above the array, the lowest
+// next to it and the highest above that (under the array the lowest would
+// lie on the rays to the near seats).  The highest goes above the lowest
+// wherever they would meet.
+void SectionPainter::HeightLabels(const std::string& lowest, const std::string& highest) {
+    const TVenue& v = v_;
+    // The margin's metres stand for pixels here; on paper the texts keep a
+    // pen's width clear of the frame's left line.
+    const int least = a_.WideLines ? rtl::CheckedAdd(Inside().left, w_) : 0;
+    const int x = std::max(ToPixel(v.MarginX), least);
+    const int gap = std::max(2, w_);
+    const auto boxAt = [&](const std::string& text, int left, int top) {
+        return rtl::Rect{left, top, rtl::CheckedAdd(left, c_.TextWidth(text)),
+                         rtl::CheckedAdd(top, c_.TextHeight(text))};
+    };
+    const auto meet = [](const rtl::Rect& a, const rtl::Rect& b, int apart) {
+        return a.left < b.right + apart && b.left < a.right + apart && a.top < b.bottom + apart &&
+               b.top < a.bottom + apart;
+    };
+    // Level with its height, or nothing where only the room above is left.
+    const auto level = [&](const std::string& text, int y) -> std::optional<rtl::Rect> {
+        const rtl::Rect box = boxAt(text, x, y);
+        if (!arrayBox_ || !meet(box, *arrayBox_, gap)) return box;
+        const int left = rtl::CheckedSub(rtl::CheckedSub(arrayBox_->left, gap), box.right - box.left);
+        if (left >= least) return boxAt(text, left, y);
+        return std::nullopt;
+    };
+    std::optional<rtl::Rect> low = level(lowest, P(0, v.LowestHeight).y);
+    std::optional<rtl::Rect> high = level(highest, P(0, v.TopHeight).y);
+    int above = arrayBox_ ? rtl::CheckedSub(arrayBox_->top, gap) : 0;
+    if (!low) {
+        low = boxAt(lowest, x, rtl::CheckedSub(above, c_.TextHeight(lowest)));
+        above = rtl::CheckedSub(low->top, 1);
+    }
+    if (!high) high = boxAt(highest, x, rtl::CheckedSub(above, c_.TextHeight(highest)));
+    if (meet(*low, *high, 0)) {
+        const int th = high->bottom - high->top;
+        high->top = rtl::CheckedSub(rtl::CheckedSub(low->top, 1), th);
+        high->bottom = rtl::CheckedAdd(high->top, th);
+    }
+    c_.TextOut(low->left, low->top, lowest);
+    c_.TextOut(high->left, high->top, highest);
 }
 
 void SectionPainter::Footer() {
@@ -761,4 +849,26 @@ RayHitResult RayHit(const TVenue& v, int Element, double Slope, double Intercept
 VenueSectionResult DrawVenue(TVenue& venue, rtl::Canvas& canvas, const VenueSectionArgs& args) {
     SectionPainter painter(venue, canvas, args);
     return painter.Paint();
+}
+
+KeptSectionState::KeptSectionState(TVenue& venue)
+    : venue_(venue),
+      marginX_(venue.MarginX),
+      marginY_(venue.MarginY),
+      extentY_(venue.ExtentY),
+      extentX_(venue.ExtentX),
+      scaleX_(venue.ScaleX),
+      scaleY_(venue.ScaleY),
+      lowestHeight_(venue.LowestHeight),
+      drawOffset_(venue.DrawOffset) {}
+
+KeptSectionState::~KeptSectionState() {
+    venue_.MarginX = marginX_;
+    venue_.MarginY = marginY_;
+    venue_.ExtentY = extentY_;
+    venue_.ExtentX = extentX_;
+    venue_.ScaleX = scaleX_;
+    venue_.ScaleY = scaleY_;
+    venue_.LowestHeight = lowestHeight_;
+    venue_.DrawOffset = drawOffset_;
 }

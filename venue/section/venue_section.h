@@ -154,6 +154,23 @@ RayHitResult RayHit(const TVenue& venue, int Element, double Slope, double Inter
 // the venue.  Element indices outside 0..40 stop with "Range check error".
 VenueSectionResult DrawVenue(TVenue& venue, rtl::Canvas& canvas, const VenueSectionArgs& args);
 
+// What a drawing leaves in the venue (the scale state, LowestHeight,
+// DrawOffset), taken when it is made and put back when it goes: a drawing
+// on another canvas (the printer's) leaves the venue as the screen's last
+// drawing left it, for the mouse and the readout.
+class KeptSectionState {
+public:
+    explicit KeptSectionState(TVenue& venue);
+    ~KeptSectionState();
+    KeptSectionState(const KeptSectionState&) = delete;
+    KeptSectionState& operator=(const KeptSectionState&) = delete;
+
+private:
+    TVenue& venue_;
+    double marginX_, marginY_, extentY_, extentX_, scaleX_, scaleY_;
+    double lowestHeight_, drawOffset_;
+};
+
 // Copies the marks a drawing placed into the caller's mark fields; marks
 // the drawing did not place keep their earlier positions.  Ray ends beyond
 // the table's last index stop with "Range check error".

@@ -163,7 +163,9 @@ TEST(HoleDetail, ScreenHolesLabelsAndBar) {
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(c.FindText("MID Hole"), nullptr);
     EXPECT_EQ(top->points[0], (Point{210, 11}));
-    EXPECT_EQ(grid->points[0], (Point{210, 179}));
+    // "Grid Hole" (59 wide) would run into the plate's left side at P2.X -
+    // 3r = 268: it ends a pen and a pixel before it, at 266.
+    EXPECT_EQ(grid->points[0], (Point{266 - 59, 179}));
     EXPECT_TRUE(c.HasSegment({210, 16}, {200, 16}));
     EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {192, 12, 200, 20}));
     EXPECT_TRUE(HasEllipse(c, rtl::colors::Red, {192, 180, 200, 188}));
@@ -205,7 +207,9 @@ TEST(HoleDetail, MiddleHoleAndNoCabinetHole) {
 // past the plate's side at 312, then steps down in size, or is left out at 6 points.  Text is
 // 0.6 of its height wide per character: 11 high at 8 points, 9 at 7, 8 at 6.
 TEST(HoleDetail, CaptionFindsRoomInsideTheArea) {
-    const struct { int chars, x, y, size; } rows[] = {{13, 313, 87, 8}, {14, 314, 88, 7}, {30, 314, 0, 0}};
+    // A pen's width and a pixel off the plate (from 314) and off the
+    // frame (to 397): 13 characters at 8 points (86) no longer fit.
+    const struct { int chars, x, y, size; } rows[] = {{13, 314, 88, 7}, {14, 314, 88, 7}, {30, 314, 0, 0}};
     for (const auto& row : rows) {
         HoleArray a;
         a.Box.HoleCaptions[2] = std::string(static_cast<size_t>(row.chars), 'x');
@@ -240,7 +244,9 @@ TEST(HoleDetail, PrintedLayout) {
     ExpectGreyDots(c, {{239, 554, 251, 566}, {239, 634, 251, 646}, {239, 620, 251, 632}});
     // Hole 3 at (431, 592), near column 4r.
     ASSERT_NE(c.FindText("A3"), nullptr);
-    EXPECT_EQ(c.FindText("A3")->points[0], (Point{455, 587}));
+    // Off the plate's side at P1.X + 3r = 449 by half its pen (2) and a
+    // pen and a pixel (6).
+    EXPECT_EQ(c.FindText("A3")->points[0], (Point{457, 587}));
     // The plate outline, 5 pixels wide, reaches the frame's row less the
     // pen's half width: P2.X - 3r = 393, P7.Y + 3r = 650, P1.X + 3r = 449.
     const Point outline[] = {{393, 502}, {393, 650}, {449, 656}, {449, 502}};
@@ -389,6 +395,83 @@ TEST(HoleDetail, PrintedDownfillPlacement) {
     ExpectGreyDots(c, {{559, 1028, 573, 1042}, {559, 1134, 573, 1148}, {559, 1081, 573, 1095}});
     const CanvasOp* caption = c.FindText(" 20 \xC2\xB0");
     ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(caption->points[0], (Point{762, 1065}));
+    // At 8 points it would end 6 + 1 pixels short of the frame only left
+    // of the plate (P1.X + 3r = 755, clear from 763): set at 7 points (15
+    // high, 45 wide), from 763, centred on 1073.
+    EXPECT_EQ(caption->points[0], (Point{763, 1066}));
+    EXPECT_EQ(caption->fontSize, 7);
 }
 
+
+// Every stacked type's detail, for every setting of its bar, on screen and in
+// the places of the printed report: each text keeps a pixel at least from
+// the area's frame and from the plate's and the bar's outlines, and only the
+// mini cabinet's array (type code 7) notes that the other side is mirrored.
+TEST(HoleDetail, LabelsStandClearOfOutlinesAndFrame) {
+    struct Area {
+        const char* name;
+        bool printing;
+        int dpi, left, top, width, height;
+    };
+    const Area areas[] = {
+        {"screen", false, 96, 0, 0, 240, 120},       {"screen large", false, 96, 30, 20, 400, 300},
+        {"A4 150", true, 150, 546, 965, 273, 702},   {"A4 300", true, 300, 1091, 1929, 546, 1403},
+        {"A4 600", true, 600, 2182, 3859, 1091, 2806}, {"Letter 300", true, 300, 1122, 1815, 561, 1320},
+    };
+    // The subwoofer bars' printed layouts leave the labels no room between
+    // bar and plate in these narrow areas: only the frame and the note are
+    // checked for them.
+    const struct {
+        const char* type;
+        bool outlines;
+    } types[] = {{"Arvo", true},  {"Bexa", true},         {"Dovi", true},
+                 {"Elka", true},  {"MIXDoviElka", true},  {"MIXBexaCadri", true},
+                 {"Rudd", false}, {"Ivor", false},        {"MIXIvorDovi", false}};
+    for (const auto& [type, checkOutlines] : types)
+        for (const Area& area : areas) {
+            auto probe = CreateLoudspeakerArray(type);
+            const int settings = std::clamp(probe->GroundStackBar->HoleCount, 1, 12);
+            for (int setting = 0; setting < settings; ++setting) {
+                const std::string where = std::string(type) + " " + area.name + " setting " +
+                                          std::to_string(setting);
+                auto a = CreateLoudspeakerArray(type);
+                a->GroundStackBar->CurrentIndex = setting;
+                RecordingCanvas c(area.left + area.width + 50, area.top + area.height + 50, area.dpi);
+                DrawArrayHoleDetail(*a, c, true, area.printing, area.width, area.height, area.left,
+                                    area.top, true, 2);
+                const rtl::Rect frame{area.left, area.top, area.left + area.width - 1,
+                                      area.top + area.height - 1};
+                const int outline = area.printing ? 5 : 1;
+                std::vector<rtl::Segment> outlines;
+                const auto segments = c.Segments();
+                // The frame's four sides come first; on screen every
+                // outline is 1 wide like the leaders, which end at a label.
+                for (size_t i = 4; i < segments.size(); ++i)
+                    if (segments[i].pen.width == outline && area.printing && checkOutlines)
+                        outlines.push_back(segments[i]);
+                for (const CanvasOp* t : c.OfKind(OpKind::TextOut)) {
+                    const rtl::Rect box{t->points[0].x, t->points[0].y, t->points[0].x + t->textWidth,
+                                        t->points[0].y + t->textHeight};
+                    EXPECT_TRUE(box.left > frame.left + 1 && box.top > frame.top + 1 &&
+                                box.right < frame.right - 1 && box.bottom < frame.bottom - 1)
+                        << where << ": " << t->text << " at the frame";
+                    for (const rtl::Segment& g : outlines) {
+                        // The leader from the label's left edge to its hole.
+                        if (g.from.y == g.to.y && (g.from.x == box.left || g.to.x == box.left)) continue;
+                        const int half = g.pen.width / 2 + 1;
+                        const rtl::Rect line{std::min(g.from.x, g.to.x) - half, std::min(g.from.y, g.to.y) - half,
+                                             std::max(g.from.x, g.to.x) + half + 1,
+                                             std::max(g.from.y, g.to.y) + half + 1};
+                        EXPECT_FALSE(std::max(box.left, line.left) < std::min(box.right, line.right) &&
+                                     std::max(box.top, line.top) < std::min(box.bottom, line.bottom))
+                            << where << ": " << t->text << " [" << box.left << "," << box.top << "," << box.right << "," << box.bottom << "] under the outline (" << g.from.x << ","
+                            << g.from.y << ")-(" << g.to.x << "," << g.to.y << ")";
+                    }
+                }
+                EXPECT_NE(c.FindText("Grid Hole"), nullptr) << where;
+                EXPECT_EQ(c.FindText("Other side mirrored") != nullptr,
+                          std::string(type) == "Dovi" && area.printing)
+                    << where;
+            }
+        }
+}

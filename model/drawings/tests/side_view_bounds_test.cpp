@@ -89,7 +89,8 @@ struct Rigging {
     int pick, side;
 };
 
-Drawn DrawCase(const TypeCase& t, int rigMode, Rigging rig, Counts n, bool curved, bool metric, Picture pic) {
+Drawn DrawCase(const TypeCase& t, int rigMode, Rigging rig, Counts n, bool curved, bool metric, Picture pic,
+               bool printing = false, int dpi = 96) {
     Drawn d;
     d.what = std::string(t.type) + (rigMode == 1 ? " flown pick " + std::to_string(rig.pick) + "/" +
                                                        std::to_string(rig.side) + " "
@@ -111,8 +112,8 @@ Drawn DrawCase(const TypeCase& t, int rigMode, Rigging rig, Counts n, bool curve
     splay = Design(rigMode, n.c1 + n.c2 + n.c3, curved);
     a.SetUp(splay, n.c1, n.c2, n.c3, rigMode == 1 ? 12.0 : 1.0, 100.0);
     a.CalcMechanics();
-    d.canvas = std::make_unique<rtl::RecordingCanvas>(pic.w, pic.h);
-    DrawArraySideView(a, *d.canvas, true, true, pic.w, pic.h, metric, rigMode, false, false);
+    d.canvas = std::make_unique<rtl::RecordingCanvas>(pic.w, pic.h, dpi);
+    DrawArraySideView(a, *d.canvas, true, true, pic.w, pic.h, metric, rigMode, printing, false);
     return d;
 }
 
@@ -321,3 +322,79 @@ TEST(SideViewBounds, LongPicturesKeepTheGridBounded) {
 }
 
 }  // namespace
+
+namespace {
+
+bool Meets(const rtl::Rect& a, const rtl::Rect& b) {
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+// Whether a polygon's outline runs through the box or the box lies in it.
+bool PolygonMeets(const std::vector<Point>& poly, const rtl::Rect& box) {
+    const auto in = [&](double x, double y) {
+        return x > box.left && x < box.right && y > box.top && y < box.bottom;
+    };
+    for (size_t i = 0; i < poly.size(); ++i) {
+        const Point a = poly[i], b = poly[(i + 1) % poly.size()];
+        const int steps = std::max({std::abs(b.x - a.x), std::abs(b.y - a.y), 1});
+        for (int k = 0; k <= steps; ++k)
+            if (in(a.x + (b.x - a.x) * double(k) / steps, a.y + (b.y - a.y) * double(k) / steps))
+                return true;
+    }
+    const std::vector<Point> hull = Hull(poly);
+    return hull.size() >= 3 && InHull(hull, {(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+}
+
+}  // namespace
+
+// The measuring grid's labels (silver) are drawn first: none may lie under a
+// cabinet, the grid or base, a dot, a lettered mark or the centre-of-gravity
+// symbol drawn over it, on screen and on paper; and every drawing shows
+// some of the labels of its vertical lines.
+TEST(SideViewBounds, RulerLabelsStandClearOfTheDrawing) {
+    struct Sheet {
+        Picture pic;
+        bool printing;
+        int dpi;
+    };
+    const Sheet sheets[] = {{{600, 400}, false, 96}, {{320, 480}, false, 96}, {{1240, 1754}, true, 300}};
+    int drawings = 0;
+    for (const TypeCase& t : kTypes)
+        for (int rigMode : {1, 2})
+            for (bool most : {false, true})
+                for (bool metric : {true, false})
+                    for (const Sheet& sheet : sheets) {
+                        if (rigMode == 2 && !t.stacks) continue;
+                        const Counts n = !most ? t.one : (rigMode == 1 ? t.flownMost : t.stackedMost);
+                        const Drawn d = DrawCase(t, rigMode, {TGrid::PickFrontRear, TGrid::SideRear}, n,
+                                                 true, metric, sheet.pic, sheet.printing, sheet.dpi);
+                        const std::string what = d.what + (sheet.printing ? " paper" : "");
+                        ++drawings;
+                        const auto& c = *d.canvas;
+                        std::vector<const CanvasOp*> labels;
+                        for (const CanvasOp* op : c.OfKind(OpKind::TextOut))
+                            if (op->font.color == colors::Silver && op->brush.color == colors::White)
+                                labels.push_back(op);
+                        int vertical = 0;
+                        for (const CanvasOp* l : labels) {
+                            const rtl::Rect box{l->points[0].x, l->points[0].y, l->points[0].x + l->textWidth,
+                                                l->points[0].y + l->textHeight};
+                            vertical += box.right > 0 && box.left < sheet.pic.w;
+                            for (const CanvasOp& op : c.Ops()) {
+                                if (op.kind == OpKind::Polygon) {
+                                    EXPECT_FALSE(PolygonMeets(op.points, box)) << what << ": " << l->text;
+                                } else if (op.kind == OpKind::Ellipse || op.kind == OpKind::Pie) {
+                                    EXPECT_FALSE(Meets(op.rect, box)) << what << ": " << l->text;
+                                } else if (op.kind == OpKind::TextOut && op.brush.color == colors::Yellow) {
+                                    const rtl::Rect mark{op.points[0].x, op.points[0].y,
+                                                         op.points[0].x + op.textWidth,
+                                                         op.points[0].y + op.textHeight};
+                                    EXPECT_FALSE(Meets(mark, box)) << what << ": " << l->text << " under " << op.text;
+                                }
+                            }
+                        }
+                        EXPECT_GE(vertical, 1) << what;
+                    }
+    EXPECT_GT(drawings, 200);
+}

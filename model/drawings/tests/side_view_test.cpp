@@ -239,7 +239,10 @@ TEST(SideView, OneCabinetFlownWorkedPicture) {
     EXPECT_EQ(zeroLabel->brush.color, colors::White);
     const CanvasOp* minusOne = c.FindText("-1m");
     ASSERT_NE(minusOne, nullptr);
-    EXPECT_EQ(minusOne->points[0], (Point{135 - 11, 103}));
+    // In its place (124, 103) the yellow "X" of the grid's rear-top corner
+    // (12 points, 16 high, from 116 - 16 = 100) would cover it: it stands
+    // above the mark, its bottom at 99.
+    EXPECT_EQ(minusOne->points[0], (Point{135 - 11, 100 - 1 - 13}));
 
     // Centre-of-gravity symbol: 0.25 m below the front-top corner is
     // 0.0015 m below the cabinet's centre, pixel 218; radius 4 * 5.

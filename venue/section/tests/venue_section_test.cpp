@@ -750,6 +750,30 @@ TEST_F(FlatVenue, CoverageMarksReachTheirPlanesListeningLine) {
     v.CoverageStop = 28;  // on plane 2
     Draw();
     EXPECT_NE(FindSegment({600, 323}, {600, 261}), nullptr);
+
+    // A plane that is not there has no listening line: a mark beyond the
+    // planes there are ends at the last one's (its line held on), never at
+    // the absent plane's leftover line, here far below the floor.
+    v.Plane3Intercept = -30.0;
+    v.Plane2Intercept = 3.4;
+    const struct {
+        bool plane2, plane3;
+        double start, stop;
+        int startTop, stopTop;  // pixel y; 1.4 m -> 297
+    } cases[] = {
+        {true, false, 22, 35, 261, 261},
+        {false, false, 22, 35, 297, 297},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.plane2 << c.plane3);
+        v.Plane2Present = c.plane2;
+        v.Plane3Present = c.plane3;
+        v.CoverageStart = c.start;
+        v.CoverageStop = c.stop;
+        Draw();
+        EXPECT_NE(FindSegment({491, 323}, {491, c.startTop}), nullptr);
+        EXPECT_NE(FindSegment({727, 323}, {727, c.stopTop}), nullptr);
+    }
 }
 
 TEST_F(FlatVenue, BackgroundClearedOnlyWhenAsked) {
