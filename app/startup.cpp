@@ -4,11 +4,15 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdint>
+
 #include "app/background1.h"
+#include "app/rules/array_page.h"
 #include "model/hardware/grid.h"
 #include "app/mechwarnform.h"
 #include "platform/qtapp/dialog_owner.h"
 #include "platform/qtapp/guarded.h"
+#include "platform/qtapp/readable_style.h"
 #include "app/rthetaxytool.h"
 #include "app/spashform.h"
 #include "app/substack.h"
@@ -27,6 +31,14 @@ void NameApplication() {
     QApplication::setApplicationName(QStringLiteral("Corvane Audio Orandel 4.1"));
 }
 
+void UseProgramLook() {
+    const auto colour = [](std::uint32_t bgr) {
+        const rules::Rgb c = rules::FromWindowsColour(bgr);
+        return QColor(c.R, c.G, c.B);
+    };
+    qtapp::UseReadableStyle({colour(rules::kMoneyGreen), colour(rules::kSkyBlue)});
+}
+
 namespace {
 
 // A maximised window that no window manager has framed (a bare X display)
@@ -43,6 +55,7 @@ int RunProgram(int argc, char** argv) {
     InitAllowedAngles();
     qtapp::GuardedApplication app(argc, argv);
     qtapp::UseCNumericLocale();
+    UseProgramLook();
 
     // The splash is up while the main window is being built.
     std::unique_ptr<TForm2> splash = std::make_unique<TForm2>();

@@ -23,5 +23,11 @@ extern Tssform* ssform;
 // captions are shown as they are, nothing appended.
 void NameApplication();
 
+// The look of every window: greyed values that read on the colours the
+// array page gives its lists and edits as on the desktop's own, and the
+// focus always in sight.  Once the application object exists, before any
+// window is made.
+void UseProgramLook();
+
 // Runs the whole program; returns its exit status.
 int RunProgram(int argc, char** argv);
