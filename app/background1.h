@@ -428,6 +428,16 @@ public:
     void VenTButClick();
     void ArrayTButClick();
     void RigTButClick();
+    // The tool bar's page buttons: the one of `page` marked, the others not
+    // (no button of the amplifier and developer pages is marked).
+    void MarkShownPage(const QWidget* page);
+    bool ToolBarMarks(const QWidget* page) const;
+    // Auto and Manual beside the venue and array pages, once a design has
+    // started.
+    void ShowDesignModeButtons(bool beside);
+    // A page turned to: the tool bar's road for it, unless that road turned
+    // it; the page laid out and painted.
+    void PageControl1Change();
     void BexaStrGridSelectCell(int row);
     void HelpTButClick();
     // The help page beside the program.

@@ -112,6 +112,7 @@ void TForm1::BuildToolBar() {
     tbman->setAutoExclusive(true);
     tbauto->setChecked(true);
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut}) b->setCheckable(true);
+    VenTBut->setChecked(true);  // the page shown first
     // Until a design starts or a venue is loaded only Load and Design lead on.
     for (QToolButton* b : {HelpTBut, tbauto, tbman}) b->hide();
     formbuild::Connect(*this, kToolHandlers);
@@ -369,38 +370,65 @@ void TForm1::tbmanClick() { tbautoClick(); }
 
 // --- tool bar pages -----------------------------------------------------------------
 
+// The page buttons mark the page before it is turned to: the page change
+// then finds the tool bar's road taken (PageControl1Change).
 void TForm1::VenTButClick() {
-    VenTBut->setChecked(true);
-    ArrayTBut->setChecked(false);
-    RigTBut->setChecked(false);
+    MarkShownPage(VenueTab);
     PageControl1->setCurrentWidget(VenueTab);
     FormPaint(VenTBut);
     Panel22->hide();
-    tbauto->show();
-    tbman->show();
+    ShowDesignModeButtons(true);
 }
 
 void TForm1::ArrayTButClick() {
-    VenTBut->setChecked(false);
-    ArrayTBut->setChecked(true);
-    RigTBut->setChecked(false);
+    MarkShownPage(ArrayTab);
     PageControl1->setCurrentWidget(ArrayTab);
     FormPaint(ArrayTBut);
     Panel22->hide();
-    tbauto->show();
-    tbman->show();
+    ShowDesignModeButtons(true);
 }
 
 void TForm1::RigTButClick() {
+    MarkShownPage(ProcessorTab);
     PageControl1->setCurrentWidget(ProcessorTab);
-    VenTBut->setChecked(false);
-    ArrayTBut->setChecked(false);
-    RigTBut->setChecked(true);
     SetupArrayControls();
     if (FNoDesign == 0) ShowRiggingLoads();
     FormPaint(RigTBut);
-    tbauto->hide();
-    tbman->hide();
+    ShowDesignModeButtons(false);
+}
+
+void TForm1::MarkShownPage(const QWidget* page) {
+    VenTBut->setChecked(page == VenueTab);
+    ArrayTBut->setChecked(page == ArrayTab);
+    RigTBut->setChecked(page == ProcessorTab);
+}
+
+bool TForm1::ToolBarMarks(const QWidget* page) const {
+    return VenTBut->isChecked() == (page == VenueTab) && ArrayTBut->isChecked() == (page == ArrayTab) &&
+           RigTBut->isChecked() == (page == ProcessorTab);
+}
+
+void TForm1::ShowDesignModeButtons(bool beside) {
+    // Until a design starts or a venue is loaded they are not shown at all.
+    const bool shown = beside && FNoDesign == 0;
+    tbauto->setVisible(shown);
+    tbman->setVisible(shown);
+}
+
+void TForm1::PageControl1Change() {
+    QWidget* page = PageControl1->currentWidget();
+    if (ToolBarMarks(page)) {
+        FormPaint(PageControl1);
+    } else if (page == VenueTab) {
+        VenTButClick();
+    } else if (page == ArrayTab) {
+        ArrayTButClick();
+    } else if (page == ProcessorTab) {
+        RigTButClick();
+    } else {
+        MarkShownPage(page);
+        FormPaint(PageControl1);
+    }
 }
 
 // --- help -----------------------------------------------------------------------
