@@ -1,6 +1,7 @@
 // The keyboard on the main window: a page is turned only by what the user
 // sees (the tool bar, or the page tabs while they are shown) and the tool
-// bar marks the page shown.
+// bar marks the page shown; the warnings window comes up without taking the
+// keys from the control the user works.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -129,4 +130,39 @@ TEST(PageKeys, KeysTurnOnlyToShownTabsAndTheToolBarFollows) {
         }
         EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
     }
+}
+
+// An unsafe rig in Manual: the key that steps the angle brings the warnings
+// window up, in sight, and the next key steps on.  A click on the warnings
+// window still makes it the active window.
+TEST(PageKeys, TheWarningsWindowComesUpAndTheKeysStayWithTheControl) {
+    ErrorRecorder rec;
+    Tmechwarn warnings;
+    TestWindow t;
+    t->SetWarningsWindow(&warnings);
+    ShowActive(*t);
+    t->AllElkarad->click();
+    for (int i = 0; i < 6; ++i) t->numbox1updn->Press(qtapp::UDBtnType::Next);
+    t->DesignTBut->click();
+    ASSERT_EQ(t->RigReadout().SafetyLevel(), 2);
+    t->tbman->click();
+    ASSERT_TRUE(warnings.isVisible());
+    // The user goes back to the main window (a window that comes up from
+    // hidden is made active by the offscreen platform whatever it asks).
+    ShowActive(*t);
+    t->ArvoStrGrid->setFocus(Qt::TabFocusReason);
+    t->FSelElement = 0;  // the grid angle
+    for (int step = 1; step <= 2; ++step) {
+        SCOPED_TRACE(step);
+        const double before = t->FSplay->Angle[0];
+        Press(Qt::Key_Left);
+        EXPECT_EQ(t->FSplay->Angle[0], before + 0.25);
+        EXPECT_TRUE(warnings.isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), t.w.get());
+        EXPECT_EQ(QApplication::focusWidget(), t->ArvoStrGrid);
+    }
+    warnings.activateWindow();
+    for (int k = 0; k < 100 && !warnings.isActiveWindow(); ++k) QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &warnings);
+    EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
 }
