@@ -555,6 +555,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const bool grid = watched == ArvoStrGrid || watched == BexaStrGrid || watched == box3strgrid;
+    if (grid && event->type() == QEvent::FocusIn) {
+        // A grid that takes the focus with no current cell makes its first
+        // cell current: the focus arriving is no choice of a cabinet, and
+        // selects, draws and says nothing.
+        const TFillGuard arriving(*this);
+        return watched->event(event);
+    }
     if (event->type() == QEvent::KeyPress && (watched == this || grid)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||

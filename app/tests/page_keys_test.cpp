@@ -1,7 +1,8 @@
 // The keyboard on the main window: a page is turned only by what the user
 // sees (the tool bar, or the page tabs while they are shown) and the tool
 // bar marks the page shown; the warnings window comes up without taking the
-// keys from the control the user works.
+// keys from the control the user works; before a design a focus move draws
+// and says nothing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -165,4 +166,28 @@ TEST(PageKeys, TheWarningsWindowComesUpAndTheKeysStayWithTheControl) {
     for (int k = 0; k < 100 && !warnings.isActiveWindow(); ++k) QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &warnings);
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+}
+
+// Before the first design the start page stays as it is whatever takes the
+// focus: Tab and Shift+Tab into the splay grid draw nothing and leave the
+// status alone.
+TEST(PageKeys, BeforeADesignAFocusMoveDrawsAndSaysNothing) {
+    for (const int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        SCOPED_TRACE(key);
+        ErrorRecorder rec;
+        TestWindow t;
+        ShowActive(*t);
+        Settle();
+        const QImage picture = t->image1->Picture();
+        t->LoadTBut->setFocus();
+        bool reached = false;
+        for (int i = 0; i < 150 && !reached; ++i) {
+            Press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            reached = QApplication::focusWidget() == t->ArvoStrGrid;
+        }
+        ASSERT_TRUE(reached);
+        EXPECT_EQ(t->FStatusText, "STARTUP");
+        EXPECT_TRUE(t->image1->Picture() == picture);
+        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
+    }
 }
