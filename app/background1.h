@@ -248,6 +248,9 @@ public:
     void ArrangeAligned();
     // Lays out the tool bar over the window's width; returns its height.
     int ArrangeToolBar();
+    // A tool button shown or hidden: the bar arranged again, and the window
+    // when the bar's height changed.
+    void ToolBarButtonsChanged();
     TAlign PageControl1Align = TAlign::Top;
     TAlign Panel1Align = TAlign::Top;
 
@@ -677,6 +680,8 @@ private:
     // The paint asked for by RequestRepaint, and how deep FormPaint runs.
     void RepaintActivePage();
     qtapp::PostedCall* FRepaint = nullptr;
+    // The window's layout and paint after the tool bar changed its height.
+    qtapp::PostedCall* FRelayout = nullptr;
     int FPaintDepth = 0;
 
 public:

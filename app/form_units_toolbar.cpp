@@ -68,7 +68,7 @@ public:
     ToolBarWatch(QObject* owner, TForm1* form) : QObject(owner), form_(form) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
-            qtapp::RunGuarded([this] { form_->ArrangeToolBar(); });
+            qtapp::RunGuarded([this] { form_->ToolBarButtonsChanged(); });
         return false;
     }
 
@@ -127,16 +127,15 @@ int TForm1::ArrangeToolBar() {
     // after them; a button is as wide as its caption needs, and at least
     // kToolButtonWidth.  What does not fit the window's width goes on to the
     // next row, so that every button and the lamp stay in sight however
-    // narrow the window.  The bar is as high as the rows every button would
-    // take, shown or not: showing or hiding one never moves the page below.
+    // narrow the window.  The bar is as high as the rows the shown buttons
+    // and the lamp take: it keeps no empty row.
     constexpr int kMargin = 4, kGap = 2, kLampGap = 8, kLampSize = 24;
     const int limit = width();
-    const auto flow = [&](bool everyButton, bool place) {
+    const auto flow = [&](bool place) {
         int x = kMargin, row = 0;
         for (QToolButton* TForm1::*member : kToolBarOrder) {
             QToolButton* b = this->*member;
-            // The developer page's button shows on no road: it takes no room.
-            if (everyButton ? b == DevTBut && b->isHidden() : b->isHidden()) continue;
+            if (b->isHidden()) continue;
             const int w = std::max(kToolButtonWidth, b->sizeHint().width());
             if (x > kMargin && x + w > limit - kMargin) {
                 ++row;
@@ -153,10 +152,17 @@ int TForm1::ArrangeToolBar() {
         if (place) Image8->move(lampX, row * kToolBarHeight + (kToolBarHeight - kLampSize) / 2);
         return row + 1;
     };
-    const int height = flow(true, false) * kToolBarHeight;
+    const int height = flow(false) * kToolBarHeight;
     PagesToolBar->setGeometry(0, 0, limit, height);
-    flow(false, true);
+    flow(true);
     return height;
+}
+
+void TForm1::ToolBarButtonsChanged() {
+    const int before = PagesToolBar->height();
+    // A bar that gained or lost a row moves the page below: the window is
+    // laid out and painted again once the running handler is done.
+    if (ArrangeToolBar() != before && FRelayout != nullptr) FRelayout->Request();
 }
 
 // --- units ----------------------------------------------------------------------
