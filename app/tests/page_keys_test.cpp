@@ -11,6 +11,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -177,6 +179,12 @@ TEST(PageKeys, BeforeADesignAFocusMoveDrawsAndSaysNothing) {
         ErrorRecorder rec;
         TestWindow t;
         ShowActive(*t);
+        // The start page, once the start-up has drawn it.
+        for (int k = 0; k < 500 && t->Timer1->isActive(); ++k) {
+            QApplication::processEvents();
+            QThread::msleep(2);
+        }
+        ASSERT_FALSE(t->Timer1->isActive());
         Settle();
         const QImage picture = t->image1->Picture();
         t->LoadTBut->setFocus();
