@@ -34,6 +34,7 @@
 #include "platform/qtapp/connect.h"
 #include "platform/qtapp/guarded.h"
 #include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/shown_tabs.h"
 #include "platform/qtapp/updown.h"
 #include "app/settings.h"
 #include "app/venue_picture.h"
@@ -147,6 +148,9 @@ void TForm1::BuildPages() {
         this->*p.page = formbuild::Make<QWidget>(nullptr, p.name);
         PageControl1->addTab(this->*p.page, formbuild::Text(p.caption));
     }
+    // The keys turn only to a page whose tab is shown (the design hides
+    // them all: the tool bar turns the pages).
+    qtapp::KeepKeysOnShownTabs(*PageControl1);
 }
 
 void TForm1::ShowAtStart() {
@@ -287,9 +291,10 @@ void TForm1::Construct() {
 void TForm1::ConnectHandlers() {
     formbuild::Connect(*this, kTimerHandlers);
     formbuild::Connect(*this, kButtonHandlers);
-    // A page change lays the window out for the new page and paints it.
+    // A page change lays the window out for the new page and paints it;
+    // a page the user turned to by its tab gets the tool bar's road.
     connect(PageControl1, &QTabWidget::currentChanged, this,
-            qtapp::Guarded([this] { FormPaint(PageControl1); }));
+            qtapp::Guarded([this] { PageControl1Change(); }));
 }
 
 // --- settings file ----------------------------------------------------------

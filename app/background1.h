@@ -254,6 +254,9 @@ public:
     void ArrangeAligned();
     // Lays out the tool bar over the window's width; returns its height.
     int ArrangeToolBar();
+    // A tool button shown or hidden: the bar arranged again, and the window
+    // when the bar's height changed.
+    void ToolBarButtonsChanged();
     TAlign PageControl1Align = TAlign::Top;
     TAlign Panel1Align = TAlign::Top;
 
@@ -439,6 +442,16 @@ public:
     void VenTButClick();
     void ArrayTButClick();
     void RigTButClick();
+    // The tool bar's page buttons: the one of `page` marked, the others not
+    // (no button of the amplifier and developer pages is marked).
+    void MarkShownPage(const QWidget* page);
+    bool ToolBarMarks(const QWidget* page) const;
+    // Auto and Manual beside the venue and array pages, once a design has
+    // started.
+    void ShowDesignModeButtons(bool beside);
+    // A page turned to: the tool bar's road for it, unless that road turned
+    // it; the page laid out and painted.
+    void PageControl1Change();
     void BexaStrGridSelectCell(int row);
     void HelpTButClick();
     // The help page beside the program.
@@ -679,6 +692,8 @@ private:
     // The paint asked for by RequestRepaint, and how deep FormPaint runs.
     void RepaintActivePage();
     qtapp::PostedCall* FRepaint = nullptr;
+    // The window's layout and paint after the tool bar changed its height.
+    qtapp::PostedCall* FRelayout = nullptr;
     int FPaintDepth = 0;
 
 public:

@@ -38,6 +38,7 @@
 #include "app/rules/ear_height.h"
 #include "platform/qtapp/contact.h"
 #include "platform/qtapp/guarded.h"
+#include "platform/qtapp/shown_tabs.h"
 #include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
 #include "venue/file/disk.h"
@@ -341,7 +342,7 @@ void TForm1::SetPageTabsVisible(std::initializer_list<std::pair<QWidget*, bool>>
     QWidget* shown = PageControl1->currentWidget();
     const QSignalBlocker quiet(PageControl1);
     for (const auto& [page, visible] : tabs)
-        PageControl1->setTabVisible(PageControl1->indexOf(page), visible);
+        qtapp::SetTabShown(*PageControl1, PageControl1->indexOf(page), visible);
     PageControl1->setCurrentWidget(shown);
     for (int i = 0; i < PageControl1->count(); ++i)
         PageControl1->widget(i)->setVisible(PageControl1->widget(i) == shown);
@@ -436,7 +437,7 @@ void TForm1::RefreshControls() {
     FViewFlags[8] = 0;
     // Help too: it is hidden until a design starts or a venue is loaded.
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,
-                           tbauto, tbman, HelpTBut})
+                           HelpTBut})
         b->show();
     mailtbut->hide();
     for (QLineEdit* e : VenueTab->findChildren<QLineEdit*>()) {
@@ -446,6 +447,7 @@ void TForm1::RefreshControls() {
     for (QRadioButton* r : VenueTab->findChildren<QRadioButton*>())
         if (r->parentWidget() != VenueTab) r->setFocusPolicy(Qt::ClickFocus);
     FNoDesign = 0;
+    ShowDesignModeButtons(PageControl1->currentWidget() != ProcessorTab);
     SetPageTabsVisible({{VenueTab, false}, {ArrayTab, false}, {ProcessorTab, false},
                         {AmpTab, false}, {DEVTAB, false}});
 

@@ -117,6 +117,11 @@ constexpr Spec<QRadioButton> kStripRadios[] = {
 
 void TForm1::BuildPicture() {
     FRepaint = new qtapp::PostedCall(this, [this] { RepaintActivePage(); });
+    FRelayout = new qtapp::PostedCall(this, [this] {
+        if (!FReady) return;
+        ArrangeAligned();
+        ScreenResizeExecute(this);
+    });
     formbuild::Build(*this, this, kPanels);
     formbuild::Build(*this, Panel1, kPictures);
     image1->setCursor(Qt::CrossCursor);
@@ -487,31 +492,47 @@ void TForm1::FillInfoLabels() {
 // (at least `settingsHeight`), the diagram choice when it shows, the angle
 // table in the rest.
 void TForm1::ArrangePatchPage(int settingsHeight) {
-    const int w = ProcessorTab->width();
-    // A setting's name and its comment side by side, each as wide as its text.
-    for (const SettingRow& row : kSettingRows) {
-        QLabel* name = this->*row.Name;
-        QLabel* comment = this->*row.Comment;
-        name->resize(std::max(110, name->sizeHint().width()), name->height());
-        comment->setGeometry(std::max(116, name->geometry().right() + 3), comment->y(),
-                             comment->sizeHint().width(), comment->height());
+    // Laid out unscrolled, then scrolled as the page's size needs: the
+    // table as high as its rows, the settings and the table narrowed by a
+    // vertical bar's thickness when the page must scroll.
+    ShiftPage(ProcessorTab, QPoint(0, 0));
+    const int page = ProcessorTab->height();
+    rtl::RasterCanvas measure(1, 1);
+    int top = 0, table = 0;
+    const auto lay = [&](int w) {
+        // A setting's name and its comment side by side, each as wide as its text.
+        for (const SettingRow& row : kSettingRows) {
+            QLabel* name = this->*row.Name;
+            QLabel* comment = this->*row.Comment;
+            name->resize(std::max(110, name->sizeHint().width()), name->height());
+            comment->setGeometry(std::max(116, name->geometry().right() + 3), comment->y(),
+                                 comment->sizeHint().width(), comment->height());
+        }
+        for (QLabel* head : {headA, headB})
+            head->resize(std::max(head->width(), head->sizeHint().width()), head->height());
+        // The note wraps within the panel and takes the lines it needs.
+        const int noteWidth = std::max(0, w - 2 * contnote->x());
+        contnote->resize(noteWidth, contnote->heightForWidth(noteWidth));
+        Panel16->setGeometry(
+            0, 0, w, std::max(settingsHeight, rtl::CheckedAdd(contnote->geometry().bottom(), 3)));
+        top = Panel16->height();
+        if (!Panel22->isHidden()) {
+            showupperrad->resize(showupperrad->sizeHint().width(), showupperrad->height());
+            showlowerrad->setGeometry(showupperrad->geometry().right() + 9, showlowerrad->y(),
+                                      showlowerrad->sizeHint().width(), showlowerrad->height());
+            Panel22->setGeometry(0, top, w, 24);
+            top = rtl::CheckedAdd(top, Panel22->height());
+        }
+        table = SplayTableScreenHeight(*FVenue, measure, w);
+        return rtl::CheckedAdd(top, table) <= page;
+    };
+    int w = ProcessorTab->width();
+    if (!lay(w)) {
+        w = std::max(0, w - kScrollBarThickness);
+        lay(w);
     }
-    for (QLabel* head : {headA, headB})
-        head->resize(std::max(head->width(), head->sizeHint().width()), head->height());
-    // The note wraps within the panel and takes the lines it needs.
-    const int noteWidth = std::max(0, w - 2 * contnote->x());
-    contnote->resize(noteWidth, contnote->heightForWidth(noteWidth));
-    Panel16->setGeometry(0, 0, w,
-                         std::max(settingsHeight, rtl::CheckedAdd(contnote->geometry().bottom(), 3)));
-    int top = Panel16->height();
-    if (!Panel22->isHidden()) {
-        showupperrad->resize(showupperrad->sizeHint().width(), showupperrad->height());
-        showlowerrad->setGeometry(showupperrad->geometry().right() + 9, showlowerrad->y(),
-                                  showlowerrad->sizeHint().width(), showlowerrad->height());
-        Panel22->setGeometry(0, top, w, 24);
-        top = rtl::CheckedAdd(top, Panel22->height());
-    }
-    Image3->setGeometry(0, top, w, std::max(0, ProcessorTab->height() - top));
+    Image3->setGeometry(0, top, w, std::max(table, page - top));
+    ScrollPage(ProcessorTab);
 }
 
 // --- mouse and key editing ------------------------------------------------------
@@ -564,6 +585,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const bool grid = watched == ArvoStrGrid || watched == BexaStrGrid || watched == box3strgrid;
+    if (grid && event->type() == QEvent::FocusIn) {
+        // A grid that takes the focus with no current cell makes its first
+        // cell current: the focus arriving is no choice of a cabinet, and
+        // selects, draws and says nothing.
+        const TFillGuard arriving(*this);
+        return watched->event(event);
+    }
     if (event->type() == QEvent::KeyPress && (watched == this || grid)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left ||

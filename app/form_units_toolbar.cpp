@@ -73,7 +73,7 @@ public:
     ToolBarWatch(QObject* owner, TForm1* form) : QObject(owner), form_(form) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
-            qtapp::RunGuarded([this] { form_->ArrangeToolBar(); });
+            qtapp::RunGuarded([this] { form_->ToolBarButtonsChanged(); });
         return false;
     }
 
@@ -117,6 +117,7 @@ void TForm1::BuildToolBar() {
     tbman->setAutoExclusive(true);
     tbauto->setChecked(true);
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut}) b->setCheckable(true);
+    VenTBut->setChecked(true);  // the page shown first
     // Until a design starts or a venue is loaded only Load and Design lead on.
     for (QToolButton* b : {HelpTBut, tbauto, tbman}) b->hide();
     formbuild::Connect(*this, kToolHandlers);
@@ -131,16 +132,15 @@ int TForm1::ArrangeToolBar() {
     // after them; a button is as wide as its caption needs, and at least
     // kToolButtonWidth.  What does not fit the window's width goes on to the
     // next row, so that every button and the lamp stay in sight however
-    // narrow the window.  The bar is as high as the rows every button would
-    // take, shown or not: showing or hiding one never moves the page below.
+    // narrow the window.  The bar is as high as the rows the shown buttons
+    // and the lamp take: it keeps no empty row.
     constexpr int kMargin = 4, kGap = 2, kLampGap = 8, kLampSize = 24;
     const int limit = width();
-    const auto flow = [&](bool everyButton, bool place) {
+    const auto flow = [&](bool place) {
         int x = kMargin, row = 0;
         for (QToolButton* TForm1::*member : kToolBarOrder) {
             QToolButton* b = this->*member;
-            // The developer page's button shows on no road: it takes no room.
-            if (everyButton ? b == DevTBut && b->isHidden() : b->isHidden()) continue;
+            if (b->isHidden()) continue;
             const int w = std::max(kToolButtonWidth, b->sizeHint().width());
             if (x > kMargin && x + w > limit - kMargin) {
                 ++row;
@@ -157,10 +157,17 @@ int TForm1::ArrangeToolBar() {
         if (place) Image8->move(lampX, row * kToolBarHeight + (kToolBarHeight - kLampSize) / 2);
         return row + 1;
     };
-    const int height = flow(true, false) * kToolBarHeight;
+    const int height = flow(false) * kToolBarHeight;
     PagesToolBar->setGeometry(0, 0, limit, height);
-    flow(false, true);
+    flow(true);
     return height;
+}
+
+void TForm1::ToolBarButtonsChanged() {
+    const int before = PagesToolBar->height();
+    // A bar that gained or lost a row moves the page below: the window is
+    // laid out and painted again once the running handler is done.
+    if (ArrangeToolBar() != before && FRelayout != nullptr) FRelayout->Request();
 }
 
 // --- units ----------------------------------------------------------------------
@@ -414,38 +421,65 @@ void TForm1::tbmanClick() { tbautoClick(); }
 
 // --- tool bar pages -----------------------------------------------------------------
 
+// The page buttons mark the page before it is turned to: the page change
+// then finds the tool bar's road taken (PageControl1Change).
 void TForm1::VenTButClick() {
-    VenTBut->setChecked(true);
-    ArrayTBut->setChecked(false);
-    RigTBut->setChecked(false);
+    MarkShownPage(VenueTab);
     PageControl1->setCurrentWidget(VenueTab);
     FormPaint(VenTBut);
     Panel22->hide();
-    tbauto->show();
-    tbman->show();
+    ShowDesignModeButtons(true);
 }
 
 void TForm1::ArrayTButClick() {
-    VenTBut->setChecked(false);
-    ArrayTBut->setChecked(true);
-    RigTBut->setChecked(false);
+    MarkShownPage(ArrayTab);
     PageControl1->setCurrentWidget(ArrayTab);
     FormPaint(ArrayTBut);
     Panel22->hide();
-    tbauto->show();
-    tbman->show();
+    ShowDesignModeButtons(true);
 }
 
 void TForm1::RigTButClick() {
+    MarkShownPage(ProcessorTab);
     PageControl1->setCurrentWidget(ProcessorTab);
-    VenTBut->setChecked(false);
-    ArrayTBut->setChecked(false);
-    RigTBut->setChecked(true);
     SetupArrayControls();
     if (FNoDesign == 0) ShowRiggingLoads();
     FormPaint(RigTBut);
-    tbauto->hide();
-    tbman->hide();
+    ShowDesignModeButtons(false);
+}
+
+void TForm1::MarkShownPage(const QWidget* page) {
+    VenTBut->setChecked(page == VenueTab);
+    ArrayTBut->setChecked(page == ArrayTab);
+    RigTBut->setChecked(page == ProcessorTab);
+}
+
+bool TForm1::ToolBarMarks(const QWidget* page) const {
+    return VenTBut->isChecked() == (page == VenueTab) && ArrayTBut->isChecked() == (page == ArrayTab) &&
+           RigTBut->isChecked() == (page == ProcessorTab);
+}
+
+void TForm1::ShowDesignModeButtons(bool beside) {
+    // Until a design starts or a venue is loaded they are not shown at all.
+    const bool shown = beside && FNoDesign == 0;
+    tbauto->setVisible(shown);
+    tbman->setVisible(shown);
+}
+
+void TForm1::PageControl1Change() {
+    QWidget* page = PageControl1->currentWidget();
+    if (ToolBarMarks(page)) {
+        FormPaint(PageControl1);
+    } else if (page == VenueTab) {
+        VenTButClick();
+    } else if (page == ArrayTab) {
+        ArrayTButClick();
+    } else if (page == ProcessorTab) {
+        RigTButClick();
+    } else {
+        MarkShownPage(page);
+        FormPaint(PageControl1);
+    }
 }
 
 // --- help -----------------------------------------------------------------------

@@ -317,7 +317,8 @@ void TForm1::NumBoxesChange() {
 
 void TForm1::ShowDesignControls() {
     for (const LengthRow& v : kLengths) (this->*v.UpDown)->show();
-    for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, HelpTBut, tbauto, tbman}) b->show();
+    for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, HelpTBut}) b->show();
+    ShowDesignModeButtons(PageControl1->currentWidget() != ProcessorTab);
 }
 
 // --- the second splay grid ------------------------------------------------------

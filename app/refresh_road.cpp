@@ -127,6 +127,7 @@ void TForm1::ShowWarningsWindow() {
         top = CheckedAdd(top, CheckedSub(image1->height(), w.height()) / 2);
         w.move(left, top);
     }
-    windowplaces::ShowCompanion(w);
-    w.setFocus();
+    // Shown and raised in sight, the keys left with the control the user is
+    // working: key after key steps on.  A click on it makes it active.
+    windowplaces::ShowCompanion(w, windowplaces::CompanionKeys::Leaves);
 }

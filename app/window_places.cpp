@@ -1,5 +1,7 @@
 #include "app/window_places.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -34,13 +36,26 @@ QPoint KeptInside(const QPoint& at, const QSize& size, const QMargins& frame,
     return {x, y};
 }
 
-void ShowCompanion(QWidget& companion) {
+void KeepWholeOnScreen(QWidget& w) {
+    const QScreen* s = QGuiApplication::screenAt(w.frameGeometry().center());
+    if (s == nullptr) s = w.screen();
+    if (s == nullptr) return;
+    const QPoint client = w.geometry().topLeft();
+    const QPoint kept = KeptInside(client, w.size(), FrameRoom(w), s->availableGeometry());
+    if (kept != client) w.move(w.pos() + (kept - client));
+}
+
+void ShowCompanion(QWidget& companion, CompanionKeys keys) {
     // A minimised window that is shown again would stay minimised: the
     // user would never see it come up.
     companion.setWindowState(companion.windowState() & ~Qt::WindowMinimized);
+    KeepWholeOnScreen(companion);
+    // Also the window manager gives a window that leaves the keys no focus
+    // when it maps it.
+    companion.setAttribute(Qt::WA_ShowWithoutActivating, keys == CompanionKeys::Leaves);
     companion.show();
     companion.raise();
-    companion.activateWindow();
+    if (keys == CompanionKeys::Takes) companion.activateWindow();
 }
 
 }  // namespace windowplaces

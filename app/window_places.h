@@ -29,9 +29,19 @@ QRect CentredGeometry(const QRect& available, const QSize& own, const QMargins& 
 QPoint KeptInside(const QPoint& at, const QSize& size, const QMargins& frame,
                   const QRect& available);
 
-// Brings a companion window up: shown, not minimised, above its owner and
-// active.  It stays where it is: where it was first placed or where the
-// user last moved it.
-void ShowCompanion(QWidget& companion);
+// Moves `w` just far enough to lie whole, frame and all, inside the free
+// area of the screen it is on (or, off every screen, its own screen).
+void KeepWholeOnScreen(QWidget& w);
+
+// Whether a companion that comes up takes the keyboard: a tool the user
+// opened does; a window that comes up by itself (the warnings) leaves the
+// keys with the control the user is working, until it is clicked.
+enum class CompanionKeys { Takes, Leaves };
+
+// Brings a companion window up: shown, not minimised, above its owner, and
+// active when it takes the keys.  It stays where it is, where it was first
+// placed or where the user last moved it, moved just far enough to lie
+// whole inside the screen's free area.
+void ShowCompanion(QWidget& companion, CompanionKeys keys = CompanionKeys::Takes);
 
 }  // namespace windowplaces

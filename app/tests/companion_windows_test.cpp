@@ -1,6 +1,7 @@
 // The main window's companions and dialogs on the desktop: they belong to
 // the main window, none stays above a dialog, a minimised one comes back,
 // the polar tool and the restored main window are placed inside the screen,
+// a companion left off the screen comes back whole on it,
 // Tab reaches every button and a radio group's checked radio.
 #include <gtest/gtest.h>
 
@@ -119,6 +120,28 @@ TEST(CompanionWindows, ThePolarToolAndTheRestoredMainWindowLieInsideTheScreen) {
     d.tool.BitBtn3->click();  // "Close and Update" hides it
     d.t->BitBtn5->click();
     EXPECT_EQ(d.tool.pos(), left);
+    // Left almost off the screen, it comes back whole, pushed back just to
+    // the edges it crossed (a frame's room, 4 pixels at the sides and the
+    // bottom, 30 for the title bar, from them).
+    const QSize size = d.tool.frameGeometry().size();
+    const struct { QPoint at; bool right, bottom; } far[] = {
+        {{screen.right() - 30, screen.bottom() - 20}, true, true},
+        {{screen.left() - size.width() + 30, screen.top() - 200}, false, false},
+        {{screen.right() - 10, screen.top() + 50}, true, false},
+    };
+    for (const auto& f : far) {
+        SCOPED_TRACE(testing::Message() << f.at.x() << "," << f.at.y());
+        d.tool.move(f.at);
+        d.tool.BitBtn3->click();
+        d.t->BitBtn5->click();
+        const QRect back = d.tool.frameGeometry();
+        EXPECT_TRUE(screen.contains(back));
+        if (f.right) EXPECT_LE(screen.right() - back.right(), 4);
+        else EXPECT_LE(back.left() - screen.left(), 4);
+        if (f.bottom) EXPECT_LE(screen.bottom() - back.bottom(), 4);
+        else if (f.at.y() < screen.top()) EXPECT_LE(back.top() - screen.top(), 30);
+        else EXPECT_EQ(back.top(), f.at.y());  // in sight as it was
+    }
 
     d.t->showNormal();
     const QRect client = d.t->geometry();

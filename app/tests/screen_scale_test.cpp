@@ -24,6 +24,7 @@
 #include "app/tests/test_support.h"
 #include "model/hardware/splay.h"
 #include "platform/qtapp/picturebox.h"
+#include "platform/qtapp/updown.h"
 
 namespace {
 
@@ -117,6 +118,60 @@ TEST(ScreenScale, EveryToolButtonAndTheLampStayInTheSmallestWindows) {
                 // Nothing lies over it.
                 EXPECT_EQ(t->childAt(r.center()), c);
             }
+        }
+    }
+}
+
+// The patch page's angle table is whole in the restored window and the
+// smallest ones, or the page scrolls so that it can be read whole, never
+// behind a scroll bar; the tool bar keeps no row without a button or the
+// lamp.
+TEST(ScreenScale, ThePatchPagesTableIsWholeAndTheToolBarHasNoEmptyRow) {
+    const struct { QSize size; int cabinets; bool scrolls; } cases[] = {
+        {{824, 734}, 10, false}, {{800, 600}, 10, false}, {{1366, 768}, 10, false},
+        {{640, 480}, 16, true},  // 18 rows of 15 pixels do not fit under the settings
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height() << " " << c.cabinets);
+        TestWindow t;
+        t->resize(1366, 768);
+        t->show();
+        for (int n = 10; n < c.cabinets; ++n) t->numbox1updn->Press(qtapp::UDBtnType::Next);
+        t->DesignTBut->click();
+        t->RigTBut->click();
+        // Restored, and made smaller, on the patch page.
+        for (const QSize step : {QSize(824, 734), c.size}) {
+            t->resize(step);
+            for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        }
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        ASSERT_EQ(t->size(), c.size);
+        ASSERT_EQ(t->FNumBoxes1, c.cabinets);
+        QWidget* page = t->ProcessorTab;
+        QScrollBar* h = t->ScrollBarsOf(page).H;
+        QScrollBar* v = t->ScrollBarsOf(page).V;
+        EXPECT_FALSE(h->isVisible());
+        EXPECT_EQ(v->isVisible(), c.scrolls);
+        const QRect shown(0, 0, page->width() - (v->isVisible() ? v->width() : 0), page->height());
+        // The table: the title and heading rows and one per cabinet, 15
+        // pixels each, then the footnote.
+        const int rows = c.cabinets + 2;
+        EXPECT_GE(t->Image3->height(), rows * 15);
+        EXPECT_LE(t->Image3->geometry().right(), shown.right());
+        if (c.scrolls) v->setValue(v->maximum());
+        EXPECT_LE(t->Image3->geometry().bottom(), shown.bottom());
+        EXPECT_GE(t->Image3->geometry().bottom(), shown.bottom() - 1);
+        if (!c.scrolls) {
+            EXPECT_GE(t->Image3->y(), 0);
+        }
+        // Every row of the tool bar holds something shown.
+        const int rowsOfBar = t->PagesToolBar->height() / 40;
+        ASSERT_GE(rowsOfBar, 1);
+        for (int r = 0; r < rowsOfBar; ++r) {
+            bool held = false;
+            for (QWidget* b : t->PagesToolBar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                held = held || (b->isVisible() && b->y() >= r * 40 && b->y() < (r + 1) * 40);
+            EXPECT_TRUE(held) << "row " << r;
         }
     }
 }

@@ -189,6 +189,55 @@ const char* const kTiltBarFootnote =
 
 }  // namespace
 
+namespace {
+
+// Every cabinet of all three models gets a row, besides the title and
+// heading rows, and so does the sub-heading of the sheets that have one.
+bool HasSubHeading(int layout) { return layout == 6 || layout == 7 || layout == 9; }
+px SheetRows(px n1, px n2, px n3, int layout) {
+    const px rows = n1 + n2 + n3 + 2 + (HasSubHeading(layout) ? 1 : 0);
+    return rows < 1 ? 1 : rows;
+}
+
+// The room under the frame for the footnote: one line of the sheet's text.
+// On screen the long footnote of the tilt-bar sheet wraps to the table's
+// width, its lines under the frame: the table ends higher by the lines it
+// needs.  Leaves the canvas at font size 10.
+struct Footnote {
+    px OneLine = 0;  // one line of the sheet's text, at font size 10
+    px Room = 0;
+    std::vector<std::string> Lines;  // the wrapped tilt-bar footnote, on screen
+    px LineHeight = 0;
+};
+Footnote FootnoteUnder(rtl::Canvas& c, bool onScreen, int layout, px width) {
+    Footnote f;
+    c.SetFontSize(10);
+    f.OneLine = c.TextHeight("S");
+    f.Room = f.OneLine;
+    if (onScreen && layout == 5) {
+        c.SetFontSize(8);
+        f.Lines = rtl::BreakLines(c, kTiltBarFootnote, width - 4);
+        f.LineHeight = c.TextHeight("S");
+        c.SetFontSize(10);
+        const px needed = static_cast<px>(f.Lines.size()) * f.LineHeight + 2;
+        if (f.Lines.size() > 1 && needed > f.Room) f.Room = needed;
+    }
+    return f;
+}
+
+constexpr px kScreenRowHeight = 15;
+
+}  // namespace
+
+int SplayTableScreenHeight(TVenue& Venue, rtl::Canvas& Canvas, int Width) {
+    TLoudspeakerArray* array = Venue.LSArray.get();
+    const int layout = array ? array->TypeInfo().SplayTableLayout : 0;
+    const px rows = SheetRows(Venue.NumBoxes1, Venue.NumBoxes2, Venue.NumBoxes3, layout);
+    const px room = FootnoteUnder(Canvas, true, layout, Width).Room;
+    return rtl::CheckedAdd(rtl::CheckedMul(static_cast<int>(rows), static_cast<int>(kScreenRowHeight)),
+                           static_cast<int>(room) + 1);
+}
+
 void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width, int Height,
                     bool OnScreen, const rtl::Picture& Picture, int RigMode) {
     rtl::Canvas& c = Canvas;
@@ -211,22 +260,11 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     c.SetBrush(rtl::Brush{rtl::colors::White, rtl::BrushStyle::Solid});
     FillRect(c, s.Left, s.Top, s.Right, s.Top + s.Height);
     s.PaperMinHeight = rtl::TextHeightAt(c, 6);
-    c.SetFontSize(10);
-    const px h10 = c.TextHeight("S");
-    s.Bottom = s.Top + s.Height - h10;
-    // On screen the long footnote of the tilt-bar sheet wraps to the table's
-    // width, its lines under the frame: the table ends higher by the lines
-    // it needs.
-    std::vector<std::string> footnoteLines;
-    px footnoteLineHeight = 0;
-    if (OnScreen && layout == 5) {
-        c.SetFontSize(8);
-        footnoteLines = rtl::BreakLines(c, kTiltBarFootnote, s.Width - 4);
-        footnoteLineHeight = c.TextHeight("S");
-        c.SetFontSize(10);
-        const px needed = static_cast<px>(footnoteLines.size()) * footnoteLineHeight + 2;
-        if (footnoteLines.size() > 1 && needed > h10) s.Bottom = s.Top + s.Height - needed;
-    }
+    const Footnote foot = FootnoteUnder(c, OnScreen, layout, s.Width);
+    const std::vector<std::string>& footnoteLines = foot.Lines;
+    const px footnoteLineHeight = foot.LineHeight;
+    const px h10 = foot.OneLine;
+    s.Bottom = s.Top + s.Height - foot.Room;
     s.TableTop = OnScreen ? s.Top : s.Top + s.Height / 10;
     const px band = s.TableTop - s.Top;
     if (!OnScreen && !Picture.Empty())
@@ -235,17 +273,14 @@ void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int W
     c.SetPen(rtl::Pen{rtl::colors::Navy, 1, rtl::PenStyle::Solid});
     Line(c, s.Left, s.TableTop, s.Right, s.TableTop);
 
-    // Every cabinet of all three models gets a row, besides the title and
-    // heading rows, and so does the sub-heading of the sheets that have one.
-    const bool subHeading = layout == 6 || layout == 7 || layout == 9;
-    px rows = n1 + n2 + n3 + 2 + (subHeading ? 1 : 0);
-    if (rows < 1) rows = 1;
+    const bool subHeading = HasSubHeading(layout);
+    const px rows = SheetRows(n1, n2, n3, layout);
     s.RowHeight = Div(s.Bottom - s.TableTop, rows);
     c.SetFontSize(18);
     const px h18 = c.TextHeight("S");
     if (h18 < s.RowHeight) s.RowHeight = h18;
     c.SetFontSize(10);
-    if (OnScreen) s.RowHeight = 15;
+    if (OnScreen) s.RowHeight = kScreenRowHeight;
 
     s.MidX = s.Left + s.Width / 2;
     s.LeftEnd = s.Left + RoundPx(static_cast<double>(s.Width) * 0.8) / 2;

@@ -23,3 +23,7 @@ class TVenue;
 // list holds, stops with rtl::RangeError.
 void DrawSplayTable(TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width, int Height,
                     bool OnScreen, const rtl::Picture& Picture, int RigMode);
+
+// The height the screen layout needs, at Width, to show every row and the
+// footnote under them whole.  The canvas is used to measure the texts.
+int SplayTableScreenHeight(TVenue& Venue, rtl::Canvas& Canvas, int Width);
