@@ -692,8 +692,11 @@ private:
     // The paint asked for by RequestRepaint, and how deep FormPaint runs.
     void RepaintActivePage();
     qtapp::PostedCall* FRepaint = nullptr;
-    // The window's layout and paint after the tool bar changed its height.
+    // The window's layout and paint after the tool bar changed its height,
+    // and the height the window was last laid out for: buttons shown and
+    // hidden again inside one handler leave the layout as it was.
     qtapp::PostedCall* FRelayout = nullptr;
+    int FLaidOutToolBarHeight = -1;
     int FPaintDepth = 0;
 
 public:

@@ -118,7 +118,7 @@ constexpr Spec<QRadioButton> kStripRadios[] = {
 void TForm1::BuildPicture() {
     FRepaint = new qtapp::PostedCall(this, [this] { RepaintActivePage(); });
     FRelayout = new qtapp::PostedCall(this, [this] {
-        if (!FReady) return;
+        if (!FReady || PagesToolBar->height() == FLaidOutToolBarHeight) return;
         ArrangeAligned();
         ScreenResizeExecute(this);
     });
@@ -198,6 +198,7 @@ constexpr int kScrollBarThickness = 16;
 void TForm1::ArrangeAligned() {
     const int w = width();
     const int bar = ArrangeToolBar();
+    FLaidOutToolBarHeight = bar;
     const rules::Box area{0, bar, w, std::max(0, height() - bar)};
     const std::vector<rules::Box> boxes = rules::DockLayout(
         area, {{ToDock(PageControl1Align),

@@ -164,10 +164,10 @@ int TForm1::ArrangeToolBar() {
 }
 
 void TForm1::ToolBarButtonsChanged() {
-    const int before = PagesToolBar->height();
     // A bar that gained or lost a row moves the page below: the window is
-    // laid out and painted again once the running handler is done.
-    if (ArrangeToolBar() != before && FRelayout != nullptr) FRelayout->Request();
+    // laid out and painted again once the running handler is done, if the
+    // bar's height then still differs from the one it was laid out for.
+    if (ArrangeToolBar() != FLaidOutToolBarHeight && FRelayout != nullptr) FRelayout->Request();
 }
 
 // --- units ----------------------------------------------------------------------
