@@ -238,7 +238,7 @@ bool TForm1::LoadVenueThreeTimes(const std::string& path) {
 }
 
 std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
-    std::string contents = venuefile::ReadWholeFile(path);
+    std::string contents = ReadVenueFileBytes(path);
     // The venue's own checks, on a venue of its own: the reader's, the
     // array's set-up and the design.
     TVenue trial;
