@@ -397,7 +397,11 @@ QList<QWidget*> TForm1::VenuePageControls() const {
 
 void TForm1::RefreshControls() {
     const TFillGuard filling(*this);
+    // The start page gives way to the section of the values the venue page
+    // shows (planes, array, coverage, rays), also where nothing has been
+    // loaded or designed yet: the up/downs work on it from now on.
     FViewFlags[8] = 0;
+    for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
     // Help too: it is hidden until a design starts or a venue is loaded.
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,
                            tbauto, tbman, HelpTBut})

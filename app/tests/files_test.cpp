@@ -2,6 +2,8 @@
 // through scripted platform services (no dialog ever shows).
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -21,6 +23,7 @@
 #include "platform/core/errors.h"
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
+#include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
 #include "platform/qtapp/scripted_services.h"
 #include "platform/qtapp/services_qt.h"
@@ -505,4 +508,40 @@ TEST(VenueFiles, StartWithAFileRemovesItsSaveLeftovers) {
     EXPECT_FALSE(std::filesystem::exists(a.user.Path(".hall.ven.k1LLed")));
     EXPECT_TRUE(std::filesystem::exists(a.user.Path(".other.ven.k1LLed")));
     EXPECT_EQ(a.w->FArrayType, "Dovi");
+}
+
+namespace {
+
+// The rows of a picture's middle (a fifth off the top and the bottom, where
+// the status line is, and the frame left out) that hold anything drawn.
+int RowsDrawn(const QImage& img) {
+    int rows = 0;
+    for (int y = img.height() / 5; y < img.height() * 4 / 5; ++y) {
+        bool ink = false;
+        for (int x = 5; x < img.width() - 5 && !ink; ++x) ink = img.pixelColor(x, y) != QColor(Qt::white);
+        rows += ink;
+    }
+    return rows;
+}
+
+}  // namespace
+
+// A Load cancelled before anything was designed refreshes the controls, and
+// the picture shows the section of the values the venue page shows, as the
+// up/downs change them: never an empty frame.
+TEST(VenueFiles, CancelledLoadAtTheStartShowsTheSection) {
+    Window a;
+    TForm1& w = *a.w;
+    w.resize(1280, 720);
+    w.show();
+    a.services->QueueOpenFile(std::nullopt);
+    w.LoadTButClick();
+    EXPECT_TRUE(w.SaveTBut->isVisibleTo(&w));  // the controls refreshed
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.VenueTab);
+    EXPECT_GE(RowsDrawn(w.image1->Picture()), 20);
+    const double before = w.FP1Height;
+    ASSERT_TRUE(w.P1Hupdn->Press(qtapp::UDBtnType::Next));
+    EXPECT_GT(w.FP1Height, before);
+    EXPECT_GE(RowsDrawn(w.image1->Picture()), 20);
+    EXPECT_EQ(a.services->Errors(), QStringList{});
 }

@@ -36,6 +36,7 @@ TEST(LoadRollback, ARefusedFileLeavesTheControlsOfTheDesignShown) {
     other->FVenue->SaveToFile(t.user.Path("huge"));
 
     t.services->QueueOpenFile(QString::fromStdString(t.user.Path("huge.ven")));
+    t.services->QueueAnswer(qtapp::Answer::No);  // the design is not saved first
     t->LoadTButClick();
     ASSERT_EQ(t.services->Errors(), QStringList{"Range check error"});
     EXPECT_EQ(t->FArrayType, "Bexa");
