@@ -111,8 +111,12 @@ private:
     std::unique_ptr<rtl::RasterCanvas> canvas_;
 };
 
-// A venue file's name without its ".ven" (in either case).
+// A venue file's name without its ".ven" (lower case only, as the save
+// adds it).
 std::string StripVenExtension(const std::string& name);
+// The file a save of the chosen name writes: the name without ".ven",
+// then ".ven".
+std::string SavedVenueFile(const std::string& chosen);
 
 // How a page control or a panel is laid out in the window.
 enum class TAlign { Top, Bottom, Left, Client, Custom };
@@ -277,6 +281,9 @@ public:
     QPoint CalculatorFirstPlace() const;
     void BuildDialogButtons();
     void ShowCalculatorForm();
+    // Hands the polar tool the plane it was last given, as the venue page
+    // now shows it (after a load).
+    void HandPlaneToCalculator();
     void BitBtn6Click();  // plane 1 calculator
     void BitBtn4Click();  // plane 2 calculator
     void BitBtn5Click();  // plane 3 calculator
@@ -498,7 +505,14 @@ public:
     bool SaveVenueAs(const std::string& chosen);
     // The save dialog, opened in the last file's folder, or on the last
     // file itself when `proposeLastName`; nullopt when cancelled.
+    // Asks before an existing file is replaced, about the file the save
+    // writes: a No opens the dialog again.
     std::optional<std::string> AskSaveName(const QString& title, bool proposeLastName = false);
+    // Before a load replaces a design that differs from its file: asks
+    // whether to save it; Yes saves (over its file, or through the save
+    // dialog), No goes on, Cancel or a save not made keeps the design.
+    // True when the load may go on.
+    bool SavedBeforeReplacing();
     void PrintArrayReport();
     void PrintVenuePage();
     // --- cabinet choice, count limits and array controls

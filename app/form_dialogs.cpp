@@ -154,6 +154,16 @@ void OpenCalculator(TForm1& w, int plane, QLineEdit* length, QLineEdit* height) 
 
 }  // namespace
 
+void TForm1::HandPlaneToCalculator() {
+    if (!FCalculator) return;
+    const std::pair<QLineEdit*, QLineEdit*> planes[] = {
+        {P1Length, P1Height}, {P2Length, P2Height}, {P3Length, P3Height}};
+    const int plane = FCalculator->PlaneNumber;
+    if (plane < 1 || plane > 3) return;
+    const auto& [length, height] = planes[plane - 1];
+    FCalculator->SetPoint(plane, FMetric == 1, EditNumber(length), EditNumber(height));
+}
+
 void TForm1::BitBtn6Click() { OpenCalculator(*this, 1, P1Length, P1Height); }
 void TForm1::BitBtn4Click() { OpenCalculator(*this, 2, P2Length, P2Height); }
 void TForm1::BitBtn5Click() { OpenCalculator(*this, 3, P3Length, P3Height); }

@@ -53,12 +53,9 @@ const QString kMailSenderName = QStringLiteral(" A Customer");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Linux file systems tell cases apart: ".ven" and ".VEN" both count.
+// Only ".ven" in lower case is the extension a save adds.
 bool HasVenExtension(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".ven";
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".ven") == 0;
 }
 std::string FileNameOnly(const std::string& path) {
     return std::filesystem::path(path).filename().string();
@@ -142,6 +139,8 @@ std::string StripVenExtension(const std::string& name) {
     return HasVenExtension(name) ? name.substr(0, name.size() - 4) : name;
 }
 
+std::string SavedVenueFile(const std::string& chosen) { return StripVenExtension(chosen) + ".ven"; }
+
 void TForm1::BuildFiles() {
     // The caption the Support button hides behind.
     Label30 = formbuild::Make<QLabel>(VenueTab, "Label30", "Venue planes");
@@ -187,8 +186,10 @@ void TForm1::LoadTButClick() {
         TForm1& w;
         ~Restore() { w.FSuppressChoice = 0; }
     } restore{*this};
-    const std::optional<QString> chosen =
+    std::optional<QString> chosen =
         Environment().Services->OpenFileName(QStringLiteral("Open venue"), kVenueFilter, QString());
+    // A design not saved as it stands is saved first, or kept, as the user says.
+    if (chosen && !chosen->isEmpty() && !SavedBeforeReplacing()) chosen.reset();
     if (chosen && !chosen->isEmpty()) {
         // The chosen file itself: on Linux "hall.VEN" is no "hall.ven".
         const std::string path = chosen->toStdString();
@@ -213,6 +214,8 @@ void TForm1::LoadedDesignSaved() {
 }
 
 void TForm1::LoadVenueFromCommandLine(const std::string& path) {
+    // What saves of this file killed before their end left behind.
+    venuefile::RemoveSaveLeftovers(path);
     if (!LoadVenueThreeTimes(path)) return;
     FMailFileName = path;
     RefreshControls();
@@ -241,6 +244,7 @@ bool TForm1::LoadVenueThreeTimes(const std::string& path) {
     TVenueSnapshot snapshot(*FVenue, FSplay.get());
     try {
         for (int pass = 0; pass < 3; ++pass) LoadVenueFile(path, contents);
+        HandPlaneToCalculator();
         return true;
     } catch (const std::exception& e) {
         snapshot.Restore();
@@ -270,7 +274,7 @@ bool TForm1::LoadVenueThreeTimes(const std::string& path) {
 }
 
 std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
-    std::string contents = venuefile::ReadWholeFile(path);
+    std::string contents = ReadVenueFileBytes(path);
     // The venue's own checks, on a venue of its own: the reader's, the
     // array's set-up and the design.
     TVenue trial;
@@ -434,7 +438,11 @@ QList<QWidget*> TForm1::VenuePageControls() const {
 
 void TForm1::RefreshControls() {
     const TFillGuard filling(*this);
+    // The start page gives way to the section of the values the venue page
+    // shows (planes, array, coverage, rays), also where nothing has been
+    // loaded or designed yet: the up/downs work on it from now on.
     FViewFlags[8] = 0;
+    for (int k = 1; k <= 4; ++k) FViewFlags[k] = 1;
     // Help too: it is hidden until a design starts or a venue is loaded.
     for (QToolButton* b : {VenTBut, ArrayTBut, RigTBut, PrintTBut, webtbut, PrintSUTBut, SaveTBut,
                            HelpTBut})
@@ -506,16 +514,44 @@ std::optional<std::string> TForm1::AskSaveName(const QString& title, bool propos
     QString dir;
     if (!FMailFileName.empty()) {
         // The name the save writes ("hall.VEN" loaded is saved as
-        // "hall.ven"), so that the replace question is about that file.
-        const QFileInfo last(Q(StripVenExtension(FMailFileName) + ".ven"));
+        // "hall.VEN.ven").
+        const QFileInfo last(Q(SavedVenueFile(FMailFileName)));
         dir = proposeLastName ? last.absoluteFilePath() : last.absolutePath();
     }
-    // The default suffix makes the dialog's overwrite question ask about
-    // the file that will really be written.
-    const std::optional<QString> chosen =
-        Environment().Services->SaveFileName(title, kVenueFilter, QStringLiteral("ven"), dir);
-    if (!chosen || chosen->isEmpty()) return std::nullopt;
-    return chosen->toStdString();
+    for (;;) {
+        // The dialog adds ".ven" to a name typed without an extension; the
+        // save adds it to any other name but one ending in ".ven" ("hall.VEN"
+        // is written as "hall.VEN.ven").  So the window asks the replace
+        // question itself, about the file the save writes, and a No goes
+        // back to the dialog as the dialog's own would.
+        const std::optional<QString> chosen = Environment().Services->SaveFileName(
+            title, kVenueFilter, QStringLiteral("ven"), dir, qtapp::ReplaceQuestion::Caller);
+        if (!chosen || chosen->isEmpty()) return std::nullopt;
+        const std::string written = SavedVenueFile(chosen->toStdString());
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(written, ec))) return chosen->toStdString();
+        const qtapp::Answer replace = Environment().Services->Ask(
+            title,
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(Q(FileNameOnly(written))),
+            qtapp::AskButtons::YesNo);
+        if (replace == qtapp::Answer::Yes) return chosen->toStdString();
+        dir = *chosen;
+    }
+}
+
+bool TForm1::SavedBeforeReplacing() {
+    if (FNoDesign != 0 || !DesignModified()) return true;
+    const qtapp::Answer a = Environment().Services->Ask(
+        QStringLiteral("Open venue"), QStringLiteral("Do you want to save the Venue ?"),
+        qtapp::AskButtons::YesNoCancel);
+    if (a == qtapp::Answer::Cancel) return false;
+    if (a == qtapp::Answer::No) return true;
+    // Saved over its own file when the design has one the save writes as
+    // it is named; else where the save dialog says.
+    if (FSaved != 0 && !FMailFileName.empty() && SavedVenueFile(FMailFileName) == FMailFileName)
+        return SaveVenueAs(FMailFileName);
+    const auto name = AskSaveName(QStringLiteral("Save venue"));
+    return name && SaveVenueAs(*name);
 }
 
 void TForm1::SaveTButClick() {

@@ -24,6 +24,7 @@
 #include "app/rthetaxytool.h"
 #include "app/substack.h"
 #include "app/surveyorform.h"
+#include "app/tests/printed_text_boxes.h"
 #include "app/tests/test_support.h"
 #include "venue/storage/venue_storage.h"
 
@@ -405,6 +406,42 @@ TEST(PlaneCalculator, MainWindowHandsOverAndTakesBackEachPlane) {
         // The edit as the recalculation writes it: 1 decimal.
         EXPECT_EQ(Text(lengths[k]), QString::number(std::stod(r.length), 'f', 1).toStdString());
         EXPECT_EQ(*fieldsL[(k + 1) % 3], otherBefore) << r.plane;
+        EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
+    }
+}
+
+// A load hands the open tool the loaded venue's plane: "Close and Update"
+// never writes the earlier venue's numbers into the loaded one.
+TEST(PlaneCalculator, ALoadHandsTheToolTheLoadedPlane) {
+    const struct {
+        int plane;
+        double loadedLength, loadedHeight;  // as VenueDesign writes them
+    } rows[] = {{1, 30.0, 0.0}, {3, 8.0, 3.0}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.plane);
+        Window f;
+        TForm1& w = *f.w;
+        QLineEdit* lengths[] = {w.P1Length, w.P2Length, w.P3Length};
+        QLineEdit* heights[] = {w.P1Height, w.P2Height, w.P3Height};
+        QPushButton* buttons[] = {w.BitBtn6, w.BitBtn4, w.BitBtn5};
+        double* fieldsL[] = {&w.FP1Length, &w.FP2Length, &w.FP3Length};
+        double* fieldsH[] = {&w.FP1Height, &w.FP2Height, &w.FP3Height};
+        const int k = r.plane - 1;
+        lengths[k]->setText("50");
+        heights[k]->setText("-10");
+        buttons[k]->click();
+        ASSERT_TRUE(f.calc->isVisible());
+        const std::string file = f.user.Path("loaded.ven");
+        WriteFile(file, VenueDesign("Arvo", 8, 0, 1));
+        ScriptedOf(w)->QueueOpenFile(QString::fromStdString(file));
+        w.LoadTButClick();
+        ASSERT_EQ(w.FArrayType, "Arvo");
+        EXPECT_EQ(f.calc->PlaneNumber, r.plane);
+        EXPECT_EQ(Text(f.calc->editY), QString::number(r.loadedHeight, 'f', 1).toStdString());
+        f.calc->BitBtn3->click();
+        EXPECT_DOUBLE_EQ(*fieldsL[k], r.loadedLength);
+        EXPECT_DOUBLE_EQ(*fieldsH[k], r.loadedHeight);
+        EXPECT_FALSE(w.DesignModified());
         EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
     }
 }

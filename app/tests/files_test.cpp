@@ -2,6 +2,8 @@
 // through scripted platform services (no dialog ever shows).
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -21,6 +23,7 @@
 #include "platform/core/errors.h"
 #include "venue/model/venue.h"
 #include "venue/model/venue_values.h"
+#include "platform/qtapp/picturebox.h"
 #include "platform/qtapp/updown.h"
 #include "platform/qtapp/scripted_services.h"
 #include "platform/qtapp/services_qt.h"
@@ -168,6 +171,7 @@ TEST(VenueFiles, OpenChangeSaveAndLoadIntoAFreshWindow) {
     EXPECT_EQ(Values(*b.w), Values(w));
     EXPECT_EQ(b.w->FNumBoxes1, 10);
     b.services->QueueSaveFile(QString::fromStdString(a.user.Path("new")));
+    b.services->QueueAnswer(qtapp::Answer::Yes);  // new.ven is there: replace it
     b.w->SaveTButClick();
     EXPECT_EQ(ReadFile(a.user.Path("new.ven")), saved);
 }
@@ -433,4 +437,167 @@ TEST(VenueFiles, LengthsFromOutsideWithinTheirUpDownsOrRefused) {
         for (double v : {-0.1, 100.1, 1e308, std::nan("")})
             EXPECT_THROW(venuevalues::TakenEarHeight(*t, row, v), rtl::RuntimeError) << v;
     }
+}
+
+// The replace question is about the file the save writes, whatever the
+// letter case typed ("Hall2.VEN" is written as "Hall2.VEN.ven"); No goes
+// back to the dialog and leaves every file as it was.
+TEST(VenueFiles, ReplaceQuestionIsAboutTheFileWritten) {
+    using qtapp::Answer;
+    const struct {
+        const char* typed;
+        std::vector<Answer> answers;  // to the replace questions, in turn
+        const char* asked;            // the file asked about, or nullptr
+        const char* written;          // the file written, or nullptr
+    } cases[] = {
+        {"Hall2.VEN", {}, nullptr, "Hall2.VEN.ven"},
+        {"UPPER.VEN", {}, nullptr, "UPPER.VEN.ven"},
+        {"Hall2", {Answer::No}, "Hall2.ven", nullptr},
+        {"Hall2", {Answer::Yes}, "Hall2.ven", "Hall2.ven"},
+        {"Hall2.ven", {Answer::No}, "Hall2.ven", nullptr},
+        {"Twice.VEN", {Answer::No}, "Twice.VEN.ven", nullptr},
+        {"Twice.VEN", {Answer::Yes}, "Twice.VEN.ven", "Twice.VEN.ven"},
+    };
+    const char* existing[] = {"Hall2.ven", "UPPER.VEN", "Twice.VEN.ven"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.answers.size()));
+        Window a;
+        for (const char* f : existing) WriteFile(a.user.Path(f), std::string("made by hand: ") + f);
+        WriteFile(a.user.Path("d.ven"), VenueFile("Arvo", 8, 0, 9.5, 1));
+        a.Load(a.user.Path("d.ven"));
+        a.services->ClearCalls();
+        a.services->QueueSaveFile(QString::fromStdString(a.user.Path(c.typed)));
+        for (Answer answer : c.answers) a.services->QueueAnswer(answer);
+        if (!c.written) a.services->QueueSaveFile(std::nullopt);  // No, then the dialog cancelled
+        a.w->SaveTButClick();
+        EXPECT_EQ(a.services->PendingAnswers(), 0u);
+        QStringList asked;
+        for (const auto& call : a.services->Calls())
+            if (call.kind == "Ask") asked.append(call.args[1]);
+        EXPECT_EQ(asked, c.asked ? QStringList{QString(c.asked) + " already exists.\nDo you want to replace it?"}
+                                 : QStringList{});
+        for (const char* f : existing) {
+            if (!c.written || std::string(f) != c.written) {
+                EXPECT_EQ(ReadFile(a.user.Path(f)), std::string("made by hand: ") + f) << f;
+            }
+        }
+        if (c.written) {
+            EXPECT_EQ(QString::fromStdString(ReadFile(a.user.Path(c.written))).split("\r\n").value(2), "Arvo");
+            EXPECT_EQ(a.w->FMailFileName, a.user.Path(c.written));
+        }
+        EXPECT_EQ(a.services->Errors(), QStringList{});
+    }
+}
+
+// A load over a design that differs from its file asks the close
+// question's question first: Yes saves (over the design's file, or where the
+// save dialog says), No loads, Cancel keeps the design and loads nothing.
+TEST(VenueFiles, LoadOverUnsavedEditsAsksFirst) {
+    using qtapp::Answer;
+    enum class Save { None, OwnFile, Dialog, DialogCancelled };
+    const struct {
+        const char* what;
+        const char* designFile;  // the file the design was loaded from
+        bool edited;
+        std::optional<Answer> answer;
+        Save save;
+        bool loads;
+    } cases[] = {
+        {"unedited", "hall.ven", false, std::nullopt, Save::None, true},
+        {"no", "hall.ven", true, Answer::No, Save::None, true},
+        {"cancel", "hall.ven", true, Answer::Cancel, Save::None, false},
+        {"yes, own file", "hall.ven", true, Answer::Yes, Save::OwnFile, true},
+        // "hall.VEN" is saved as "hall.VEN.ven": that is no file of its own.
+        {"yes, through the dialog", "hall.VEN", true, Answer::Yes, Save::Dialog, true},
+        {"yes, dialog cancelled", "hall.VEN", true, Answer::Yes, Save::DialogCancelled, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Window a;
+        const std::string hall = a.user.Path(c.designFile);
+        const std::string other = a.user.Path("other.ven");
+        WriteFile(hall, VenueFile("Arvo", 8, 0, 9.5, 1));
+        WriteFile(other, VenueFile("Dovi", 6, 0, 8.0, 1));
+        a.Load(hall);
+        const std::string hallBytes = ReadFile(hall);
+        if (c.edited) {
+            ASSERT_TRUE(a.w->numbox1updn->Press(qtapp::UDBtnType::Next));
+        }
+        a.services->ClearCalls();
+        a.services->QueueOpenFile(QString::fromStdString(other));
+        if (c.answer) a.services->QueueAnswer(*c.answer);
+        if (c.save == Save::Dialog) a.services->QueueSaveFile(QString::fromStdString(a.user.Path("kept.ven")));
+        if (c.save == Save::DialogCancelled) a.services->QueueSaveFile(std::nullopt);
+        a.w->LoadTButClick();
+        EXPECT_EQ(a.services->PendingAnswers(), 0u);
+        EXPECT_EQ(a.services->Errors(), QStringList{});
+        if (c.answer) {
+            ASSERT_GE(a.services->Calls().size(), 2u);
+            EXPECT_EQ(a.services->Calls()[1].args[1], "Do you want to save the Venue ?");
+            EXPECT_EQ(a.services->Calls()[1].args[2], "YesNoCancel");
+        }
+        EXPECT_EQ(a.w->FArrayType, c.loads ? "Dovi" : "Arvo");
+        if (!c.loads) {
+            EXPECT_EQ(a.w->FNumBoxes1, 9);
+            EXPECT_TRUE(a.w->DesignModified());
+        }
+        // The edited count, line 6, where the design was saved.
+        EXPECT_EQ(ReadFile(hall) != hallBytes, c.save == Save::OwnFile);
+        if (c.save == Save::OwnFile) {
+            EXPECT_EQ(QString::fromStdString(ReadFile(hall)).split("\r\n").value(5), "9");
+        }
+        EXPECT_EQ(std::filesystem::exists(a.user.Path("kept.ven")), c.save == Save::Dialog);
+        if (c.save == Save::Dialog) {
+            EXPECT_EQ(QString::fromStdString(ReadFile(a.user.Path("kept.ven"))).split("\r\n").value(5), "9");
+        }
+    }
+}
+
+// The start with a file removes what killed saves of it left behind.
+TEST(VenueFiles, StartWithAFileRemovesItsSaveLeftovers) {
+    Window a;
+    const std::string hall = a.user.Path("hall.ven");
+    WriteFile(hall, VenueFile("Dovi", 6, 0, 8.0, 1));
+    WriteFile(a.user.Path(".hall.ven.k1LLed"), VenueFile("Dovi", 6, 0, 8.0, 1));
+    WriteFile(a.user.Path(".other.ven.k1LLed"), "x");
+    a.w->LoadVenueFromCommandLine(hall);
+    EXPECT_FALSE(std::filesystem::exists(a.user.Path(".hall.ven.k1LLed")));
+    EXPECT_TRUE(std::filesystem::exists(a.user.Path(".other.ven.k1LLed")));
+    EXPECT_EQ(a.w->FArrayType, "Dovi");
+}
+
+namespace {
+
+// The rows of a picture's middle (a fifth off the top and the bottom, where
+// the status line is, and the frame left out) that hold anything drawn.
+int RowsDrawn(const QImage& img) {
+    int rows = 0;
+    for (int y = img.height() / 5; y < img.height() * 4 / 5; ++y) {
+        bool ink = false;
+        for (int x = 5; x < img.width() - 5 && !ink; ++x) ink = img.pixelColor(x, y) != QColor(Qt::white);
+        rows += ink;
+    }
+    return rows;
+}
+
+}  // namespace
+
+// A Load cancelled before anything was designed refreshes the controls, and
+// the picture shows the section of the values the venue page shows, as the
+// up/downs change them: never an empty frame.
+TEST(VenueFiles, CancelledLoadAtTheStartShowsTheSection) {
+    Window a;
+    TForm1& w = *a.w;
+    w.resize(1280, 720);
+    w.show();
+    a.services->QueueOpenFile(std::nullopt);
+    w.LoadTButClick();
+    EXPECT_TRUE(w.SaveTBut->isVisibleTo(&w));  // the controls refreshed
+    EXPECT_EQ(w.PageControl1->currentWidget(), w.VenueTab);
+    EXPECT_GE(RowsDrawn(w.image1->Picture()), 20);
+    const double before = w.FP1Height;
+    ASSERT_TRUE(w.P1Hupdn->Press(qtapp::UDBtnType::Next));
+    EXPECT_GT(w.FP1Height, before);
+    EXPECT_GE(RowsDrawn(w.image1->Picture()), 20);
+    EXPECT_EQ(a.services->Errors(), QStringList{});
 }

@@ -37,6 +37,7 @@ TEST(LoadRollback, ARefusedFileLeavesTheControlsOfTheDesignShown) {
     other->FVenue->SaveToFile(t.user.Path("huge"));
 
     t.services->QueueOpenFile(QString::fromStdString(t.user.Path("huge.ven")));
+    t.services->QueueAnswer(qtapp::Answer::No);  // the design is not saved first
     t->LoadTButClick();
     ASSERT_EQ(t.services->Errors().join("|").toStdString(),
               "Range check error (Plane 1 length) (" + t.user.Path("huge.ven") + ")");

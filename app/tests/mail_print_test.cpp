@@ -99,11 +99,12 @@ TEST(Mail, ResultsAndMessages) {
 // dialog, on the loaded file, decides whether and where it is written; a
 // cancel writes and sends nothing.
 TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
-    // A file loaded as "hall.VEN" is saved as "hall.ven": that is the name
-    // proposed, so that the dialog's replace question is about it.
-    const struct { const char* loaded; const char* chosen; bool hallChanged, sent; } cases[] = {
-        {"hall.ven", nullptr, false, false}, {"hall.ven", "hall.ven", true, true},
-        {"hall.ven", "copy.ven", false, true}, {"hall.VEN", nullptr, false, false}};  // nullptr: Cancel
+    // A file loaded as "hall.VEN" is saved as "hall.VEN.ven": that is the
+    // name proposed.  Replacing the loaded file is asked first.
+    const struct { const char* loaded; const char* chosen; const char* proposed; bool hallChanged, sent; } cases[] = {
+        {"hall.ven", nullptr, "hall.ven", false, false}, {"hall.ven", "hall.ven", "hall.ven", true, true},
+        {"hall.ven", "copy.ven", "hall.ven", false, true},
+        {"hall.VEN", nullptr, "hall.VEN.ven", false, false}};  // nullptr: Cancel
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.loaded) + " " + (c.chosen ? c.chosen : "cancelled"));
         TestWindow t;
@@ -115,10 +116,11 @@ TEST(Mail, SupportAsksWhereAChangedDesignGoesAndCancelSendsNothing) {
         t.services->QueueSaveFile(c.chosen ? std::optional(QString::fromStdString(t.user.Path(c.chosen)))
                                            : std::nullopt);
         if (c.sent) t.services->QueueMailResult(0);
+        if (c.hallChanged) t.services->QueueAnswer(qtapp::Answer::Yes);
         t->mailtbutClick();
         ASSERT_GE(t.services->Calls().size(), 1u);
         EXPECT_EQ(t.services->Calls()[0].kind, "SaveFileName");
-        EXPECT_EQ(t.services->Calls()[0].args[3].toStdString(), t.user.Path("hall.ven"));  // proposed
+        EXPECT_EQ(t.services->Calls()[0].args[3].toStdString(), t.user.Path(c.proposed));
         EXPECT_EQ(ReadFile(hall) != loaded, c.hallChanged);
         EXPECT_EQ(t.services->Kinds().contains("SendMail"), c.sent);
         if (c.sent) {

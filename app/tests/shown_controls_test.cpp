@@ -67,6 +67,7 @@ TEST(ShownControls, RefusedInputChangesNothingAndSaysWhy) {
         if (c.text) c.edit ? (calc.*c.edit)->setText(c.text) : void(file[9] = c.text);
         WriteFile(t.user.Path("x.ven"), file.mid(0, c.lines).join("\r\n").toStdString());
         t.services->QueueOpenFile(QString::fromStdString(t.user.Path("x.ven")));
+        if (c.designed && !c.edit) t.services->QueueAnswer(qtapp::Answer::No);  // not saved first
         const auto shown = [&] {  // every text and check shown, what the venue and the calculator hold
             QString s = QString::fromStdString(VenueFileText(*t->FVenue, "x.ven"));
             for (const QObject* w : t->findChildren<QObject*>() + calc.findChildren<QObject*>())

@@ -105,7 +105,8 @@ public:
         return Take(openFiles_, {QStringLiteral("OpenFileName"), {title, filter, dir}});
     }
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                        const QString& defaultSuffix, const QString& dir) override {
+                                        const QString& defaultSuffix, const QString& dir,
+                                        ReplaceQuestion = ReplaceQuestion::Dialog) override {
         return Take(saveFiles_, {QStringLiteral("SaveFileName"), {title, filter, defaultSuffix, dir}});
     }
     void ShowError(const QString& text) override {

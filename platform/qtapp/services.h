@@ -24,6 +24,10 @@ namespace qtapp {
 enum class AskButtons { YesNo, YesNoCancel };
 enum class Answer { Yes, No, Cancel };
 
+// Who asks before an existing file is replaced: the save dialog, or its
+// caller.
+enum class ReplaceQuestion { Dialog, Caller };
+
 enum class PageOrientation { Portrait, Landscape };
 
 // One print job: a printer canvas on the page, page size in device pixels.
@@ -53,14 +57,16 @@ public:
     // ("Venue files (*.ven)|*.VEN"); the patterns match in either case.
     // The save dialog adds `defaultSuffix` (without dot) to a name typed
     // without one and asks its overwrite question about the name it will
-    // return.  `dir` is the folder the dialog opens in; a path to a file in
+    // return, unless the caller asks its own (ReplaceQuestion::Caller: the
+    // caller writes a file named otherwise).  `dir` is the folder the dialog opens in; a path to a file in
     // a folder opens that folder with the file's name proposed.  nullopt
     // when the user cancels.
     virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                                 const QString& dir) = 0;
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                                 const QString& defaultSuffix,
-                                                const QString& dir) = 0;
+                                                const QString& dir,
+                                                ReplaceQuestion replace = ReplaceQuestion::Dialog) = 0;
 
     // Message boxes with a single OK button.
     virtual void ShowError(const QString& text) = 0;

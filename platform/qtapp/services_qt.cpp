@@ -138,11 +138,13 @@ std::optional<QString> QtServices::OpenFileName(const QString& title, const QStr
 }
 
 std::optional<QString> QtServices::SaveFileName(const QString& title, const QString& filter,
-                                                const QString& defaultSuffix, const QString& dir) {
+                                                const QString& defaultSuffix, const QString& dir,
+                                                ReplaceQuestion replace) {
     QFileDialog dialog(DialogOwner(), title, dir, ToQtNameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, replace == ReplaceQuestion::Caller);
     return RunFileDialog(dialog);
 }
 

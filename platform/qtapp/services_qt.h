@@ -68,7 +68,8 @@ public:
     std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                         const QString& dir) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                        const QString& defaultSuffix, const QString& dir) override;
+                                        const QString& defaultSuffix, const QString& dir,
+                                        ReplaceQuestion replace = ReplaceQuestion::Dialog) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
     Answer Ask(const QString& title, const QString& text, AskButtons buttons) override;

@@ -1,6 +1,8 @@
 #include "venue/file/disk.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,7 +81,50 @@ mode_t DefaultMode() {
     return 0666 & ~mask;
 }
 
+std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// "." + name + "." + the six letters or digits mkostemp puts in place of
+// "XXXXXX".
+constexpr std::size_t kTempTailLength = 6;
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+    const std::size_t head = name.size() + 2;
+    if (entry.size() != head + kTempTailLength || entry[0] != '.' ||
+        entry.compare(1, name.size(), name) != 0 || entry[head - 1] != '.')
+        return false;
+    for (std::size_t i = head; i < entry.size(); ++i) {
+        const char c = entry[i];
+        const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum) return false;
+    }
+    return true;
+}
+
+void RemoveLeftoversOf(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string name = FileNameOf(target);
+    DIR* d = ::opendir(folder.c_str());
+    if (d == nullptr) return;
+    std::vector<std::string> found;
+    while (const dirent* e = ::readdir(d))
+        if (IsTemporaryOf(e->d_name, name)) found.emplace_back(e->d_name);
+    ::closedir(d);
+    for (const std::string& entry : found) {
+        const std::string at = folder + "/" + entry;
+        Descriptor fd(::open(at.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+        if (fd.get() < 0) continue;
+        struct stat st {};
+        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        // A save in progress holds its lock; a killed one holds none.
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        ::unlink(at.c_str());
+    }
+}
+
 }  // namespace
+
+FileTooLarge::FileTooLarge(std::size_t maxBytes, const std::string& path)
+    : rtl::RuntimeError(1000 + EFBIG, "File too large: more than " + std::to_string(maxBytes) +
+                                          " bytes (" + path + ")") {}
 
 int InOutCodeFromErrno(int err, bool creating) {
     switch (err) {
@@ -102,12 +147,17 @@ int InOutCodeFromErrno(int err, bool creating) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
+    return ReadWholeFile(path, static_cast<std::size_t>(-1));
+}
+
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     // O_NONBLOCK so that opening a pipe cannot wait for a writer.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) Fail(errno, path);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) Fail(errno, path);
     if (!S_ISREG(st.st_mode)) throw InOutError(InOutError::AccessDenied, path);
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) throw FileTooLarge(maxBytes, path);
 
     std::string data;
     if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
@@ -119,6 +169,7 @@ std::string ReadWholeFile(const std::string& path) {
             Fail(errno, path);
         }
         if (got == 0) break;
+        if (static_cast<std::size_t>(got) > maxBytes - data.size()) throw FileTooLarge(maxBytes, path);
         data.append(buf, static_cast<std::size_t>(got));
     }
     if (fd.Close() != 0) Fail(errno, path);
@@ -144,12 +195,19 @@ void SaveFileAtomically(const std::string& path, std::string_view contents) {
         mode = DefaultMode();
     }
 
-    std::string temp = FolderOf(target) + "/." + target.substr(target.rfind('/') + 1) + ".XXXXXX";
+    RemoveLeftoversOf(target);
+
+    std::string temp = FolderOf(target) + "/." + FileNameOf(target) + ".XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
     if (fd.get() < 0) Fail(errno, path, true);
     const std::string tempPath(name.data());
+    // The lock tells a later save that this temporary is no left-over.  It
+    // belongs to the open file, which `held` keeps open until the rename is
+    // done, also once `fd` is closed.
+    ::flock(fd.get(), LOCK_EX | LOCK_NB);
+    Descriptor held(::dup(fd.get()));
 
     int err = 0;
     if (::fchmod(fd.get(), mode) != 0) err = errno;
@@ -175,6 +233,14 @@ void SaveFileAtomically(const std::string& path, std::string_view contents) {
     // whatever happens here, so a failure is not reported.
     Descriptor dir(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+void RemoveSaveLeftovers(const std::string& path) {
+    try {
+        RemoveLeftoversOf(LinkTarget(path));
+    } catch (const std::exception&) {
+        // A link that leads nowhere has no temporaries to remove.
+    }
 }
 
 }  // namespace venuefile

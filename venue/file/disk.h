@@ -3,6 +3,7 @@
 // rtl::InOutError carrying the run-time code, its text and the path:
 // "File not found (/home/me/hall.ven)".
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,16 @@ int InOutCodeFromErrno(int err, bool creating);
 // never end).
 std::string ReadWholeFile(const std::string& path);
 
+// The same for a file that can hold at most `maxBytes`: a larger one is
+// refused before it is read (and a file that grows past the limit while it
+// is read), with FileTooLarge.
+std::string ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+class FileTooLarge : public rtl::RuntimeError {
+public:
+    FileTooLarge(std::size_t maxBytes, const std::string& path);
+};
+
 // Replaces the file at `path` by `contents`, all or nothing: the bytes go to a
 // new temporary file in the same folder, are flushed to the disk, and only
 // then is the temporary renamed over the target.  On any failure the
@@ -40,6 +51,17 @@ std::string ReadWholeFile(const std::string& path);
 //   link into a missing folder, or a loop, is "Invalid filename".
 // - The new file gets the old file's permission bits, or the usual ones
 //   (0666 less the umask) when there was none.
+// The temporary is named "." + the target's file name + "." + six letters
+// or digits ("hall.ven" gets ".hall.ven.a1B2c3"), hidden and never ending in
+// the target's extension, and the save holds a lock on it for as long as it
+// lives.  A save that was killed leaves a complete temporary behind; the
+// next save of the same file removes such left-overs first.
 void SaveFileAtomically(const std::string& path, std::string_view contents);
+
+// Removes the left-over temporaries of earlier saves of `path` (the target a
+// link names): files of the process's user named as above that no running
+// save holds.  Anything else, and a folder that cannot be read, is left as
+// it is; nothing is thrown.
+void RemoveSaveLeftovers(const std::string& path);
 
 }  // namespace venuefile

@@ -371,8 +371,17 @@ void LoadVenueFromText(TVenue& v, const std::string& PathForErrors, std::string 
     AType = v.ArrayType;
 }
 
+std::string ReadVenueFileBytes(const std::string& path) {
+    try {
+        return venuefile::ReadWholeFile(path, kVenueFileMaxBytes);
+    } catch (const venuefile::FileTooLarge& e) {
+        throw rtl::RuntimeError(e.code(), "File too large for a venue file: more than " +
+                                              std::to_string(kVenueFileMaxBytes) + " bytes (" + path + ")");
+    }
+}
+
 void LoadVenueFromFile(TVenue& v, const std::string& AFileName, std::string& AType) {
-    LoadVenueFromText(v, AFileName, venuefile::ReadWholeFile(AFileName), AType);
+    LoadVenueFromText(v, AFileName, ReadVenueFileBytes(AFileName), AType);
 }
 
 void TVenue::SaveToFile(const std::string& AName) { SaveVenueToFile(*this, AName); }

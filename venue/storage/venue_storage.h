@@ -23,6 +23,7 @@
 // venue held are put back.  Every failure is an rtl::RuntimeError whose text
 // says what went wrong and where: "Invalid numeric input (hall.ven, line 7)".
 
+#include <cstddef>
 #include <string>
 
 class TVenue;
@@ -39,6 +40,15 @@ void SaveVenueToFile(TVenue& Venue, const std::string& AName);
 // error (a NaN or an infinity in a field cannot be written).  Sets an empty
 // ArrayType to "Arvo" like the save.
 std::string VenueFileText(TVenue& Venue, const std::string& PathForErrors);
+
+// No venue file is larger: a current file is some 2.6 kB, and even a
+// venue name as long as a line can be keeps it far below.
+inline constexpr std::size_t kVenueFileMaxBytes = 1024 * 1024;
+
+// The bytes of the venue file at `path`, read whole; a file larger than
+// kVenueFileMaxBytes is refused before it is read, with
+// "File too large for a venue file: more than 1048576 bytes (path)".
+std::string ReadVenueFileBytes(const std::string& path);
 
 // Reads the file named exactly AFileName into the venue and its array and
 // sets AType to the array type read.  On any failure neither the venue, its

@@ -29,6 +29,7 @@
 using qtapp::Answer;
 using qtapp::AskButtons;
 using qtapp::PageOrientation;
+using qtapp::ReplaceQuestion;
 using qtapp::QtServices;
 
 namespace {
@@ -451,12 +452,16 @@ TEST(QtFileDialogs, TheSaveDialogAddsTheSuffixBeforeItsOverwriteQuestion) {
         bool replace;         // the answer to the overwrite question, when asked
         bool expectQuestion;  // "hall.ven" exists
         const char* result;   // empty: cancelled
+        ReplaceQuestion asks = ReplaceQuestion::Dialog;
     };
     const Row rows[] = {
         {"hall", true, true, "hall.ven"},
         {"hall", false, true, ""},  // not replaced: the dialog stays, then is cancelled
         {"hall.ven", true, true, "hall.ven"},
         {"arena", true, false, "arena.ven"},
+        // The caller asks its own question: the dialog gives the name at once.
+        {"hall", true, false, "hall.ven", ReplaceQuestion::Caller},
+        {"hall.ven", true, false, "hall.ven", ReplaceQuestion::Caller},
     };
     ScratchFolder dir;
     ASSERT_TRUE(WriteAll(dir.Path("hall.ven"), "old design"));
@@ -475,7 +480,7 @@ TEST(QtFileDialogs, TheSaveDialogAddsTheSuffixBeforeItsOverwriteQuestion) {
             }
         });
         const std::optional<QString> chosen =
-            services.SaveFileName("Save", "Venue files (*.ven)|*.VEN", "ven", dir.Dir());
+            services.SaveFileName("Save", "Venue files (*.ven)|*.VEN", "ven", dir.Dir(), row.asks);
         EXPECT_FALSE(driver.TimedOut());
         if (*row.result)
             EXPECT_EQ(chosen, dir.Path(QString::fromLatin1(row.result)));

@@ -225,3 +225,38 @@ TEST_F(RefusedFile, CountsTheArrayCannotTakeNameTheirLine) {
     EXPECT_EQ(Refuse(JoinCrLf(lines)), refused + "NumBoxes1 = 29" + Where(6));
     EXPECT_EQ(Refuse(WithLine(7, "25")), refused + "NumBoxes1 = 6, NumBoxes2 = 25" + Where(7));
 }
+
+// A venue file is a few kilobytes: a file larger than any venue file can be
+// is refused by its size, even where its first lines make a good venue.
+TEST_F(RefusedFile, LargerThanAnyVenueFile) {
+    const std::string good = ReadRaw(DataPath("current.ven"));
+    const std::string tooLarge = "File too large for a venue file: more than 1048576 bytes (" + (dir_ / "big.ven") + ")";
+    const struct {
+        std::size_t size;
+        bool loads;
+    } cases[] = {{1024 * 1024, true}, {1024 * 1024 + 1, false}, {4 * 1024 * 1024, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        // The good file, then a line of blanks up to the size.
+        const std::string bytes = good + std::string(c.size - good.size() - 2, ' ') + "\r\n";
+        if (c.loads) {
+            WriteRaw(dir_ / "big.ven", bytes);
+            std::string type;
+            EXPECT_EQ(ErrorOf([&] { LoadVenueFromFile(venue_, dir_ / "big.ven", type); }), "");
+            EXPECT_EQ(type, "MIXArvoBexa");
+        } else {
+            EXPECT_EQ(Refuse(bytes, "big.ven"), tooLarge);
+        }
+    }
+}
+
+TEST_F(RefusedFile, HugeFileIsRefusedWithoutReadingIt) {
+    // 3 GB that take no room on the disk: a file with a hole.
+    const std::string path = dir_ / "huge.ven";
+    WriteRaw(path, "");
+    ASSERT_EQ(::truncate(path.c_str(), 3LL * 1024 * 1024 * 1024), 0);
+    std::string type = "kept";
+    EXPECT_EQ(ErrorOf([&] { LoadVenueFromFile(venue_, path, type); }),
+              "File too large for a venue file: more than 1048576 bytes (" + path + ")");
+    EXPECT_EQ(type, "kept");
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -134,4 +136,35 @@ TEST_F(FailedSave, NoNameIsAnInvalidFilename) {
     EXPECT_EQ(ErrorOf([&] { SaveVenueToFile(venue_, dir_.path() + "/"); }),
               "Invalid filename (" + dir_.path() + "/.ven)");
     ExpectPreviousKept();
+}
+
+// A save killed before its rename leaves its complete temporary beside the
+// file; the next save of that file removes it, and only such left-overs.
+TEST_F(FailedSave, NextSaveRemovesTheLeftoversOfAKilledSave) {
+    const struct {
+        const char* name;
+        bool removed;
+    } cases[] = {
+        {".hall.ven.a1B2c3", true},    // a killed save's temporary
+        {".hall.ven.ZZZZZZ", true},
+        {".hall.ven.held00", false},   // a save still running holds it
+        {".hall.ven.bak", false},      // not the temporaries' form
+        {".hall.ven.a1B2c3d", false},
+        {".hall.ven.a1-2c3", false},
+        {"hall.ven.a1B2c3", false},
+        {".other.ven.a1B2c3", false},  // another file's
+        {".hall.VEN.a1B2c3", false},
+    };
+    std::set<std::string> kept{"hall.ven"};
+    for (const auto& c : cases) {
+        WriteRaw(dir_ / c.name, previous_);
+        if (!c.removed) kept.insert(c.name);
+    }
+    const int held = ::open((dir_ / ".hall.ven.held00").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    SaveVenueToFile(venue_, dir_ / "hall");
+    ::close(held);
+    EXPECT_EQ(dir_.Entries(), kept);
+    EXPECT_EQ(Lines(ReadRaw(dir_ / "hall.ven")).at(0), "new design");
 }
