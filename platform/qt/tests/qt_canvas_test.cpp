@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 #include "platform/core/errors.h"
 #include "platform/qt/qt_canvas.h"
@@ -357,6 +358,63 @@ TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFillAtEveryPixelRatio) {
         EXPECT_LE(black, static_cast<int>(std::ceil(ratio)));
         EXPECT_THROW(c.PixelAt(100, 0), RangeError);
     }
+}
+
+
+// A picture shown elsewhere (a picture box holds a copy of it) stays as it
+// was when the canvas draws on: over the whole picture, over part of it, or
+// cleared.  A canvas takes a picture of its own size and ratio only.
+TEST(RasterCanvas, APictureSharedWithAPictureBoxKeepsItsPixels) {
+    for (double ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const struct {
+            const char* name;
+            void (*draw)(RasterCanvas&);
+            Color expected;
+        } drawings[] = {
+            {"whole fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 40, 30); }, Red},
+            {"part fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 10, 10); }, Black},
+            {"clear", [](RasterCanvas& c) { c.Clear(Red); }, Red},
+        };
+        for (const auto& d : drawings) {
+            SCOPED_TRACE(d.name);
+            RasterCanvas c(40, 30, 96, Black, ratio);
+            const QImage shown = c.Image();
+            d.draw(c);
+            EXPECT_EQ(FromQRgb(shown.pixel(shown.width() - 1, shown.height() - 1)), Black);
+            EXPECT_EQ(c.PixelAt(39, 29), d.expected);
+            EXPECT_EQ(c.PixelAt(0, 0), Red);
+        }
+        RasterCanvas other(40, 30, 96, Red, ratio);
+        RasterCanvas c(40, 30, 96, White, ratio);
+        EXPECT_TRUE(c.TakePicture(other.Image()));
+        EXPECT_EQ(c.PixelAt(20, 15), Red);
+        RasterCanvas smaller(39, 30, 96, Black, ratio);
+        EXPECT_FALSE(c.TakePicture(smaller.Image()));
+        RasterCanvas finer(40, 30, 96, Black, ratio * 1.5);
+        EXPECT_FALSE(c.TakePicture(finer.Image()));
+        EXPECT_EQ(c.PixelAt(20, 15), Red);
+    }
+}
+
+// Texts measure the same however often they are measured, in whichever
+// order fonts change, as on a canvas that measures each text once.
+TEST(RasterCanvas, TextWidthsStayWhenFontsChangeBackAndForth) {
+    RasterCanvas fresh(200, 50);
+    std::vector<int> once;
+    for (bool bold : {false, true}) {
+        RasterCanvas c(200, 50);
+        c.SetFontBold(bold);
+        once.push_back(c.TextWidth("Mid - B"));
+        once.push_back(c.TextHeight("Mid - B"));
+    }
+    EXPECT_NE(once[0], once[2]);
+    for (int round = 0; round < 3; ++round)
+        for (bool bold : {false, true}) {
+            fresh.SetFontBold(bold);
+            EXPECT_EQ(fresh.TextWidth("Mid - B"), once[bold ? 2 : 0]);
+            EXPECT_EQ(fresh.TextHeight("Mid - B"), once[bold ? 3 : 1]);
+        }
 }
 
 }  // namespace
