@@ -262,7 +262,16 @@ void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
     bool thin = pen.width <= 1;
     QPolygon poly;
     for (Point pt : points) poly << Q(pt);
-    if (thin) {
+    if (thin && FillsAsBox(p, poly)) {
+        // A solid level or upright line on a picture of two device pixels a
+        // unit covers the box its stroke would: one fill, no outline.
+        const double l = std::min(poly[0].x(), poly[1].x()) + outlineShift_;
+        const double t = std::min(poly[0].y(), poly[1].y()) + outlineShift_ - 0.5;
+        const bool level = poly[0].y() == poly[1].y();
+        const double length = std::abs(level ? poly[1].x() - poly[0].x() : poly[1].y() - poly[0].y());
+        const QRectF box = level ? QRectF(l, t, length, 1.0) : QRectF(l - 0.5, t + 0.5, 1.0, length);
+        if (length > 0) p.fillRect(box, ToQColor(pen.color));
+    } else if (thin) {
         Shifted(p, outlineShift_, [&] { StrokeThin(p, poly); });
     } else {
         // Qt samples pixel centres against geometry on pixel corners; a wide
@@ -277,6 +286,14 @@ void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
             p.drawPolyline(poly);
         p.restore();
     }
+}
+
+bool PainterCanvas::FillsAsBox(const QPainter& p, const QPolygon& poly) const {
+    if (poly.size() != 2 || GetPen().style != PenStyle::Solid || outlineShift_ != 0.5) return false;
+    if (poly[0].x() != poly[1].x() && poly[0].y() != poly[1].y()) return false;
+    const QPaintDevice* device = p.device();
+    return device != nullptr && device->devicePixelRatio() == 2.0 && p.transform().isIdentity() &&
+           !p.hasClipping();
 }
 
 void PainterCanvas::DoLine(Point from, Point to) {

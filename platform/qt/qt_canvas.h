@@ -102,6 +102,8 @@ private:
     void ApplyBrush(QPainter& p);
     void StrokeThin(QPainter& p, const QPolygon& poly);
     void StrokeOpenPath(QPainter& p, std::span<const Point> points);
+    // Whether a one-pixel line is drawn as the box its stroke covers.
+    bool FillsAsBox(const QPainter& p, const QPolygon& poly) const;
     bool ThinArc(QPainter& p, const Rect& r, Point start, Point end, bool pie);
 
     int dpi_;

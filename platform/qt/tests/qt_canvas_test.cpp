@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPageSize>
+#include <QPainter>
+#include <QPen>
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "platform/core/errors.h"
@@ -415,6 +418,38 @@ TEST(RasterCanvas, TextWidthsStayWhenFontsChangeBackAndForth) {
             EXPECT_EQ(fresh.TextWidth("Mid - B"), once[bold ? 2 : 0]);
             EXPECT_EQ(fresh.TextHeight("Mid - B"), once[bold ? 3 : 1]);
         }
+}
+
+// On a picture of two device pixels a unit, a one-pixel level or upright
+// line covers exactly the device pixels Qt's stroke of it covers, in either
+// direction and of any length.
+TEST(RasterCanvas, LevelAndUprightLinesAtRatioTwoCoverTheirStrokesPixels) {
+    const Point lines[][2] = {{{3, 4}, {20, 4}},  {{20, 6}, {3, 6}},   {{5, 2}, {5, 25}},
+                              {{7, 25}, {7, 2}},  {{9, 9}, {10, 9}},   {{11, 11}, {11, 12}},
+                              {{12, 13}, {12, 13}}, {{0, 0}, {29, 0}}, {{29, 0}, {29, 29}}};
+    for (const auto& line : lines) {
+        SCOPED_TRACE(std::to_string(line[0].x) + "," + std::to_string(line[0].y) + " " +
+                     std::to_string(line[1].x) + "," + std::to_string(line[1].y));
+        RasterCanvas c(30, 30, 96, White, 2.0);
+        c.SetPenColor(Red);
+        c.MoveTo(line[0].x, line[0].y);
+        c.LineTo(line[1].x, line[1].y);
+        QImage stroked(60, 60, QImage::Format_RGB32);
+        stroked.setDevicePixelRatio(2.0);
+        stroked.fill(Qt::white);
+        {
+            QPainter p(&stroked);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            QPen pen(QColor(255, 0, 0));
+            pen.setWidth(1);
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setJoinStyle(Qt::MiterJoin);
+            p.setPen(pen);
+            p.translate(0.5, 0.5);
+            p.drawPolyline(QPolygon({QPoint(line[0].x, line[0].y), QPoint(line[1].x, line[1].y)}));
+        }
+        EXPECT_EQ(c.Image(), stroked);
+    }
 }
 
 }  // namespace
