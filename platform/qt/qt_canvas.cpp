@@ -581,7 +581,11 @@ bool RasterCanvas::TakePicture(const QImage& picture) {
 }
 
 void RasterCanvas::DoFillRect(const Rect& r) {
-    if (r.left <= 0 && r.top <= 0 && r.right >= width_ && r.bottom >= height_) UnshareForCover();
+    // At a ratio whose device pixels do not end with the picture's edge the
+    // last row and column may be only partly covered and keep their pixels.
+    const bool wholePixels = width_ * ratio_ == image_.width() && height_ * ratio_ == image_.height();
+    if (wholePixels && r.left <= 0 && r.top <= 0 && r.right >= width_ && r.bottom >= height_)
+        UnshareForCover();
     PainterCanvas::DoFillRect(r);
 }
 

@@ -20,6 +20,7 @@ namespace rtl {
 namespace {
 
 using colors::Black;
+using colors::Blue;
 using colors::Red;
 using colors::White;
 
@@ -368,23 +369,28 @@ TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFillAtEveryPixelRatio) {
 // was when the canvas draws on: over the whole picture, over part of it, or
 // cleared.  A canvas takes a picture of its own size and ratio only.
 TEST(RasterCanvas, APictureSharedWithAPictureBoxKeepsItsPixels) {
-    for (double ratio : {1.0, 2.0}) {
+    for (double ratio : {1.0, 1.25, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         const struct {
             const char* name;
             void (*draw)(RasterCanvas&);
             Color expected;
         } drawings[] = {
-            {"whole fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 40, 30); }, Red},
-            {"part fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 10, 10); }, Black},
+            {"whole fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 41, 31); }, Red},
+            {"part fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 10, 10); }, Blue},
             {"clear", [](RasterCanvas& c) { c.Clear(Red); }, Red},
         };
         for (const auto& d : drawings) {
             SCOPED_TRACE(d.name);
-            RasterCanvas c(40, 30, 96, Black, ratio);
+            RasterCanvas c(41, 31, 96, Blue, ratio);
             const QImage shown = c.Image();
             d.draw(c);
-            EXPECT_EQ(FromQRgb(shown.pixel(shown.width() - 1, shown.height() - 1)), Black);
+            EXPECT_EQ(FromQRgb(shown.pixel(shown.width() - 1, shown.height() - 1)), Blue);
+            // Every device pixel as on a canvas whose picture nobody shares,
+            // also those a fill covers only in part.
+            RasterCanvas alone(41, 31, 96, Blue, ratio);
+            d.draw(alone);
+            EXPECT_EQ(c.Image(), alone.Image());
             EXPECT_EQ(c.PixelAt(39, 29), d.expected);
             EXPECT_EQ(c.PixelAt(0, 0), Red);
         }
@@ -392,9 +398,9 @@ TEST(RasterCanvas, APictureSharedWithAPictureBoxKeepsItsPixels) {
         RasterCanvas c(40, 30, 96, White, ratio);
         EXPECT_TRUE(c.TakePicture(other.Image()));
         EXPECT_EQ(c.PixelAt(20, 15), Red);
-        RasterCanvas smaller(39, 30, 96, Black, ratio);
+        RasterCanvas smaller(39, 30, 96, Blue, ratio);
         EXPECT_FALSE(c.TakePicture(smaller.Image()));
-        RasterCanvas finer(40, 30, 96, Black, ratio * 1.5);
+        RasterCanvas finer(40, 30, 96, Blue, ratio * 1.5);
         EXPECT_FALSE(c.TakePicture(finer.Image()));
         EXPECT_EQ(c.PixelAt(20, 15), Red);
     }
