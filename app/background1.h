@@ -28,11 +28,13 @@
 #include <vector>
 
 #include "app/array_readout.h"
+#include "app/kept_picture.h"
 #include "platform/core/checked.h"
 #include "platform/core/canvas.h"
 #include "model/hardware/textlist.h"
 #include "platform/qtapp/posted_call.h"
 #include "platform/qtapp/services.h"
+#include "venue/drawings/amp_patch.h"
 
 class QCheckBox;
 class QComboBox;
@@ -111,6 +113,17 @@ private:
     std::unique_ptr<rtl::RasterCanvas> canvas_;
 };
 
+// What the patch page's diagram picture is drawn from: the venue's
+// inputs of the diagram, the picture's size and the diagrams it holds.
+struct TPatchDiagramInputs {
+    AmpPatchInputs Venue;
+    int Width = 0;
+    int Height = 0;
+    bool TwoDiagrams = false;
+    bool SecondModel = false;
+    friend bool operator==(const TPatchDiagramInputs&, const TPatchDiagramInputs&) = default;
+};
+
 // A venue file's name without its ".ven" (lower case only, as the save
 // adds it).
 std::string StripVenExtension(const std::string& name);
@@ -180,6 +193,8 @@ public:
     int FPrinterIndex = 0;
     std::unique_ptr<TOffscreenImage> FVenueImage;
     std::unique_ptr<TOffscreenImage> FSideViewImage;
+    // The patch page's diagram as last drawn into FVenueImage.
+    TKeptPicture<TPatchDiagramInputs> FPatchDiagram;
     rtl::CheckedArray<double, 0, 7> FRigResults;
     uint8_t FShowWarnings = 0;
     std::string FArrayType;

@@ -308,8 +308,16 @@ void TForm1::RedrawPicture(const std::array<int, 11>& flags, bool useImage2, boo
     }
     call.SelElement = FSelElement;
     call.UseImage2 = useImage2;
+    // The picture box lets go of the picture it shows, so that drawing over
+    // the section does not copy it first; it shows the picture again however
+    // the drawing ends.
+    struct ShowAfterwards {
+        qtapp::PictureBox& box;
+        TOffscreenImage& image;
+        ~ShowAfterwards() { box.SetPicture(image.Image()); }
+    } show{*image1, *FVenueImage};
+    image1->SetPicture(QImage());
     DrawVenueSection(*this, FVenueImage->Canvas(), call);
-    image1->SetPicture(FVenueImage->Image());
 }
 
 // --- painting -----------------------------------------------------------------
@@ -439,19 +447,28 @@ void TForm1::FormPaint(QObject*) {
         }
         // The patch diagram over the whole picture, or two half-height ones,
         // on clean paper: the diagram leaves a strip along its bottom.
+        // It does not change with the splay angles: drawn again only when
+        // what it is drawn from has changed.
         FVenueImage->SetSize(image1->width(), image1->height());
-        FVenueImage->Clear();
-        rtl::Canvas& c = FVenueImage->Canvas();
-        const int W = image1->width();
-        const int H = image1->height();
         const bool lower = showlowerrad->isChecked();
-        if (PatchInTwoDiagrams(type) || (type == TArrayType::BexaDovi && lower)) {
-            const bool second = type == TArrayType::BexaDovi;
-            DrawAmpPatch(*FVenue, c, 0, 0, W, H / 2, true, false, true, false, second);
-            DrawAmpPatch(*FVenue, c, 0, H / 2, W, H / 2, true, true, false, false, second);
-        } else {
-            DrawAmpPatch(*FVenue, c, 0, 0, W, H, true, true, false, false, lower);
-        }
+        TPatchDiagramInputs in;
+        in.Venue = AmpPatchInputsOf(*FVenue);
+        in.Width = image1->width();
+        in.Height = image1->height();
+        in.TwoDiagrams = PatchInTwoDiagrams(type) || (type == TArrayType::BexaDovi && lower);
+        in.SecondModel = in.TwoDiagrams ? type == TArrayType::BexaDovi : lower;
+        FPatchDiagram.Show(FVenueImage->Canvas(), in, [&] {
+            FVenueImage->Clear();
+            rtl::Canvas& c = FVenueImage->Canvas();
+            const int W = in.Width;
+            const int H = in.Height;
+            if (in.TwoDiagrams) {
+                DrawAmpPatch(*FVenue, c, 0, 0, W, H / 2, true, false, true, false, in.SecondModel);
+                DrawAmpPatch(*FVenue, c, 0, H / 2, W, H / 2, true, true, false, false, in.SecondModel);
+            } else {
+                DrawAmpPatch(*FVenue, c, 0, 0, W, H, true, true, false, false, in.SecondModel);
+            }
+        });
         image1->SetPicture(FVenueImage->Image());
         break;
     }

@@ -6,6 +6,10 @@
 // Run on the offscreen platform: QT_QPA_PLATFORM=offscreen (set here when
 // the environment leaves it empty).  Read the CPU column: wall time on a
 // loaded machine says little.
+//
+// The pictures are drawn at the screen's scale: `--scale=2` (or the
+// environment's QT_SCALE_FACTOR) runs every benchmark as on a screen at
+// 200 %; the counter "scale" says which scale a row was measured at.
 
 #include <benchmark/benchmark.h>
 
@@ -14,9 +18,11 @@
 #include <QTabWidget>
 #include <QtGlobal>
 
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/arrays/lsarray.h"
 #include "app/background1.h"
@@ -138,6 +144,7 @@ void ReportWork(benchmark::State& state, TForm1& w, const QImage& picture) {
     if (drawn == 0) state.SkipWithError("nothing was drawn on the picture");
     state.counters["width"] = img.width();
     state.counters["height"] = img.height();
+    state.counters["scale"] = picture.devicePixelRatio();
 }
 
 // The road with its parts made explicit, so that the picture is exactly
@@ -242,3 +249,25 @@ void BM_ActionWithItsPaint(benchmark::State& state) {
 BENCHMARK(BM_ActionWithItsPaint)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// Google Benchmark's own arguments, and `--scale=<factor>`: the screen scale
+// the window is made at (QT_SCALE_FACTOR, read when the application starts).
+int main(int argc, char** argv) {
+    constexpr const char* kScale = "--scale=";
+    std::vector<char*> args;
+    for (int k = 0; k < argc; ++k) {
+        if (k > 0 && std::strncmp(argv[k], kScale, std::strlen(kScale)) == 0)
+            qputenv("QT_SCALE_FACTOR", argv[k] + std::strlen(kScale));
+        else
+            args.push_back(argv[k]);
+    }
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    benchmark::AddCustomContext("scale", scale.isEmpty() ? "1" : scale.toStdString());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

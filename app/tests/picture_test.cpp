@@ -445,6 +445,56 @@ TEST(Picture, PatchPageSettingsAndDiagramChoice) {
     EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
 }
 
+// The patch page's diagram shows the array's type, its counts and the chosen
+// model's diagram, whatever was shown before; the splay angles change the
+// angle table beside it, not the diagram.
+TEST(Picture, PatchDiagramFollowsTypeCountsAndChoiceButNotTheAngles) {
+    const struct {
+        const char* name;
+        void (*setup)(TForm1&);
+        void (*change)(TForm1&);
+        bool diagramChanges;
+    } rows[] = {
+        {"count", [](TForm1& w) { w.FNumBoxes1 = 12; }, [](TForm1& w) { w.FNumBoxes1 = 7; }, true},
+        {"type", [](TForm1& w) { w.FArrayType = "Arvo"; }, [](TForm1& w) { w.FArrayType = "Bexa"; }, true},
+        {"model",
+         [](TForm1& w) {
+             w.FArrayType = "MIXArvoBexa";
+             w.FNumBoxes1 = 6;
+             w.FNumBoxes2 = 6;
+             w.showupperrad->setChecked(true);
+         },
+         [](TForm1& w) { w.showlowerrad->setChecked(true); }, true},
+        {"angles",
+         [](TForm1& w) {
+             w.FArrayType = "Arvo";
+             w.FNumBoxes1 = 12;
+             w.FAutoDesign = 0;
+         },
+         [](TForm1& w) { w.FSplay->ChoiceIndex[3] += 2; }, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Window win;
+        TForm1& w = *win;
+        r.setup(w);
+        w.PageControl1->setCurrentIndex(2);
+        w.Recalculate();
+        w.FormPaint(&w);
+        const QImage diagram = w.image1->Picture().copy();
+        const QImage table = w.Image3->Picture().copy();
+        r.change(w);
+        w.Recalculate();
+        w.FormPaint(&w);
+        EXPECT_EQ(w.image1->Picture() != diagram, r.diagramChanges);
+        // Something the diagram does not show changed with the angles.
+        if (!r.diagramChanges) {
+            EXPECT_NE(w.Image3->Picture(), table);
+        }
+        EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -145,9 +145,28 @@ int FontHeightFromPoints(int points, int dpi);
 // And back: -MulDiv(height, 72, dpi).
 int PointsFromFontHeight(int height, int dpi);
 
+// What a canvas carries from one drawing to the next besides its pixels:
+// pen, brush, font and the pen's position.
+struct CanvasState {
+    Pen pen;
+    Brush brush;
+    Font font;
+    Point penPos;
+    friend bool operator==(const CanvasState&, const CanvasState&) = default;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
+
+    CanvasState State() const { return CanvasState{pen_, brush_, font_, penPos_}; }
+    // Takes pen, brush, font and pen position as they are in `state`; draws nothing.
+    void SetState(const CanvasState& state) {
+        pen_ = state.pen;
+        brush_ = state.brush;
+        font_ = state.font;
+        penPos_ = state.penPos;
+    }
 
     // --- state ---------------------------------------------------------
     void SetPen(const Pen& pen) { pen_ = pen; }

@@ -168,13 +168,35 @@ void PainterCanvas::PreparePainter(QPainter& painter) {
     painter.setBackgroundMode(Qt::TransparentMode);
 }
 
-int PainterCanvas::TextWidth(const std::string& text) {
-    QFontMetrics fm(ToQFont(GetFont(), Dpi()), MetricsDevice());
-    return fm.horizontalAdvance(ToQString(text));
+PainterCanvas::MeasuredFont& PainterCanvas::CurrentFont() {
+    const Font& font = GetFont();
+    const int deviceDpi = MetricsDevice()->logicalDpiY();
+    for (auto& f : fonts_)
+        if (f->font == font && f->deviceDpi == deviceDpi) return *f;
+    // A drawing uses a handful of fonts; a canvas that has seen many starts
+    // its list again.
+    constexpr std::size_t kFontsKept = 32;
+    if (fonts_.size() >= kFontsKept) fonts_.clear();
+    QFont qfont = ToQFont(font, Dpi());
+    QFontMetrics metrics(qfont, MetricsDevice());
+    fonts_.push_back(std::make_unique<MeasuredFont>(
+        MeasuredFont{font, deviceDpi, std::move(qfont), std::move(metrics), {}}));
+    return *fonts_.back();
 }
 
+int PainterCanvas::WidthIn(MeasuredFont& f, const std::string& text) {
+    if (const auto it = f.widths.find(text); it != f.widths.end()) return it->second;
+    constexpr std::size_t kWidthsKept = 4096;
+    if (f.widths.size() >= kWidthsKept) f.widths.clear();
+    const int w = f.metrics.horizontalAdvance(ToQString(text));
+    f.widths.emplace(text, w);
+    return w;
+}
+
+int PainterCanvas::TextWidth(const std::string& text) { return WidthIn(CurrentFont(), text); }
+
 int PainterCanvas::TextHeight(const std::string&) {
-    QFontMetrics fm(ToQFont(GetFont(), Dpi()), MetricsDevice());
+    const QFontMetrics& fm = CurrentFont().metrics;
     return fm.ascent() + fm.descent();
 }
 
@@ -240,7 +262,16 @@ void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
     bool thin = pen.width <= 1;
     QPolygon poly;
     for (Point pt : points) poly << Q(pt);
-    if (thin) {
+    if (thin && FillsAsBox(p, poly)) {
+        // A solid level or upright line on a picture of two device pixels a
+        // unit covers the box its stroke would: one fill, no outline.
+        const double l = std::min(poly[0].x(), poly[1].x()) + outlineShift_;
+        const double t = std::min(poly[0].y(), poly[1].y()) + outlineShift_ - 0.5;
+        const bool level = poly[0].y() == poly[1].y();
+        const double length = std::abs(level ? poly[1].x() - poly[0].x() : poly[1].y() - poly[0].y());
+        const QRectF box = level ? QRectF(l, t, length, 1.0) : QRectF(l - 0.5, t + 0.5, 1.0, length);
+        if (length > 0) p.fillRect(box, ToQColor(pen.color));
+    } else if (thin) {
         Shifted(p, outlineShift_, [&] { StrokeThin(p, poly); });
     } else {
         // Qt samples pixel centres against geometry on pixel corners; a wide
@@ -255,6 +286,14 @@ void PainterCanvas::StrokeOpenPath(QPainter& p, std::span<const Point> points) {
             p.drawPolyline(poly);
         p.restore();
     }
+}
+
+bool PainterCanvas::FillsAsBox(const QPainter& p, const QPolygon& poly) const {
+    if (poly.size() != 2 || GetPen().style != PenStyle::Solid || outlineShift_ != 0.5) return false;
+    if (poly[0].x() != poly[1].x() && poly[0].y() != poly[1].y()) return false;
+    const QPaintDevice* device = p.device();
+    return device != nullptr && device->devicePixelRatio() == 2.0 && p.transform().isIdentity() &&
+           !p.hasClipping();
 }
 
 void PainterCanvas::DoLine(Point from, Point to) {
@@ -449,18 +488,17 @@ bool PainterCanvas::ThinArc(QPainter& p, const Rect& r, Point start, Point end, 
 void PainterCanvas::DoTextOut(int x, int y, const std::string& text) {
     QPainter* p = Painter();
     if (!p) return;
-    QFont font = ToQFont(GetFont(), Dpi());
-    QFontMetrics fm(font, MetricsDevice());
-    QString s = ToQString(text);
-    int w = fm.horizontalAdvance(s);
+    MeasuredFont& font = CurrentFont();
+    const QFontMetrics& fm = font.metrics;
+    int w = WidthIn(font, text);
     int h = fm.ascent() + fm.descent();
     x = Lim(x);
     y = Lim(y);
     if (GetBrush().style == BrushStyle::Solid && w > 0)
         p->fillRect(QRect(x, y, w, h), ToQColor(GetBrush().color));
-    p->setFont(font);
+    p->setFont(font.qfont);
     p->setPen(ToQColor(GetFont().color));
-    p->drawText(QPoint(x, y + fm.ascent()), s);
+    p->drawText(QPoint(x, y + fm.ascent()), ToQString(text));
 }
 
 void PainterCanvas::DoStretchDraw(const Rect& r, const Picture& picture) {
@@ -518,9 +556,37 @@ void RasterCanvas::Resize(int width, int height, Color background) {
     image_.fill(ToQColor(background));
 }
 
+void RasterCanvas::UnshareForCover() {
+    if (painter_ || image_.isNull() || image_.isDetached()) return;
+    QImage fresh(image_.size(), image_.format());
+    fresh.setDevicePixelRatio(image_.devicePixelRatio());
+    fresh.setDotsPerMeterX(image_.dotsPerMeterX());
+    fresh.setDotsPerMeterY(image_.dotsPerMeterY());
+    image_ = std::move(fresh);
+}
+
 void RasterCanvas::Clear(Color background) {
     EndPainting();
+    UnshareForCover();
     image_.fill(ToQColor(background));
+}
+
+bool RasterCanvas::TakePicture(const QImage& picture) {
+    if (picture.size() != image_.size() || picture.devicePixelRatio() != image_.devicePixelRatio() ||
+        picture.format() != image_.format())
+        return false;
+    EndPainting();
+    image_ = picture;
+    return true;
+}
+
+void RasterCanvas::DoFillRect(const Rect& r) {
+    // At a ratio whose device pixels do not end with the picture's edge the
+    // last row and column may be only partly covered and keep their pixels.
+    const bool wholePixels = width_ * ratio_ == image_.width() && height_ * ratio_ == image_.height();
+    if (wholePixels && r.left <= 0 && r.top <= 0 && r.right >= width_ && r.bottom >= height_)
+        UnshareForCover();
+    PainterCanvas::DoFillRect(r);
 }
 
 void RasterCanvas::SetPixelRatio(double ratio) {

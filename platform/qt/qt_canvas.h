@@ -10,9 +10,15 @@
 #include <QPolygon>
 #include <QString>
 
+#include <QFont>
+#include <QFontMetrics>
+
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/core/canvas.h"
 
@@ -67,6 +73,19 @@ protected:
     // Makes a fresh painter ready for drawing the canvas way.
     static void PreparePainter(QPainter& painter);
 
+    // The canvas's font as Qt draws it on the metrics device, its metrics
+    // and the widths of the texts measured in it so far: a drawing sets
+    // few fonts and measures and draws the same texts again and again.
+    struct MeasuredFont {
+        Font font;
+        int deviceDpi = 0;
+        QFont qfont;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, int> widths;
+    };
+    MeasuredFont& CurrentFont();
+    int WidthIn(MeasuredFont& f, const std::string& text);
+
     // How far outlines and shapes are moved, in the drawing's units, on a
     // picture of a whole number of device pixels a unit.  Qt centres a pen
     // on its coordinate; at one device pixel a unit it puts a one-pixel line
@@ -83,9 +102,12 @@ private:
     void ApplyBrush(QPainter& p);
     void StrokeThin(QPainter& p, const QPolygon& poly);
     void StrokeOpenPath(QPainter& p, std::span<const Point> points);
+    // Whether a one-pixel line is drawn as the box its stroke covers.
+    bool FillsAsBox(const QPainter& p, const QPolygon& poly) const;
     bool ThinArc(QPainter& p, const Rect& r, Point start, Point end, bool pie);
 
     int dpi_;
+    std::vector<std::unique_ptr<MeasuredFont>> fonts_;
 };
 
 // The device pixel ratio of the screens the program shows its pictures on:
@@ -126,14 +148,23 @@ public:
     void Resize(int width, int height, Color background = colors::White);
     // The whole picture in one colour.
     void Clear(Color background = colors::White);
+    // Shows `picture`, the picture of a canvas of this size and ratio (it is
+    // shared, not copied, until the next drawing changes it).  False, and
+    // nothing changes, when its size or ratio differ.
+    bool TakePicture(const QImage& picture);
 
 protected:
     QPainter* Painter() override;
     QPaintDevice* MetricsDevice() override { return &image_; }
+    void DoFillRect(const Rect& r) override;
     void DoFloodFill(int x, int y, Color surface) override;
 
 private:
     void EndPainting();
+    // A drawing about to cover the whole picture while the picture is shared
+    // (a picture box shows it) starts on a buffer of its own: a copy of
+    // pixels it paints over would be wasted.
+    void UnshareForCover();
     // The device pixel under the centre of logical pixel (x, y).
     QPoint DevicePixel(int x, int y) const;
 

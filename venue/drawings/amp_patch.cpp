@@ -676,6 +676,18 @@ void FitRacks(Diagram& d, Family family, const rtl::Rect& room) {
 
 }  // namespace
 
+AmpPatchInputs AmpPatchInputsOf(const TVenue& Venue) {
+    AmpPatchInputs in;
+    if (Venue.LSArray) {
+        in.TypeCode = Venue.LSArray->TypeCode;
+        in.FirstModelCount = Venue.LSArray->FirstModelCount();
+    }
+    in.NumBoxes1 = Venue.NumBoxes1;
+    in.NumBoxes2 = Venue.NumBoxes2;
+    in.NumBoxes3 = Venue.NumBoxes3;
+    return in;
+}
+
 void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, int Width,
                   int Height, bool ShowTitles, bool Rack1, bool Rack2, bool Rack3,
                   bool SecondModel) {

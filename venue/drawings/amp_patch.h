@@ -27,5 +27,19 @@ void DrawAmpPatch(const TVenue& Venue, rtl::Canvas& Canvas, int Left, int Top, i
                   int Height, bool ShowTitles, bool Rack1, bool Rack2, bool Rack3,
                   bool SecondModel);
 
+// What a diagram reads of the venue and its array: the array's type code
+// (-1 without an array), its first model's cabinet count and the venue's
+// three cabinet counts.  With the same place and flags, the same inputs
+// give the same diagram (splay angles and venue sizes do not enter it).
+struct AmpPatchInputs {
+    int TypeCode = -1;
+    int FirstModelCount = 0;
+    int NumBoxes1 = 0;
+    int NumBoxes2 = 0;
+    int NumBoxes3 = 0;
+    friend bool operator==(const AmpPatchInputs&, const AmpPatchInputs&) = default;
+};
+AmpPatchInputs AmpPatchInputsOf(const TVenue& Venue);
+
 // The tag of a pair of cabinets wired to one amplifier: "Cabs A&B".
 std::string CabPairLabel(int A, int B);

@@ -5,9 +5,13 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPageSize>
+#include <QPainter>
+#include <QPen>
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "platform/core/errors.h"
 #include "platform/qt/qt_canvas.h"
@@ -16,6 +20,7 @@ namespace rtl {
 namespace {
 
 using colors::Black;
+using colors::Blue;
 using colors::Red;
 using colors::White;
 
@@ -356,6 +361,100 @@ TEST(RasterCanvas, SlotOfLinesAndArcsHoldsAFloodFillAtEveryPixelRatio) {
         EXPECT_GE(black, static_cast<int>(std::floor(ratio)));
         EXPECT_LE(black, static_cast<int>(std::ceil(ratio)));
         EXPECT_THROW(c.PixelAt(100, 0), RangeError);
+    }
+}
+
+
+// A picture shown elsewhere (a picture box holds a copy of it) stays as it
+// was when the canvas draws on: over the whole picture, over part of it, or
+// cleared.  A canvas takes a picture of its own size and ratio only.
+TEST(RasterCanvas, APictureSharedWithAPictureBoxKeepsItsPixels) {
+    for (double ratio : {1.0, 1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const struct {
+            const char* name;
+            void (*draw)(RasterCanvas&);
+            Color expected;
+        } drawings[] = {
+            {"whole fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 41, 31); }, Red},
+            {"part fill", [](RasterCanvas& c) { c.SetBrushColor(Red); c.FillRect(0, 0, 10, 10); }, Blue},
+            {"clear", [](RasterCanvas& c) { c.Clear(Red); }, Red},
+        };
+        for (const auto& d : drawings) {
+            SCOPED_TRACE(d.name);
+            RasterCanvas c(41, 31, 96, Blue, ratio);
+            const QImage shown = c.Image();
+            d.draw(c);
+            EXPECT_EQ(FromQRgb(shown.pixel(shown.width() - 1, shown.height() - 1)), Blue);
+            // Every device pixel as on a canvas whose picture nobody shares,
+            // also those a fill covers only in part.
+            RasterCanvas alone(41, 31, 96, Blue, ratio);
+            d.draw(alone);
+            EXPECT_EQ(c.Image(), alone.Image());
+            EXPECT_EQ(c.PixelAt(39, 29), d.expected);
+            EXPECT_EQ(c.PixelAt(0, 0), Red);
+        }
+        RasterCanvas other(40, 30, 96, Red, ratio);
+        RasterCanvas c(40, 30, 96, White, ratio);
+        EXPECT_TRUE(c.TakePicture(other.Image()));
+        EXPECT_EQ(c.PixelAt(20, 15), Red);
+        RasterCanvas smaller(39, 30, 96, Blue, ratio);
+        EXPECT_FALSE(c.TakePicture(smaller.Image()));
+        RasterCanvas finer(40, 30, 96, Blue, ratio * 1.5);
+        EXPECT_FALSE(c.TakePicture(finer.Image()));
+        EXPECT_EQ(c.PixelAt(20, 15), Red);
+    }
+}
+
+// Texts measure the same however often they are measured, in whichever
+// order fonts change, as on a canvas that measures each text once.
+TEST(RasterCanvas, TextWidthsStayWhenFontsChangeBackAndForth) {
+    RasterCanvas fresh(200, 50);
+    std::vector<int> once;
+    for (bool bold : {false, true}) {
+        RasterCanvas c(200, 50);
+        c.SetFontBold(bold);
+        once.push_back(c.TextWidth("Mid - B"));
+        once.push_back(c.TextHeight("Mid - B"));
+    }
+    EXPECT_NE(once[0], once[2]);
+    for (int round = 0; round < 3; ++round)
+        for (bool bold : {false, true}) {
+            fresh.SetFontBold(bold);
+            EXPECT_EQ(fresh.TextWidth("Mid - B"), once[bold ? 2 : 0]);
+            EXPECT_EQ(fresh.TextHeight("Mid - B"), once[bold ? 3 : 1]);
+        }
+}
+
+// On a picture of two device pixels a unit, a one-pixel level or upright
+// line covers exactly the device pixels Qt's stroke of it covers, in either
+// direction and of any length.
+TEST(RasterCanvas, LevelAndUprightLinesAtRatioTwoCoverTheirStrokesPixels) {
+    const Point lines[][2] = {{{3, 4}, {20, 4}},  {{20, 6}, {3, 6}},   {{5, 2}, {5, 25}},
+                              {{7, 25}, {7, 2}},  {{9, 9}, {10, 9}},   {{11, 11}, {11, 12}},
+                              {{12, 13}, {12, 13}}, {{0, 0}, {29, 0}}, {{29, 0}, {29, 29}}};
+    for (const auto& line : lines) {
+        SCOPED_TRACE(std::to_string(line[0].x) + "," + std::to_string(line[0].y) + " " +
+                     std::to_string(line[1].x) + "," + std::to_string(line[1].y));
+        RasterCanvas c(30, 30, 96, White, 2.0);
+        c.SetPenColor(Red);
+        c.MoveTo(line[0].x, line[0].y);
+        c.LineTo(line[1].x, line[1].y);
+        QImage stroked(60, 60, QImage::Format_RGB32);
+        stroked.setDevicePixelRatio(2.0);
+        stroked.fill(Qt::white);
+        {
+            QPainter p(&stroked);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            QPen pen(QColor(255, 0, 0));
+            pen.setWidth(1);
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setJoinStyle(Qt::MiterJoin);
+            p.setPen(pen);
+            p.translate(0.5, 0.5);
+            p.drawPolyline(QPolygon({QPoint(line[0].x, line[0].y), QPoint(line[1].x, line[1].y)}));
+        }
+        EXPECT_EQ(c.Image(), stroked);
     }
 }
 
