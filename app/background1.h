@@ -561,6 +561,8 @@ public:
     void ShowTwoTypeControls();
     void ShowThreeTypeControls();
     void installradClick();
+    // Touring chosen, its limits set, without a recalculation.
+    void ChooseTouring();
     void tourradClick();
     void numbox1updnClick(qtapp::UDBtnType button);
     void numbox2updnClick(qtapp::UDBtnType button);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -469,6 +470,17 @@ void TForm1::EnableHobaMatch(bool on) {
     numhobaupdn->setEnabled(enabled);
 }
 
+void TForm1::ChooseTouring() {
+    FInstallMode = 0;
+    {
+        const QSignalBlocker quiet(tourrad);
+        tourrad->setChecked(true);
+    }
+    installrad->setChecked(false);
+    EnableTouringOnly(*this, true);
+    SetBoxLimits();
+}
+
 void TForm1::installradClick() {
     ++FCabinetHandlerRuns;
     FInstallMode = 1;
@@ -483,10 +495,7 @@ void TForm1::installradClick() {
 
 void TForm1::tourradClick() {
     ++FCabinetHandlerRuns;
-    FInstallMode = 0;
-    installrad->setChecked(false);
-    EnableTouringOnly(*this, true);
-    SetBoxLimits();
+    ChooseTouring();
     if (FNoDesign != 1) {
         Recalculate();
         Recalculate();

@@ -103,29 +103,35 @@ constexpr formbuild::On<QToolButton> kFileHandlers[] = {
     {&TForm1::PrintSUTBut, &TForm1::PrintSUTButClick},
 };
 
-// A loaded array's counts as the window would hold them: within the limits
-// of its type for its rig mode and the window's install choice.  Counts
-// outside them are refused, not clamped: the file's array height and angles
-// are those of its own counts.
-void CheckLoadedCounts(const std::string& type, const VenueData& values, bool install) {
+// A loaded array's counts outside the limits of its type for its rig mode
+// (install or touring flown), or none.  A file without the third count (the
+// layouts before it) reads 0 there: the window gives the array the smallest
+// third count its type takes.
+std::optional<rules::CountRefusal> LoadedCountsOutside(TArrayType t, const VenueData& values,
+                                                       bool install) {
+    const std::optional<rules::BoxLimits> limits = rules::BoxLimitsFor(t, values.RigMode, install);
+    if (!limits) return std::nullopt;
+    const int third = values.NumBoxes3 == 0 ? limits->Min3 : values.NumBoxes3;
+    return rules::CountsOutsideLimits(t, *limits, {values.NumBoxes1, values.NumBoxes2, third});
+}
+
+// A loaded array's counts are refused, not clamped, where no array of its
+// type can have them: the file's array height and angles are those of its
+// own counts.  The venue file keeps no touring / install choice, so the
+// touring limits, the wider, are the ones a file is held to.
+void CheckLoadedCounts(const std::string& type, const VenueData& values) {
     const std::optional<TArrayType> t = FindArrayType(type);
     if (!t) return;
-    const std::optional<rules::BoxLimits> limits = rules::BoxLimitsFor(*t, values.RigMode, install);
-    if (!limits) return;
-    // A file without the third count (the layouts before it) reads 0 there:
-    // the window gives the array the smallest third count its type takes.
-    const int third = values.NumBoxes3 == 0 ? limits->Min3 : values.NumBoxes3;
-    const std::optional<rules::CountRefusal> r =
-        rules::CountsOutsideLimits(*t, *limits, {values.NumBoxes1, values.NumBoxes2, third});
+    const std::optional<rules::CountRefusal> r = LoadedCountsOutside(*t, values, false);
     if (!r) return;
     const bool stacked = values.RigMode == rules::kGroundStacked;
     const std::string array = std::string(stacked ? "a ground-stacked " : "a flown ") +
-                              std::string(ArrayTypeInfo(*t).Name) + " array" +
-                              (!stacked && install ? " (install)" : "");
+                              std::string(ArrayTypeInfo(*t).Name) + " array";
     const std::string counts[] = {"NumBoxes1 + NumBoxes2 + NumBoxes3", "NumBoxes1", "NumBoxes2", "NumBoxes3"};
     std::string name = counts[r->Count];
     if (r->Count == 0 && *t == TArrayType::IvorDoviElka) name = "NumBoxes2 + NumBoxes3";
-    else if (r->Count == 0 && limits->Max3 == 0) name = "NumBoxes1 + NumBoxes2";
+    else if (r->Count == 0 && rules::BoxLimitsFor(*t, values.RigMode, false)->Max3 == 0)
+        name = "NumBoxes1 + NumBoxes2";
     const std::string why = r->Count == 0
                                 ? "more than the " + std::to_string(r->Max) + " cabinets in all of " + array
                                 : "outside the " + std::to_string(r->Min) + " to " + std::to_string(r->Max) +
@@ -289,7 +295,7 @@ std::string TForm1::ReadLoadableVenueFile(const std::string& path) const {
             values.*row.Data = venuevalues::TakenLength(*this, row, values.*row.Data);
         for (const venuevalues::EarHeightRow& row : venuevalues::kEarHeights)
             values.*row.Data = venuevalues::TakenEarHeight(*this, row, values.*row.Data);
-        CheckLoadedCounts(type, values, FInstallMode == 1);
+        CheckLoadedCounts(type, values);
     } catch (const rtl::RuntimeError& e) {
         throw rtl::RuntimeError(e.code(), std::string(e.what()) + " (" + path + ")");
     }
@@ -303,6 +309,11 @@ void TForm1::LoadVenueFile(const std::string& fileName, const std::string& conte
     LoadVenueFromText(*FVenue, fileName, contents, type);
     FArrayType = type;
     FVenue->VenueName = fileName;
+    // A design with more cabinets than an install array of its type takes
+    // was made touring: it is loaded as touring, never cut down.
+    if (const std::optional<TArrayType> t = FindArrayType(type);
+        t && FInstallMode == 1 && LoadedCountsOutside(*t, VenueDataOf(*FVenue), true))
+        ChooseTouring();
 
     SelectArrayTypeControl();
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -223,6 +224,41 @@ TEST(VenueFiles, ABrokenFileChangesNothing) {
         // And the window goes on working: a change still recalculates.
         w.FNumBoxes1 = 7;
         EXPECT_NO_THROW(w.Recalculate()) << c.what;
+    }
+}
+
+// The venue file keeps no touring / install choice: a design with more
+// cabinets than an install array of its type takes loads whole as touring,
+// whatever the window had chosen; one an install array takes keeps Install.
+TEST(VenueFiles, ADesignOnlyATouringArrayTakesLoadsAsTouring) {
+    const struct {
+        const char* what;
+        int n1;
+        int rigMode;
+        bool touring;
+    } cases[] = {
+        {"14 Bexa flown", 14, 1, true},
+        {"16 Bexa flown", 16, 1, true},
+        {"12 Bexa flown", 12, 1, false},
+        {"6 Bexa stacked", 6, 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Window a;
+        TForm1& w = *a.w;
+        w.findChild<QRadioButton*>("allbexarad")->click();
+        w.installrad->setChecked(true);
+        ASSERT_EQ(w.FInstallMode, 1);
+        const std::string file = a.user.Path("touring.ven");
+        WriteFile(file, VenueFile("Bexa", c.n1, 0, c.rigMode == 2 ? 1.0 : 9.5, c.rigMode));
+        a.services->ClearCalls();
+        a.Load(file);
+        EXPECT_TRUE(a.services->Errors().empty()) << a.services->Errors().join("|").toStdString();
+        EXPECT_EQ(w.FNumBoxes1, c.n1);
+        EXPECT_EQ(w.NumBoxes->text().toStdString(), std::to_string(c.n1));
+        EXPECT_EQ(w.FInstallMode, c.touring ? 0 : 1);
+        EXPECT_EQ(w.tourrad->isChecked(), c.touring);
+        EXPECT_EQ(w.installrad->isChecked(), !c.touring);
     }
 }
 
