@@ -19,9 +19,13 @@ void Turn(QTabWidget& pages, int step, bool wrap) {
 // its tab bar.
 class ShownTabKeys : public QObject {
 public:
-    explicit ShownTabKeys(QTabWidget& pages) : QObject(&pages), pages_(pages) {}
+    explicit ShownTabKeys(QTabWidget& pages) : QObject(&pages), pages_(pages), bar_(pages.tabBar()) {}
 
+    // Only keys and the wheel are looked at, and the tab bar is known by the
+    // pointer kept at the start: the page control's own members are not
+    // called for the events its tab bar sends while the two are taken down.
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) return false;
         if (watched == &pages_ && event->type() == QEvent::KeyPress) {
             const auto* k = static_cast<QKeyEvent*>(event);
             const bool tab = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
@@ -30,11 +34,11 @@ public:
             Turn(pages_, back ? -1 : 1, true);
             return true;
         }
-        if (watched != pages_.tabBar()) return false;
+        if (watched != bar_) return false;
         if (event->type() == QEvent::KeyPress) {
             const auto* k = static_cast<QKeyEvent*>(event);
             if (k->key() != Qt::Key_Left && k->key() != Qt::Key_Right) return false;
-            const bool back = (k->key() == Qt::Key_Left) != pages_.tabBar()->isRightToLeft();
+            const bool back = (k->key() == Qt::Key_Left) != bar_->isRightToLeft();
             Turn(pages_, back ? -1 : 1, false);
             return true;
         }
@@ -49,6 +53,7 @@ public:
 
 private:
     QTabWidget& pages_;
+    const QTabBar* bar_;
 };
 
 }  // namespace
