@@ -46,9 +46,21 @@ void TForm1::Recalculate() {
     RequestRepaint();
 }
 
+// What the Array and the Patch page draw is the array the window holds, also
+// before the first design, when a type or count choice recalculates nothing.
+void TForm1::HandWindowToVenue() {
+    SetupTypeRigging();
+    PassValuesToVenue();
+    FVenue->UpdateArrayAngles();
+}
+
 void TForm1::RedrawWithAngles() {
     PassValuesToVenue();
     FVenue->UpdateArrayAngles();
+    ShowAngles();
+}
+
+void TForm1::ShowAngles() {
     if (FNoDesign == 1) {
         RequestRepaint();
         return;
