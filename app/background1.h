@@ -229,6 +229,13 @@ public:
     void Recalculate();
     void RedrawWithAngles();
     void ShowRiggingLoads();
+    // The Array and the Patch page's hand-over before they draw: the current
+    // type's rig choices (SetupTypeRigging), the window's values and the
+    // array's angles.
+    void HandWindowToVenue();
+    // RedrawWithAngles once the angles are the venue's: the loads, the
+    // section and the angle and height labels.
+    void ShowAngles();
 
     // Lays out and paints the active page.
     void FormPaint(QObject* sender);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -144,10 +145,25 @@ void TForm1::ShowCalculatorForm() {
 
 namespace {
 
-void OpenCalculator(TForm1& w, int plane, QLineEdit* length, QLineEdit* height) {
+// Each plane's length and height edits, planes 1 to 3.
+struct PlaneEdits {
+    QLineEdit* TForm1::*length;
+    QLineEdit* TForm1::*height;
+};
+constexpr PlaneEdits kPlaneEdits[] = {{&TForm1::P1Length, &TForm1::P1Height},
+                                      {&TForm1::P2Length, &TForm1::P2Height},
+                                      {&TForm1::P3Length, &TForm1::P3Height}};
+constexpr int kPlanes = static_cast<int>(std::size(kPlaneEdits));
+
+// The plane's length and height as its edits show them.
+std::pair<double, double> PlanePoint(TForm1& w, int plane) {
+    const PlaneEdits& edits = kPlaneEdits[plane - 1];
+    return {EditNumber(w.*edits.length), EditNumber(w.*edits.height)};
+}
+
+void OpenCalculator(TForm1& w, int plane) {
     if (!w.FCalculator) return;
-    const double x = EditNumber(length);
-    const double y = EditNumber(height);
+    const auto [x, y] = PlanePoint(w, plane);
     w.ShowCalculatorForm();
     w.FCalculator->SetPoint(plane, w.FMetric == 1, x, y);
 }
@@ -156,17 +172,15 @@ void OpenCalculator(TForm1& w, int plane, QLineEdit* length, QLineEdit* height) 
 
 void TForm1::HandPlaneToCalculator() {
     if (!FCalculator) return;
-    const std::pair<QLineEdit*, QLineEdit*> planes[] = {
-        {P1Length, P1Height}, {P2Length, P2Height}, {P3Length, P3Height}};
     const int plane = FCalculator->PlaneNumber;
-    if (plane < 1 || plane > 3) return;
-    const auto& [length, height] = planes[plane - 1];
-    FCalculator->SetPoint(plane, FMetric == 1, EditNumber(length), EditNumber(height));
+    if (plane < 1 || plane > kPlanes) return;
+    const auto [x, y] = PlanePoint(*this, plane);
+    FCalculator->SetPoint(plane, FMetric == 1, x, y);
 }
 
-void TForm1::BitBtn6Click() { OpenCalculator(*this, 1, P1Length, P1Height); }
-void TForm1::BitBtn4Click() { OpenCalculator(*this, 2, P2Length, P2Height); }
-void TForm1::BitBtn5Click() { OpenCalculator(*this, 3, P3Length, P3Height); }
+void TForm1::BitBtn6Click() { OpenCalculator(*this, 1); }
+void TForm1::BitBtn4Click() { OpenCalculator(*this, 2); }
+void TForm1::BitBtn5Click() { OpenCalculator(*this, 3); }
 
 namespace {
 

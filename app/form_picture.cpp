@@ -375,12 +375,10 @@ void TForm1::FormPaint(QObject*) {
     }
     case 1: {
         ArrangeAligned();
-        // The type's rig choices and the window's values go to the venue
-        // first, so that the side view, the hole detail, the rows and the
-        // rig choices all show the array the window holds: before the first
-        // design a type or count chosen since start-up has reached no array.
-        SetupTypeRigging();
-        RedrawWithAngles();
+        // The side view, the hole detail, the rows and the rig choices show
+        // the array the window holds.
+        HandWindowToVenue();
+        ShowAngles();
         FVenueImage->SetSize(image1->width(), image1->height());
         if (TLoudspeakerArray* array = CurrentArray())
             array->DrawSideView(FVenueImage->Canvas(), true, true, Panel1->width(),
@@ -398,9 +396,8 @@ void TForm1::FormPaint(QObject*) {
     case 2: {
         ArrangeAligned();
         // As on the Array page: the table and the settings are those of the
-        // array the window holds, also before the first design.
-        SetupTypeRigging();
-        PassValuesToVenue();
+        // array the window holds.
+        HandWindowToVenue();
         FillInfoLabels();
         const int code = CurrentArray() != nullptr ? CurrentArray()->TypeCode : 0;
         const TArrayType type = ArrayTypeOf(code);

@@ -46,9 +46,21 @@ void TForm1::Recalculate() {
     RequestRepaint();
 }
 
+// What the Array and the Patch page draw is the array the window holds, also
+// before the first design, when a type or count choice recalculates nothing.
+void TForm1::HandWindowToVenue() {
+    SetupTypeRigging();
+    PassValuesToVenue();
+    FVenue->UpdateArrayAngles();
+}
+
 void TForm1::RedrawWithAngles() {
     PassValuesToVenue();
     FVenue->UpdateArrayAngles();
+    ShowAngles();
+}
+
+void TForm1::ShowAngles() {
     if (FNoDesign == 1) {
         RequestRepaint();
         return;
@@ -99,10 +111,10 @@ void TForm1::ShowRiggingLoads() {
     FFlab->setText(Q(mass(FReadout->FrontPickLoad())));
     FRlab->setText(Q(mass(FReadout->RearPickLoad())));
 
-    const uint8_t code = FReadout->TypeCode();
-    const TLiftBarReading lift =
-        ReadLiftBar(FReadout->BestHole(), FReadout->LiftBarAngle(), code,
-                    code == TypeCodeOf(TArrayType::Elka) ? FReadout->TopAngleOffset() : 0.0);
+    // The reading takes the cabinet's offset off the angle where the type
+    // needs it.
+    const TLiftBarReading lift = ReadLiftBar(FReadout->BestHole(), FReadout->LiftBarAngle(),
+                                             FReadout->TypeCode(), FReadout->TopAngleOffset());
     bestholelab->setText(Q(lift.Hole));
     bestanglab->setText(Q(lift.Angle));
 }

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -595,6 +596,9 @@ TEST(VenueFiles, StartWithAFileRemovesItsSaveLeftovers) {
     const std::string hall = a.user.Path("hall.ven");
     WriteFile(hall, VenueFile("Dovi", 6, 0, 8.0, 1));
     WriteFile(a.user.Path(".hall.ven.k1LLed"), VenueFile("Dovi", 6, 0, 8.0, 1));
+    // Killed a minute ago: a temporary only just made is left alone.
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::filesystem::last_write_time(a.user.Path(".hall.ven.k1LLed"), old);
     WriteFile(a.user.Path(".other.ven.k1LLed"), "x");
     a.w->LoadVenueFromCommandLine(hall);
     EXPECT_FALSE(std::filesystem::exists(a.user.Path(".hall.ven.k1LLed")));

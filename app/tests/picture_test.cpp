@@ -495,6 +495,28 @@ TEST(Picture, PatchDiagramFollowsTypeCountsAndChoiceButNotTheAngles) {
     }
 }
 
+// The Array and the Patch page draw the array the window holds, its angles
+// included: a splay entry raised by 2 degrees since the last redraw turns the
+// last cabinet's bottom face 2 degrees further down on either page.
+TEST(Picture, ArrayAndPatchPagesPaintTheAnglesTheWindowHolds) {
+    for (const int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        Window win;
+        TForm1& w = *win;
+        w.FArrayType = "Arvo";
+        w.FNumBoxes1 = 12;
+        w.FAutoDesign = 0;
+        w.Recalculate();
+        w.RedrawWithAngles();
+        const double before = w.FVenue->LSArray->LastBoxFaceAngle;
+        w.FSplay->Angle[3] += 2.0;
+        w.PageControl1->setCurrentIndex(page);
+        w.FormPaint(&w);
+        EXPECT_NEAR(w.FVenue->LSArray->LastBoxFaceAngle, before + 2.0, 1e-9);
+        EXPECT_TRUE(win.rec.errors.isEmpty()) << win.rec.errors.join("\n").toStdString();
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 namespace venuefile {
@@ -99,6 +100,10 @@ bool IsTemporaryOf(const std::string& entry, const std::string& name) {
     return true;
 }
 
+// A temporary younger than this may belong to a save between creating it and
+// locking it; a left-over is removed by a later save instead.
+constexpr std::time_t kLeftoverAgeSeconds = 10;
+
 void RemoveLeftoversOf(const std::string& target) {
     const std::string folder = FolderOf(target);
     const std::string name = FileNameOf(target);
@@ -114,6 +119,8 @@ void RemoveLeftoversOf(const std::string& target) {
         if (fd.get() < 0) continue;
         struct stat st {};
         if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        // A save only just started may not have locked its temporary yet.
+        if (st.st_mtime > ::time(nullptr) - kLeftoverAgeSeconds) continue;
         // A save in progress holds its lock; a killed one holds none.
         if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
         ::unlink(at.c_str());

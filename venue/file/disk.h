@@ -55,13 +55,14 @@ public:
 // or digits ("hall.ven" gets ".hall.ven.a1B2c3"), hidden and never ending in
 // the target's extension, and the save holds a lock on it for as long as it
 // lives.  A save that was killed leaves a complete temporary behind; the
-// next save of the same file removes such left-overs first.
+// next save of the same file removes such left-overs first, once they are
+// ten seconds old (a younger one may be a save's not yet locked).
 void SaveFileAtomically(const std::string& path, std::string_view contents);
 
 // Removes the left-over temporaries of earlier saves of `path` (the target a
-// link names): files of the process's user named as above that no running
-// save holds.  Anything else, and a folder that cannot be read, is left as
-// it is; nothing is thrown.
+// link names): files of the process's user named as above, ten seconds old
+// or more, that no running save holds.  Anything else, and a folder that
+// cannot be read, is left as it is; nothing is thrown.
 void RemoveSaveLeftovers(const std::string& path);
 
 }  // namespace venuefile

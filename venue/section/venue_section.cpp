@@ -37,6 +37,15 @@ double FarEnd(const TVenue& v) {
     return far3 >= near ? far3 : near;
 }
 
+// The plane (1, 2 or 3) a distance from the array lies over, of the planes
+// that are there: beyond planes 1 and 2 the third where it is there, beyond
+// plane 1 the second where it is there, else the first.
+int PlaneUnder(const TVenue& v, double x) {
+    if (x > v.Plane1Length + v.Plane2Length && v.Plane3Present) return 3;
+    if (x > v.Plane1Length && v.Plane2Present) return 2;
+    return 1;
+}
+
 // The part of the segment inside the rectangle (edges included), or
 // nothing when it misses it.
 std::optional<std::pair<rtl::Point, rtl::Point>> ClipSegment(rtl::Point a, rtl::Point b,
@@ -272,14 +281,9 @@ void SectionPainter::Coverage() {
         }
     };
     const double start = v.CoverageStart;
-    const int startPlane = start > v.Plane1Length && v.Plane2Present ? 2 : 1;
-    Line(start, -drop, start, listening(startPlane, start));
-
+    Line(start, -drop, start, listening(PlaneUnder(v, start), start));
     const double stop = v.CoverageStop;
-    const int stopPlane = stop > v.Plane1Length + v.Plane2Length && v.Plane3Present ? 3
-                          : stop > v.Plane1Length && v.Plane2Present                ? 2
-                                                                                    : 1;
-    Line(stop, -drop, stop, listening(stopPlane, stop));
+    Line(stop, -drop, stop, listening(PlaneUnder(v, stop), stop));
 
     r_.StartHandle = P(start, -drop);
     r_.StopHandle = P(stop, -drop);

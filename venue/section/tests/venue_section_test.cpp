@@ -754,7 +754,8 @@ TEST_F(FlatVenue, CoverageMarksReachTheirPlanesListeningLine) {
     // A plane that is not there has no listening line: a mark beyond the
     // planes there are ends at the last one's (its line held on), never at
     // the absent plane's leftover line, here far below the floor.
-    v.Plane3Intercept = -30.0;
+    // Both marks pick their plane alike: beyond planes 1 and 2 the third
+    // plane's line where it is there.
     v.Plane2Intercept = 3.4;
     const struct {
         bool plane2, plane3;
@@ -763,16 +764,23 @@ TEST_F(FlatVenue, CoverageMarksReachTheirPlanesListeningLine) {
     } cases[] = {
         {true, false, 22, 35, 261, 261},
         {false, false, 22, 35, 297, 297},
+        {true, true, 33, 35, 206, 206},
+        {false, true, 33, 35, 206, 206},
+        {true, false, 33, 35, 261, 261},
+        {false, false, 33, 35, 297, 297},
     };
+    // 0 m -> pixel 91, 1 / 0.055 pixels a metre.
+    const auto px = [](double x) { return 91 + static_cast<int>(std::lround(x / 0.055)); };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.plane2 << c.plane3);
+        SCOPED_TRACE(testing::Message() << c.plane2 << c.plane3 << " " << c.start);
         v.Plane2Present = c.plane2;
         v.Plane3Present = c.plane3;
+        v.Plane3Intercept = c.plane3 ? 6.4 : -30.0;
         v.CoverageStart = c.start;
         v.CoverageStop = c.stop;
         Draw();
-        EXPECT_NE(FindSegment({491, 323}, {491, c.startTop}), nullptr);
-        EXPECT_NE(FindSegment({727, 323}, {727, c.stopTop}), nullptr);
+        EXPECT_NE(FindSegment({px(c.start), 323}, {px(c.start), c.startTop}), nullptr);
+        EXPECT_NE(FindSegment({px(c.stop), 323}, {px(c.stop), c.stopTop}), nullptr);
     }
 }
 

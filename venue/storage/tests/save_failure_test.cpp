@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <ctime>
 #include <limits>
 
 #include "venue/storage/venue_storage.h"
@@ -139,15 +140,18 @@ TEST_F(FailedSave, NoNameIsAnInvalidFilename) {
 }
 
 // A save killed before its rename leaves its complete temporary beside the
-// file; the next save of that file removes it, and only such left-overs.
+// file; the next save of that file removes it, and only such left-overs.  A
+// temporary only just made may belong to a save that has not locked it yet.
 TEST_F(FailedSave, NextSaveRemovesTheLeftoversOfAKilledSave) {
     const struct {
         const char* name;
         bool removed;
+        bool fresh = false;  // written now, else a minute ago
     } cases[] = {
         {".hall.ven.a1B2c3", true},    // a killed save's temporary
         {".hall.ven.ZZZZZZ", true},
         {".hall.ven.held00", false},   // a save still running holds it
+        {".hall.ven.new000", false, true},  // one just starting, not locked yet
         {".hall.ven.bak", false},      // not the temporaries' form
         {".hall.ven.a1B2c3d", false},
         {".hall.ven.a1-2c3", false},
@@ -158,6 +162,12 @@ TEST_F(FailedSave, NextSaveRemovesTheLeftoversOfAKilledSave) {
     std::set<std::string> kept{"hall.ven"};
     for (const auto& c : cases) {
         WriteRaw(dir_ / c.name, previous_);
+        if (!c.fresh) {
+            timespec now{};
+            ASSERT_EQ(::clock_gettime(CLOCK_REALTIME, &now), 0);
+            const timespec times[2] = {{now.tv_sec - 60, 0}, {now.tv_sec - 60, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, (dir_ / c.name).c_str(), times, 0), 0);
+        }
         if (!c.removed) kept.insert(c.name);
     }
     const int held = ::open((dir_ / ".hall.ven.held00").c_str(), O_RDONLY);
