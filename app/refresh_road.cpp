@@ -111,10 +111,10 @@ void TForm1::ShowRiggingLoads() {
     FFlab->setText(Q(mass(FReadout->FrontPickLoad())));
     FRlab->setText(Q(mass(FReadout->RearPickLoad())));
 
-    // The reading takes the cabinet's offset off the angle where the type
-    // needs it.
-    const TLiftBarReading lift = ReadLiftBar(FReadout->BestHole(), FReadout->LiftBarAngle(),
-                                             FReadout->TypeCode(), FReadout->TopAngleOffset());
+    const uint8_t code = FReadout->TypeCode();
+    const TLiftBarReading lift =
+        ReadLiftBar(FReadout->BestHole(), FReadout->LiftBarAngle(), code,
+                    code == TypeCodeOf(TArrayType::Elka) ? FReadout->TopAngleOffset() : 0.0);
     bestholelab->setText(Q(lift.Hole));
     bestanglab->setText(Q(lift.Angle));
 }
