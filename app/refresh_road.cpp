@@ -111,6 +111,8 @@ void TForm1::ShowRiggingLoads() {
     FFlab->setText(Q(mass(FReadout->FrontPickLoad())));
     FRlab->setText(Q(mass(FReadout->RearPickLoad())));
 
+    // Only the Elka's reading takes its cabinet's offset off: no other type
+    // needs the array's current cabinet here.
     const uint8_t code = FReadout->TypeCode();
     const TLiftBarReading lift =
         ReadLiftBar(FReadout->BestHole(), FReadout->LiftBarAngle(), code,
