@@ -96,6 +96,7 @@ TForm1::~TForm1() {
     // call runs on this window, not on the plain widget that is left of it
     // once the children go.
     FReady = false;
+    disconnect(FFocusScroll);
     hide();
     // The companions go back to whoever made them, unshown: they are not
     // this window's to free.
@@ -295,6 +296,8 @@ void TForm1::ConnectHandlers() {
     // a page the user turned to by its tab gets the tool bar's road.
     connect(PageControl1, &QTabWidget::currentChanged, this,
             qtapp::Guarded([this] { PageControl1Change(); }));
+    FFocusScroll = connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { qtapp::RunGuarded([this, now] { ScrollIntoView(now); }); });
 }
 
 // --- settings file ----------------------------------------------------------

@@ -726,6 +726,10 @@ private:
     // Scroll bars for a page whose controls do not fit it.
     void ScrollPage(QWidget* page);
     void ShiftPage(QWidget* page, QPoint to);
+    // Scrolls the page that holds `focused` so that it is in sight; run on
+    // every focus change of the program while the window is whole.
+    void ScrollIntoView(QWidget* focused);
+    QMetaObject::Connection FFocusScroll;
     int FPaintRoadRuns = 0;
     // The paint asked for by RequestRepaint, and how deep FormPaint runs.
     void RepaintActivePage();

@@ -276,6 +276,25 @@ void TForm1::ShiftPage(QWidget* page, QPoint to) {
     bars.Offset = to;
 }
 
+// The keyboard goes only where the user can see: a control that takes the
+// focus in the scrolled-off part of a page scrolls the page to bring it in.
+void TForm1::ScrollIntoView(QWidget* focused) {
+    if (focused == nullptr) return;
+    for (TPageScrollBars& bars : FPageScrollBars) {
+        QWidget* page = bars.Page;
+        if (bars.H == nullptr || !page->isAncestorOf(focused)) continue;
+        const QRect r(focused->mapTo(page, QPoint(0, 0)), focused->size());
+        const int visibleWidth = bars.V->isVisible() ? bars.V->x() : page->width();
+        const int visibleHeight = bars.H->isVisible() ? bars.H->y() : page->height();
+        if (bars.H->isVisible())
+            bars.H->setValue(rules::OffsetShowing(bars.H->value(), bars.H->maximum(), visibleWidth,
+                                                  r.left(), r.right() + 1));
+        if (bars.V->isVisible())
+            bars.V->setValue(rules::OffsetShowing(bars.V->value(), bars.V->maximum(), visibleHeight,
+                                                  r.top(), r.bottom() + 1));
+    }
+}
+
 void TForm1::resizeEvent(QResizeEvent*) {
     qtapp::RunGuarded([this] { ArrangeAligned(); });
     if (FReady) qtapp::RunGuarded([this] { ScreenResizeExecute(this); });

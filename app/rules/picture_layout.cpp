@@ -101,6 +101,13 @@ Extent MinimumDockArea(const std::vector<DockNeed>& items) {
     return e;
 }
 
+int OffsetShowing(int value, int range, int visible, int start, int end) {
+    int to = value;
+    if (end > visible) to = value + (end - visible);
+    if (start < 0 || end - start > visible) to = std::min(to, value + start);
+    return std::clamp(to, 0, std::max(0, range));
+}
+
 ScrollPlan PlanScroll(Extent view, Extent content, int bar) {
     ScrollPlan p;
     p.Visible = {std::max(0, view.Width), std::max(0, view.Height)};

@@ -83,6 +83,12 @@ struct ScrollPlan {
 };
 ScrollPlan PlanScroll(Extent view, Extent content, int bar);
 
+// The scroll offset along one axis that shows the span [start, end) of a
+// view `visible` long: the span's place is the one shown at offset `value`;
+// the offset moves the least that brings the span in (its start first when
+// it is longer than the view), and stays within 0 to `range`.
+int OffsetShowing(int value, int range, int visible, int start, int end);
+
 // What the pointer is over on the venue section.  A mark is hit when the
 // pointer lies less than 3 pixels from it in both X and Y.  The coverage
 // start, the coverage stop and the array-height mark are tried in that

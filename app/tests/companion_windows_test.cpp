@@ -169,6 +169,9 @@ TEST(VenuePageKeyboard, TabReachesEveryButtonAndAGroupsCheckedRadio) {
         // A design takes the venue page's radios out of the Tab order; a
         // click on one brings none back.
         {[](TForm1& w) { w.DesignTButClick(), w.P2stand->click(); }, {"BitBtn6"}, {"P2sit", "P2stand"}},
+        // In a window too small for the venue page, the page scrolls to
+        // each control the Tab key reaches.
+        {[](TForm1& w) { w.resize(800, 600); }, {"BitBtn6", "BitBtn4", "BitBtn5", "BitBtn8", "P3sit"}, {}},
     };
     for (const auto& r : rows) {
         ErrorRecorder rec;
@@ -179,7 +182,17 @@ TEST(VenuePageKeyboard, TabReachesEveryButtonAndAGroupsCheckedRadio) {
         t->LoadTBut->setFocus();
         QSet<QString> focused;
         for (int i = 0; i < 150 && QApplication::focusWidget(); ++i) {
-            focused.insert(QApplication::focusWidget()->objectName());
+            QWidget* f = QApplication::focusWidget();
+            focused.insert(f->objectName());
+            // What has the focus is in sight, inside its page's scroll bars.
+            if (t->VenueTab->isAncestorOf(f)) {
+                const auto* h = t->VenueTab->findChild<QWidget*>("VenueTabHScroll");
+                const auto* v = t->VenueTab->findChild<QWidget*>("VenueTabVScroll");
+                const QRect shown(0, 0, v->isVisible() ? v->x() : t->VenueTab->width(),
+                                  h->isVisible() ? h->y() : t->VenueTab->height());
+                EXPECT_TRUE(shown.contains(QRect(f->mapTo(t->VenueTab, QPoint(0, 0)), f->size())))
+                    << f->objectName().toStdString();
+            }
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QApplication::sendEvent(QApplication::focusWidget(), &tab);
         }
