@@ -202,12 +202,9 @@ TEST(PrintedReport, LiftBarFiguresAsTheArrayPageShowsThem) {
         ASSERT_EQ(w->FPickOption, 4);
         if (c.autoDesign) w->DesignTButClick();
         const std::vector<rtl::PrintedText> texts = PrintPage(w, 1);
-        // The report reads whole (at a grid angle of -40 degrees the side
-        // view's fit is another matter).
-        if (c.holeInReach) {
-            const std::vector<std::string> faults = PrintedTextFaults(texts);
-            EXPECT_TRUE(faults.empty()) << Listed(faults);
-        }
+        // The report reads whole.
+        const std::vector<std::string> faults = PrintedTextFaults(texts);
+        EXPECT_TRUE(faults.empty()) << Listed(faults);
         const std::string hole = w->bestholelab->text().toStdString();
         const std::string angle = w->bestanglab->text().toStdString();
         EXPECT_EQ(hole == "NA", !c.holeInReach) << hole;

@@ -125,11 +125,12 @@ public:
     // ending before MaxRight (clear of an outline beyond it), Gap pixels off
     // the area's frame.  Where it would run out of that room it moves left,
     // down to MinX, then steps down from the canvas's font size to
-    // kSmallestLabel points, and moves up or down into the area.  Returns
-    // the left edge written, or nothing when even the smallest size has no
-    // room.
+    // kSmallestLabel points, and moves up or down into the area, its top
+    // not above MinTop and its bottom not below MaxBottom.  Returns the left
+    // edge written, or nothing when even the smallest size has no room.
     std::optional<int32_t> Label(int32_t X, int32_t Y, int32_t MinX, int32_t MaxRight, int32_t Gap,
-                                 const std::string& S) {
+                                 const std::string& S, int64_t MinTop = INT64_MIN,
+                                 int64_t MaxBottom = INT64_MAX) {
         const rtl::Font font = C_.GetFont();
         const int size = C_.FontSize();
         std::optional<int32_t> written;
@@ -140,8 +141,8 @@ public:
             const int64_t end = std::min<int64_t>(MaxRight, static_cast<int64_t>(R_) - 1 - Gap);
             const int64_t right = end - w;  // last left edge that fits
             const int64_t left = std::max<int64_t>(MinX, static_cast<int64_t>(L_) + 1 + Gap);
-            const int64_t top = static_cast<int64_t>(T_) + 1 + Gap;
-            const int64_t bottom = static_cast<int64_t>(B_) - 1 - Gap - h;
+            const int64_t top = std::max<int64_t>(MinTop, static_cast<int64_t>(T_) + 1 + Gap);
+            const int64_t bottom = std::min<int64_t>(MaxBottom, static_cast<int64_t>(B_) - 1 - Gap) - h;
             if (left > right || top > bottom) continue;
             const int64_t centred = static_cast<int64_t>(Y) - h / 2;
             const auto x = static_cast<int32_t>(std::clamp<int64_t>(X, left, right));
@@ -376,9 +377,19 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     // it; its leader runs from the caption to the hole.
     // Where the room is only on the outline's other side (`besideLeft`, the
     // left side of the bar), the caption ends before it instead, its
-    // leader running on to the hole.
+    // leader running on to the hole.  A hole at an end of the bar may have
+    // its caption beyond that end (`beyond`: the rows the caption may take,
+    // from the bar's left side on, ending before `outlineLeft` unless it
+    // stands below `freeBelow`), where the red dot marks the hole.  With no
+    // room anywhere the caption is left out rather than written under an
+    // outline.
+    struct Beyond {
+        int64_t minTop, maxBottom;
+        int64_t freeBelow;
+    };
     auto label = [&](Point P, const std::string& Caption, Column Col, int32_t outlineRight,
-                     int32_t outlineLeft, std::optional<int32_t> besideLeft = std::nullopt) {
+                     int32_t outlineLeft, std::optional<int32_t> besideLeft = std::nullopt,
+                     std::optional<Beyond> beyond = std::nullopt) {
         Canvas.SetFontColor(rtl::colors::Black);
         Canvas.SetFontSize(8);
         int32_t dx = 0;
@@ -396,15 +407,19 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
             besideLeft ? CheckedSub(*besideLeft, CheckedAdd(outlineWidth / 2, gap)) : INT32_MIN;
         std::optional<int32_t> at;
         if (!written && besideLeft) at = clip.Label(end, P.y, INT32_MIN, end, gap, Caption);
-        // With no room on either side (a narrow area) the caption runs on
-        // beyond the outline rather than being lost.
-        if (!written && !at) written = clip.Label(X, P.y, clear, INT32_MAX, gap, Caption);
-        if (written) {
+        if (!written && !at && beyond && besideLeft) {
+            // Set as near the hole's row as those rows allow; below every
+            // outline it may run on to the frame.
+            const bool below = beyond->minTop > beyond->freeBelow;
+            clip.Label(CheckedSub(*besideLeft, outlineWidth / 2), P.y, INT32_MIN,
+                       below ? INT32_MAX : before, gap, Caption, beyond->minTop, beyond->maxBottom);
+        } else if (written) {
             clip.Line({*written, P.y}, {CheckedAdd(P.x, r), P.y});
         } else if (at) {
             // Set right-aligned to `end`: the leader runs on from there.
             clip.Line({end, P.y}, {CheckedSub(P.x, r), P.y});
-        } else {
+        } else if (!besideLeft) {
+            // A cabinet hole's leader stays where its caption had no room.
             clip.Line({X, P.y}, {CheckedAdd(P.x, r), P.y});
         }
         dot(P, rtl::colors::Red);
@@ -518,11 +533,19 @@ THoleDetailScale DrawArrayHoleDetail(TLoudspeakerArray& A, rtl::Canvas& Canvas, 
     for (const Point& q : plate)
         if (q.x > Tp.x) plateLeft = std::min(plateLeft, q.x);
     const int32_t barLeft = CheckedSub(Tp.x, wr);
+    // Beyond the bar's ends: above its top arc (the plate, open at the
+    // top, runs up to the area's edge) or below its bottom arc.
+    const int64_t clearance = outlineWidth / 2 + gap;
+    int64_t plateBottom = INT64_MIN;
+    for (const Point& q : plate) plateBottom = std::max<int64_t>(plateBottom, q.y);
+    const Beyond aboveBar{INT64_MIN, static_cast<int64_t>(Tp.y) - wr - clearance, INT64_MAX};
+    const Beyond belowBar{static_cast<int64_t>(Gp.y) + wr + clearance, INT64_MAX,
+                          plateBottom + clearance};
     if (bar.CurrentHoleNumber() == 0)
-        label(Tp, "TOP Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft);
+        label(Tp, "TOP Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft, aboveBar);
     else
         label(Mp, "MID Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft);
-    label(Gp, "Grid Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft);
+    label(Gp, "Grid Hole", Column::Near, CheckedAdd(Tp.x, wr), plateLeft, barLeft, belowBar);
 
     // The labels' opaque cells may have cut into the outlines, depending on
     // the font; the fills need them whole.

@@ -45,6 +45,24 @@ Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
 Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
 Vec operator*(double k, Vec a) { return {k * a.x, k * a.y}; }
 
+// How far the column's fronts run back and forward of the top cabinet's
+// front.  A column hung from a grid tilted down hard runs forward, below the
+// top cabinet: the picture's width and its horizontal origin take that reach
+// too, or the bottom cabinets would stand outside the picture.
+struct ColumnReach {
+    double back = 0.0;     // the rearmost front's distance (the column's own)
+    double forward = 0.0;  // how far the foremost front stands before the top one's
+};
+ColumnReach ReachOf(const TLoudspeakerArray& a) {
+    const int32_t last = CheckedSub(a.ElementCount, 1);
+    ColumnReach r{a.ElementDistance[last], 0.0};
+    for (int32_t i = 0; i <= last; ++i) {
+        r.back = std::max(r.back, a.ElementDistance[i]);
+        r.forward = std::max(r.forward, a.ElementDistance[0] - a.ElementDistance[i]);
+    }
+    return r;
+}
+
 // One cabinet of the column as drawn.
 struct Element {
     double t = 0.0;  // tilt, degrees
@@ -361,13 +379,16 @@ void SideView::Origins() {
     const TBox& box = *a_.CurrentBox;
     const TGrid& g = *a_.Grid;
     const double h = box.FrontHeight, d = box.Depth;
-    const int32_t last = CheckedSub(n_, 1);
     const double D0 = a_.ElementDistance[0];
 
-    const double W = std::max(a_.ElementDistance[last] - D0 + d,
+    // The column from its rearmost front to its foremost, placed as a column
+    // running back from its top cabinet is: its foremost front a little
+    // right of the middle.
+    const ColumnReach reach = ReachOf(a_);
+    const double W = std::max(reach.back - D0 + d + reach.forward,
                               g.RearLength + g.ExtraLength + g.FrontLength);
     const double Wr = Round(W / 0.1) * 0.1;
-    originX_ = Round(0.45 * (Wr / a_.MetresPerPixelX + width_));
+    originX_ = Round(0.45 * (Wr / a_.MetresPerPixelX + width_) - reach.forward / a_.MetresPerPixelX);
 
     theta_ = type_ == TArrayType::Elka ? a_.Tilt[0] - box.BottomFaceAngle : a_.Tilt[0];
     st_ = SinDeg(theta_);
@@ -825,7 +846,8 @@ void FitArraySideViewScale(TLoudspeakerArray& Array, bool EqualScale, int32_t Wi
     const int32_t last = CheckedSub(a.ElementCount, 1);
     a.ViewMarginY = 0.5;
     a.ViewMarginX = 0.5;
-    a.ViewExtentX = a.ElementDistance[last] + d + 2 * a.ViewMarginX;
+    const ColumnReach reach = ReachOf(a);
+    a.ViewExtentX = reach.back + reach.forward + d + 2 * a.ViewMarginX;
     if (a.ArrayType() == TArrayType::IvorDovi && a.RigMode == 2) {
         const ColumnEnds ends = MinisOnSubwoofersEnds(a);
         a.ViewExtentY = a.ElementHeight[ends.top] - a.ElementHeight[ends.bottom] + h + 2 * a.ViewMarginY;
