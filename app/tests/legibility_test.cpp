@@ -119,10 +119,7 @@ int ExpectGreyedValuesRead(TForm1& w) {
 
 struct Shown1280 : TestWindow {
     explicit Shown1280(bool design = true) {
-        w->resize(1280, 720);
-        w->show();
-        w->activateWindow();
-        QApplication::processEvents();
+        ShowActive(*w);
         if (design) w->DesignTBut->click();
     }
 };

@@ -42,15 +42,6 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     Settle();
 }
 
-// At a size that shows the venue page whole.
-void ShowActive(TForm1& w) {
-    w.resize(1280, 720);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    for (int k = 0; k < 100 && !w.isActiveWindow(); ++k) QApplication::processEvents();
-}
-
 // The page shown, and the one page button the tool bar marks.
 void ExpectToolBarMarksThePageShown(const TForm1& w) {
     const QWidget* page = w.PageControl1->currentWidget();
