@@ -736,13 +736,17 @@ TEST(ArrayPage, BeforeTheFirstDesignShowsTheChosenType) {
     };
     for (const FirstChoice& c : choices) {
         SCOPED_TRACE(c.radio);
+        // The type chosen on the start page, then straight to `page`.
+        const auto choose = [&c](TestWindow& w, QWidget* TForm1::*page) {
+            w->resize(1366, 768), w->show(), w->Timer1Timer();
+            if (c.mixed) w->boxchoicePC->setCurrentWidget(w->Mixedts);
+            w->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
+            w->PageControl1->setCurrentWidget(w.w.get()->*page);
+            QApplication::processEvents();
+        };
         TestWindow t;
         ErrorRecorder rec;
-        t->resize(1366, 768), t->show(), t->Timer1Timer();
-        if (c.mixed) t->boxchoicePC->setCurrentWidget(t->Mixedts);
-        t->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
-        t->PageControl1->setCurrentWidget(t->ArrayTab);
-        QApplication::processEvents();
+        choose(t, &TForm1::ArrayTab);
 
         EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("; ").toStdString();
         EXPECT_EQ(t->arvoGB->title().toStdString(), c.arvoCaption);
@@ -759,11 +763,7 @@ TEST(ArrayPage, BeforeTheFirstDesignShowsTheChosenType) {
 
         // Straight to the patch page, its table lists the same cabinets.
         TestWindow p;
-        p->resize(1366, 768), p->show(), p->Timer1Timer();
-        if (c.mixed) p->boxchoicePC->setCurrentWidget(p->Mixedts);
-        p->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
-        p->PageControl1->setCurrentWidget(p->ProcessorTab);
-        QApplication::processEvents();
+        choose(p, &TForm1::ProcessorTab);
         EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("; ").toStdString();
         EXPECT_EQ(p->FVenue->LSArray->ElementCount, c.rows);
         EXPECT_EQ(p->FVenue->NumBoxes1 + p->FVenue->NumBoxes2 + p->FVenue->NumBoxes3, c.rows);

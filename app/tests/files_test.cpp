@@ -450,12 +450,11 @@ TEST(VenueFiles, LengthsFromOutsideWithinTheirUpDownsOrRefused) {
         }
         return "taken";
     };
-    for (const auto& c : cases) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
         SCOPED_TRACE(c.caption);
-        const venuevalues::LengthRow* row = nullptr;
-        for (const venuevalues::LengthRow& r : venuevalues::kLengths)
-            if (std::string(r.Caption) == c.caption) row = &r;
-        ASSERT_NE(row, nullptr);
+        const venuevalues::LengthRow* row = &venuevalues::kLengths[i];
+        ASSERT_EQ(std::string(row->Caption), c.caption);
         const std::string refused = "Range check error (" + std::string(c.caption) + ")";
         for (double v : {HUGE_VAL, -HUGE_VAL, std::nan(""), 1e308, c.highest + c.step})
             EXPECT_EQ(refusal(*row, v), refused) << v;

@@ -14,6 +14,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <functional>
 #include <vector>
@@ -41,15 +42,6 @@ void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     Settle();
 }
 
-// At a size that shows the venue page whole.
-void ShowActive(TForm1& w) {
-    w.resize(1280, 720);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    for (int k = 0; k < 100 && !w.isActiveWindow(); ++k) QApplication::processEvents();
-}
-
 // The page shown, and the one page button the tool bar marks.
 void ExpectToolBarMarksThePageShown(const TForm1& w) {
     const QWidget* page = w.PageControl1->currentWidget();
@@ -62,30 +54,50 @@ void ExpectToolBarMarksThePageShown(const TForm1& w) {
 }  // namespace
 
 // Tab and Shift+Tab through the whole window never stop where nothing is
-// seen: with every tab hidden the tab bar takes no focus.
+// seen: with every tab hidden the tab bar takes no focus.  Before the first
+// design the start page stays as it is whatever takes the focus: a focus
+// move into the splay grid draws nothing and leaves the status alone.
 TEST(PageKeys, TabAndShiftTabStopOnlyOnWhatIsSeen) {
-    for (const int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-        SCOPED_TRACE(key);
-        ErrorRecorder rec;
-        TestWindow t;
-        ShowActive(*t);
-        t->DesignTBut->click();
-        t->LoadTBut->setFocus();
-        for (int i = 0; i < 150; ++i) {
-            QWidget* f = QApplication::focusWidget();
-            ASSERT_NE(f, nullptr);
-            EXPECT_NE(f, t->PageControl1->tabBar()) << i;
-            EXPECT_TRUE(f->isVisible() && !f->visibleRegion().isEmpty())
-                << f->metaObject()->className() << " " << f->objectName().toStdString();
-            Press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    for (const bool designed : {true, false})
+        for (const int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            SCOPED_TRACE(testing::Message() << key << (designed ? " designed" : " before a design"));
+            ErrorRecorder rec;
+            TestWindow t;
+            ShowActive(*t);
+            if (designed) t->DesignTBut->click();
+            // The start page, once the start-up has drawn it.
+            for (int k = 0; k < 500 && t->Timer1->isActive(); ++k) {
+                QApplication::processEvents();
+                QThread::msleep(2);
+            }
+            ASSERT_FALSE(t->Timer1->isActive());
+            Settle();
+            const QImage picture = t->image1->Picture();
+            t->LoadTBut->setFocus();
+            bool reached = false;
+            for (int i = 0; i < 150; ++i) {
+                QWidget* f = QApplication::focusWidget();
+                ASSERT_NE(f, nullptr);
+                if (designed) {
+                    EXPECT_NE(f, t->PageControl1->tabBar()) << i;
+                }
+                EXPECT_TRUE(f->isVisible() && !f->visibleRegion().isEmpty())
+                    << f->metaObject()->className() << " " << f->objectName().toStdString();
+                reached = reached || f == t->ArvoStrGrid;
+                Press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+            EXPECT_EQ(t->PageControl1->currentWidget(), t->VenueTab);
+            ExpectToolBarMarksThePageShown(*t);
+            if (!designed) {
+                EXPECT_TRUE(reached);
+                EXPECT_EQ(t->FStatusText, "STARTUP");
+                EXPECT_TRUE(t->image1->Picture() == picture);
+            }
+            EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
         }
-        EXPECT_EQ(t->PageControl1->currentWidget(), t->VenueTab);
-        ExpectToolBarMarksThePageShown(*t);
-        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
-    }
 }
 
-// Ctrl+Tab, Ctrl+Shift+Tab and the arrows on the tab bar turn only to a
+// Ctrl+Tab, Ctrl+Shift+Tab, the arrows and the wheel on the tab bar turn only to a
 // page whose tab is shown (before a design every tab, after it none), and
 // the page turned to is the page the tool bar road shows: its button
 // marked, Auto and Manual only beside the venue and array pages of a design.
@@ -98,6 +110,9 @@ TEST(PageKeys, KeysTurnOnlyToShownTabsAndTheToolBarFollows) {
     const Key ctrlBack{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier};
     const Key right{Qt::Key_Right, Qt::NoModifier};
     const Key left{Qt::Key_Left, Qt::NoModifier};
+    // A turn of the wheel over the tab bar, down or up.
+    const Key wheelDown{-120, Qt::NoModifier};
+    const Key wheelUp{120, Qt::NoModifier};
     const struct Row {
         const char* what;
         bool designed;
@@ -110,9 +125,11 @@ TEST(PageKeys, KeysTurnOnlyToShownTabsAndTheToolBarFollows) {
         {"Ctrl+Tab after a design", true, grid, {ctrlTab, ctrlTab}, {0, 0}},
         {"Ctrl+Shift+Tab after a design", true, grid, {ctrlBack}, {0}},
         {"arrows on the hidden tabs", true, tabs, {right, right, left}, {0, 0, 0}},
+        {"the wheel on the hidden tabs", true, tabs, {wheelDown, wheelUp}, {0, 0}},
         {"Ctrl+Tab before a design", false, grid, {ctrlTab, ctrlTab, ctrlTab, ctrlTab, ctrlTab}, {1, 2, 3, 4, 0}},
         {"Ctrl+Shift+Tab before a design", false, grid, {ctrlBack, ctrlBack}, {4, 3}},
         {"arrows before a design", false, tabs, {left, right, right, left}, {0, 1, 2, 1}},
+        {"the wheel before a design", false, tabs, {wheelUp, wheelDown, wheelDown, wheelUp}, {0, 1, 2, 1}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -125,7 +142,14 @@ TEST(PageKeys, KeysTurnOnlyToShownTabsAndTheToolBarFollows) {
         for (std::size_t k = 0; k < r.keys.size(); ++k) {
             SCOPED_TRACE(k);
             if (QApplication::focusWidget() == nullptr || k == 0) start->setFocus(Qt::OtherFocusReason);
-            Press(r.keys[k].first, r.keys[k].second);
+            if (const int delta = r.keys[k].first; delta == -120 || delta == 120) {
+                QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, delta), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(t->PageControl1->tabBar(), &wheel);
+                Settle();
+            } else {
+                Press(r.keys[k].first, r.keys[k].second);
+            }
             const QWidget* pages[] = {t->VenueTab, t->ArrayTab, t->ProcessorTab, t->AmpTab, t->DEVTAB};
             EXPECT_EQ(t->PageControl1->currentWidget(), pages[r.pages[k]]);
             ExpectToolBarMarksThePageShown(*t);
@@ -168,34 +192,4 @@ TEST(PageKeys, TheWarningsWindowComesUpAndTheKeysStayWithTheControl) {
     for (int k = 0; k < 100 && !warnings.isActiveWindow(); ++k) QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &warnings);
     EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
-}
-
-// Before the first design the start page stays as it is whatever takes the
-// focus: Tab and Shift+Tab into the splay grid draw nothing and leave the
-// status alone.
-TEST(PageKeys, BeforeADesignAFocusMoveDrawsAndSaysNothing) {
-    for (const int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-        SCOPED_TRACE(key);
-        ErrorRecorder rec;
-        TestWindow t;
-        ShowActive(*t);
-        // The start page, once the start-up has drawn it.
-        for (int k = 0; k < 500 && t->Timer1->isActive(); ++k) {
-            QApplication::processEvents();
-            QThread::msleep(2);
-        }
-        ASSERT_FALSE(t->Timer1->isActive());
-        Settle();
-        const QImage picture = t->image1->Picture();
-        t->LoadTBut->setFocus();
-        bool reached = false;
-        for (int i = 0; i < 150 && !reached; ++i) {
-            Press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            reached = QApplication::focusWidget() == t->ArvoStrGrid;
-        }
-        ASSERT_TRUE(reached);
-        EXPECT_EQ(t->FStatusText, "STARTUP");
-        EXPECT_TRUE(t->image1->Picture() == picture);
-        EXPECT_TRUE(rec.errors.isEmpty()) << rec.errors.join("\n").toStdString();
-    }
 }

@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -69,11 +68,6 @@ TEST(PrintedVenuePage, ReadsWholeAndItsCornerShowsTheLogo) {
             // (1.8 in) left of the page's right edge, 60 up from its bottom.
             const QImage& sheet = w.services->Sheet();
             const QRect p = w.services->SheetPage();
-            if (const char* keep = std::getenv("ORANDEL_KEEP_PDF")) {  // to look at
-                w.services->QueuePrintToPdf(
-                    QString("%1/venue-%2%3.pdf").arg(keep, venue.name, imperial ? "-ft" : ""));
-                w->PrintTButClick();
-            }
             int dark = 0;
             for (int y = p.bottom() - 60; y < p.bottom() - 12; ++y)
                 for (int x = p.right() - 180; x < p.right() - 25; ++x) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QString>
 #include <QStringList>
 
@@ -87,6 +88,15 @@ inline TForm1Environment TestEnv(const ScratchDir& user, const ScratchDir& progr
 // The scripted services a window was started with, or nullptr.
 inline qtapp::ScriptedServices* ScriptedOf(const TForm1& w) {
     return dynamic_cast<qtapp::ScriptedServices*>(w.Environment().Services.get());
+}
+
+// Shows `w` at a size that shows the venue page whole, as the active window.
+inline void ShowActive(TForm1& w) {
+    w.resize(1280, 720);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    for (int k = 0; k < 100 && !w.isActiveWindow(); ++k) QApplication::processEvents();
 }
 
 // A window of one test's own: scratch folders for its settings, the real

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "platform/core/errors.h"
 #include "platform/qt/qt_canvas.h"
@@ -404,26 +403,6 @@ TEST(RasterCanvas, APictureSharedWithAPictureBoxKeepsItsPixels) {
         EXPECT_FALSE(c.TakePicture(finer.Image()));
         EXPECT_EQ(c.PixelAt(20, 15), Red);
     }
-}
-
-// Texts measure the same however often they are measured, in whichever
-// order fonts change, as on a canvas that measures each text once.
-TEST(RasterCanvas, TextWidthsStayWhenFontsChangeBackAndForth) {
-    RasterCanvas fresh(200, 50);
-    std::vector<int> once;
-    for (bool bold : {false, true}) {
-        RasterCanvas c(200, 50);
-        c.SetFontBold(bold);
-        once.push_back(c.TextWidth("Mid - B"));
-        once.push_back(c.TextHeight("Mid - B"));
-    }
-    EXPECT_NE(once[0], once[2]);
-    for (int round = 0; round < 3; ++round)
-        for (bool bold : {false, true}) {
-            fresh.SetFontBold(bold);
-            EXPECT_EQ(fresh.TextWidth("Mid - B"), once[bold ? 2 : 0]);
-            EXPECT_EQ(fresh.TextHeight("Mid - B"), once[bold ? 3 : 1]);
-        }
 }
 
 // On a picture of two device pixels a unit, a one-pixel level or upright
