@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -107,6 +109,43 @@ TEST(PrintedReport, EveryTextWholeInItsBlock) {
         EXPECT_EQ(pages, c.type == "MIXArvoBexa" || c.type == "MIXBexaDovi" ? 2 : 1);
         const std::vector<std::string> faults = PrintedTextFaults(texts);
         EXPECT_TRUE(faults.empty()) << Listed(faults);
+    }
+}
+
+// A ground stack has no pick points: whatever stacked type, chosen before or
+// after the stacked rig, the array page hides the pick loads and the printed
+// report reads "NA" for both.
+TEST(PrintedReport, StackedArraysReadNoPickLoads) {
+    const struct { const char* radio; bool mixed, stackedFirst; } cases[] = {
+        {"allarvorad", false, false},     {"allbexarad", false, false},
+        {"alldovirad", false, false},     {"AllElkarad", false, false},
+        {"mixdovielkarad", true, false},  {"allarvorad", false, true},
+        {"allbexarad", false, true},      {"mixdovielkarad", true, true},
+        {"mixBexaCadrirad", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.radio) + (c.stackedFirst ? " chosen stacked" : " then stacked"));
+        TestWindow w;
+        auto choose = [&] {
+            w->boxchoicePC->setCurrentWidget(c.mixed ? w->Mixedts : w->Singlets);
+            w->findChild<QRadioButton*>(QString::fromLatin1(c.radio))->click();
+        };
+        w->show();
+        if (!c.stackedFirst) choose();
+        w->PageControl1->setCurrentWidget(w->ArrayTab);
+        w->stackrad->click();
+        if (c.stackedFirst) choose();
+        w->DesignTBut->click();
+        w->ArrayTBut->click();
+        ASSERT_EQ(w->FRigMode, 2);
+        EXPECT_FALSE(w->FFlab->isVisible());
+        EXPECT_FALSE(w->FRlab->isVisible());
+
+        const std::vector<rtl::PrintedText> texts = PrintPage(w, 1);
+        std::vector<std::string> loads;
+        for (size_t k = 0; k + 1 < texts.size(); ++k)
+            if (texts[k].text.rfind("Load on ", 0) == 0) loads.push_back(texts[k + 1].text);
+        EXPECT_EQ(loads, (std::vector<std::string>{" = NA kg", " = NA kg"}));
     }
 }
 
