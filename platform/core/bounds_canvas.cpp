@@ -32,14 +32,7 @@ int BoundsCanvas::TextHeight(const std::string& text) {
 void BoundsCanvas::Add(const Rect& r) {
     const Rect n{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
                  std::max(r.top, r.bottom)};
-    if (!bounds_) {
-        bounds_ = n;
-        return;
-    }
-    bounds_->left = std::min(bounds_->left, n.left);
-    bounds_->top = std::min(bounds_->top, n.top);
-    bounds_->right = std::max(bounds_->right, n.right);
-    bounds_->bottom = std::max(bounds_->bottom, n.bottom);
+    bounds_ = bounds_ ? Union(*bounds_, n) : n;
 }
 
 void BoundsCanvas::AddPoints(std::span<const Point> points) {

@@ -89,6 +89,12 @@ struct Rect {
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 
+// The smallest rectangle holding both.
+constexpr Rect Union(Rect a, Rect b) {
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 // Dot is the Windows dotted pen: 3 pixels on, 3 off, the gaps painted in
 // the brush colour when the brush is solid. Clear draws no outline.
 enum class PenStyle { Solid, Dot, Clear };

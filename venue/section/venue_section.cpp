@@ -113,14 +113,7 @@ private:
     void Cover(rtl::Point q, int width) {
         const int half = width / 2 + 1;
         const rtl::Rect r{q.x - half, q.y - half, q.x + half + 1, q.y + half + 1};
-        if (!arrayBox_) {
-            arrayBox_ = r;
-            return;
-        }
-        arrayBox_->left = std::min(arrayBox_->left, r.left);
-        arrayBox_->top = std::min(arrayBox_->top, r.top);
-        arrayBox_->right = std::max(arrayBox_->right, r.right);
-        arrayBox_->bottom = std::max(arrayBox_->bottom, r.bottom);
+        arrayBox_ = arrayBox_ ? rtl::Union(*arrayBox_, r) : r;
     }
 
     void Frame();
