@@ -370,6 +370,26 @@ TEST(PlaneCalculator, ExtremeRatiosStayInsideThePicture) {
     }
 }
 
+namespace {
+
+// The venue page's controls and fields of the three planes, plane 1 first.
+struct PlaneControls {
+    QLineEdit* lengths[3];
+    QLineEdit* heights[3];
+    QPushButton* buttons[3];
+    double* fieldsL[3];
+    double* fieldsH[3];
+};
+PlaneControls PlaneOf(TForm1& w) {
+    return {{w.P1Length, w.P2Length, w.P3Length},
+            {w.P1Height, w.P2Height, w.P3Height},
+            {w.BitBtn6, w.BitBtn4, w.BitBtn5},
+            {&w.FP1Length, &w.FP2Length, &w.FP3Length},
+            {&w.FP1Height, &w.FP2Height, &w.FP3Height}};
+}
+
+}  // namespace
+
 TEST(PlaneCalculator, MainWindowHandsOverAndTakesBackEachPlane) {
     const struct {
         int plane;
@@ -387,25 +407,21 @@ TEST(PlaneCalculator, MainWindowHandsOverAndTakesBackEachPlane) {
         Window f;
         TForm1& w = *f.w;
         w.FMetric = r.metric ? 1 : 0;
-        QLineEdit* lengths[] = {w.P1Length, w.P2Length, w.P3Length};
-        QLineEdit* heights[] = {w.P1Height, w.P2Height, w.P3Height};
-        QPushButton* buttons[] = {w.BitBtn6, w.BitBtn4, w.BitBtn5};
-        double* fieldsL[] = {&w.FP1Length, &w.FP2Length, &w.FP3Length};
-        double* fieldsH[] = {&w.FP1Height, &w.FP2Height, &w.FP3Height};
+        const PlaneControls p = PlaneOf(w);
         const int k = r.plane - 1;
-        lengths[k]->setText(r.length);
-        heights[k]->setText(r.height);
-        const double otherBefore = *fieldsL[(k + 1) % 3];
-        buttons[k]->click();
+        p.lengths[k]->setText(r.length);
+        p.heights[k]->setText(r.height);
+        const double otherBefore = *p.fieldsL[(k + 1) % 3];
+        p.buttons[k]->click();
         EXPECT_TRUE(f.calc->isVisible()) << r.plane;
         EXPECT_EQ(f.calc->PlaneNumber, r.plane);
         f.calc->BitBtn3->click();
         EXPECT_FALSE(f.calc->isVisible()) << r.plane;
-        EXPECT_NEAR(*fieldsL[k], r.wantLength, 1e-9) << r.plane;
-        EXPECT_NEAR(*fieldsH[k], r.wantHeight, 1e-9) << r.plane;
+        EXPECT_NEAR(*p.fieldsL[k], r.wantLength, 1e-9) << r.plane;
+        EXPECT_NEAR(*p.fieldsH[k], r.wantHeight, 1e-9) << r.plane;
         // The edit as the recalculation writes it: 1 decimal.
-        EXPECT_EQ(Text(lengths[k]), QString::number(std::stod(r.length), 'f', 1).toStdString());
-        EXPECT_EQ(*fieldsL[(k + 1) % 3], otherBefore) << r.plane;
+        EXPECT_EQ(Text(p.lengths[k]), QString::number(std::stod(r.length), 'f', 1).toStdString());
+        EXPECT_EQ(*p.fieldsL[(k + 1) % 3], otherBefore) << r.plane;
         EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
     }
 }
@@ -421,15 +437,11 @@ TEST(PlaneCalculator, ALoadHandsTheToolTheLoadedPlane) {
         SCOPED_TRACE(r.plane);
         Window f;
         TForm1& w = *f.w;
-        QLineEdit* lengths[] = {w.P1Length, w.P2Length, w.P3Length};
-        QLineEdit* heights[] = {w.P1Height, w.P2Height, w.P3Height};
-        QPushButton* buttons[] = {w.BitBtn6, w.BitBtn4, w.BitBtn5};
-        double* fieldsL[] = {&w.FP1Length, &w.FP2Length, &w.FP3Length};
-        double* fieldsH[] = {&w.FP1Height, &w.FP2Height, &w.FP3Height};
+        const PlaneControls p = PlaneOf(w);
         const int k = r.plane - 1;
-        lengths[k]->setText("50");
-        heights[k]->setText("-10");
-        buttons[k]->click();
+        p.lengths[k]->setText("50");
+        p.heights[k]->setText("-10");
+        p.buttons[k]->click();
         ASSERT_TRUE(f.calc->isVisible());
         const std::string file = f.user.Path("loaded.ven");
         WriteFile(file, VenueDesign("Arvo", 8, 0, 1));
@@ -439,8 +451,8 @@ TEST(PlaneCalculator, ALoadHandsTheToolTheLoadedPlane) {
         EXPECT_EQ(f.calc->PlaneNumber, r.plane);
         EXPECT_EQ(Text(f.calc->editY), QString::number(r.loadedHeight, 'f', 1).toStdString());
         f.calc->BitBtn3->click();
-        EXPECT_DOUBLE_EQ(*fieldsL[k], r.loadedLength);
-        EXPECT_DOUBLE_EQ(*fieldsH[k], r.loadedHeight);
+        EXPECT_DOUBLE_EQ(*p.fieldsL[k], r.loadedLength);
+        EXPECT_DOUBLE_EQ(*p.fieldsH[k], r.loadedHeight);
         EXPECT_FALSE(w.DesignModified());
         EXPECT_TRUE(f.errors.errors.isEmpty()) << f.errors.errors.join("\n").toStdString();
     }
